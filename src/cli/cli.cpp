@@ -1,0 +1,119 @@
+#include "cli/cli.h"
+
+#include <algorithm>
+#include <iostream>
+
+#include "core/image/image_file.h"
+
+namespace cps::cli {
+
+bool Args::Has(std::string_view name) const {
+  return std::any_of(options.begin(), options.end(), [&](const auto& o) { return o.first == name; });
+}
+
+std::string Args::Value(std::string_view name, std::string_view fallback) const {
+  for (const auto& o : options)
+    if (o.first == name) return o.second;
+  return std::string(fallback);
+}
+
+Result<Args> ParseArgs(const std::vector<std::string>& argv, const std::vector<std::string>& valued,
+                       const std::vector<std::string>& flags) {
+  Args args;
+  bool optionsEnded = false;
+  for (std::size_t i = 0; i < argv.size(); ++i) {
+    const std::string& a = argv[i];
+    if (optionsEnded || a.size() < 2 || a[0] != '-') {
+      args.positional.push_back(a);
+      continue;
+    }
+    if (a == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    std::string name = a.substr(a[1] == '-' ? 2 : 1);
+    std::string value;
+    bool hasInlineValue = false;
+    if (auto eq = name.find('='); eq != std::string::npos) {
+      value = name.substr(eq + 1);
+      name = name.substr(0, eq);
+      hasInlineValue = true;
+    }
+    if (std::find(valued.begin(), valued.end(), name) != valued.end()) {
+      if (!hasInlineValue) {
+        if (i + 1 >= argv.size()) return Error{"option " + a + " needs a value"};
+        value = argv[++i];
+      }
+      args.options.emplace_back(name, value);
+    } else if (std::find(flags.begin(), flags.end(), name) != flags.end() && !hasInlineValue) {
+      args.options.emplace_back(name, "");
+    } else {
+      return Error{"unknown option " + a};
+    }
+  }
+  return args;
+}
+
+int Fail(std::string_view message, int code) {
+  std::cerr << "dpmr-cli: " << message << "\n";
+  return code;
+}
+
+namespace {
+std::vector<Verb>& VerbList() {
+  static std::vector<Verb> v;
+  return v;
+}
+std::vector<DocumentHook>& HookList() {
+  static std::vector<DocumentHook> v;
+  return v;
+}
+std::vector<std::shared_ptr<KeySpace>>& SpaceList() {
+  static std::vector<std::shared_ptr<KeySpace>> v;
+  return v;
+}
+std::vector<ShowSection>& SectionList() {
+  static std::vector<ShowSection> v;
+  return v;
+}
+}  // namespace
+
+void RegisterVerb(Verb verb) { VerbList().push_back(std::move(verb)); }
+const std::vector<Verb>& Verbs() { return VerbList(); }
+
+void RegisterDocumentHook(DocumentHook hook) {
+  auto& list = HookList();
+  list.push_back(std::move(hook));
+  std::stable_sort(list.begin(), list.end(), [](const auto& a, const auto& b) { return a.order < b.order; });
+}
+
+Result<RadioImage> LoadRaw(const std::string& path) {
+  RadioImage image;
+  Status st = LoadImageFile(path, image);
+  if (!st) return Error{st.error()};
+  return image;
+}
+
+Result<RadioImage> OpenDocument(const std::string& path) {
+  auto image = LoadRaw(path);
+  if (!image) return image;
+  for (const auto& h : HookList())
+    if (h.afterOpen) h.afterOpen(*image);
+  return image;
+}
+
+Status SaveDocument(RadioImage& image, const std::string& path) {
+  for (const auto& h : HookList())
+    if (h.beforeSave) h.beforeSave(image);
+  return SaveImageFile(path, image);
+}
+
+AppSettings LoadSettings(const Args& args) { return AppSettings::Load(args.Value("app-dir")); }
+
+void RegisterKeySpace(std::shared_ptr<KeySpace> space) { SpaceList().push_back(std::move(space)); }
+const std::vector<std::shared_ptr<KeySpace>>& KeySpaces() { return SpaceList(); }
+
+void RegisterShowSection(ShowSection section) { SectionList().push_back(std::move(section)); }
+const std::vector<ShowSection>& ShowSections() { return SectionList(); }
+
+}  // namespace cps::cli

@@ -1,0 +1,52 @@
+#include <algorithm>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/cli.h"
+
+namespace {
+
+void PrintHelp(std::ostream& out) {
+  out << "usage: dpmr-cli VERB [ARGS...]\n"
+         "Programming software for the dPMR / FM handheld radio, from the shell.\n\n"
+         "Verbs:\n";
+  auto verbs = cps::cli::Verbs();
+  std::sort(verbs.begin(), verbs.end(), [](const auto& a, const auto& b) { return a.name < b.name; });
+  for (const auto& v : verbs) {
+    std::string name = v.name;
+    name.resize(std::max<std::size_t>(name.size() + 2, 16), ' ');
+    out << "  " << name << v.summary << "\n";
+  }
+  out << "\n'dpmr-cli VERB --help' tells more about a verb.\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) {
+    PrintHelp(std::cerr);
+    return 2;
+  }
+  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    PrintHelp(std::cout);
+    return 0;
+  }
+  if (args[0] == "--version") {
+    std::cout << "dpmr-cli 3.0.0\n";
+    return 0;
+  }
+  for (const auto& v : cps::cli::Verbs()) {
+    if (v.name != args[0]) continue;
+    std::vector<std::string> rest(args.begin() + 1, args.end());
+    if (std::find(rest.begin(), rest.end(), "--help") != rest.end() ||
+        std::find(rest.begin(), rest.end(), "-h") != rest.end()) {
+      std::cout << v.usage;
+      if (!v.usage.empty() && v.usage.back() != '\n') std::cout << "\n";
+      return 0;
+    }
+    return v.run(rest);
+  }
+  return cps::cli::Fail("unknown verb '" + args[0] + "' (see dpmr-cli --help)");
+}

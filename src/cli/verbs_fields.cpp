@@ -1,0 +1,135 @@
+// Verbs on fields: keys, get, set, show. The fields themselves come from
+// the key spaces and show sections the editors register.
+#include <iostream>
+#include <algorithm>
+
+#include "cli/cli.h"
+
+namespace cps::cli {
+namespace {
+
+const KeySpace* SpaceOf(std::string_view key) {
+  for (const auto& s : KeySpaces())
+    if (s->Owns(key)) return s.get();
+  return nullptr;
+}
+
+std::string KnownPages() {
+  std::string out;
+  for (const auto& s : KeySpaces()) out += (out.empty() ? "" : ", ") + s->Name();
+  return out;
+}
+
+int RunKeys(const std::vector<std::string>& argv) {
+  auto args = ParseArgs(argv, {}, {});
+  if (!args) return Fail(args.error());
+  if (args->positional.size() > 1) return Fail("keys: at most one PAGE");
+  bool any = false;
+  for (const auto& s : KeySpaces()) {
+    if (!args->positional.empty() && s->Name() != args->positional[0]) continue;
+    any = true;
+    for (const auto& k : s->Keys()) {
+      std::cout << k.key << "\t" << k.label << "\t" << k.allowed << "\n";
+    }
+  }
+  if (!any) return Fail("keys: unknown page '" + args->positional[0] + "' (pages: " + KnownPages() + ")");
+  return 0;
+}
+
+int RunGet(const std::vector<std::string>& argv) {
+  auto args = ParseArgs(argv, {}, {});
+  if (!args) return Fail(args.error());
+  if (args->positional.size() < 2) return Fail("get: usage: dpmr-cli get FILE KEY...");
+  auto image = OpenDocument(args->positional[0]);
+  if (!image) return Fail(image.error(), 1);
+  const bool many = args->positional.size() > 2;
+  for (std::size_t i = 1; i < args->positional.size(); ++i) {
+    const std::string& key = args->positional[i];
+    const KeySpace* space = SpaceOf(key);
+    if (!space) return Fail("get: unknown key '" + key + "' (see dpmr-cli keys)");
+    auto value = space->Get(*image, key);
+    if (!value) return Fail("get: " + value.error());
+    if (many) std::cout << key << "=";
+    std::cout << *value << "\n";
+  }
+  return 0;
+}
+
+int RunSet(const std::vector<std::string>& argv) {
+  auto args = ParseArgs(argv, {"o", "output"}, {});
+  if (!args) return Fail(args.error());
+  if (args->positional.size() < 2) return Fail("set: usage: dpmr-cli set FILE KEY=VALUE... [-o OUT]");
+  const std::string file = args->positional[0];
+  std::string out = args->Has("o") ? args->Value("o") : args->Value("output", file);
+  auto image = OpenDocument(file);
+  if (!image) return Fail(image.error(), 1);
+  // Group the assignments by key space, keeping their order within each.
+  std::vector<std::pair<const KeySpace*, std::vector<std::pair<std::string, std::string>>>> groups;
+  for (std::size_t i = 1; i < args->positional.size(); ++i) {
+    const std::string& a = args->positional[i];
+    const auto eq = a.find('=');
+    if (eq == std::string::npos) return Fail("set: '" + a + "' is not KEY=VALUE");
+    std::string key = a.substr(0, eq), value = a.substr(eq + 1);
+    const KeySpace* space = SpaceOf(key);
+    if (!space) return Fail("set: unknown key '" + key + "' (see dpmr-cli keys)");
+    auto it = std::find_if(groups.begin(), groups.end(), [&](const auto& g) { return g.first == space; });
+    if (it == groups.end()) {
+      groups.push_back({space, {}});
+      it = groups.end() - 1;
+    }
+    it->second.emplace_back(std::move(key), std::move(value));
+  }
+  RadioImage edited = *image;
+  for (const auto& [space, assignments] : groups) {
+    Status st = space->Set(edited, assignments);
+    if (!st) return Fail("set: " + st.error() + " (nothing written)");
+  }
+  Status st = SaveDocument(edited, out);
+  if (!st) return Fail("set: cannot save " + st.error(), 1);
+  return 0;
+}
+
+int RunShow(const std::vector<std::string>& argv) {
+  auto args = ParseArgs(argv, {}, {});
+  if (!args) return Fail(args.error());
+  if (args->positional.size() != 2) {
+    std::string names;
+    for (const auto& s : ShowSections()) names += (names.empty() ? "" : ", ") + s.name;
+    return Fail("show: usage: dpmr-cli show FILE WHAT (WHAT: " + names + ")");
+  }
+  auto image = OpenDocument(args->positional[0]);
+  if (!image) return Fail(image.error(), 1);
+  for (const auto& s : ShowSections()) {
+    if (s.name == args->positional[1]) {
+      s.print(std::cout, *image);
+      return 0;
+    }
+  }
+  std::string names;
+  for (const auto& s : ShowSections()) names += (names.empty() ? "" : ", ") + s.name;
+  return Fail("show: unknown section '" + args->positional[1] + "' (sections: " + names + ")");
+}
+
+VerbRegistrar keysVerb({"keys", "list the field keys of get and set",
+                        "usage: dpmr-cli keys [PAGE]\n"
+                        "Lists every field key with its label and allowed values, one per line,\n"
+                        "separated by tabs. PAGE limits the list to one page (e.g. option, channel).\n",
+                        RunKeys});
+VerbRegistrar getVerb({"get", "print field values of an image",
+                       "usage: dpmr-cli get FILE KEY...\n"
+                       "Prints each field as its control shows it. With several keys each line\n"
+                       "reads KEY=VALUE.\n",
+                       RunGet});
+VerbRegistrar setVerb({"set", "change fields as the editors do, then save",
+                       "usage: dpmr-cli set FILE KEY=VALUE... [-o OUT]\n"
+                       "Opens FILE as the program does, applies each value through the rule of\n"
+                       "its editor, and saves as File, Save does to OUT (default: FILE itself).\n"
+                       "A bad key or value is an error and nothing is written.\n",
+                       RunSet});
+VerbRegistrar showVerb({"show", "print a part of an image as the program shows it",
+                        "usage: dpmr-cli show FILE WHAT\n"
+                        "WHAT is one of the sections listed by 'dpmr-cli show' without arguments.\n",
+                        RunShow});
+
+}  // namespace
+}  // namespace cps::cli

@@ -1,0 +1,72 @@
+// Verbs on whole images: new, info.
+#include <iostream>
+
+#include "cli/cli.h"
+#include "core/codec/frequency.h"
+#include "core/image/image_file.h"
+#include "core/image/new_image.h"
+
+namespace cps::cli {
+namespace {
+
+int RunNew(const std::vector<std::string>& argv) {
+  auto args = ParseArgs(argv, {"o", "output", "app-dir"}, {});
+  if (!args) return Fail(args.error());
+  const std::string out = args->Has("o") ? args->Value("o") : args->Value("output");
+  if (out.empty()) return Fail("new: an output file is needed: dpmr-cli new -o FILE");
+  if (!args->positional.empty()) return Fail("new: unexpected argument '" + args->positional[0] + "'");
+  const AppSettings settings = LoadSettings(*args);
+  RadioImage image = NewImage(settings.DefaultDatPath());
+  Status st = SaveImageFile(out, image);
+  if (!st) return Fail("new: cannot write " + st.error(), 1);
+  return 0;
+}
+
+int RunInfo(const std::vector<std::string>& argv) {
+  auto args = ParseArgs(argv, {}, {});
+  if (!args) return Fail(args.error());
+  if (args->positional.size() != 1) return Fail("info: name one image file: dpmr-cli info FILE");
+  auto image = LoadRaw(args->positional[0]);
+  if (!image) return Fail(image.error(), 1);
+  const RadioImage& img = *image;
+  std::cout << "file: " << args->positional[0] << "\n";
+  std::cout << "size: " << kImageSize << " bytes\n";
+  if (img.FrequencyEmpty(0x3FA0)) {
+    std::cout << "band: (not set)\n";
+  } else {
+    std::cout << "band: " << FrequencyToText(img.Frequency(0x3FA0)) << " - " << FrequencyToText(img.Frequency(0x3FA4))
+              << " MHz\n";
+  }
+  int used = 0;
+  std::string list;
+  for (int n = 1; n <= 16; ++n) {
+    if (!img.FrequencyEmpty(0x0100 + 32 * (n - 1))) {
+      ++used;
+      list += (list.empty() ? "" : ",") + std::to_string(n);
+    }
+  }
+  std::cout << "channels in use: " << used << (list.empty() ? "" : " (" + list + ")") << "\n";
+  std::string name;
+  for (std::size_t a = 0x3F88; a < 0x3F90; ++a) {
+    const std::uint8_t b = img.Byte(a);
+    if (b < 0x20 || b > 0x7E) break;
+    name += static_cast<char>(b);
+  }
+  std::cout << "radio name: " << (name.empty() ? "(none)" : name) << "\n";
+  return 0;
+}
+
+VerbRegistrar newVerb({"new", "write the image File, New starts from",
+                       "usage: dpmr-cli new -o FILE [--app-dir DIR]\n"
+                       "Writes the image that File, New puts into memory: the program folder's\n"
+                       "Default.dat when there is one, else the built-in defaults.\n"
+                       "  -o FILE        the image file to write\n"
+                       "  --app-dir DIR  use DIR as the program's folder\n",
+                       RunNew});
+VerbRegistrar infoVerb({"info", "print a summary of an image file",
+                        "usage: dpmr-cli info FILE\n"
+                        "Prints the file size, the selected band, the channels in use and the radio name.\n",
+                        RunInfo});
+
+}  // namespace
+}  // namespace cps::cli

@@ -1,0 +1,282 @@
+#include "gui/app/main_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "gui/app/password_dialog.h"
+
+namespace cps {
+
+namespace {
+constexpr const char* kFileFilter = "*.dat (*.dat)";
+}
+
+CMainFrame::CMainFrame(AppSettings settings, QWidget* parent)
+    : QMainWindow(parent), settings_(std::move(settings)), doc_(this) {
+  setWindowTitle(QString::fromStdString(settings_.modelName) + " Software");
+  setWindowIcon(QIcon(":/icons/app.png"));
+  doc_.setUntitledName(QString::fromStdString(settings_.modelName));
+  CreateMenus();
+  CreateToolBar();
+  statusBar()->showMessage("Ready");
+  CreateCentralForm();
+
+  auto* access = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F11), this);
+  connect(access, &QShortcut::activated, this, &CMainFrame::OnAccessCode);
+  auto* factory = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F11), this);
+  connect(factory, &QShortcut::activated, this, &CMainFrame::OnFactoryAccessCode);
+
+  if (QScreen* screen = QGuiApplication::primaryScreen()) {
+    const QRect area = screen->availableGeometry();
+    resize(std::min(area.width(), 1100), std::min(area.height(), 720));
+  }
+}
+
+CMainFrame::~CMainFrame() = default;
+
+void CMainFrame::CreateMenus() {
+  QMenu* file = menuBar()->addMenu("&File");
+  auto add = [this](QMenu* menu, const QString& text, auto slot, const QKeySequence& keys = {}) {
+    QAction* a = menu->addAction(text);
+    if (!keys.isEmpty()) a->setShortcut(keys);
+    connect(a, &QAction::triggered, this, slot);
+    return a;
+  };
+  add(file, "&New", &CMainFrame::OnFileNew, QKeySequence(Qt::CTRL | Qt::Key_N))->setObjectName("actionNew");
+  add(file, "&Open...", &CMainFrame::OnFileOpen, QKeySequence(Qt::CTRL | Qt::Key_O))->setObjectName("actionOpen");
+  add(file, "&Save", &CMainFrame::OnFileSave, QKeySequence(Qt::CTRL | Qt::Key_S))->setObjectName("actionSave");
+  add(file, "Save &As...", &CMainFrame::OnFileSaveAs)->setObjectName("actionSaveAs");
+  file->addSeparator();
+  // The menu shows Ctrl+P, but no key is assigned to Print.
+  QAction* print = add(file, "&Print...\tCtrl+P", &CMainFrame::OnFilePrint);
+  print->setObjectName("actionPrint");
+  add(file, "Print Pre&view", &CMainFrame::OnFilePrintPreview)->setObjectName("actionPrintPreview");
+  add(file, "P&rint Setup...", &CMainFrame::OnFilePrintSetup)->setObjectName("actionPrintSetup");
+  file->addSeparator();
+  add(file, "E&xit", &QWidget::close)->setObjectName("actionExit");
+
+  editMenu_ = menuBar()->addMenu("&Edit");
+  add(editMenu_, "Scan Info", &CMainFrame::OnScanInfo)->setObjectName("actionScanInfo");
+  add(editMenu_, "Basic setting", &CMainFrame::OnBasicSetting)->setObjectName("actionBasicSetting");
+  add(editMenu_, "Alarm", &CMainFrame::OnAlarm)->setObjectName("actionAlarm");
+  add(editMenu_, "DTMF", &CMainFrame::OnDtmf)->setObjectName("actionDtmf");
+  add(editMenu_, "dPMR", &CMainFrame::OnDpmr)->setObjectName("actionDpmr");
+
+  QMenu* program = menuBar()->addMenu("&Program");
+  QAction* read = add(program, "Read", &CMainFrame::OnRead);
+  read->setObjectName("actionRead");
+  read->setStatusTip("Read Data From Radio");
+  read->setToolTip("Read");
+  QAction* write = add(program, "Write", &CMainFrame::OnWrite);
+  write->setObjectName("actionWrite");
+  write->setStatusTip("Write Data to Radio ");
+  write->setToolTip("Write");
+
+  QMenu* view = menuBar()->addMenu("&View");
+  QAction* toolbarToggle = view->addAction("&Toolbar");
+  toolbarToggle->setObjectName("actionToolbar");
+  toolbarToggle->setCheckable(true);
+  toolbarToggle->setChecked(true);
+  QAction* statusToggle = view->addAction("&Status Bar");
+  statusToggle->setObjectName("actionStatusBar");
+  statusToggle->setCheckable(true);
+  statusToggle->setChecked(true);
+  connect(toolbarToggle, &QAction::toggled, this, [this](bool on) { if (toolBar_) toolBar_->setVisible(on); });
+  connect(statusToggle, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+
+  QMenu* setting = menuBar()->addMenu("&Setting");
+  add(setting, "Port", &CMainFrame::OnPortSetting)->setObjectName("actionPort");
+
+  QMenu* help = menuBar()->addMenu("&Help");
+  add(help, "About ...", &CMainFrame::OnAbout)->setObjectName("actionAbout");
+}
+
+void CMainFrame::CreateToolBar() {
+  toolBar_ = addToolBar("Toolbar");
+  toolBar_->setObjectName("mainToolBar");
+  toolBar_->setIconSize(QSize(16, 16));
+  auto find = [this](const char* name) { return findChild<QAction*>(name); };
+  auto icon = [](const char* res, QStyle::StandardPixmap fallback) {
+    QIcon i(res);
+    return i.isNull() || i.availableSizes().isEmpty() ? qApp->style()->standardIcon(fallback) : i;
+  };
+  find("actionNew")->setIcon(icon(":/icons/new.png", QStyle::SP_FileIcon));
+  find("actionOpen")->setIcon(icon(":/icons/open.png", QStyle::SP_DialogOpenButton));
+  find("actionSave")->setIcon(icon(":/icons/save.png", QStyle::SP_DialogSaveButton));
+  find("actionRead")->setIcon(icon(":/icons/read.png", QStyle::SP_ArrowDown));
+  find("actionWrite")->setIcon(icon(":/icons/write.png", QStyle::SP_ArrowUp));
+  find("actionAbout")->setIcon(icon(":/icons/about.png", QStyle::SP_MessageBoxQuestion));
+  find("actionNew")->setToolTip("New");
+  find("actionOpen")->setToolTip("Open");
+  find("actionSave")->setToolTip("Save");
+  find("actionAbout")->setToolTip("About");
+  toolBar_->addAction(find("actionNew"));
+  toolBar_->addAction(find("actionOpen"));
+  toolBar_->addAction(find("actionSave"));
+  toolBar_->addSeparator();
+  toolBar_->addAction(find("actionRead"));
+  toolBar_->addAction(find("actionWrite"));
+  toolBar_->addSeparator();
+  toolBar_->addAction(find("actionAbout"));
+}
+
+void CMainFrame::ShowMessage(QWidget* parent, const QString& text, int icon) {
+  QMessageBox box(static_cast<QMessageBox::Icon>(icon), "Program", text, QMessageBox::Ok, parent);
+  box.exec();
+}
+
+// ---- documents ----------------------------------------------------------
+
+void CMainFrame::AfterImageReplaced() {
+  ReloadChannelTable();
+  RunRepairAfterOpen();
+  // The clean state is the image as Save would write it now.
+  WriteBackChannelTable();
+  doc_.MarkClean();
+}
+
+void CMainFrame::AfterRead() {
+  ReloadChannelTable();
+  RunRepairAfterRead();
+  WriteBackChannelTable();
+  doc_.MarkClean();
+}
+
+void CMainFrame::NewDocument() {
+  doc_.New(QString::fromStdString(settings_.DefaultDatPath()), CurrentBand());
+  AfterImageReplaced();
+}
+
+bool CMainFrame::OpenDocument(const QString& path) {
+  Status st = doc_.Open(path);
+  if (!st) {
+    ShowMessage(this, QString("Failed to open document.\n%1").arg(QString::fromStdString(st.error())));
+    return false;
+  }
+  AfterImageReplaced();
+  return true;
+}
+
+bool CMainFrame::SaveDocument(const QString& path) {
+  WriteBackChannelTable();
+  Status st = doc_.SaveAs(path);
+  if (!st) {
+    ShowMessage(this, QString("Failed to save document %1.\n%2")
+                          .arg(QFileInfo(path).fileName(), QString::fromStdString(st.error())));
+    return false;
+  }
+  return true;
+}
+
+bool CMainFrame::Save() {
+  if (doc_.path().isEmpty()) {
+    QFileDialog dlg(this, "Save As", QString::fromStdString(settings_.modelName) + ".dat", kFileFilter);
+    dlg.setAcceptMode(QFileDialog::AcceptSave);
+    dlg.setDefaultSuffix("dat");
+    if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
+    return SaveDocument(dlg.selectedFiles().first());
+  }
+  return SaveDocument(doc_.path());
+}
+
+bool CMainFrame::MaybeSave() {
+  WriteBackChannelTable();
+  if (!doc_.Modified()) return true;
+  QMessageBox box(QMessageBox::Warning, "Program", QString("Save changes to %1?").arg(doc_.displayName()),
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
+  box.setDefaultButton(QMessageBox::Save);
+  switch (box.exec()) {
+    case QMessageBox::Save: return Save();
+    case QMessageBox::Discard: return true;
+    default: return false;
+  }
+}
+
+void CMainFrame::OnFileNew() {
+  if (!MaybeSave()) return;
+  NewDocument();
+}
+
+void CMainFrame::OnFileOpen() {
+  // Re-opening the file that is already open reads it again from disk, so
+  // the question about unsaved changes comes first in every case.
+  if (!MaybeSave()) return;
+  QFileDialog dlg(this, "Open", QFileInfo(doc_.path()).absolutePath(), kFileFilter);
+  dlg.setAcceptMode(QFileDialog::AcceptOpen);
+  dlg.setFileMode(QFileDialog::ExistingFile);
+  dlg.setDefaultSuffix("dat");
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
+  OpenDocument(dlg.selectedFiles().first());
+}
+
+void CMainFrame::OnFileSave() { Save(); }
+
+void CMainFrame::OnFileSaveAs() {
+  const QString proposed = doc_.path().isEmpty() ? QString::fromStdString(settings_.modelName) + ".dat" : doc_.path();
+  QFileDialog dlg(this, "Save As", proposed, kFileFilter);
+  dlg.setAcceptMode(QFileDialog::AcceptSave);
+  dlg.setDefaultSuffix("dat");
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
+  SaveDocument(dlg.selectedFiles().first());
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+  if (!MaybeSave()) {
+    event->ignore();
+    return;
+  }
+  settings_.SavePort();
+  event->accept();
+}
+
+// ---- about and access codes ---------------------------------------------
+
+void CMainFrame::OnAbout() {
+  QDialog dlg(this);
+  dlg.setWindowTitle("About");
+  auto* layout = new QVBoxLayout(&dlg);
+  auto* row = new QHBoxLayout;
+  auto* icon = new QLabel;
+  icon->setPixmap(windowIcon().pixmap(32, 32));
+  row->addWidget(icon);
+  auto* version = new QLabel("Version 3.0.0");
+  version->setObjectName("versionLabel");
+  row->addWidget(version);
+  layout->addLayout(row);
+  auto* ok = new QPushButton("OK");
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, &dlg, &QDialog::accept);
+  layout->addWidget(ok, 0, Qt::AlignRight);
+  dlg.exec();
+}
+
+void CMainFrame::AddPmrChannelItem() {
+  if (pmrChannelAction_) return;
+  pmrChannelAction_ = editMenu_->addAction("PMR Channel");
+  pmrChannelAction_->setObjectName("actionPmrChannel");
+  connect(pmrChannelAction_, &QAction::triggered, this, &CMainFrame::OnPmrChannel);
+}
+
+void CMainFrame::OnAccessCode() {
+  CPasswordDlg dlg(this);
+  if (dlg.exec() == QDialog::Accepted) AddPmrChannelItem();
+}
+
+void CMainFrame::OnFactoryAccessCode() {
+  CPasswordDlg dlg(this);
+  if (dlg.exec() == QDialog::Accepted) OnFactoryAdjust();
+}
+
+}  // namespace cps

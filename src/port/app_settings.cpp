@@ -1,0 +1,89 @@
+#include "port/app_settings.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <filesystem>
+
+#include "core/base/c_text.h"
+
+namespace cps {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string WithSlash(std::string dir) {
+  if (!dir.empty() && dir.back() != '/') dir += '/';
+  return dir;
+}
+
+void EnsureAppName() {
+  if (QCoreApplication::applicationName() != "dpmr-cps") QCoreApplication::setApplicationName("dpmr-cps");
+}
+
+bool DirWritable(const std::string& dir) {
+  QFileInfo info(QString::fromStdString(dir));
+  return info.isDir() && info.isWritable();
+}
+
+}  // namespace
+
+std::string ProgramDirectory() {
+  if (QCoreApplication::instance()) return WithSlash(QCoreApplication::applicationDirPath().toStdString());
+  std::error_code ec;
+  const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+  if (!ec) return WithSlash(exe.parent_path().string());
+  return WithSlash(fs::current_path(ec).string());
+}
+
+AppSettings AppSettings::Load(const std::string& appDirOverride) {
+  EnsureAppName();
+  AppSettings s;
+  s.appDirectory = WithSlash(appDirOverride.empty() ? ProgramDirectory() : appDirOverride);
+  s.appDirOverridden = !appDirOverride.empty();
+  const std::string local = s.appDirectory + "Program.ini";
+  if (QFileInfo::exists(QString::fromStdString(local)) || DirWritable(s.appDirectory) || !appDirOverride.empty()) {
+    s.profileFile = local;
+  } else {
+    const QString cfg = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    s.profileFile = WithSlash(cfg.toStdString()) + "Program.ini";
+  }
+  const IniFile ini = IniFile::Load(s.profileFile);
+  s.portName = ini.Read("Setup", "COM", "");
+  s.modelName = ini.Read("Setup", "Model", "KD-4173");
+  s.baudRate = static_cast<int>(ParseInt(ini.Read("Setup", "BaudRate", "9600")));
+  const std::string img = s.appDirectory + "Img/";
+  s.bitmapDirectory = img;
+  if (!QFileInfo(QString::fromStdString(img)).isDir() && appDirOverride.empty()) {
+    for (const QString& d : QStandardPaths::standardLocations(QStandardPaths::AppDataLocation)) {
+      if (QFileInfo(d + "/Img").isDir()) {
+        s.bitmapDirectory = WithSlash((d + "/Img").toStdString());
+        break;
+      }
+    }
+  }
+  return s;
+}
+
+Status AppSettings::SavePort() const {
+  if (portName.empty() || profileFile.empty()) return Status::Ok();
+  QDir().mkpath(QFileInfo(QString::fromStdString(profileFile)).absolutePath());
+  IniFile ini = IniFile::Load(profileFile);
+  ini.Set("Setup", "COM", portName);
+  return ini.Save(profileFile);
+}
+
+std::string AppSettings::FindDataFile(const std::string& name) const {
+  const std::string local = appDirectory + name;
+  if (QFileInfo(QString::fromStdString(local)).isFile()) return local;
+  if (appDirOverridden) return {};
+  for (const QString& d : QStandardPaths::standardLocations(QStandardPaths::AppDataLocation)) {
+    const QString p = d + "/" + QString::fromStdString(name);
+    if (QFileInfo(p).isFile()) return p.toStdString();
+  }
+  return {};
+}
+
+}  // namespace cps
