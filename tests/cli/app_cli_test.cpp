@@ -1,0 +1,74 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "cli_test_util.h"
+#include "core/image/image_file.h"
+#include "core/image/new_image.h"
+
+namespace cps {
+namespace {
+
+using cps::testing::RunCli;
+using cps::testing::CliTempDir;
+
+TEST(CliImage, NewWithoutDefaultDatGivesTheBuiltInDefaults) {
+  CliTempDir dir;
+  auto r = RunCli({"new", "-o", dir.File("x.dat"), "--app-dir", dir.path()});
+  ASSERT_EQ(r.code, 0) << r.err;
+  RadioImage written;
+  ASSERT_TRUE(LoadImageFile(dir.File("x.dat"), written));
+  EXPECT_EQ(written, NewImage(""));
+
+  RadioImage tmpl;
+  tmpl.Fill(0x42);
+  ASSERT_TRUE(SaveImageFile(dir.File("Default.dat"), tmpl));
+  r = RunCli({"new", "-o", dir.File("y.dat"), "--app-dir", dir.path()});
+  ASSERT_EQ(r.code, 0) << r.err;
+  ASSERT_TRUE(LoadImageFile(dir.File("y.dat"), written));
+  EXPECT_EQ(written, tmpl);
+}
+
+TEST(CliImage, InfoAndErrors) {
+  CliTempDir dir;
+  RadioImage img = NewImage("");
+  img.SetFrequency(0x0100, 43850000);
+  img.SetFrequency(0x0100 + 32 * 4, 44600625);
+  const char name[] = "BASE 1";
+  for (int i = 0; i < 6; ++i) img.SetByte(0x3F88 + i, static_cast<std::uint8_t>(name[i]));
+  ASSERT_TRUE(SaveImageFile(dir.File("a.dat"), img));
+  auto r = RunCli({"info", dir.File("a.dat")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("size: 16384 bytes"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("band: 400.000000 - 470.000000 MHz"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("channels in use: 2 (1,5)"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("radio name: BASE 1"), std::string::npos) << r.out;
+
+  std::ofstream(dir.File("short.dat")) << "abc";
+  r = RunCli({"info", dir.File("short.dat")});
+  EXPECT_NE(r.code, 0);
+  EXPECT_NE(r.err.find("short.dat"), std::string::npos);
+  EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+
+  r = RunCli({"info"});
+  EXPECT_NE(r.code, 0);
+  r = RunCli({"new"});
+  EXPECT_NE(r.code, 0);
+  r = RunCli({"frobnicate"});
+  EXPECT_NE(r.code, 0);
+  EXPECT_NE(r.err.find("frobnicate"), std::string::npos);
+  r = RunCli({"new", "-o", dir.File("z.dat"), "--bogus"});
+  EXPECT_NE(r.code, 0);
+  EXPECT_NE(r.err.find("--bogus"), std::string::npos);
+  r = RunCli({"info", "--help"});
+  EXPECT_EQ(r.code, 0);
+  EXPECT_NE(r.out.find("usage: dpmr-cli info"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace cps

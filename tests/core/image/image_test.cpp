@@ -1,0 +1,262 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <vector>
+
+#include "core/base/ini_file.h"
+#include "core/image/image_file.h"
+#include "core/image/new_image.h"
+#include "core/image/radio_image.h"
+#include "core/image/region_map.h"
+
+namespace cps {
+namespace {
+
+namespace fs = std::filesystem;
+
+class TempDir {
+ public:
+  TempDir() {
+    path_ = fs::temp_directory_path() / ("dpmr-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                         "-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+    fs::create_directories(path_);
+  }
+  ~TempDir() {
+    std::error_code ec;
+    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(path_, ec);
+  }
+  std::string File(const std::string& name) const { return (path_ / name).string(); }
+  const fs::path& path() const { return path_; }
+
+ private:
+  fs::path path_;
+};
+
+std::vector<char> ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void WriteAll(const std::string& path, const std::vector<char>& bytes) {
+  std::ofstream out(path, std::ios::binary);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+TEST(RadioImage, AccessorsAreLittleEndianAndMasked) {
+  RadioImage img;
+  EXPECT_EQ(img.Byte(0), 0x00);  // created zeroed
+  img.SetWord(0x04C0, 0x0540);
+  EXPECT_EQ(img.Byte(0x04C0), 0x40);
+  EXPECT_EQ(img.Byte(0x04C1), 0x05);
+  EXPECT_EQ(img.Word(0x04C0), 0x0540);
+
+  img.SetByte(0x0110, 0b1010'1010);
+  img.SetBits(0x0110, 0xC0, 0b11);  // power bits 7-6
+  EXPECT_EQ(img.Byte(0x0110), 0b1110'1010);
+  EXPECT_EQ(img.Bits(0x0110, 0xC0), 0b11);
+  EXPECT_EQ(img.Bits(0x0110, 0x30), 0b10);
+  img.SetBits(0x0110, 0x30, 0xFF);  // value wider than the mask stays inside it
+  EXPECT_EQ(img.Byte(0x0110), 0b1111'1010);
+  img.SetBit(0x0110, 0, true);
+  img.SetBit(0x0110, 7, false);
+  EXPECT_EQ(img.Byte(0x0110), 0b0111'1011);
+
+  img.SetFrequency(0x0100, 14552500);
+  EXPECT_EQ(img.Byte(0x0100), 0x00);
+  EXPECT_EQ(img.Byte(0x0101), 0x25);
+  EXPECT_EQ(img.Byte(0x0102), 0x55);
+  EXPECT_EQ(img.Byte(0x0103), 0x14);
+  EXPECT_EQ(img.Frequency(0x0100), 14552500u);
+  EXPECT_FALSE(img.FrequencyEmpty(0x0100));
+}
+
+// The built-in defaults, written out independently as (offset, bytes).
+std::map<std::size_t, std::uint8_t> ExpectedDefaults() {
+  std::map<std::size_t, std::uint8_t> m;
+  auto put = [&](std::size_t at, std::vector<std::uint8_t> bytes) {
+    for (auto b : bytes) m[at++] = b;
+  };
+  for (int n = 0; n < 16; ++n) {
+    const std::size_t c = 0x0100 + 32 * n;
+    put(c + 12, {0x00, 0x00, 0x06, 0x00, 0x01, 0x00, 0x40, 0xFF, 0x01, 0x00, 0x00});
+    put(0x3E80 + 4 * n, {0xFF, 0xFF, 0xFE, 0x1E});
+  }
+  put(0x0000, {1, 0, 0, 0});
+  put(0x0300, {5, 10, 10, 0});
+  put(0x0307, {0xC1, 0, 0, 0, 0, 0});
+  put(0x0310, {0, 5, 10});
+  put(0x0318, {0xDF, 0xC5, 0xFC, 0x00});
+  put(0x0320, {0x0A});
+  put(0x0322, {9, 0, 0, 0, 0, 0});
+  put(0x0340, {1, 0, 0x14});
+  put(0x0344, {0x1E});
+  put(0x0347, {0x8C});
+  put(0x034A, {0});
+  put(0x0350, {0, 0});
+  put(0x0354, {0x0A, 5, 8, 0});
+  put(0x0360, {9, 9, 9, 9, 9, 9, 8});
+  put(0x0368, {0, 0x0A, 0x0A});
+  put(0x0370, {0, 0x0A, 5, 0x0A});
+  put(0x0378, {0, 0x19, 1});
+  put(0x0388, {0, 0, 0, 0, 0, 0, 1});
+  put(0x0398, {7, 0, 3, 4, 3, 0, 1, 0});
+  put(0x04B0, {9, 9, 9, 9, 9, 9, 0});
+  put(0x04B8, {9, 9, 9, 9, 9, 9, 1});
+  put(0x04C0, {0x40, 0x05});
+  put(0x0540, {0, 0, 0, 0, 0, 0, 1, 1, 0x4E, 0x61, 0x6D, 0x65, 0x20, 0x31, 0xFF, 0xFF});
+  put(0x2000, {0x0A, 1, 1, 1});
+  put(0x2005, {0});
+  put(0x2007, {1, 0x0A, 0x32});
+  put(0x2030, {0x0E, 4});
+  put(0x2034, {0x0A});
+  put(0x2037, {0x21});
+  put(0x3EC0, {5, 3, 5});
+  put(0x3FA0, {0, 0, 0, 0x40, 0, 0, 0, 0x47});
+  return m;
+}
+
+TEST(NewImage, BuiltInDefaultsByteForByte) {
+  const RadioImage img = NewImage("/nonexistent/Default.dat");
+  const auto expected = ExpectedDefaults();
+  for (std::size_t a = 0; a < kImageSize; ++a) {
+    auto it = expected.find(a);
+    const std::uint8_t want = it == expected.end() ? 0xFF : it->second;
+    ASSERT_EQ(img.Byte(a), want) << "at 0x" << std::hex << a;
+  }
+}
+
+TEST(NewImage, DefaultDatWinsWholeAndShortFileLeavesTheRestErased) {
+  TempDir dir;
+  std::vector<char> bytes(kImageSize + 100, 0x11);
+  WriteAll(dir.File("Default.dat"), bytes);
+  RadioImage img = NewImage(dir.File("Default.dat"));
+  for (std::size_t a = 0; a < kImageSize; ++a) ASSERT_EQ(img.Byte(a), 0x11);
+
+  WriteAll(dir.File("Short.dat"), std::vector<char>(100, 0x22));
+  img = NewImage(dir.File("Short.dat"));
+  EXPECT_EQ(img.Byte(99), 0x22);
+  EXPECT_EQ(img.Byte(100), 0xFF);
+  EXPECT_EQ(img.Byte(0x3FA0), 0xFF);  // no built-in default applied
+
+  // The band selected at the time goes into a built-in image.
+  img = NewImage("", kBandVhf);
+  EXPECT_EQ(img.Byte(0x3FA3), 0x13);
+  EXPECT_EQ(img.Byte(0x3FA7), 0x17);
+}
+
+TEST(ImageFile, RoundTripAndSizeRules) {
+  TempDir dir;
+  RadioImage img = NewImage("");
+  img.SetByte(0x1234, 0x5A);
+  ASSERT_TRUE(SaveImageFile(dir.File("a.dat"), img));
+  const auto bytes = ReadAll(dir.File("a.dat"));
+  ASSERT_EQ(bytes.size(), kImageSize);
+  EXPECT_EQ(static_cast<std::uint8_t>(bytes[0x1234]), 0x5A);
+
+  RadioImage back;
+  ASSERT_TRUE(LoadImageFile(dir.File("a.dat"), back));
+  EXPECT_EQ(back, img);
+
+  // Longer files: the first 16384 bytes count.
+  auto longer = bytes;
+  longer.resize(kImageSize + 10, 0x33);
+  WriteAll(dir.File("long.dat"), longer);
+  RadioImage fromLong;
+  ASSERT_TRUE(LoadImageFile(dir.File("long.dat"), fromLong));
+  EXPECT_EQ(fromLong, img);
+
+  // A file one byte short is refused and leaves the image as it was.
+  WriteAll(dir.File("short.dat"), std::vector<char>(kImageSize - 1, 0x44));
+  RadioImage untouched = img;
+  Status st = LoadImageFile(dir.File("short.dat"), untouched);
+  EXPECT_FALSE(st);
+  EXPECT_NE(st.error().find("16383"), std::string::npos) << st.error();
+  EXPECT_EQ(untouched, img);
+  EXPECT_FALSE(LoadImageFile(dir.File("missing.dat"), untouched));
+  EXPECT_FALSE(LoadImageFile(dir.path().string(), untouched));
+  EXPECT_EQ(untouched, img);
+}
+
+TEST(ImageFile, FailedSaveLeavesTheOldFile) {
+  if (geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
+  TempDir dir;
+  RadioImage img = NewImage("");
+  ASSERT_TRUE(SaveImageFile(dir.File("a.dat"), img));
+  const auto before = ReadAll(dir.File("a.dat"));
+  fs::permissions(dir.path(), fs::perms::owner_read | fs::perms::owner_exec);
+  img.SetByte(0x0200, 0x00);
+  Status st = SaveImageFile(dir.File("a.dat"), img);
+  fs::permissions(dir.path(), fs::perms::owner_all);
+  EXPECT_FALSE(st);
+  EXPECT_NE(st.error().find("a.dat"), std::string::npos);
+  EXPECT_EQ(ReadAll(dir.File("a.dat")), before);
+  // No temporary file is left behind.
+  int files = 0;
+  for (auto& e : fs::directory_iterator(dir.path())) { (void)e; ++files; }
+  EXPECT_EQ(files, 1);
+}
+
+TEST(ImageFile, SaveIntoMissingFolderFailsCleanly) {
+  TempDir dir;
+  Status st = SaveImageFile(dir.File("no/such/folder/a.dat"), RadioImage{});
+  EXPECT_FALSE(st);
+  EXPECT_FALSE(fs::exists(dir.File("no")));
+}
+
+TEST(RegionMap, RangesAreOrderedAndDisjoint) {
+  const auto& regions = ImageRegions();
+  ASSERT_FALSE(regions.empty());
+  for (std::size_t i = 0; i < regions.size(); ++i) {
+    EXPECT_LE(regions[i].begin, regions[i].end);
+    EXPECT_LT(regions[i].end, kImageSize);
+    if (i) {
+      EXPECT_GT(regions[i].begin, regions[i - 1].end);
+    }
+  }
+  EXPECT_EQ(RegionAt(0x0105)->owner, "channels");
+  EXPECT_EQ(RegionAt(0x0040)->owner, "factory");
+  EXPECT_EQ(RegionAt(0x0313), nullptr);
+  EXPECT_FALSE(RegionAt(0x3E10)->written);
+}
+
+TEST(IniFile, WindowsProfileKeepsEverythingButTheChangedKey) {
+  const std::string text =
+      "; settings of the programming software\r\n"
+      "[setup]\r\n"
+      "Model=KD-9999\r\n"
+      "com=COM3\r\n"
+      "BaudRate = 19200\r\n"
+      "\r\n"
+      "[Other]\r\n"
+      "COM=keep\r\n";
+  IniFile ini = IniFile::Parse(text);
+  EXPECT_EQ(ini.Read("Setup", "COM", ""), "COM3");
+  EXPECT_EQ(ini.Read("SETUP", "baudrate", "9600"), "19200");
+  EXPECT_EQ(ini.Read("Setup", "Missing", "dflt"), "dflt");
+  EXPECT_EQ(ini.Read("Setup", "", "dflt"), "dflt");
+  ini.Set("Setup", "COM", "/dev/ttyUSB0");
+  EXPECT_EQ(ini.Text(),
+            "; settings of the programming software\r\n"
+            "[setup]\r\n"
+            "Model=KD-9999\r\n"
+            "com=/dev/ttyUSB0\r\n"
+            "BaudRate = 19200\r\n"
+            "\r\n"
+            "[Other]\r\n"
+            "COM=keep\r\n");
+
+  IniFile fresh = IniFile::Parse("");
+  fresh.Set("Setup", "COM", "COM1");
+  EXPECT_EQ(fresh.Text(), "[Setup]\nCOM=COM1\n");
+  IniFile other = IniFile::Parse("[A]\nx=1\n");
+  other.Set("Setup", "COM", "COM2");
+  EXPECT_EQ(other.Text(), "[A]\nx=1\n[Setup]\nCOM=COM2\n");
+  IniFile longValue = IniFile::Parse("[Setup]\nModel=" + std::string(300, 'x') + "\n");
+  EXPECT_EQ(longValue.Read("Setup", "Model", "").size(), 255u);
+}
+
+}  // namespace
+}  // namespace cps

@@ -1,0 +1,214 @@
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QToolBar>
+#include <gtest/gtest.h>
+
+#include "core/image/image_file.h"
+#include "core/image/new_image.h"
+#include "gui/app/main_window.h"
+#include "gui/app/password_dialog.h"
+#include "gui_test_util.h"
+
+namespace cps {
+namespace {
+
+using cps::testing::AnswerNextMessageBox;
+using cps::testing::OnNextModal;
+
+QStringList MenuTexts(QMenu* menu) {
+  QStringList out;
+  for (QAction* a : menu->actions()) {
+    QString t = a->isSeparator() ? QString("-") : a->text();
+    if (!a->shortcut().isEmpty()) t += "\t" + a->shortcut().toString();
+    out << t;
+  }
+  return out;
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+  AppSettings Settings(const QString& ini = {}) {
+    if (!ini.isEmpty()) {
+      QFile f(dir_.filePath("Program.ini"));
+      f.open(QIODevice::WriteOnly);
+      f.write(ini.toUtf8());
+    }
+    return AppSettings::Load(dir_.path().toStdString());
+  }
+  QString Path(const QString& name) const { return dir_.filePath(name); }
+  QTemporaryDir dir_;
+};
+
+TEST_F(MainWindowTest, TitleMenusToolbarAndStatus) {
+  CMainFrame w(Settings());
+  w.NewDocument();
+  EXPECT_EQ(w.windowTitle(), "KD-4173 Software");
+  QStringList menus;
+  for (QAction* a : w.menuBar()->actions()) menus << a->text();
+  EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&Program", "&View", "&Setting", "&Help"}));
+  const auto menuAt = [&](int i) { return w.menuBar()->actions().at(i)->menu(); };
+  EXPECT_EQ(MenuTexts(menuAt(0)), (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
+                                               "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
+  EXPECT_EQ(MenuTexts(menuAt(1)), (QStringList{"Scan Info", "Basic setting", "Alarm", "DTMF", "dPMR"}));
+  EXPECT_EQ(MenuTexts(menuAt(2)), (QStringList{"Read", "Write"}));
+  EXPECT_EQ(MenuTexts(menuAt(3)), (QStringList{"&Toolbar", "&Status Bar"}));
+  EXPECT_EQ(MenuTexts(menuAt(4)), (QStringList{"Port"}));
+  EXPECT_EQ(MenuTexts(menuAt(5)), (QStringList{"About ..."}));
+  // Print shows Ctrl+P but has no key.
+  EXPECT_TRUE(w.findChild<QAction*>("actionPrint")->shortcut().isEmpty());
+
+  auto* tb = w.findChild<QToolBar*>("mainToolBar");
+  ASSERT_NE(tb, nullptr);
+  QStringList tools;
+  for (QAction* a : tb->actions()) tools << (a->isSeparator() ? QString("-") : a->objectName());
+  EXPECT_EQ(tools, (QStringList{"actionNew", "actionOpen", "actionSave", "-", "actionRead", "actionWrite", "-",
+                                "actionAbout"}));
+  for (QAction* a : tb->actions()) {
+    if (!a->isSeparator()) {
+      EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();
+    }
+  }
+  EXPECT_EQ(w.statusBar()->currentMessage(), "Ready");
+}
+
+TEST_F(MainWindowTest, TitleFollowsModelNameWhateverFileIsOpen) {
+  CMainFrame w(Settings("[Setup]\nModel=KD-9\n"));
+  w.NewDocument();
+  EXPECT_EQ(w.windowTitle(), "KD-9 Software");
+  EXPECT_EQ(w.doc().displayName(), "KD-9");
+  ASSERT_TRUE(w.SaveDocument(Path("a.dat")));
+  ASSERT_TRUE(w.OpenDocument(Path("a.dat")));
+  EXPECT_EQ(w.windowTitle(), "KD-9 Software");
+}
+
+TEST_F(MainWindowTest, AccessCodeAddsPmrChannelOnce) {
+  EXPECT_TRUE(CPasswordDlg::IsAccessCode("5826TR"));
+  EXPECT_TRUE(CPasswordDlg::IsAccessCode("5826tr"));
+  EXPECT_FALSE(CPasswordDlg::IsAccessCode("5826T"));
+
+  CMainFrame w(Settings());
+  w.NewDocument();
+  const int before = w.editMenu()->actions().size();
+  // A wrong code closes the dialog as cancelled and changes nothing.
+  OnNextModal([](QWidget* d) {
+    auto* dlg = qobject_cast<CPasswordDlg*>(d);
+    ASSERT_NE(dlg, nullptr);
+    EXPECT_EQ(dlg->windowTitle(), "Password");
+    EXPECT_EQ(dlg->edit()->echoMode(), QLineEdit::Password);
+    EXPECT_EQ(dlg->edit()->maxLength(), 14);
+    dlg->edit()->setText("nope");
+    dlg->accept();
+  });
+  w.OnAccessCode();
+  EXPECT_EQ(w.editMenu()->actions().size(), before);
+  EXPECT_EQ(w.pmrChannelAction(), nullptr);
+
+  for (int i = 0; i < 2; ++i) {
+    OnNextModal([](QWidget* d) {
+      auto* dlg = qobject_cast<CPasswordDlg*>(d);
+      dlg->edit()->setText("5826tr");
+      dlg->accept();
+    });
+    w.OnAccessCode();
+  }
+  ASSERT_EQ(w.editMenu()->actions().size(), before + 1);
+  EXPECT_EQ(w.editMenu()->actions().last()->text(), "PMR Channel");
+}
+
+TEST_F(MainWindowTest, FailedOpenKeepsTheDocument) {
+  CMainFrame w(Settings());
+  w.NewDocument();
+  w.image().SetByte(0x0300, 0x07);
+  const RadioImage before = w.image();
+  QFile f(Path("short.dat"));
+  f.open(QIODevice::WriteOnly);
+  f.write(QByteArray(16383, '\x11'));
+  f.close();
+  QString message;
+  AnswerNextMessageBox(QMessageBox::Ok, &message);
+  EXPECT_FALSE(w.OpenDocument(Path("short.dat")));
+  EXPECT_TRUE(message.contains("short.dat")) << message.toStdString();
+  EXPECT_EQ(w.image(), before);
+  EXPECT_TRUE(w.doc().path().isEmpty());
+}
+
+TEST_F(MainWindowTest, SaveWritesTheImageAndReopenReadsTheDiskAgain) {
+  CMainFrame w(Settings());
+  w.NewDocument();
+  w.image().SetByte(0x0301, 0x03);
+  ASSERT_TRUE(w.SaveDocument(Path("radio.dat")));
+  RadioImage onDisk;
+  ASSERT_TRUE(LoadImageFile(Path("radio.dat").toStdString(), onDisk));
+  EXPECT_EQ(onDisk.Byte(0x0301), 0x03);
+  EXPECT_EQ(QFileInfo(Path("radio.dat")).size(), 16384);
+  EXPECT_FALSE(w.doc().Modified());
+
+  // Editing then re-opening the same file shows the file's content again.
+  w.image().SetByte(0x0301, 0x09);
+  EXPECT_TRUE(w.doc().Modified());
+  ASSERT_TRUE(w.OpenDocument(Path("radio.dat")));
+  EXPECT_EQ(w.image().Byte(0x0301), 0x03);
+  EXPECT_FALSE(w.doc().Modified());
+}
+
+TEST_F(MainWindowTest, UnsavedChangesAreNotLostSilently) {
+  CMainFrame w(Settings());
+  w.NewDocument();
+  EXPECT_TRUE(w.MaybeSave());  // nothing changed: no question
+
+  w.image().SetByte(0x0302, 0x01);
+  QString question;
+  AnswerNextMessageBox(QMessageBox::Cancel, &question);
+  EXPECT_FALSE(w.MaybeSave());
+  EXPECT_EQ(question, "Save changes to KD-4173?");
+  EXPECT_EQ(w.image().Byte(0x0302), 0x01);
+
+  AnswerNextMessageBox(QMessageBox::Discard);
+  EXPECT_TRUE(w.MaybeSave());
+
+  // Changing a byte back to what it was is no change at all.
+  w.image().SetByte(0x0302, 0x0A);
+  EXPECT_FALSE(w.doc().Modified());
+}
+
+TEST_F(MainWindowTest, NewUsesDefaultDatOfTheProgramFolder) {
+  RadioImage tmpl;
+  tmpl.Fill(0x5A);
+  ASSERT_TRUE(SaveImageFile(Path("Default.dat").toStdString(), tmpl));
+  CMainFrame w(Settings());
+  w.NewDocument();
+  EXPECT_EQ(w.image().Byte(0x2345), 0x5A);
+}
+
+TEST_F(MainWindowTest, ClosingWritesOnlyThePortIntoProgramIni) {
+  const QString ini = "; my settings\r\n[Setup]\r\nModel=KD-4173\r\n[Extra]\r\nx=1\r\n";
+  {
+    CMainFrame w(Settings(ini));
+    w.NewDocument();
+    w.show();
+    w.close();  // empty port: nothing written
+  }
+  QFile f(Path("Program.ini"));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(QString::fromUtf8(f.readAll()), ini);
+  f.close();
+  {
+    CMainFrame w(Settings());
+    w.NewDocument();
+    w.settings().portName = "/dev/ttyUSB0";
+    w.show();
+    w.close();
+  }
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(QString::fromUtf8(f.readAll()),
+            "; my settings\r\n[Setup]\r\nModel=KD-4173\r\nCOM=/dev/ttyUSB0\r\n[Extra]\r\nx=1\r\n");
+}
+
+}  // namespace
+}  // namespace cps

@@ -1,0 +1,38 @@
+#pragma once
+// Helpers of the GUI tests: act on the modal dialog or message box that the
+// code under test is about to open.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QTimer>
+#include <functional>
+
+namespace cps::testing {
+
+// Calls `act` with the next modal widget as soon as it shows (polling the
+// event loop), e.g. to press a button of a message box.
+inline void OnNextModal(std::function<void(QWidget*)> act, int attempts = 200) {
+  QTimer::singleShot(10, [act, attempts]() {
+    QWidget* w = QApplication::activeModalWidget();
+    if (w) {
+      act(w);
+    } else if (attempts > 0) {
+      OnNextModal(act, attempts - 1);
+    }
+  });
+}
+
+// Presses the button with `role` of the next message box and remembers its text.
+inline void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* text = nullptr) {
+  OnNextModal([button, text](QWidget* w) {
+    if (auto* box = qobject_cast<QMessageBox*>(w)) {
+      if (text) *text = box->text();
+      if (auto* b = box->button(button)) b->click(); else box->reject();
+    } else if (auto* d = qobject_cast<QDialog*>(w)) {
+      d->reject();
+    }
+  });
+}
+
+}  // namespace cps::testing
