@@ -19,12 +19,15 @@
 
 namespace cps {
 
+void InitResources();  // resources.cpp
+
 namespace {
 constexpr const char* kFileFilter = "*.dat (*.dat)";
 }
 
 CMainFrame::CMainFrame(AppSettings settings, QWidget* parent)
     : QMainWindow(parent), settings_(std::move(settings)), doc_(this) {
+  InitResources();
   setWindowTitle(QString::fromStdString(settings_.modelName) + " Software");
   setWindowIcon(QIcon(":/icons/app.png"));
   doc_.setUntitledName(QString::fromStdString(settings_.modelName));
@@ -109,8 +112,8 @@ void CMainFrame::CreateToolBar() {
   toolBar_->setIconSize(QSize(16, 16));
   auto find = [this](const char* name) { return findChild<QAction*>(name); };
   auto icon = [](const char* res, QStyle::StandardPixmap fallback) {
-    QIcon i(res);
-    return i.isNull() || i.availableSizes().isEmpty() ? qApp->style()->standardIcon(fallback) : i;
+    QPixmap p(res);
+    return p.isNull() ? qApp->style()->standardIcon(fallback) : QIcon(p);
   };
   find("actionNew")->setIcon(icon(":/icons/new.png", QStyle::SP_FileIcon));
   find("actionOpen")->setIcon(icon(":/icons/open.png", QStyle::SP_DialogOpenButton));
