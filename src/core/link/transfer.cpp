@@ -1,0 +1,127 @@
+#include "core/link/transfer.h"
+
+#include <cstdio>
+
+#include "core/link/framing.h"
+
+namespace cps {
+
+const char* const kPortNotOpenedMessage = "Cound not open the port.";
+const char* const kCommunicationErrorMessage = "\xE9\x80\x9A\xE4\xBF\xA1\xE5\x87\xBA\xE9\x8C\xAF";  // 通信出錯
+
+namespace {
+constexpr std::uint16_t kFirstBlock = 0x0100;
+constexpr std::uint16_t kBlockSize = 32;
+constexpr std::uint32_t kImageEnd = 0x4000;
+constexpr std::uint16_t kBandEdgeAddress = 0x3F80;  // radio's band edges, never transferred
+constexpr std::uint16_t kRadioOwnedBlock = 0x3E00;  // 0x3E00-0x3E3F: the radio's copy stays on write
+
+TransferResult CommunicationError(std::string reason) {
+  return {TransferOutcome::kCommunicationError, std::move(reason)};
+}
+}  // namespace
+
+std::vector<std::uint16_t> TransferBlocks(TransferDirection direction) {
+  std::vector<std::uint16_t> blocks;
+  for (std::uint32_t a = kFirstBlock; a < kImageEnd; a += kBlockSize) {
+    if (a == kBandEdgeAddress) continue;
+    if (direction == TransferDirection::kWrite && (a == kRadioOwnedBlock || a == kRadioOwnedBlock + kBlockSize))
+      continue;
+    blocks.push_back(static_cast<std::uint16_t>(a));
+  }
+  return blocks;
+}
+
+std::string ProgressText(int k) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "%d%%", k * 100 / kTransferProgressMax);
+  return buf;
+}
+
+TransferResult RunTransferOnPort(SerialPort& port, TransferDirection direction, RadioImage& image,
+                                 const std::atomic<bool>& cancel, const TransferCallbacks& callbacks) {
+  port.SetReadTimeouts(ReadTimeouts{50, 50, 100});
+  if (auto e = link::Handshake(port, link::kTransferHandshake)) return CommunicationError(*e);
+  link::LinkIdentification id;
+  if (auto e = link::ReadIdentification(port, id)) return CommunicationError(*e);
+  port.Pause(10);
+  if (auto e = link::Acknowledge(port, "the identification")) return CommunicationError(*e);
+
+  auto report = [&](int position) {
+    if (callbacks.progress) callbacks.progress(position);
+  };
+  auto stop = [&](TransferResult result) {
+    link::SendEnd(port, link::kEndWrite);
+    return result;
+  };
+
+  if (direction == TransferDirection::kRead) {
+    // Blocks land in a copy; the image changes only when the read completes.
+    RadioImage received = image;
+    int position = 0;
+    for (std::uint16_t a : TransferBlocks(direction)) {
+      if (auto e = link::ReadBlock(port, a, received.Bytes(a, kBlockSize))) return stop(CommunicationError(*e));
+      if (auto e = link::Acknowledge(port, "the block at " + link::AddressText(a)))
+        return stop(CommunicationError(*e));
+      report(++position);
+      if (cancel) return stop({TransferOutcome::kCancelled, "Stopped by the user."});
+    }
+    link::SendEnd(port, link::kEndRead);
+    std::uint8_t reply[4];
+    port.Read(reply, sizeof reply);
+    // The radio's own band edges go in only while that field is erased.
+    if (received.Byte(kBandEdgeAddress + 3) == 0xFF) {
+      received.SetFrequency(kBandEdgeAddress, id.LowUnits());
+      received.SetFrequency(kBandEdgeAddress + 4, id.HighUnits());
+    }
+    image = received;
+    return {};
+  }
+
+  for (std::uint16_t a : TransferBlocks(direction)) {
+    if (auto e = link::WriteBlock(port, a, image.Bytes(a, kBlockSize))) return stop(CommunicationError(*e));
+    report((a - kFirstBlock) / kBlockSize);
+    if (cancel) return stop({TransferOutcome::kCancelled, "Stopped by the user."});
+  }
+  link::SendEnd(port, link::kEndWrite);
+  return {};
+}
+
+TransferResult RunTransfer(const PortOpener& openPort, const std::string& portName, int baud,
+                           TransferDirection direction, RadioImage& image, const std::atomic<bool>& cancel,
+                           const TransferCallbacks& callbacks) {
+  auto port = openPort(portName, baud);
+  if (!port) return {TransferOutcome::kPortNotOpened, port.error()};
+  if (callbacks.portOpened) callbacks.portOpened();
+  return RunTransferOnPort(**port, direction, image, cancel, callbacks);
+}
+
+// ---- TransferWorker -------------------------------------------------------
+
+TransferWorker::~TransferWorker() {
+  Cancel();
+  Join();
+}
+
+void TransferWorker::Join() {
+  std::lock_guard lock(startMutex_);
+  if (thread_.joinable()) thread_.join();
+}
+
+bool TransferWorker::Start(const PortOpener& openPort, const std::string& portName, int baud,
+                           TransferDirection direction, const RadioImage& image, Callbacks callbacks) {
+  std::lock_guard lock(startMutex_);
+  bool expected = false;
+  if (!busy_.compare_exchange_strong(expected, true)) return false;
+  if (thread_.joinable()) thread_.join();  // the previous worker has already reported
+  cancel_ = false;
+  image_ = image;
+  thread_ = std::thread([this, openPort, portName, baud, direction, callbacks = std::move(callbacks)] {
+    TransferResult result = RunTransfer(openPort, portName, baud, direction, image_, cancel_, callbacks);
+    busy_ = false;
+    if (callbacks.finished) callbacks.finished(result);
+  });
+  return true;
+}
+
+}  // namespace cps
