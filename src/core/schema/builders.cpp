@@ -62,6 +62,7 @@ Field IntEdit(std::string key, std::string label, std::size_t addr, SpinRange ra
   f.onLeave = [range](std::string_view text) { return IntText(LeaveRoundClamp(ParseInt(text), range)); };
   if (o.spin)
     f.onSpin = [range](std::string_view text, int delta) { return IntText(SpinStep(ParseInt(text), delta, range)); };
+  f.hint = IntText(range.lower) + ".." + IntText(range.upper) + (range.step > 1 ? ", step " + IntText(range.step) : "");
   f.bytes = {{addr, 0xFF}};
   if (word) f.bytes.push_back({addr + 1, 0xFF});
   return f;
@@ -81,6 +82,8 @@ Field TenthsEdit(std::string key, std::string label, std::size_t addr, SpinRange
   f.onSpin = [range](std::string_view text, int delta) {
     return TenthsToText(SpinStep(TenthsFromText(text), delta, range));
   };
+  f.hint = TenthsToText(range.lower) + ".." + TenthsToText(range.upper) +
+           (range.step > 1 ? ", step " + TenthsToText(range.step) : "");
   f.bytes = {{addr, 0xFF}};
   return f;
 }
@@ -126,6 +129,7 @@ Field HexWord(std::string key, std::string label, std::size_t addr, std::uint16_
   const bool word = bytes == 2;
   f.maxLength = word ? 4 : 2;
   f.allowedChars = std::string(kHexKeyChars);
+  f.hint = word ? "hexadecimal, up to 4 digits" : "hexadecimal, up to 2 digits";
   f.load = [addr, word](const RadioImage& im) {
     char buf[8];
     std::snprintf(buf, sizeof buf, "%X", static_cast<unsigned>(word ? im.Word(addr) : im.Byte(addr)));

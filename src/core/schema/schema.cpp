@@ -115,10 +115,11 @@ std::string AllowedText(const Field& field, const std::vector<std::string>& item
     }
     case ControlKind::Edit:
     case ControlKind::SpinEdit: {
-      std::string out = "text";
-      if (field.maxLength > 0) out += " of up to " + std::to_string(field.maxLength) + " characters";
-      if (!field.allowedChars.empty()) out += " of \"" + field.allowedChars + "\"";
-      if (field.kind == ControlKind::SpinEdit) out += " (number)";
+      std::string out = field.hint.empty() ? "text" : field.hint;
+      std::string limits;
+      if (field.maxLength > 0) limits = "at most " + std::to_string(field.maxLength) + " characters";
+      if (!field.allowedChars.empty()) limits += (limits.empty() ? "" : " of ") + std::string("\"") + field.allowedChars + "\"";
+      if (!limits.empty()) out += " (" + limits + ")";
       return out;
     }
   }
