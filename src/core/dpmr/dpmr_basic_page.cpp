@@ -1,0 +1,159 @@
+#include "core/dpmr/dpmr_basic_page.h"
+
+#include "core/codec/digit_codes.h"
+#include "core/dpmr/dpmr_layout.h"
+#include "core/schema/builders.h"
+
+namespace cps {
+
+namespace {
+
+constexpr std::size_t kRadioId = 0x0388;
+constexpr std::size_t kAllCode = 0x0390;
+constexpr std::size_t kDialAccess = 0x0398;
+constexpr std::size_t kPreCarrier = 0x0399;
+constexpr std::size_t kGroupHold = 0x039A;
+constexpr std::size_t kSingleCall = 0x039B;
+constexpr std::size_t kMixedReset = 0x039C;
+constexpr std::size_t kWakeFrame = 0x039D;
+constexpr std::size_t kAckTimes = 0x039E;
+constexpr std::size_t kOptions = 0x039F;
+constexpr std::size_t kKillCode = 0x04B0;
+constexpr std::size_t kActiveCode = 0x04B8;
+constexpr std::size_t kAckDelay = 0x3EC0;
+constexpr std::size_t kAckWait = 0x3EC1;
+constexpr std::size_t kTxDelay = 0x3EC2;
+constexpr std::size_t kRadioName = 0x3F88;
+constexpr std::size_t kRadioNameLength = 8;
+constexpr std::size_t kIdLength = 7;
+
+std::string PrintableChars() {
+  std::string s;
+  for (char c = 0x20; c < 0x7F; ++c) s += c;
+  return s;
+}
+
+std::string Padded(std::string_view text) { return FitText(text, '0', kIdLength, true); }
+
+// An ID of 7 digit codes of set A: shown padded to 7 digits, checked on
+// leaving, saved as the codes of its 7 characters.
+Field SevenDigitId(std::string key, std::string label, std::size_t addr, std::string fallback,
+                   std::string allowed) {
+  Field f;
+  f.key = std::move(key);
+  f.label = std::move(label);
+  f.kind = ControlKind::Edit;
+  f.maxLength = static_cast<int>(kIdLength);
+  f.allowedChars = std::move(allowed);
+  f.upperCase = true;
+  f.hint = "7 digits, not 0000000 nor above 9000000 (else " + fallback + ")";
+  f.load = [addr](const RadioImage& im) {
+    return ControlValue::Text(Padded(DigitsToTextA(im.Bytes(addr, kIdLength).data(), kIdLength)));
+  };
+  f.save = [addr](RadioImage& im, const ControlValue& v) {
+    const std::string text = Padded(v.text);
+    im.Fill(addr, kIdLength, kNoDigit);
+    for (std::size_t i = 0; i < kIdLength; ++i) im.SetByte(addr + i, DigitCodeA(text[i]));
+  };
+  f.onLeave = [fallback](std::string_view text) { return dpmr::SevenDigitIdOnLeave(text, fallback); };
+  for (std::size_t i = 0; i < kIdLength; ++i) f.bytes.push_back({addr + i, 0xFF});
+  return f;
+}
+
+Field RadioName() {
+  Field f;
+  f.key = "radio_name";
+  f.label = "Radio name";
+  f.kind = ControlKind::Edit;
+  f.maxLength = static_cast<int>(kRadioNameLength);
+  f.allowedChars = PrintableChars();
+  f.hint = "up to 8 characters";
+  f.load = [](const RadioImage& im) {
+    return ControlValue::Text(dpmr::PrintableText(im, kRadioName, kRadioNameLength));
+  };
+  f.save = [](RadioImage& im, const ControlValue& v) {
+    im.Fill(kRadioName, kRadioNameLength, 0xFF);
+    dpmr::WritePrintable(im, kRadioName, v.text, kRadioNameLength);
+  };
+  for (std::size_t i = 0; i < kRadioNameLength; ++i) f.bytes.push_back({kRadioName + i, 0xFF});
+  return f;
+}
+
+// "ACK reply times": 1..10; a stored 0 or a value above 10 shows 1.
+Field AckReplyTimes() {
+  Field f;
+  f.key = "ack_reply_times";
+  f.label = "ACK reply times";
+  f.kind = ControlKind::Combo;
+  f.items = NumberItems(1, 10);
+  f.load = [](const RadioImage& im) {
+    const int v = im.Byte(kAckTimes);
+    return ControlValue::Index(v >= 1 && v <= 10 ? v - 1 : 0);
+  };
+  f.save = [](RadioImage& im, const ControlValue& v) {
+    im.SetByte(kAckTimes, static_cast<std::uint8_t>(v.index >= 0 && v.index < 10 ? v.index + 1 : 1));
+  };
+  f.bytes = {{kAckTimes, 0xFF}};
+  return f;
+}
+
+std::vector<std::string> WakeFrameItems() {
+  std::vector<std::string> items;
+  for (int k = 0; k < 16; ++k) items.push_back(std::to_string(k * 80));
+  return items;
+}
+
+PageSchema Build() {
+  const std::vector<std::string> offOn{"Off", "On"};
+  PageSchema p;
+  p.key = "dpmr";
+  p.title = "Basic";
+  p.fields = {
+      RadioName(),
+      SevenDigitId("radio_id", "Radio id", kRadioId, "0000001", "0123456789"),
+      // Saving the radio id also erases the all-call code bytes before the
+      // all code is written; the all code's own save does both.
+      DigitCodes("all_code", "All code", kAllCode, 7),
+      SevenDigitId("kill_code", "Kill code", kKillCode, "9999990", std::string(kDtmfKeyChars)),
+      SevenDigitId("active_code", "Active code", kActiveCode, "9999991", std::string(kDtmfKeyChars)),
+      ComboIndex("codec_type", "Codec type", {"AMBE+2C", "ASELP", "ASELP 2"}, kOptions, 0, 0x03),
+      ComboIndex("kill_active_decode", "Kill/active decode", offOn, kOptions, 0, 0x04),
+      ComboIndex("kill_type", "Kill type", {"Tx inhibit", "tx/rx inhibit", "Kill"}, kOptions, 0, 0x30),
+      ComboIndex("repeat_mode", "Repeat mode", {"Direct", "Repeat"}, kOptions, 0, 0x40),
+      ComboIndex("allow_all_call", "Allow all call", offOn, kOptions, 0, 0x80),
+      InColumn(IntEdit("tx_pre_carrier_time", "tx pre-carrier time", kPreCarrier, {0, 1000, 20}, 4, {.scale = 20}), 1),
+      InColumn(IntEdit("group_hold_time", "Group hold time", kGroupHold, {0, 30, 1}, 2), 1),
+      InColumn(IntEdit("single_call_time", "Single call time", kSingleCall, {0, 30, 1}, 2), 1),
+      InColumn(IntEdit("mixed_mode_reset", "Mixed mode reset", kMixedReset, {0, 30, 1}, 2), 1),
+      InColumn(ComboIndex("wake_frame", "Wake frame", WakeFrameItems(), kWakeFrame, 0), 1),
+      InColumn(TenthsEdit("ack_reply_delay", "ACK reply delay", kAckDelay, {1, 50, 1}, 3), 1),
+      // Two characters, so that the arrows' 10 is shown whole.
+      InColumn(IntEdit("ack_reply_wait", "ACK reply wait", kAckWait, {0, 10, 1}, 2), 1),
+      InColumn(TenthsEdit("tx_delay_time", "Tx delay time", kTxDelay, {1, 50, 1}, 3), 1),
+      // Below the page's lower edge: loaded and saved, never shown.
+      Hide(ComboIndex("dial_access", "Dial access", NumberItems(0, 7), kDialAccess, 7)),
+      Hide(ComboIndex("voice_store_replay", "Voice store/replay", offOn, kOptions, 0, 0x08)),
+      Hide(AckReplyTimes()),
+  };
+  const std::vector<std::string> checked{"mixed_mode_reset", "radio_id", "single_call_time", "group_hold_time",
+                                         "tx_pre_carrier_time"};
+  p.afterLoad = ApplyLeaveRules(checked);
+  p.beforeSave = ApplyLeaveRules(checked);
+  return p;
+}
+
+}  // namespace
+
+namespace dpmr {
+std::string SevenDigitIdOnLeave(std::string_view text, std::string_view fallback) {
+  std::string padded = Padded(text);
+  return IsValidSevenDigitId(padded) ? padded : std::string(fallback);
+}
+}  // namespace dpmr
+
+const PageSchema& DpmrBasicPageSchema() {
+  static const PageSchema page = Build();
+  return page;
+}
+
+}  // namespace cps
