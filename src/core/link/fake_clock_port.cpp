@@ -12,7 +12,9 @@ std::vector<std::uint8_t> FakeLine::Sent() const {
 }
 
 void FakeClockPort::DiscardInput() {
-  while (!line_.incoming.empty() && line_.incoming.front().first <= line_.nowUs) line_.incoming.pop_front();
+  // A byte that arrives at this very instant is still on its way: the
+  // radio's answer always comes after the discard that precedes the read.
+  while (!line_.incoming.empty() && line_.incoming.front().first < line_.nowUs) line_.incoming.pop_front();
   line_.events.push_back({WireEvent::Kind::kDiscard, line_.nowUs, {}, 0});
 }
 

@@ -139,7 +139,7 @@ void SimulatedRadio::Idle(std::uint8_t byte, std::vector<RadioByte>& out) {
     Send(out, kNak);
     return;
   }
-  if (FaultAt(RadioFault::kGarbage, 0)) Send(out, kGarbageByte);
+  if (FaultAt(RadioFault::kGarbage, 0) && sessions_ == 1) Send(out, kGarbageByte);  // noise on the first reply only
   Send(out, link::kAck);
 }
 

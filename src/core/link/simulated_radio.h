@@ -27,7 +27,7 @@ enum class RadioFault {
   kNoBlockAck,      // block K: no 0x41 after it (read: to the program's 0x41; write: to the data)
   kStopAtBlock,     // from block K on, nothing more in that session
   kByteDelay,       // K milliseconds before every byte the radio sends
-  kGarbage,         // one byte 0x3F before the 0x41 that answers block K (K = 0: the handshake)
+  kGarbage,         // one byte 0x3F before the 0x41 that answers block K (K = 0: the radio's first handshake reply)
 };
 
 struct RadioFaultSpec {

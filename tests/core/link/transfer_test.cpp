@@ -1,0 +1,309 @@
+#include "core/link/transfer.h"
+
+#include <gtest/gtest.h>
+
+#include <future>
+
+#include "core/link/fake_clock_port.h"
+#include "core/link/simulated_radio.h"
+#include "link_test_util.h"
+
+namespace cps {
+namespace {
+
+using test::Bytes;
+
+const Bytes kHandshake = {0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41};
+const Bytes kEndR = {0x45, 0x4E, 0x44, 0x52};
+const Bytes kEndW = {0x45, 0x4E, 0x44, 0x57};
+
+struct Rig {
+  SimulatedRadio radio;
+  FakeLine line;
+  std::atomic<bool> cancel{false};
+  Rig() { test::FillPattern(radio.memory()); }
+  TransferResult Run(TransferDirection d, RadioImage& image, TransferCallbacks cb = {}) {
+    return RunTransfer(FakeClockOpener(radio, line, "/dev/absent"), "/dev/fake", 9600, d, image, cancel, cb);
+  }
+};
+
+RadioImage Filled(std::uint8_t v) {
+  RadioImage img;
+  img.Fill(v);
+  return img;
+}
+
+TEST(TransferRead, ExactByteStreamAndPauses) {
+  Rig rig;
+  RadioImage image = Filled(0xA5);
+  image.SetByte(0x3F83, 0xFF);
+  ASSERT_TRUE(rig.Run(TransferDirection::kRead, image).ok());
+
+  Bytes expected = kHandshake;
+  test::Append(expected, {0x4D, 0x02, 0x41});
+  int commands = 0;
+  for (unsigned a = 0x0100; a <= 0x3FE0; a += 0x20) {
+    if (a == 0x3F80) continue;
+    test::Append(expected, {0x52, static_cast<std::uint8_t>(a >> 8), static_cast<std::uint8_t>(a), 0x20, 0x41});
+    ++commands;
+  }
+  expected.insert(expected.end(), kEndR.begin(), kEndR.end());
+  EXPECT_EQ(commands, 503);
+  EXPECT_EQ(rig.line.Sent(), expected);
+
+  // Pauses: 2 ms before each handshake byte, then 10 ms after the
+  // identification; nothing else takes time on an ideal line.
+  std::vector<int> pauses;
+  for (const WireEvent& e : rig.line.events)
+    if (e.kind == WireEvent::Kind::kPause) pauses.push_back(e.pauseMs);
+  EXPECT_EQ(pauses, (std::vector<int>{2, 2, 2, 2, 2, 2, 2, 10}));
+  EXPECT_EQ(rig.line.nowUs, 24000);
+  // Each handshake byte goes out after discarding the input.
+  for (std::size_t i = 0; i < 7; ++i) {
+    EXPECT_EQ(rig.line.events[3 * i].kind, WireEvent::Kind::kPause);
+    EXPECT_EQ(rig.line.events[3 * i + 1].kind, WireEvent::Kind::kDiscard);
+    EXPECT_EQ(rig.line.events[3 * i + 2].kind, WireEvent::Kind::kWrite);
+  }
+  EXPECT_EQ(rig.line.opens, 1);
+  EXPECT_EQ(rig.line.closes, 1);
+
+  // The image: read ranges from the radio, the rest as before, the band
+  // edges of a 400-470 MHz radio in the erased field.
+  for (std::size_t a = 0; a < kImageSize; ++a) {
+    std::uint8_t want = test::Pattern(a);
+    if (a < 0x0100 || (a >= 0x3F80 && a < 0x3FA0)) want = a == 0x3F83 ? 0xFF : 0xA5;
+    if (a >= 0x3F80 && a < 0x3F88) continue;
+    ASSERT_EQ(image.Byte(a), want) << std::hex << a;
+  }
+  const Bytes edges(image.Bytes(0x3F80, 8).begin(), image.Bytes(0x3F80, 8).end());
+  EXPECT_EQ(edges, (Bytes{0x00, 0x00, 0x00, 0x40, 0x00, 0x00, 0x00, 0x47}));
+}
+
+TEST(TransferWrite, ExactByteStream) {
+  Rig rig;
+  RadioImage image;
+  for (std::size_t a = 0; a < kImageSize; ++a) image.SetByte(a, static_cast<std::uint8_t>(~test::Pattern(a)));
+  ASSERT_TRUE(rig.Run(TransferDirection::kWrite, image).ok());
+
+  Bytes expected = kHandshake;
+  test::Append(expected, {0x4D, 0x02, 0x41});
+  int commands = 0;
+  for (unsigned a = 0x0100; a <= 0x3FE0; a += 0x20) {
+    if (a == 0x3E00 || a == 0x3E20 || a == 0x3F80) continue;
+    test::Append(expected, {0x57, static_cast<std::uint8_t>(a >> 8), static_cast<std::uint8_t>(a), 0x20});
+    for (unsigned i = 0; i < 32; ++i) expected.push_back(static_cast<std::uint8_t>(~test::Pattern(a + i)));
+    ++commands;
+  }
+  expected.insert(expected.end(), kEndW.begin(), kEndW.end());
+  EXPECT_EQ(commands, 501);
+  EXPECT_EQ(rig.line.Sent(), expected);
+  const auto writes = test::WritesStartingWith(rig.line, 0x57);
+  ASSERT_EQ(writes.size(), 501u);
+  EXPECT_EQ(writes.back()[1], 0x3F);
+  EXPECT_EQ(writes.back()[2], 0xE0);
+
+  // The radio keeps its own 0x0000-0x00FF, 0x3E00-0x3E3F and 0x3F80-0x3F9F.
+  for (std::size_t a = 0; a < kImageSize; ++a) {
+    const bool kept = a < 0x0100 || (a >= 0x3E00 && a < 0x3E40) || (a >= 0x3F80 && a < 0x3FA0);
+    ASSERT_EQ(rig.radio.memory().Byte(a), kept ? test::Pattern(a) : image.Byte(a)) << std::hex << a;
+  }
+}
+
+TEST(TransferProgress, PositionsAndPercentText) {
+  Rig rig;
+  RadioImage image = Filled(0);
+  std::vector<int> readPositions, writePositions;
+  rig.Run(TransferDirection::kRead, image, {nullptr, [&](int p) { readPositions.push_back(p); }});
+  ASSERT_EQ(readPositions.size(), 503u);
+  EXPECT_EQ(readPositions.front(), 1);
+  EXPECT_EQ(readPositions.back(), 503);
+  rig.Run(TransferDirection::kWrite, image, {nullptr, [&](int p) { writePositions.push_back(p); }});
+  ASSERT_EQ(writePositions.size(), 501u);
+  EXPECT_EQ(writePositions.front(), 0);    // block 0x0100
+  EXPECT_EQ(writePositions[495], 497);     // 0x3E40 after the skipped 0x3E00, 0x3E20
+  EXPECT_EQ(writePositions.back(), 503);   // 0x3FE0
+
+  const std::pair<int, const char*> texts[] = {{0, "0%"}, {1, "0%"}, {6, "1%"}, {252, "50%"}, {503, "99%"}, {504, "100%"}};
+  for (auto [k, text] : texts) EXPECT_EQ(ProgressText(k), text) << k;
+}
+
+// Each way a transfer can fail: the outcome, the bytes sent and the image.
+TEST(TransferFailures, Table) {
+  struct Row {
+    const char* name;
+    TransferDirection direction;
+    const char* fault;
+    TransferOutcome outcome;
+    int blockCommands;  // 'R' or 'W' commands sent
+    bool endsWithEndW;
+    std::size_t sentWithoutBlocks;  // bytes sent when no block was reached
+  };
+  const auto R = TransferDirection::kRead, W = TransferDirection::kWrite;
+  const auto kErr = TransferOutcome::kCommunicationError;
+  const Row rows[] = {
+      {"silent radio", R, "silent", kErr, 0, false, 28},
+      {"wrong handshake reply", R, "bad-handshake", kErr, 0, false, 28},
+      {"short identification", R, "short-id", kErr, 0, false, 9},
+      {"no ack after identification", R, "no-id-ack", kErr, 0, false, 10},
+      {"write: silent radio", W, "silent", kErr, 0, false, 28},
+      {"write: short identification", W, "short-id", kErr, 0, false, 9},
+      {"read: block 5 short", R, "short-block:5", kErr, 5, true, 0},
+      {"read: block 1 missing", R, "missing-block:1", kErr, 1, true, 0},
+      {"read: no ack after block 7", R, "no-block-ack:7", kErr, 7, true, 0},
+      {"read: stops at block 300", R, "stop:300", kErr, 300, true, 0},
+      {"read: garbage before ack of block 2", R, "garbage:2", kErr, 2, true, 0},
+      {"read: last block missing", R, "missing-block:503", kErr, 503, true, 0},
+      {"write: no ack after block 4", W, "no-block-ack:4", kErr, 4, true, 0},
+      {"write: stops at block 501", W, "stop:501", kErr, 501, true, 0},
+      {"garbage before the handshake reply", R, "garbage:0", TransferOutcome::kSuccess, 503, false, 0},
+      {"bytes 40 ms apart", R, "delay:40", TransferOutcome::kSuccess, 503, false, 0},
+      {"bytes 60 ms apart", R, "delay:60", kErr, 0, false, 9},
+      {"write: bytes 40 ms apart", W, "delay:40", TransferOutcome::kSuccess, 501, true, 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    Rig rig;
+    auto fault = ParseRadioFault(row.fault);
+    ASSERT_TRUE(fault.ok());
+    rig.radio.SetFault(*fault);
+    const RadioImage radioBefore = rig.radio.memory();
+    RadioImage image = Filled(0x5A);
+    const RadioImage before = image;
+    const TransferResult r = rig.Run(row.direction, image);
+    EXPECT_EQ(r.outcome, row.outcome) << r.reason;
+    EXPECT_EQ(r.reason.empty(), row.outcome == TransferOutcome::kSuccess) << r.reason;
+    const auto commands = test::WritesStartingWith(rig.line, row.direction == R ? 0x52 : 0x57);
+    EXPECT_EQ(static_cast<int>(commands.size()), row.blockCommands);
+    const Bytes sent = rig.line.Sent();
+    EXPECT_EQ(test::EndsWith(sent, kEndW), row.endsWithEndW);
+    if (row.sentWithoutBlocks) {
+      EXPECT_EQ(sent.size(), row.sentWithoutBlocks);
+    }
+    if (row.outcome != TransferOutcome::kSuccess) {
+      EXPECT_TRUE(image == before) << "a failed transfer changed the image";
+      EXPECT_FALSE(test::EndsWith(sent, kEndR));
+    }
+    if (row.direction == W) {
+      EXPECT_TRUE(image == before);
+    }
+    if (row.direction == R) {
+      EXPECT_TRUE(rig.radio.memory() == radioBefore);
+    }
+    EXPECT_EQ(rig.line.closes, rig.line.opens);
+  }
+}
+
+TEST(TransferFailures, PortNotOpenedSendsNothing) {
+  Rig rig;
+  RadioImage image = Filled(1);
+  const TransferResult r =
+      RunTransfer(FakeClockOpener(rig.radio, rig.line, "/dev/absent"), "/dev/absent", 9600,
+                  TransferDirection::kRead, image, rig.cancel);
+  EXPECT_EQ(r.outcome, TransferOutcome::kPortNotOpened);
+  EXPECT_FALSE(r.reason.empty());
+  EXPECT_TRUE(rig.line.events.empty());
+  EXPECT_TRUE(image == Filled(1));
+  // An empty port name names no port.
+  EXPECT_EQ(RunTransfer(FakeClockOpener(rig.radio, rig.line), "", 9600, TransferDirection::kWrite, image, rig.cancel)
+                .outcome,
+            TransferOutcome::kPortNotOpened);
+}
+
+TEST(TransferCancel, ExitAfterKBlocks) {
+  for (auto direction : {TransferDirection::kRead, TransferDirection::kWrite}) {
+    for (int k : {1, 17, 500}) {
+      SCOPED_TRACE(k);
+      Rig rig;
+      RadioImage image = Filled(0x33);
+      int blocks = 0;
+      // "Exit" pressed while block k is under way: the flag is seen after it.
+      const TransferResult r = rig.Run(direction, image, {nullptr, [&](int) {
+                                                            if (++blocks == k) rig.cancel = true;
+                                                          }});
+      EXPECT_EQ(r.outcome, TransferOutcome::kCancelled);
+      const auto commands = test::WritesStartingWith(rig.line, direction == TransferDirection::kRead ? 0x52 : 0x57);
+      EXPECT_EQ(static_cast<int>(commands.size()), k);
+      EXPECT_TRUE(test::EndsWith(rig.line.Sent(), kEndW));
+      EXPECT_TRUE(image == Filled(0x33));
+    }
+  }
+}
+
+TEST(TransferCancel, FlagSetBeforeTheBlocksStopsAfterTheFirst) {
+  Rig rig;
+  rig.cancel = true;  // pressed during the handshake: the handshake still runs
+  RadioImage image = Filled(0);
+  EXPECT_EQ(rig.Run(TransferDirection::kRead, image).outcome, TransferOutcome::kCancelled);
+  EXPECT_EQ(test::WritesStartingWith(rig.line, 0x52).size(), 1u);
+}
+
+TEST(TransferRead, BandEdgesOnlyIntoAnErasedField) {
+  Rig rig;
+  RadioImage image = Filled(0xFF);
+  ASSERT_TRUE(rig.Run(TransferDirection::kRead, image).ok());
+  // A second read, from a 136-174 MHz radio: the field is no longer erased.
+  rig.radio.SetBand(136, 174);
+  ASSERT_TRUE(rig.Run(TransferDirection::kRead, image).ok());
+  EXPECT_EQ(Bytes(image.Bytes(0x3F80, 8).begin(), image.Bytes(0x3F80, 8).end()),
+            (Bytes{0x00, 0x00, 0x00, 0x40, 0x00, 0x00, 0x00, 0x47}));
+
+  RadioImage fresh = Filled(0xFF);
+  ASSERT_TRUE(rig.Run(TransferDirection::kRead, fresh).ok());
+  EXPECT_EQ(Bytes(fresh.Bytes(0x3F80, 8).begin(), fresh.Bytes(0x3F80, 8).end()),
+            (Bytes{0x00, 0x00, 0x60, 0x13, 0x00, 0x00, 0x40, 0x17}));
+
+  // Byte 0x3F83 decides, whatever the other bytes hold.
+  RadioImage partly = Filled(0xFF);
+  partly.SetByte(0x3F83, 0x44);
+  ASSERT_TRUE(rig.Run(TransferDirection::kRead, partly).ok());
+  EXPECT_EQ(Bytes(partly.Bytes(0x3F80, 8).begin(), partly.Bytes(0x3F80, 8).end()),
+            (Bytes{0xFF, 0xFF, 0xFF, 0x44, 0xFF, 0xFF, 0xFF, 0xFF}));
+}
+
+TEST(TransferRead, InterByteDelayAgainstTheTimeouts) {
+  // Bytes 40 ms apart stay within the 50 ms interval; 60 ms apart do not,
+  // and the identification is the first read of more than one byte.
+  for (auto [delay, ok] : {std::pair{40, true}, std::pair{50, true}, std::pair{51, false}, std::pair{60, false}}) {
+    SCOPED_TRACE(delay);
+    Rig rig;
+    rig.radio.SetFault({RadioFault::kByteDelay, delay});
+    RadioImage image = Filled(0);
+    const TransferResult r = rig.Run(TransferDirection::kRead, image);
+    EXPECT_EQ(r.ok(), ok) << r.reason;
+    if (!ok) {
+      EXPECT_NE(r.reason.find("identification"), std::string::npos) << r.reason;
+    }
+  }
+}
+
+TEST(TransferWorkerTest, StartsOneWorkerAndHandsOverTheImage) {
+  SimulatedRadio radio;
+  test::FillPattern(radio.memory());
+  FakeLine line;
+  std::promise<void> release;
+  std::shared_future<void> gate = release.get_future().share();
+  PortOpener fake = FakeClockOpener(radio, line);
+  PortOpener gated = [&](const std::string& name, int baud) {
+    gate.wait();
+    return fake(name, baud);
+  };
+  TransferWorker worker;
+  std::promise<TransferResult> done;
+  TransferWorker::Callbacks cb;
+  cb.finished = [&](const TransferResult& r) { done.set_value(r); };
+  RadioImage image = Filled(0);
+  ASSERT_TRUE(worker.Start(gated, "/dev/fake", 9600, TransferDirection::kRead, image, cb));
+  EXPECT_TRUE(worker.Busy());
+  EXPECT_FALSE(worker.Start(gated, "/dev/fake", 9600, TransferDirection::kRead, image, cb));
+  release.set_value();
+  const TransferResult r = done.get_future().get();
+  EXPECT_TRUE(r.ok()) << r.reason;
+  EXPECT_FALSE(worker.Busy());
+  worker.Join();
+  EXPECT_EQ(line.opens, 1);
+  EXPECT_TRUE(image == Filled(0));  // the caller's image is the caller's to change
+  EXPECT_EQ(worker.image().Byte(0x0100), test::Pattern(0x0100));
+}
+
+}  // namespace
+}  // namespace cps
