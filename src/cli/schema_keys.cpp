@@ -1,6 +1,5 @@
 #include "cli/schema_keys.h"
 
-#include <iomanip>
 #include <iostream>
 #include <memory>
 
@@ -79,8 +78,9 @@ void PrintPage(std::ostream& out, const PageSchema& page, const RadioImage& imag
   for (std::size_t i = 0; i < page.fields.size(); ++i) {
     const Field& f = page.fields[i];
     const std::string key = page.key + "." + f.key;
-    out << "  " << std::left << std::setw(34) << key << std::setw(36) << (f.label + (f.visible ? "" : " (hidden)"))
-        << DisplayText(values, static_cast<int>(i)) << "\n";
+    const std::string label = f.label + (f.visible ? "" : " (hidden)");
+    out << "  " << key << std::string(key.size() < 38 ? 38 - key.size() : 1, ' ') << label
+        << std::string(label.size() < 36 ? 36 - label.size() : 1, ' ') << DisplayText(values, static_cast<int>(i)) << "\n";
   }
 }
 

@@ -3,20 +3,20 @@
 #include <ostream>
 
 #include "cli/schema_keys.h"
-#include "core/settings/option_page.h"
+#include "core/settings/settings_pages.h"
 
 namespace cps::cli {
 namespace {
 
-std::vector<const PageSchema*> SettingsPages() {
-  return {&OptionPageSchema()};
-}
-
-SchemaPagesRegistrar pages({&OptionPageSchema()});
+struct Registrar {
+  Registrar() {
+    for (const PageSchema* p : SettingsPageSchemas()) SchemaPagesRegistrar({p});
+  }
+} registrar;
 
 ShowSectionRegistrar show({"settings", "every radio settings page, field by field",
                            [](std::ostream& out, const RadioImage& image) {
-                             for (const PageSchema* p : SettingsPages()) PrintPage(out, *p, image);
+                             for (const PageSchema* p : SettingsPageSchemas()) PrintPage(out, *p, image);
                            }});
 
 }  // namespace

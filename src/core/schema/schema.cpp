@@ -154,7 +154,13 @@ Status SetFieldText(PageValues& values, std::string_view fieldKey, std::string_v
         if (!ok) return Error{name + ": '" + std::string(1, c) + "' cannot be typed here (allowed: " + f.allowedChars + ")"};
         typed += *ok;
       }
-      if (f.maxLength > 0 && static_cast<int>(typed.size()) > f.maxLength)
+      bool word = false;  // a text the edit shows besides numbers, taken whole
+      for (const auto& w : f.words)
+        if (EqualsIgnoreCase(w, text)) {
+          typed = w;
+          word = true;
+        }
+      if (!word && f.maxLength > 0 && static_cast<int>(typed.size()) > f.maxLength)
         return Error{name + ": at most " + std::to_string(f.maxLength) + " characters"};
       v.text = f.onLeave ? f.onLeave(typed) : typed;
       return Status::Ok();

@@ -76,6 +76,7 @@ struct Field {
   int maxLength = 0;          // edit: at most this many characters (0 = no limit)
   std::string allowedChars;   // edit: key filter (empty = any character)
   bool upperCase = false;     // edit: typed letters are upper-cased first
+  std::vector<std::string> words;  // edit: texts it shows besides numbers ("continue"), settable whole
   std::string hint;           // edit: the values it takes, for "dpmr-cli keys" ("30..600, step 30")
 
   std::function<ControlValue(const RadioImage&)> load;

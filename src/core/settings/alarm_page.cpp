@@ -1,0 +1,142 @@
+#include "core/settings/alarm_page.h"
+
+#include "core/base/c_text.h"
+#include "core/codec/digit_codes.h"
+#include "core/schema/builders.h"
+
+namespace cps {
+
+namespace {
+
+constexpr const char* kContinue = "continue";
+constexpr const char* kUnlimited = "unlimited";
+constexpr const char* kDefaultDigitId = "9999998";
+
+int WrapStep(long long value, int delta, int lower, int upper) {
+  return SpinStep(value, delta, SpinRange{lower, upper, 1});
+}
+
+// A numeric edit of this dialog: "%d", atoi on save; leaving resets a value
+// outside lower..upper to `reset` and leaves any other text as typed; the
+// arrows add the delta and wrap.
+Field AlarmEdit(std::string key, std::string label, std::size_t addr, int lower, int upper, int reset,
+                int maxLength, int column) {
+  Field f = IntEdit(std::move(key), std::move(label), addr, {lower, upper, 1}, maxLength);
+  f.column = column;
+  f.onLeave = [lower, upper, reset](std::string_view text) {
+    const long long v = ParseInt(text);
+    return v < lower || v > upper ? IntText(reset) : std::string(text);
+  };
+  f.onSpin = [lower, upper](std::string_view text, int delta) {
+    return IntText(WrapStep(ParseInt(text), delta, lower, upper));
+  };
+  return f;
+}
+
+Field Cycle() {
+  Field f = AlarmEdit("cycle", "Cycle", 0x357, 0, 255, 0, 3, 0);
+  f.load = [](const RadioImage& im) {
+    const int v = im.Byte(0x357);
+    return ControlValue::Text(v == 0 ? kContinue : IntText(v));
+  };
+  f.onLeave = [](std::string_view text) {
+    const long long v = ParseInt(text);
+    return v < 0 || v > 255 ? std::string(kContinue) : std::string(text);
+  };
+  f.onSpin = [](std::string_view text, int delta) {
+    const int v = WrapStep(ParseInt(text), delta, 0, 255);
+    return v == 0 ? std::string(kContinue) : IntText(v);
+  };
+  f.hint = "continue, 1..255";
+  f.words = {kContinue};
+  return f;
+}
+
+Field ExitDelay() {
+  Field f = AlarmEdit("exit_delay", "Exit delay (s)", 0x373, 0, 255, 10, 3, 1);
+  f.load = [](const RadioImage& im) {
+    const int v = im.Byte(0x373);
+    return ControlValue::Text(v == 255 ? kUnlimited : IntText(v));
+  };
+  f.save = [](RadioImage& im, const ControlValue& v) {
+    im.SetByte(0x373, v.text == kUnlimited ? 255 : static_cast<std::uint8_t>(ParseInt(v.text) & 0xFF));
+  };
+  f.onSpin = [](std::string_view text, int delta) {
+    const long long before = text == kUnlimited ? 255 : ParseInt(text);
+    const int v = WrapStep(before, delta, 0, 255);
+    return v == 255 ? std::string(kUnlimited) : IntText(v);
+  };
+  f.hint = "0..254, unlimited";
+  f.words = {kUnlimited};
+  return f;
+}
+
+Field TxInterval() {
+  Field f = AlarmEdit("tx_interval", "Tx interval (s)", 0x379, 10, 60, 25, 2, 1);
+  f.onLeave = [](std::string_view text) {
+    const long long v = ParseInt(text);
+    if (v < 10 || v > 60) return IntText(25);
+    if (v % 5 != 0) return IntText(v - v % 5);
+    return std::string(text);
+  };
+  f.onSpin = [](std::string_view text, int delta) { return IntText(SpinStep(ParseInt(text), delta, {10, 60, 5})); };
+  f.hint = "10..60, step 5";
+  return f;
+}
+
+Field DigitAlarmId() {
+  Field f = DigitCodes("digit_alarm_id_code", "Digit alarm id code", 0x360, 7);
+  f.allowedChars.clear();  // this edit has no key filter
+  f.upperCase = false;
+  f.save = [](RadioImage& im, const ControlValue& v) {
+    const std::string padded = FitText(v.text, '0', 7, true);
+    im.Fill(0x360, 7, kNoDigit);
+    for (std::size_t i = 0; i < 7; ++i) im.SetByte(0x360 + i, DigitCodeA(padded[i]));
+  };
+  f.onLeave = [](std::string_view text) {
+    const std::string padded = FitText(text, '0', 7, true);
+    return IsValidSevenDigitId(padded) ? padded : std::string(kDefaultDigitId);
+  };
+  f.hint = "7 digits, at most 9000000";
+  return f;
+}
+
+PageSchema Build() {
+  const std::vector<std::string> prohibitAllow{"prohibit", "allow"};
+  PageSchema p;
+  p.key = "alarm";
+  p.title = "Alarm";
+  Field analogId = DigitCodes("analog_alarm_id_code", "Analog alarm id code", 0x358, 8);
+  analogId.allowedChars = "0123456789ABCD*#";
+  p.fields = {
+      ComboIndex("alarm_type", "Alarm type", {"Off", "Only whistle", "Normal", "Secret", "Send alarm id"}, 0x350, 0),
+      ComboIndex("id_type", "ID type", {"Off", "DTMF"}, 0x351, 0),
+      analogId,
+      DigitAlarmId(),
+      AlarmEdit("alarm_time", "Alarm time (s)", 0x354, 1, 255, 10, 3, 0),
+      AlarmEdit("tx_time", "Tx time (s)", 0x355, 1, 255, 5, 3, 0),
+      AlarmEdit("rx_time", "Rx time (s)", 0x356, 1, 255, 8, 3, 0),
+      Cycle(),
+      InColumn(ComboIndex("work_alone", "Work alone", prohibitAllow, 0x368, 0), 1),
+      AlarmEdit("work_alone_time", "Work alone time (min)", 0x369, 1, 255, 10, 3, 1),
+      AlarmEdit("work_alone_pre_remind", "Work alone pre-remind (s)", 0x36A, 0, 255, 10, 3, 1),
+      InColumn(ComboIndex("auto_contact", "Auto contact", prohibitAllow, 0x378, 0), 1),
+      TxInterval(),
+      AlarmEdit("query_interval", "Query interval (min)", 0x37A, 1, 10, 1, 2, 1),
+      // The dialog ends above the Upside rows; they still load and save.
+      Hide(InColumn(ComboIndex("upside", "Upside", prohibitAllow, 0x370, 0), 1)),
+      Hide(AlarmEdit("entry_delay_time", "Entry delay time (s)", 0x371, 1, 60, 10, 2, 1)),
+      Hide(AlarmEdit("upside_pre_prompt", "Upside pre-prompt  (s)", 0x372, 0, 59, 5, 2, 1)),
+      Hide(ExitDelay()),
+  };
+  return p;
+}
+
+}  // namespace
+
+const PageSchema& AlarmPageSchema() {
+  static const PageSchema page = Build();
+  return page;
+}
+
+}  // namespace cps

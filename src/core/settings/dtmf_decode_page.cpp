@@ -1,0 +1,95 @@
+#include "core/settings/dtmf_decode_page.h"
+
+#include "core/codec/digit_codes.h"
+#include "core/schema/builders.h"
+
+namespace cps {
+
+namespace {
+constexpr std::size_t kKillCode = 0x2050;
+}
+
+std::string LoadKillCode(const RadioImage& image) {
+  std::string text = DigitsToTextA(image.Bytes(kKillCode, 15).data(), 15);
+  if (!text.empty() && text.back() == '#') text.pop_back();
+  return text;
+}
+
+void SaveKillCode(RadioImage& image, const std::string& text) {
+  image.Fill(kKillCode, 16, kNoDigit);
+  if (text.empty()) return;
+  const std::size_t n = std::min<std::size_t>(text.size(), 15);
+  for (std::size_t i = 0; i < n; ++i) image.SetByte(kKillCode + i, DigitCodeA(text[i]));
+  image.SetByte(kKillCode + n, 15);
+}
+
+namespace {
+
+Field GroupCallCode() {
+  return ComboByText(
+      "group_call_code", "Group call code", {"None", "A", "B", "C", "D", "*", "#"},
+      [](const RadioImage& im) {
+        const std::uint8_t c = im.Byte(0x2030);
+        // A digit 0-9 is no item: the selection is cleared.
+        return ControlValue::SelectText(c >= 16 ? std::string() : std::string(1, DigitCharA(c)), -1);
+      },
+      [](RadioImage& im, const std::string& text) {
+        im.SetByte(0x2030, text.empty() || text == "None" ? kNoDigit : DigitCodeA(text[0]));
+      },
+      {{0x2030, 0xFF}});
+}
+
+Field DecodeResponse() {
+  return ComboByText(
+      "decode_response", "Decode response", {"None", "Remind", "Reply", "Remind and Reply"},
+      [](const RadioImage& im) {
+        static const char* const names[] = {"None", "Response", "Remind", "Reply"};
+        const std::uint8_t v = im.Byte(0x2031);
+        // "Response" is no item and leaves the selection as it is.
+        return ControlValue::SelectText(v < 4 ? names[v] : "Remind and reply");
+      },
+      [](RadioImage& im, const std::string& text) {
+        std::uint8_t v = 4;
+        if (text == "Remind") v = 2;
+        else if (text == "Reply") v = 3;
+        else if (text == "None") v = 0;
+        else if (text == "Response") v = 1;
+        im.SetByte(0x2031, v);
+      },
+      {{0x2031, 0xFF}});
+}
+
+Field KillCode() {
+  Field f = DigitCodes("kill_code", "Kill code", kKillCode, 16, 15);
+  f.load = [](const RadioImage& im) { return ControlValue::Text(LoadKillCode(im)); };
+  f.save = [](RadioImage& im, const ControlValue& v) { SaveKillCode(im, v.text); };
+  return f;
+}
+
+PageSchema Build() {
+  PageSchema p;
+  p.key = "dtmf_decode";
+  p.title = "Decode";
+  p.fields = {
+      DecodeResponse(),
+      GroupCallCode(),
+      ComboIndex("kill_active", "Kill Active", {"Off", "On"}, 0x2037, 1, 0x20),
+      ComboIndex("kill_type", "Kill type", {"tx inhibit", "tx/rx inhibit", "Kill"}, 0x2037, 0, 0xC0),
+      KillCode(),
+      DigitCodes("person_id", "Person ID", 0x2040, 16),
+      IntEdit("auto_reset_time", "Auto reset time (s)", 0x2034, {0, 255, 1}, 3),
+      // The page ends above this row; it still loads and saves.
+      Hide(ComboIndex("decode_display", "Decode display", {"prohibit", "allow"}, 0x2037, 1, 0x01)),
+  };
+  p.afterLoad = ApplyLeaveRules({"auto_reset_time"});
+  return p;
+}
+
+}  // namespace
+
+const PageSchema& DtmfDecodePageSchema() {
+  static const PageSchema page = Build();
+  return page;
+}
+
+}  // namespace cps
