@@ -1,0 +1,32 @@
+#pragma once
+// An edit with up/down arrows beside it. The arrows (and the Up and Down
+// keys in the edit) do not change the text themselves: they emit `stepped`
+// with +1 or -1 and the owner writes the new text (the field's spin rule).
+#include <QLineEdit>
+#include <QWidget>
+
+class QToolButton;
+
+namespace cps {
+
+class SpinEdit : public QWidget {
+  Q_OBJECT
+ public:
+  explicit SpinEdit(QWidget* parent = nullptr);
+  QLineEdit* edit() const { return edit_; }
+  QToolButton* upButton() const { return up_; }
+  QToolButton* downButton() const { return down_; }
+
+ signals:
+  void stepped(int delta);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QLineEdit* edit_;
+  QToolButton* up_;
+  QToolButton* down_;
+};
+
+}  // namespace cps
