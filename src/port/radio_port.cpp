@@ -1,0 +1,179 @@
+#include "port/radio_port.h"
+
+#include <QAbstractEventDispatcher>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QSerialPort>
+#include <QSerialPortInfo>
+#include <QThread>
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#if defined(Q_OS_UNIX)
+#include <grp.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+#endif
+
+namespace cps {
+
+namespace {
+
+QString SystemName(const std::string& name) { return QString::fromStdString(name); }
+
+#if defined(Q_OS_UNIX)
+std::string GroupOf(const std::string& path) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) return {};
+  if (const group* g = ::getgrgid(st.st_gid)) return g->gr_name;
+  return {};
+}
+#endif
+
+std::string OpenFailureReason(const std::string& name, QSerialPort::SerialPortError error, const QString& text) {
+  if (name.empty()) return "No port is chosen (Setting, Port).";
+  switch (error) {
+    case QSerialPort::DeviceNotFoundError:
+      return "The port " + name + " does not exist (no such device).";
+    case QSerialPort::PermissionError: {
+#if defined(Q_OS_UNIX)
+      // Qt reports a busy port and a forbidden one alike; the file's access
+      // rights tell them apart.
+      if (::access(name.c_str(), R_OK | W_OK) != 0) {
+        std::string group = GroupOf(name);
+        if (group.empty()) group = "dialout";
+        return "Permission denied for " + name + ". Your user must belong to the group that owns the device (" +
+               group + "): sudo usermod -aG " + group + " $USER, then log in again.";
+      }
+#endif
+      return "The port " + name + " is busy: another program is using it.";
+    }
+    case QSerialPort::OpenError:
+      return "The port " + name + " is already open in this program.";
+    default:
+      return "The port " + name + " cannot be opened: " + text.toStdString();
+  }
+}
+
+class QtRadioPort : public SerialPort {
+ public:
+  explicit QtRadioPort(std::unique_ptr<QSerialPort> port) : port_(std::move(port)) {}
+  ~QtRadioPort() override {
+    Drain(200);
+    port_->close();
+  }
+
+  void SetReadTimeouts(const ReadTimeouts& timeouts) override { timeouts_ = timeouts; }
+
+  void DiscardInput() override {
+    // Output first leaves the port; only then the input is thrown away
+    // (clearing the output too would lose bytes not yet on the line).
+    Drain(WriteTimeoutMs(port_->bytesToWrite()));
+#if defined(Q_OS_UNIX)
+    ::tcdrain(static_cast<int>(port_->handle()));
+#endif
+    port_->clear(QSerialPort::Input);
+  }
+
+  bool Write(std::span<const std::uint8_t> bytes) override {
+    const qint64 n = port_->write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+    if (n != static_cast<qint64>(bytes.size())) return false;
+    return Drain(WriteTimeoutMs(port_->bytesToWrite()));
+  }
+
+  std::size_t Read(std::uint8_t* out, std::size_t n) override {
+    QElapsedTimer clock;
+    clock.start();
+    const qint64 total = static_cast<qint64>(timeouts_.totalMultiplierMs) * static_cast<qint64>(n) + timeouts_.totalConstantMs;
+    std::size_t got = 0;
+    qint64 lastByteAt = 0;
+    while (got < n) {
+      const qint64 r = port_->read(reinterpret_cast<char*>(out + got), static_cast<qint64>(n - got));
+      if (r > 0) {
+        got += static_cast<std::size_t>(r);
+        lastByteAt = clock.elapsed();
+        continue;
+      }
+      if (r < 0) break;
+      qint64 wait = total - clock.elapsed();
+      if (got > 0) wait = std::min(wait, lastByteAt + timeouts_.intervalMs - clock.elapsed());
+      if (wait <= 0) break;
+      if (!port_->waitForReadyRead(static_cast<int>(wait)) && port_->bytesAvailable() == 0) {
+        if (port_->error() != QSerialPort::TimeoutError && port_->error() != QSerialPort::NoError) break;
+        if (clock.elapsed() >= total) break;
+      }
+    }
+    return got;
+  }
+
+  void Pause(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+ private:
+  // The write time-outs: 50 ms per byte plus 50 ms.
+  static int WriteTimeoutMs(qint64 bytes) { return static_cast<int>(50 * bytes + 50); }
+  bool Drain(int timeoutMs) {
+    QElapsedTimer clock;
+    clock.start();
+    while (port_->bytesToWrite() > 0) {
+      const qint64 left = timeoutMs - clock.elapsed();
+      if (left <= 0 || !port_->waitForBytesWritten(static_cast<int>(left))) return port_->bytesToWrite() == 0;
+    }
+    return true;
+  }
+
+  std::unique_ptr<QSerialPort> port_;
+  ReadTimeouts timeouts_;
+};
+
+}  // namespace
+
+Result<std::unique_ptr<SerialPort>> OpenRadioPort(const std::string& name, int baud) {
+  if (name.empty()) return Error{OpenFailureReason(name, QSerialPort::DeviceNotFoundError, {})};
+  // The port only blocks (waitFor...), but Qt wants an event dispatcher in
+  // the thread that opens it; a plain worker thread gets one here.
+  if (QCoreApplication::instance() && !QAbstractEventDispatcher::instance()) QEventLoop ensureDispatcher;
+  auto port = std::make_unique<QSerialPort>();
+  port->setPortName(SystemName(name));
+  if (!port->open(QIODevice::ReadWrite)) return Error{OpenFailureReason(name, port->error(), port->errorString())};
+  // Only the open is checked: a port that takes no configuration shows up
+  // as a communication error later. (Qt has no driver queue sizes.)
+  port->setBaudRate(baud);
+  port->setDataBits(QSerialPort::Data8);
+  port->setParity(QSerialPort::NoParity);
+  port->setStopBits(QSerialPort::OneStop);
+  port->setFlowControl(QSerialPort::NoFlowControl);
+  auto radioPort = std::make_unique<QtRadioPort>(std::move(port));
+  radioPort->SetReadTimeouts(ReadTimeouts{});
+  return std::unique_ptr<SerialPort>(std::move(radioPort));
+}
+
+bool CanOpenPort(const std::string& name) {
+  if (name.empty()) return false;
+  QSerialPort port;
+  port.setPortName(SystemName(name));
+  if (!port.open(QIODevice::ReadWrite)) return false;
+  port.close();
+  return true;
+}
+
+std::vector<SerialDevice> ListSerialDevices() {
+  std::vector<SerialDevice> devices;
+  for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+#if defined(Q_OS_WIN)
+    const QString path = info.portName();
+#else
+    const QString path = info.systemLocation();
+#endif
+    QString description = info.description();
+    if (!info.manufacturer().isEmpty() && !description.contains(info.manufacturer()))
+      description = info.manufacturer() + " " + description;
+    devices.push_back({path.toStdString(), description.trimmed().toStdString()});
+  }
+  std::sort(devices.begin(), devices.end(), [](const SerialDevice& a, const SerialDevice& b) { return a.path < b.path; });
+  return devices;
+}
+
+}  // namespace cps

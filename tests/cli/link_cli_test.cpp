@@ -1,0 +1,227 @@
+// dpmr-cli read, write, factory-read and factory-write against dpmr-sim on
+// a pseudo-terminal.
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<unsigned char>;
+
+Bytes ReadFile(const fs::path& p) {
+  std::ifstream f(p, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(f), {});
+}
+void WriteFile(const fs::path& p, const Bytes& b) {
+  std::ofstream f(p, std::ios::binary);
+  f.write(reinterpret_cast<const char*>(b.data()), static_cast<std::streamsize>(b.size()));
+}
+Bytes Pattern(int seed) {
+  Bytes b(16384);
+  for (std::size_t a = 0; a < b.size(); ++a) b[a] = static_cast<unsigned char>((a * 13 + seed) ^ (a >> 7));
+  return b;
+}
+
+// A child process with its stdout and stderr in pipes.
+struct Child {
+  pid_t pid = -1;
+  int out = -1, err = -1;
+  static Child Start(const std::vector<std::string>& argv) {
+    int o[2], e[2];
+    if (pipe(o) != 0 || pipe(e) != 0) return {};
+    Child c;
+    c.pid = fork();
+    if (c.pid == 0) {
+      dup2(o[1], 1);
+      dup2(e[1], 2);
+      close(o[0]);
+      close(e[0]);
+      std::vector<char*> args;
+      for (const auto& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+      args.push_back(nullptr);
+      execv(args[0], args.data());
+      _exit(127);
+    }
+    close(o[1]);
+    close(e[1]);
+    c.out = o[0];
+    c.err = e[0];
+    return c;
+  }
+  std::string ReadLine() {
+    std::string line;
+    char ch;
+    while (read(out, &ch, 1) == 1 && ch != '\n') line += ch;
+    return line;
+  }
+  static std::string Drain(int fd) {
+    std::string s;
+    char buf[4096];
+    ssize_t n;
+    while ((n = read(fd, buf, sizeof buf)) > 0) s.append(buf, static_cast<std::size_t>(n));
+    return s;
+  }
+  int Wait(std::string* stdoutText = nullptr, std::string* stderrText = nullptr) {
+    std::string o = Drain(out), e = Drain(err);
+    close(out);
+    close(err);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    if (stdoutText) *stdoutText = o;
+    if (stderrText) *stderrText = e;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+};
+
+struct Sim {
+  Child child;
+  std::string path;
+  explicit Sim(std::vector<std::string> options) {
+    std::vector<std::string> argv = {DPMR_SIM_PATH, "--baud", "115200"};
+    argv.insert(argv.end(), options.begin(), options.end());
+    child = Child::Start(argv);
+    path = child.ReadLine();
+  }
+  ~Sim() {
+    kill(child.pid, SIGTERM);
+    child.Wait();
+  }
+};
+
+struct CliRun {
+  int code;
+  std::string out, err;
+};
+CliRun Cli(std::vector<std::string> args) {
+  args.insert(args.begin(), DPMR_CLI_PATH);
+  Child c = Child::Start(args);
+  CliRun r;
+  r.code = c.Wait(&r.out, &r.err);
+  return r;
+}
+
+class LinkCli : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / ("dpmr_link_cli_" + std::to_string(getpid()) + "_" +
+                                        ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string P(const std::string& name) const { return (dir_ / name).string(); }
+  fs::path dir_;
+};
+
+bool InRead(std::size_t a) { return a >= 0x0100 && !(a >= 0x3F80 && a < 0x3FA0); }
+bool InWrite(std::size_t a) { return InRead(a) && !(a >= 0x3E00 && a < 0x3E40); }
+
+TEST_F(LinkCli, ReadEditWriteReadBack) {
+  const Bytes radio = Pattern(1);
+  WriteFile(P("radio.dat"), radio);
+  Sim sim({"--image", P("radio.dat"), "--save", P("saved.dat")});
+  ASSERT_EQ(sim.path.rfind("/dev/", 0), 0u) << sim.path;
+
+  Bytes base(16384, 0x77);
+  WriteFile(P("base.dat"), base);
+  CliRun r = Cli({"read", "--port", sim.path, "--baud", "115200", "-o", P("read.dat"), "--base", P("base.dat")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  Bytes got = ReadFile(P("read.dat"));
+  ASSERT_EQ(got.size(), 16384u);
+  for (std::size_t a = 0; a < got.size(); ++a) {
+    if (a >= 0x3F80 && a < 0x3F88) continue;  // the band edges, when erased: not here
+    ASSERT_EQ(got[a], InRead(a) ? radio[a] : 0x77) << std::hex << a;
+  }
+
+  Bytes edited = got;
+  edited[0x0100] ^= 0xFF;
+  edited[0x3E10] ^= 0xFF;  // the radio keeps its own copy of this block
+  WriteFile(P("edited.dat"), edited);
+  r = Cli({"write", "--port", sim.path, P("edited.dat")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  for (int i = 0; i < 50 && !fs::exists(P("saved.dat")); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  const Bytes saved = ReadFile(P("saved.dat"));
+  ASSERT_EQ(saved.size(), 16384u);
+  for (std::size_t a = 0; a < saved.size(); ++a) ASSERT_EQ(saved[a], InWrite(a) ? edited[a] : radio[a]) << std::hex << a;
+
+  r = Cli({"read", "--port", sim.path, "-o", P("back.dat"), "--base", P("edited.dat")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  Bytes back = ReadFile(P("back.dat"));
+  EXPECT_EQ(back[0x0100], edited[0x0100]);
+  EXPECT_EQ(back[0x3E10], radio[0x3E10]);
+}
+
+TEST_F(LinkCli, FailuresGiveTheirExitCodesAndWriteNothing) {
+  Sim silent({"--fault", "silent"});
+  CliRun r = Cli({"read", "--port", silent.path, "-o", P("out.dat")});
+  EXPECT_EQ(r.code, 4);
+  EXPECT_NE(r.err.find("\xE9\x80\x9A\xE4\xBF\xA1\xE5\x87\xBA\xE9\x8C\xAF\n"), std::string::npos) << r.err;  // 通信出錯
+  EXPECT_NE(r.err.find("handshake"), std::string::npos) << r.err;
+  EXPECT_FALSE(fs::exists(P("out.dat")));
+
+  r = Cli({"write", "--port", P("no-such-port"), P("out.dat")});
+  EXPECT_EQ(r.code, 1) << r.err;  // the file is missing: nothing to write
+  WriteFile(P("img.dat"), Pattern(2));
+  r = Cli({"write", "--port", P("no-such-port"), P("img.dat")});
+  EXPECT_EQ(r.code, 3);
+  EXPECT_EQ(r.err.rfind("Cound not open the port.\n", 0), 0u) << r.err;
+  EXPECT_NE(r.err.find("does not exist"), std::string::npos) << r.err;
+}
+
+TEST_F(LinkCli, InterruptStopsLikeExit) {
+  Sim sim({"--fault", "delay:2"});  // slow enough to be interrupted
+  Child cli = Child::Start({DPMR_CLI_PATH, "read", "--port", sim.path, "-o", P("out.dat")});
+  std::this_thread::sleep_for(std::chrono::milliseconds(700));
+  kill(cli.pid, SIGINT);
+  std::string err;
+  EXPECT_EQ(cli.Wait(nullptr, &err), 5) << err;
+  EXPECT_FALSE(fs::exists(P("out.dat")));
+}
+
+TEST_F(LinkCli, PortFromProgramIniAndFactoryBlock) {
+  const Bytes radio = Pattern(3);
+  WriteFile(P("radio.dat"), radio);
+  Sim sim({"--image", P("radio.dat"), "--save", P("saved.dat")});
+  {
+    std::ofstream ini(P("Program.ini"));
+    ini << "[Setup]\r\nCOM=" << sim.path << "\r\nBaudRate=115200\r\n";
+  }
+  const Bytes mine(16384, 0x10);
+  WriteFile(P("mine.dat"), mine);
+  CliRun r = Cli({"factory-read", "--app-dir", dir_.string(), P("mine.dat")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out, "Read successfully\n");
+  const Bytes got = ReadFile(P("mine.dat"));
+  for (std::size_t a = 0; a < got.size(); ++a)
+    ASSERT_EQ(got[a], a >= 0x40 && a < 0x88 ? radio[a] : 0x10) << std::hex << a;
+
+  Bytes changed = got;
+  changed[0x0048] = 0x2B;
+  changed[0x0049] = 0x1A;
+  WriteFile(P("changed.dat"), changed);
+  r = Cli({"factory-write", "--port", sim.path, P("changed.dat")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out, "Write successfully\n");
+  // No "ENDW" ends a factory write: the simulated radio saves nothing, so
+  // read the block back instead.
+  WriteFile(P("again.dat"), mine);
+  r = Cli({"factory-read", "--port", sim.path, P("again.dat")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  const Bytes again = ReadFile(P("again.dat"));
+  EXPECT_EQ(again[0x0048], 0x2B);
+  EXPECT_EQ(again[0x0049], 0x1A);
+}
+
+}  // namespace
