@@ -1,35 +1,116 @@
 // The channel table's side of the main window: the central form, the
 // write-back and reload moments, the repair passes, printing and the
 // channel dialogs.
-#include <QLabel>
+#include <QFileInfo>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
+#include "core/channels/channel_table.h"
+#include "core/image/contact_repair.h"
 #include "gui/app/main_window.h"
+#include "gui/channels/channel_edit_dialog.h"
+#include "gui/channels/channel_form.h"
+#include "gui/channels/channel_print.h"
+#include "gui/channels/channel_table_view.h"
+#include "gui/channels/pmr_channel_dialog.h"
 
 namespace cps {
 
+namespace {
+
+QString PrintedFileName(const CProgramDoc& doc) {
+  return doc.path().isEmpty() ? doc.displayName() : QFileInfo(doc.path()).fileName();
+}
+
+}  // namespace
+
 void CMainFrame::CreateCentralForm() {
-  auto* placeholder = new QLabel("Channel table");
-  placeholder->setAlignment(Qt::AlignCenter);
-  setCentralWidget(placeholder);
+  form_ = new ChannelForm(image(), this);
+  form_->setObjectName("channelForm");
+  setCentralWidget(form_);
+  connect(form_, &ChannelForm::channelEditRequested, this, &CMainFrame::OnChannelEdit);
+  connect(form_, &ChannelForm::factoryRequested, this, &CMainFrame::OnFactoryLoad);
 }
 
-void CMainFrame::WriteBackChannelTable() {}
-void CMainFrame::ReloadChannelTable() {}
-
-BandLimits CMainFrame::CurrentBand() const {
-  const RadioImage& img = doc_.image();
-  if (img.FrequencyEmpty(0x3FA0)) return kBandUhf;
-  return BandLimits{img.Frequency(0x3FA0), img.Frequency(0x3FA4)};
+void CMainFrame::WriteBackChannelTable() {
+  if (form_) form_->WriteBack();
 }
 
-void CMainFrame::RunRepairAfterOpen() {}
-void CMainFrame::RunRepairAfterRead() {}
+void CMainFrame::ReloadChannelTable() {
+  if (form_) form_->Load();
+}
 
-void CMainFrame::OnFilePrint() {}
-void CMainFrame::OnFilePrintPreview() {}
-void CMainFrame::OnFilePrintSetup() {}
-void CMainFrame::OnChannelEdit() {}
-void CMainFrame::OnFactoryLoad() {}
-void CMainFrame::OnPmrChannel() {}
+BandLimits CMainFrame::CurrentBand() const { return form_ ? form_->band() : kBandUhf; }
+
+void CMainFrame::RunRepairAfterOpen() {
+  RepairContactNames(image());
+  RepairContactReferences(image());
+}
+
+void CMainFrame::RunRepairAfterRead() {
+  RepairContactReferences(image());
+  RepairContactNames(image());
+}
+
+void CMainFrame::OnFilePrint() {
+  if (!form_) return;
+  form_->view()->CommitOpenEditor();
+  QPrinter& printer = form_->printer();
+  QPrintDialog dialog(&printer, this);
+  if (dialog.exec() != QDialog::Accepted) return;
+  PrintChannelTable(printer, form_->view()->table(), QString::fromStdString(settings_.modelName),
+                    PrintedFileName(doc_));
+}
+
+void CMainFrame::OnFilePrintPreview() {
+  if (!form_) return;
+  form_->view()->CommitOpenEditor();
+  QPrintPreviewDialog preview(&form_->printer(), this);
+  preview.setObjectName("printPreview");
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
+    PrintChannelTable(*printer, form_->view()->table(), QString::fromStdString(settings_.modelName),
+                      PrintedFileName(doc_));
+  });
+  preview.exec();
+}
+
+void CMainFrame::OnFilePrintSetup() {
+  if (!form_) return;
+  QPageSetupDialog dialog(&form_->printer(), this);
+  dialog.exec();
+}
+
+void CMainFrame::OnChannelEdit() {
+  if (!form_) return;
+  WriteBackChannelTable();
+  const int channel = form_->CurrentChannel();
+  ChannelEditDialog dialog(image(), ChannelEditDialog::Variant::kMain, CurrentBand(), channel, this);
+  dialog.exec();
+  ReloadChannelTable();
+  form_->view()->setFocus();
+}
+
+void CMainFrame::OnFactoryLoad() {
+  if (!form_) return;
+  form_->view()->CommitOpenEditor();
+  const std::string path = settings_.FactoryDatPath();
+  Status st = LoadFactoryImage(path, image());
+  if (!st) {
+    // A missing file is the usual case; a file that is there but unreadable
+    // or short gets its reason underneath.
+    QString text = kNoFactoryFileText;
+    if (!path.empty()) text += "\n" + QString::fromStdString(st.error());
+    ShowMessage(this, text);
+    return;
+  }
+  ReloadChannelTable();
+}
+
+void CMainFrame::OnPmrChannel() {
+  PmrChannelDialog dialog(image(), CurrentBand(), settings_.FactoryDatPath(), this);
+  dialog.exec();
+}
 
 }  // namespace cps

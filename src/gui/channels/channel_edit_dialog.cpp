@@ -1,0 +1,303 @@
+#include "gui/channels/channel_edit_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QSignalBlocker>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace cps {
+
+namespace {
+
+constexpr int kFrequencyMaxLength = 10;
+constexpr int kOffsetMaxLength = 9;
+constexpr int kNumberMaxLength = 4;
+
+QLineEdit* MakeEdit(const char* name, int maxLength, const char* pattern, QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setObjectName(name);
+  edit->setMaxLength(maxLength);
+  edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
+  return edit;
+}
+
+// A caption and its control side by side.
+QWidget* Labelled(const QString& caption, QWidget* control) {
+  auto* w = new QWidget;
+  auto* l = new QHBoxLayout(w);
+  l->setContentsMargins(0, 0, 0, 0);
+  auto* label = new QLabel(caption);
+  label->setBuddy(control);
+  label->setMinimumWidth(90);
+  l->addWidget(label);
+  l->addWidget(control, 1);
+  return w;
+}
+
+}  // namespace
+
+ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLimits band, int channel,
+                                     QWidget* parent)
+    : QDialog(parent), editor_(image, variant == Variant::kPmr ? kPmrChannelBase : kMainChannelBase, band) {
+  setWindowTitle(variant == Variant::kPmr ? "PMR Channel Edit" : "Channel Edit");
+  setObjectName(variant == Variant::kPmr ? "PmrChannelEditDialog" : "ChannelEditDialog");
+
+  // Channel number with its wrapping spin arrows.
+  number_ = MakeEdit("channelNumber", kNumberMaxLength, "[0-9]*", this);
+  up_ = new QToolButton(this);
+  up_->setObjectName("spinUp");
+  up_->setArrowType(Qt::UpArrow);
+  down_ = new QToolButton(this);
+  down_->setObjectName("spinDown");
+  down_->setArrowType(Qt::DownArrow);
+  for (QToolButton* b : {up_, down_}) b->setFixedSize(18, 12);
+  auto* spin = new QVBoxLayout;
+  spin->setSpacing(0);
+  spin->addWidget(up_);
+  spin->addWidget(down_);
+  auto* numberRow = new QHBoxLayout;
+  numberRow->addWidget(new QLabel("Channel no."));
+  numberRow->addWidget(number_);
+  numberRow->addLayout(spin);
+  numberRow->addStretch(1);
+
+  rx_ = MakeEdit("rxFreq", kFrequencyMaxLength, "[0-9.]*", this);
+  tx_ = MakeEdit("txFreq", kFrequencyMaxLength, "[0-9.]*", this);
+  offset_ = MakeEdit("offsetFreq", kOffsetMaxLength, "[0-9.]*", this);
+
+  // General fields.
+  auto* general = new QGridLayout;
+  general->addWidget(Labelled("Rx freq (MHz)", rx_), 0, 0);
+  general->addWidget(Labelled("Tx freq (MHz)", tx_), 0, 1);
+  general->addWidget(Labelled("Channel type", MakeList(EditList::kChannelType, "channelType")), 1, 0);
+  general->addWidget(Labelled("Tx power", MakeList(EditList::kPower, "txPower")), 1, 1);
+  general->addWidget(Labelled("Bandwidth", MakeList(EditList::kBandwidth, "bandwidth")), 2, 0);
+  auto* checksRow = new QHBoxLayout;
+  checksRow->addWidget(MakeCheck(EditCheck::kReverse, "Reverse", "reverse"));
+  checksRow->addWidget(MakeCheck(EditCheck::kScan, "Scan", "scan"));
+  checksRow->addWidget(MakeCheck(EditCheck::kTalkAround, "Talk around", "talkAround"));
+  checksRow->addWidget(MakeCheck(EditCheck::kAutoContact, "Auto contact", "autoContact"));
+  checksRow->addWidget(MakeCheck(EditCheck::kWorkAlone, "Work alone", "workAlone"));
+  checksRow->addStretch(1);
+  general->addLayout(checksRow, 2, 1);
+  QWidget* onlyRx = Labelled("Only rx", MakeList(EditList::kOnlyRx, "onlyRx"));
+  general->addWidget(onlyRx, 3, 0);
+
+  // "Analog" frame.
+  auto* analog = new QGroupBox("Analog");
+  auto* analogGrid = new QGridLayout(analog);
+  analogGrid->addWidget(Labelled("Signal type", MakeList(EditList::kSignalType, "signalType")), 0, 0);
+  analogGrid->addWidget(MakeCheck(EditCheck::kPttId, "PTTID", "pttId"), 0, 1);
+  analogGrid->addWidget(Labelled("Analog call 1", MakeList(EditList::kAnalogCall1, "analogCall1")), 1, 0);
+  analogGrid->addWidget(Labelled("Analog call 2", MakeList(EditList::kAnalogCall2, "analogCall2")), 1, 1);
+  analogGrid->addWidget(Labelled("Rx tone", MakeList(EditList::kRxTone, "rxTone", true)), 2, 0);
+  analogGrid->addWidget(Labelled("Tx tone", MakeList(EditList::kTxTone, "txTone", true)), 2, 1);
+
+  // "Digit" frame with the two call groups.
+  digit_ = new QGroupBox("Digit");
+  auto* digitGrid = new QGridLayout(digit_);
+  digitGrid->addWidget(Labelled("Encrypt key", MakeList(EditList::kEncryptKey, "encryptKey")), 0, 0);
+  digitGrid->addWidget(Labelled("Tx contact", MakeList(EditList::kTxContact, "txContact")), 0, 1);
+  digitGrid->addWidget(Labelled("Group rx list", MakeList(EditList::kGroupRxList, "groupRxList")), 1, 0);
+  const EditList types[] = {EditList::kCall1Type, EditList::kCall2Type};
+  const EditList contacts[] = {EditList::kCall1Contact, EditList::kCall2Contact};
+  const EditList messages[] = {EditList::kCall1Message, EditList::kCall2Message};
+  for (int k = 0; k < 2; ++k) {
+    auto* call = new QGroupBox(k == 0 ? "Call 1" : "Call 2");
+    auto* form = new QVBoxLayout(call);
+    const QByteArray prefix = k == 0 ? "call1" : "call2";
+    form->addWidget(Labelled("Type", MakeList(types[k], prefix + "Type")));
+    form->addWidget(Labelled("Contact", MakeList(contacts[k], prefix + "Contact")));
+    form->addWidget(Labelled("Msg no.", MakeList(messages[k], prefix + "Message")));
+    digitGrid->addWidget(call, 2, k);
+  }
+
+  // Below the frames.
+  auto* below = new QGridLayout;
+  below->addWidget(Labelled("Busy", MakeList(EditList::kBusy, "busy")), 0, 0);
+  QCheckBox* oacsu = MakeCheck(EditCheck::kOacsu, "OACSU", "oacsu");
+  below->addWidget(oacsu, 0, 1);
+  QWidget* status = Labelled("Status info no", MakeList(EditList::kStatusInfo, "statusInfo"));
+  QWidget* dataType = Labelled("Data type", MakeList(EditList::kDataType, "dataType"));
+  QWidget* rxcc = Labelled("Rx color code", MakeList(EditList::kRxColorCode, "rxColorCode"));
+  QWidget* txcc = Labelled("Tx color code", MakeList(EditList::kTxColorCode, "txColorCode"));
+  below->addWidget(status, 1, 0);
+  below->addWidget(dataType, 1, 1);
+  below->addWidget(rxcc, 2, 0);
+  below->addWidget(txcc, 2, 1);
+
+  // Fields that are loaded and stored but never seen.
+  QWidget* offsetDirection = Labelled("Offset direction", MakeList(EditList::kOffsetDirection, "offsetDirection"));
+  QWidget* offsetFreq = Labelled("Offset freq (MHz)", offset_);
+  QWidget* colorCode = Labelled("Color code", MakeList(EditList::kColorCode, "colorCode"));
+  below->addWidget(offsetDirection, 3, 0);
+  below->addWidget(offsetFreq, 3, 1);
+  below->addWidget(colorCode, 4, 0);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(numberRow);
+  layout->addLayout(general);
+  auto* frames = new QHBoxLayout;
+  frames->addWidget(analog);
+  frames->addWidget(digit_);
+  layout->addLayout(frames);
+  layout->addLayout(below);
+
+  for (QWidget* hidden : {onlyRx, static_cast<QWidget*>(check(EditCheck::kAutoContact)),
+                          static_cast<QWidget*>(check(EditCheck::kWorkAlone)), offsetDirection, offsetFreq, colorCode})
+    hidden->setVisible(false);
+  if (variant == Variant::kPmr) {
+    for (QWidget* hidden : {static_cast<QWidget*>(digit_), rxcc, txcc, dataType, status, static_cast<QWidget*>(oacsu)})
+      hidden->setVisible(false);
+  }
+
+  // Wiring.
+  for (QLineEdit* e : {number_, rx_, tx_, offset_}) e->installEventFilter(this);
+  connect(rx_, &QLineEdit::textEdited, this, [this](const QString& t) { editor_.state().rx = t.toStdString(); });
+  connect(tx_, &QLineEdit::textEdited, this, [this](const QString& t) { editor_.state().tx = t.toStdString(); });
+  connect(offset_, &QLineEdit::textEdited, this,
+          [this](const QString& t) { editor_.state().offset = t.toStdString(); });
+  connect(number_, &QLineEdit::textEdited, this,
+          [this](const QString& t) { editor_.state().number = t.toStdString(); });
+  auto spinBy = [this](int step) {
+    if (QWidget* f = focusWidget(); f && f != number_) LeaveField(f);
+    editor_.Spin(step);
+    Refresh();
+  };
+  connect(up_, &QToolButton::clicked, this, [spinBy] { spinBy(+1); });
+  connect(down_, &QToolButton::clicked, this, [spinBy] { spinBy(-1); });
+
+  editor_.Open(channel);
+  FillItems();
+  Refresh();
+}
+
+QComboBox* ChannelEditDialog::MakeList(EditList l, const char* name, bool editable) {
+  auto* box = new QComboBox(this);
+  box->setObjectName(name);
+  box->setEditable(editable);
+  if (editable) {
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->lineEdit()->installEventFilter(this);
+    connect(box, &QComboBox::editTextChanged, this, [this, l, box](const QString& text) {
+      if (refreshing_) return;
+      auto& s = editor_.state().list(l);
+      s.editText = text.toStdString();
+      s.index = box->findText(text, Qt::MatchExactly);
+    });
+  }
+  box->installEventFilter(this);
+  connect(box, &QComboBox::activated, this, [this, l](int index) {
+    if (refreshing_) return;
+    auto& s = editor_.state().list(l);
+    s.index = index;
+    s.editText = index >= 0 && index < static_cast<int>(s.items.size()) ? s.items[static_cast<std::size_t>(index)]
+                                                                          : std::string();
+    editor_.SelectionChanged(l);
+    Refresh();
+  });
+  lists_[static_cast<std::size_t>(l)] = box;
+  return box;
+}
+
+QCheckBox* ChannelEditDialog::MakeCheck(EditCheck c, const QString& caption, const char* name) {
+  auto* box = new QCheckBox(caption, this);
+  box->setObjectName(name);
+  box->installEventFilter(this);
+  connect(box, &QCheckBox::toggled, this, [this, c](bool on) {
+    if (!refreshing_) editor_.state().check(c) = on;
+  });
+  checks_[static_cast<std::size_t>(c)] = box;
+  return box;
+}
+
+void ChannelEditDialog::FillItems() {
+  refreshing_ = true;
+  for (int i = 0; i < kEditListCount; ++i) {
+    QComboBox* box = lists_[static_cast<std::size_t>(i)];
+    box->clear();
+    for (const auto& item : editor_.state().lists[static_cast<std::size_t>(i)].items)
+      box->addItem(QString::fromStdString(item));
+  }
+  refreshing_ = false;
+}
+
+void ChannelEditDialog::Refresh() {
+  refreshing_ = true;
+  const ChannelEditState& s = editor_.state();
+  number_->setText(QString::fromStdString(s.number));
+  rx_->setText(QString::fromStdString(s.rx));
+  tx_->setText(QString::fromStdString(s.tx));
+  offset_->setText(QString::fromStdString(s.offset));
+  for (QLineEdit* e : {tx_, offset_}) e->setEnabled(s.controlsEnabled);
+  for (int i = 0; i < kEditListCount; ++i) {
+    QComboBox* box = lists_[static_cast<std::size_t>(i)];
+    const EditListState& l = s.lists[static_cast<std::size_t>(i)];
+    box->setCurrentIndex(l.index);
+    if (box->isEditable()) box->setEditText(QString::fromStdString(l.index >= 0 ? l.text() : l.editText));
+    box->setEnabled(s.controlsEnabled && l.enabled);
+  }
+  for (int i = 0; i < kEditCheckCount; ++i) {
+    QCheckBox* box = checks_[static_cast<std::size_t>(i)];
+    box->setChecked(s.checks[static_cast<std::size_t>(i)]);
+    box->setEnabled(s.controlsEnabled);
+  }
+  refreshing_ = false;
+}
+
+void ChannelEditDialog::LeaveField(QObject* field) {
+  if (field == rx_) {
+    editor_.LeaveRx();
+  } else if (field == tx_) {
+    editor_.LeaveTx();
+  } else if (field == offset_) {
+    editor_.LeaveOffset();
+  } else if (field == number_) {
+    editor_.LeaveNumber();
+  } else {
+    for (EditList tone : {EditList::kRxTone, EditList::kTxTone}) {
+      QComboBox* box = list(tone);
+      if (field == box || field == box->lineEdit()) editor_.LeaveTone(tone);
+    }
+  }
+  Refresh();
+}
+
+bool ChannelEditDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusOut && !refreshing_ && !closing_) {
+    // A popup of the field's own list does not count as leaving it.
+    if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) LeaveField(watched);
+  } else if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      // Enter commits the receive frequency and does nothing elsewhere.
+      if (watched == rx_) LeaveField(rx_);
+      return true;
+    }
+    if (key == Qt::Key_Escape) {
+      if (watched == rx_) reject();
+      return true;
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void ChannelEditDialog::reject() {
+  if (closing_) return;
+  if (QWidget* f = focusWidget(); f && f != number_) LeaveField(f);
+  closing_ = true;
+  editor_.Close();
+  QDialog::done(QDialog::Accepted);
+}
+
+}  // namespace cps

@@ -1,0 +1,66 @@
+#pragma once
+// The central form of the main window: the band selector "Freq range", the
+// "Channel edit" and "Factroy" buttons, and the channel table.
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+#include "core/codec/frequency.h"
+#include "core/image/radio_image.h"
+
+class QComboBox;
+class QPrinter;
+class QPushButton;
+
+namespace cps {
+
+class ChannelTableView;
+
+class ChannelForm : public QWidget {
+  Q_OBJECT
+ public:
+  explicit ChannelForm(RadioImage& image, QWidget* parent = nullptr);
+  ~ChannelForm() override;
+
+  ChannelTableView* view() const { return view_; }
+  QComboBox* bandSelector() const { return band_; }
+
+  // Image -> table and band selector.
+  void Load();
+  // Table and band -> image, with the derived bytes.
+  void WriteBack();
+  // The band the channel editors clamp to.
+  BandLimits band() const;
+  // The table's current row (1..16).
+  int CurrentChannel() const;
+  // The receive cell of a row, as the table shows it.
+  QString RxText(int row) const;
+
+  // The printer of File, Print / Print Preview / Print Setup, kept for the
+  // program's life so that the page setup is remembered.
+  QPrinter& printer();
+
+  // Asks before a band change clears the channels; replaceable for tests.
+  void setConfirm(std::function<bool(const QString&)> confirm) { confirm_ = std::move(confirm); }
+
+ signals:
+  void channelEditRequested();
+  void factoryRequested();
+
+ private:
+  void OnBandActivated(int index);
+  void ShowBandIndex();
+
+  RadioImage& image_;
+  QComboBox* band_;
+  QPushButton* channelEdit_;
+  QPushButton* factory_;
+  ChannelTableView* view_;
+  std::function<bool(const QString&)> confirm_;
+  std::unique_ptr<QPrinter> printer_;
+};
+
+// The question asked before a band change.
+inline constexpr const char* kBandChangeQuestion = "Changing the band clears all 16 channels. Continue?";
+
+}  // namespace cps

@@ -1,0 +1,209 @@
+#include "gui/channels/channel_table_view.h"
+
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QPalette>
+
+#include "core/codec/tone.h"
+
+namespace cps {
+
+namespace {
+
+constexpr int kFrequencyMaxLength = 10;
+
+QStringList ToQStrings(const std::vector<std::string>& items) {
+  QStringList out;
+  out.reserve(static_cast<qsizetype>(items.size()));
+  for (const auto& s : items) out << QString::fromStdString(s);
+  return out;
+}
+
+bool IsFrequencyColumn(int c) { return c == kColRxFreq || c == kColTxFreq; }
+bool IsToneColumn(int c) { return c == kColRxTone || c == kColTxTone; }
+bool IsChoiceColumn(int c) { return c >= kColPower && c <= kColType; }
+
+}  // namespace
+
+// ---- model ----------------------------------------------------------------
+
+ChannelTableItemModel::ChannelTableItemModel(RadioImage& image, ChannelTable& table, QObject* parent)
+    : QAbstractTableModel(parent), image_(image), table_(table) {}
+
+int ChannelTableItemModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kChannelCount; }
+int ChannelTableItemModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kChannelColumns;
+}
+
+QVariant ChannelTableItemModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid()) return {};
+  switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+      return QString::fromStdString(table_.Cell(index.row() + 1, index.column()));
+    case Qt::TextAlignmentRole:
+      return int(Qt::AlignCenter);
+    case Qt::BackgroundRole:
+      // The channel numbers look like a header column.
+      if (index.column() == kColNumber) return QPalette().brush(QPalette::Button);
+      return {};
+    default:
+      return {};
+  }
+}
+
+QVariant ChannelTableItemModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < kChannelColumns)
+    return QString::fromUtf8(ChannelColumnInfos()[static_cast<std::size_t>(section)].title);
+  if (orientation == Qt::Vertical && role == Qt::DisplayRole) return section + 1;
+  return {};
+}
+
+Qt::ItemFlags ChannelTableItemModel::flags(const QModelIndex& index) const {
+  if (!index.isValid()) return Qt::NoItemFlags;
+  Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+  if (index.column() >= kColRxFreq && index.column() <= kColType) f |= Qt::ItemIsEditable;
+  return f;
+}
+
+bool ChannelTableItemModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  if (!index.isValid() || role != Qt::EditRole) return false;
+  const int row = index.row() + 1, col = index.column();
+  const std::string text = value.toString().toStdString();
+  if (IsFrequencyColumn(col))
+    table_.CommitFrequency(image_, row, col, text);
+  else if (IsToneColumn(col))
+    table_.CommitTone(row, col, text);
+  else if (IsChoiceColumn(col))
+    table_.CommitChoice(row, col, text);
+  else
+    return false;
+  emit dataChanged(this->index(index.row(), 0), this->index(index.row(), kChannelColumns - 1));
+  return true;
+}
+
+void ChannelTableItemModel::Refresh() {
+  beginResetModel();
+  endResetModel();
+}
+
+// ---- delegate -------------------------------------------------------------
+
+QWidget* ChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                           const QModelIndex& index) const {
+  const int col = index.column();
+  QWidget* editor = nullptr;
+  if (IsFrequencyColumn(col)) {
+    auto* edit = new QLineEdit(parent);
+    edit->setMaxLength(kFrequencyMaxLength);
+    edit->setAlignment(Qt::AlignCenter);
+    editor = edit;
+  } else if (IsToneColumn(col)) {
+    auto* box = new QComboBox(parent);
+    box->setEditable(true);
+    box->setInsertPolicy(QComboBox::NoInsert);
+    box->addItems(ToQStrings(ToneList()));
+    editor = box;
+  } else if (IsChoiceColumn(col)) {
+    auto* box = new QComboBox(parent);
+    box->addItems(ToQStrings(ChannelChoiceItems(col)));
+    editor = box;
+  }
+  if (editor) editor->setObjectName(QString("cellEditor%1").arg(col));
+  openEditor_ = editor;
+  return editor;
+}
+
+void ChannelCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
+  const QString text = index.data(Qt::EditRole).toString();
+  if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+    edit->setText(text);
+    edit->selectAll();
+  } else if (auto* box = qobject_cast<QComboBox*>(editor)) {
+    int found = -1;
+    for (int i = 0; i < box->count() && !text.isEmpty(); ++i)
+      if (box->itemText(i).startsWith(text)) {
+        found = i;
+        break;
+      }
+    if (found >= 0)
+      box->setCurrentIndex(found);
+    else if (box->isEditable())
+      box->setEditText(text);
+  }
+}
+
+void ChannelCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
+  if (auto* edit = qobject_cast<QLineEdit*>(editor))
+    model->setData(index, edit->text(), Qt::EditRole);
+  else if (auto* box = qobject_cast<QComboBox*>(editor))
+    model->setData(index, box->currentText(), Qt::EditRole);
+}
+
+void ChannelCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                               const QModelIndex&) const {
+  editor->setGeometry(option.rect);
+}
+
+// ---- view -----------------------------------------------------------------
+
+ChannelTableView::ChannelTableView(RadioImage& image, std::size_t base, bool withBand, QWidget* parent)
+    : QTableView(parent), image_(image), table_(base, withBand) {
+  model_ = new ChannelTableItemModel(image_, table_, this);
+  delegate_ = new ChannelCellDelegate(this);
+  setModel(model_);
+  setItemDelegate(delegate_);
+  verticalHeader()->hide();
+  horizontalHeader()->setHighlightSections(false);
+  horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionBehavior(QAbstractItemView::SelectItems);
+  setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::DoubleClicked |
+                  QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+  const int dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
+  for (int c = 0; c < kChannelColumns; ++c)
+    setColumnWidth(c, ChannelColumnInfos()[static_cast<std::size_t>(c)].twips * dpi / 1440);
+  // A press opens the editor of the cell at once.
+  connect(this, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
+    if (QGuiApplication::mouseButtons() & Qt::LeftButton) QAbstractItemView::edit(index);
+  });
+}
+
+void ChannelTableView::CommitOpenEditor() {
+  if (QWidget* editor = delegate_->openEditor()) {
+    commitData(editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);
+  }
+}
+
+void ChannelTableView::Load() {
+  CommitOpenEditor();
+  table_.Load(image_);
+  model_->Refresh();
+}
+
+void ChannelTableView::WriteBack() {
+  CommitOpenEditor();
+  table_.WriteBack(image_);
+}
+
+int ChannelTableView::CurrentChannel() const {
+  const QModelIndex i = currentIndex();
+  return i.isValid() ? i.row() + 1 : 1;
+}
+
+bool ChannelTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
+  if (!index.isValid()) return QTableView::edit(index, trigger, event);
+  const int col = table_.EditorColumn(index.row() + 1, index.column());
+  if (col == 0) return false;
+  if (col != index.column()) {
+    const QModelIndex target = model_->index(index.row(), col);
+    setCurrentIndex(target);
+    return QTableView::edit(target, trigger, event);
+  }
+  return QTableView::edit(index, trigger, event);
+}
+
+}  // namespace cps

@@ -1,0 +1,67 @@
+#include "gui/channels/pmr_channel_dialog.h"
+
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/channels/channel_table.h"
+#include "gui/channels/channel_edit_dialog.h"
+#include "gui/channels/channel_table_view.h"
+
+namespace cps {
+
+PmrChannelDialog::PmrChannelDialog(RadioImage& image, BandLimits band, std::string factoryPath, QWidget* parent)
+    : QDialog(parent), image_(image), band_(band), factoryPath_(std::move(factoryPath)) {
+  setWindowTitle("Pmr Channel");
+  setObjectName("PmrChannelDialog");
+  view_ = new ChannelTableView(image_, kPmrChannelBase, false);
+  view_->setObjectName("pmrChannelTable");
+  view_->table().setBand(band_);
+  auto* edit = new QPushButton("Channel edit");
+  edit->setObjectName("channelEditButton");
+  edit->setAutoDefault(false);
+  auto* factory = new QPushButton("Factory");
+  factory->setObjectName("factoryButton");
+  factory->setAutoDefault(false);
+  auto* buttons = new QHBoxLayout;
+  buttons->addWidget(edit);
+  buttons->addWidget(factory);
+  buttons->addStretch(1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(buttons);
+  layout->addWidget(view_, 1);
+  connect(edit, &QPushButton::clicked, this, &PmrChannelDialog::OnChannelEdit);
+  connect(factory, &QPushButton::clicked, this, &PmrChannelDialog::OnFactory);
+  int width = 0;
+  for (int c = 0; c < kChannelColumns; ++c) width += view_->columnWidth(c);
+  resize(width + 40, 560);
+  view_->Load();
+}
+
+void PmrChannelDialog::OnChannelEdit() {
+  view_->WriteBack();
+  ChannelEditDialog dialog(image_, ChannelEditDialog::Variant::kPmr, band_, view_->CurrentChannel(), this);
+  dialog.exec();
+  view_->Load();
+  view_->setFocus();
+}
+
+void PmrChannelDialog::OnFactory() {
+  view_->CommitOpenEditor();
+  Status st = LoadFactoryPmrChannels(factoryPath_, image_);
+  if (!st) {
+    QMessageBox box(QMessageBox::Warning, "Program", kNoFactoryFileText, QMessageBox::Ok, this);
+    if (!factoryPath_.empty()) box.setInformativeText(QString::fromStdString(st.error()));
+    box.exec();
+    return;
+  }
+  view_->Load();
+}
+
+void PmrChannelDialog::done(int result) {
+  view_->WriteBack();
+  QDialog::done(result);
+}
+
+}  // namespace cps

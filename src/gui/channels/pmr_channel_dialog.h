@@ -1,0 +1,37 @@
+#pragma once
+// "Pmr Channel": the channel table over the PMR records, with a "Channel
+// edit" button (the channel dialog with the digital controls hidden) and a
+// "Factory" button that reloads only the PMR records from the factory image.
+#include <QDialog>
+#include <string>
+
+#include "core/codec/frequency.h"
+#include "core/image/radio_image.h"
+
+class QPushButton;
+
+namespace cps {
+
+class ChannelTableView;
+
+class PmrChannelDialog : public QDialog {
+  Q_OBJECT
+ public:
+  PmrChannelDialog(RadioImage& image, BandLimits band, std::string factoryPath, QWidget* parent = nullptr);
+
+  ChannelTableView* view() const { return view_; }
+  void OnChannelEdit();
+  void OnFactory();
+
+ public slots:
+  // Every way of closing writes the table back.
+  void done(int result) override;
+
+ private:
+  RadioImage& image_;
+  BandLimits band_;
+  std::string factoryPath_;
+  ChannelTableView* view_;
+};
+
+}  // namespace cps
