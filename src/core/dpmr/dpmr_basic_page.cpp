@@ -127,8 +127,7 @@ PageSchema Build() {
       InColumn(IntEdit("mixed_mode_reset", "Mixed mode reset", kMixedReset, {0, 30, 1}, 2), 1),
       InColumn(ComboIndex("wake_frame", "Wake frame", WakeFrameItems(), kWakeFrame, 0), 1),
       InColumn(TenthsEdit("ack_reply_delay", "ACK reply delay", kAckDelay, {1, 50, 1}, 3), 1),
-      // Two characters, so that the arrows' 10 is shown whole.
-      InColumn(IntEdit("ack_reply_wait", "ACK reply wait", kAckWait, {0, 10, 1}, 2), 1),
+      InColumn(IntEdit("ack_reply_wait", "ACK reply wait", kAckWait, {0, 10, 1}, 1), 1),
       InColumn(TenthsEdit("tx_delay_time", "Tx delay time", kTxDelay, {1, 50, 1}, 3), 1),
       // Below the page's lower edge: loaded and saved, never shown.
       Hide(ComboIndex("dial_access", "Dial access", NumberItems(0, 7), kDialAccess, 7)),

@@ -42,7 +42,7 @@ TEST(DpmrBasicPage, LeaveRulesAsTyped) {
       {"active_code", "7000000", "9999991"},   {"tx_pre_carrier_time", "55", "40"},
       {"tx_pre_carrier_time", "1200", "1000"}, {"group_hold_time", "45", "30"},
       {"ack_reply_delay", "30", "4.4"},        {"ack_reply_delay", "0", "0.1"},
-      {"tx_delay_time", "60", "5.0"},        {"ack_reply_wait", "12", "10"},
+      {"tx_delay_time", "60", "5.0"},
   };
   for (const Case& c : cases) {
     PageValues values = LoadPage(DpmrBasicPageSchema(), image);

@@ -1,0 +1,123 @@
+#include "gui/dpmr/msg_pages.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QVBoxLayout>
+
+#include "gui/dpmr/list_page_util.h"
+#include "gui/widgets/editable_grid.h"
+
+namespace cps {
+
+using dpmr_gui::Q;
+using dpmr_gui::S;
+
+namespace {
+
+QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
+  auto* row = new QHBoxLayout;
+  for (QPushButton* b : buttons) row->addWidget(b);
+  row->addStretch();
+  return row;
+}
+
+}  // namespace
+
+// ---- outbox -------------------------------------------------------------------
+
+CMsgOutboxPage::CMsgOutboxPage(RadioImage& image, QWidget* parent) : TabPage(parent), image_(image) {
+  grid_ = new EditableGrid(this);
+  grid_->setColumns("No.", 50,
+                    {GridColumn::Text("Content", 420, static_cast<int>(dpmr::kMessageTextLength), dpmr_gui::PrintableChars())});
+  grid_->horizontalHeader()->setStretchLastSection(true);
+  grid_->setEditCheck([this](int row, int, const QString& text) -> std::optional<QString> {
+    if (!outbox_.Edit(row, S(text))) return std::nullopt;
+    return Q(outbox_.Text(row));
+  });
+  add_ = dpmr_gui::PageButton(QString::fromUtf8("增加"), this);
+  insert_ = dpmr_gui::PageButton(QString::fromUtf8("插入"), this);
+  delete_ = dpmr_gui::PageButton(QString::fromUtf8("删除"), this);
+  connect(add_, &QPushButton::clicked, this, [this] {
+    grid_->commitEdit();
+    if (const auto row = outbox_.Add()) {
+      Rebuild();
+      grid_->setFocusedRow(*row);
+    }
+  });
+  connect(insert_, &QPushButton::clicked, this, [this] {
+    grid_->commitEdit();
+    if (const auto row = outbox_.Insert(grid_->focusedRow())) {
+      Rebuild();
+      grid_->setFocusedRow(*row);
+    }
+  });
+  connect(delete_, &QPushButton::clicked, this, [this] {
+    grid_->commitEdit();
+    const int row = grid_->focusedRow();
+    if (outbox_.Delete(row)) {
+      Rebuild();
+      grid_->setFocusedRow(std::min(row, outbox_.Count() - 1));
+    }
+  });
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(grid_);
+  layout->addLayout(ButtonRow({add_, insert_, delete_}));
+  LoadFromImage();
+}
+
+void CMsgOutboxPage::LoadFromImage() {
+  outbox_.Load(image_);
+  Rebuild();
+}
+
+void CMsgOutboxPage::SaveToImage() {
+  grid_->commitEdit();
+  outbox_.Store(image_);
+}
+
+void CMsgOutboxPage::Rebuild() {
+  grid_->clearRows();
+  for (const dpmr::OutboxMessage& m : outbox_.messages()) grid_->appendRow({Q(m.text)});
+  add_->setEnabled(outbox_.CanAdd());
+  insert_->setEnabled(outbox_.CanAdd());
+  delete_->setEnabled(outbox_.CanDelete());
+}
+
+// ---- inbox --------------------------------------------------------------------
+
+CMsgInboxPage::CMsgInboxPage(RadioImage& image, QWidget* parent) : TabPage(parent), image_(image) {
+  grid_ = new EditableGrid(this);
+  grid_->setColumns("No.", 40,
+                    {GridColumn::Text("Name", 80), GridColumn::Text("Num", 80), GridColumn::Text("Length", 60),
+                     GridColumn::Text("State", 70), GridColumn::Text("Content", 300)});
+  grid_->horizontalHeader()->setStretchLastSection(true);
+  grid_->setEditingEnabled(false);
+  clearCurrent_ = dpmr_gui::PageButton("Clear current", this);
+  clearAll_ = dpmr_gui::PageButton("Clear all", this);
+  connect(clearCurrent_, &QPushButton::clicked, this, [this] {
+    const int row = grid_->focusedRow();
+    if (inbox_.ClearCurrent(image_, row)) {
+      Rebuild();
+      grid_->setFocusedRow(std::min(row, inbox_.Count() - 1));
+    }
+  });
+  connect(clearAll_, &QPushButton::clicked, this, [this] {
+    inbox_.ClearAll(image_);
+    Rebuild();
+  });
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(grid_);
+  layout->addLayout(ButtonRow({clearCurrent_, clearAll_}));
+  inbox_.Load(image_);
+  Rebuild();
+}
+
+void CMsgInboxPage::StoreOnClose() { inbox_.Store(image_); }
+
+void CMsgInboxPage::Rebuild() {
+  grid_->clearRows();
+  for (const dpmr::InboxMessage& m : inbox_.messages())
+    grid_->appendRow({Q(m.name), Q(m.number), Q(m.length), m.unread ? "Unread" : "Read", Q(m.content)}, m.offset);
+}
+
+}  // namespace cps
