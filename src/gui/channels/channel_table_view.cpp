@@ -142,6 +142,11 @@ void ChannelCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* mode
     model->setData(index, box->currentText(), Qt::EditRole);
 }
 
+void ChannelCellDelegate::destroyEditor(QWidget* editor, const QModelIndex& index) const {
+  if (openEditor_ == editor) openEditor_ = nullptr;
+  QStyledItemDelegate::destroyEditor(editor, index);
+}
+
 void ChannelCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                                                const QModelIndex&) const {
   editor->setGeometry(option.rect);

@@ -46,6 +46,7 @@ class ChannelCellDelegate : public QStyledItemDelegate {
   void setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const override;
   void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                             const QModelIndex& index) const override;
+  void destroyEditor(QWidget* editor, const QModelIndex& index) const override;
   // The editor that is open now, if any.
   QWidget* openEditor() const { return openEditor_; }
 

@@ -1,0 +1,266 @@
+// The channel table, the channel dialog and the PMR dialog driven as a user
+// would: mouse presses and typed keys, then the bytes in the image or file.
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+#include "core/channels/channel_table.h"
+#include "gui/app/main_window.h"
+#include "gui/channels/channel_edit_dialog.h"
+#include "gui/channels/channel_form.h"
+#include "gui/channels/channel_table_view.h"
+#include "gui/channels/pmr_channel_dialog.h"
+
+namespace cps {
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes Get(const RadioImage& img, std::size_t addr, std::size_t len) {
+  auto s = img.Bytes(addr, len);
+  return {s.begin(), s.end()};
+}
+
+void Put(RadioImage& img, std::size_t addr, const Bytes& b) {
+  for (std::size_t i = 0; i < b.size(); ++i) img.SetByte(addr + i, b[i]);
+}
+
+Bytes FileBytes(const QString& path, std::size_t addr, std::size_t len) {
+  QFile f(path);
+  if (!f.open(QIODevice::ReadOnly)) return {};
+  const QByteArray all = f.readAll();
+  Bytes out;
+  for (std::size_t i = 0; i < len; ++i) out.push_back(static_cast<std::uint8_t>(all.at(static_cast<qsizetype>(addr + i))));
+  return out;
+}
+
+// Presses the left button on a cell, as a user starting an edit.
+void PressCell(QTableView* view, int row, int column) {
+  const QRect r = view->visualRect(view->model()->index(row, column));
+  QTest::mousePress(view->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+  QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
+}
+
+class ChannelWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dir_.isValid());
+    window_ = std::make_unique<CMainFrame>(AppSettings::Load(dir_.path().toStdString() + "/"));
+    window_->NewDocument();
+    window_->show();
+    window_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
+    form_ = window_->findChild<ChannelForm*>();
+    ASSERT_NE(form_, nullptr);
+  }
+  QTemporaryDir dir_;
+  std::unique_ptr<CMainFrame> window_;
+  ChannelForm* form_ = nullptr;
+};
+
+TEST_F(ChannelWindow, TypingAFrequencyIntoAnEmptyRowThenSaving) {
+  ChannelTableView* view = form_->view();
+  // A press on the Power cell of the empty row 3 edits its receive frequency.
+  PressCell(view, 2, kColPower);
+  auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+  ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(view->currentIndex().column(), kColRxFreq);
+  EXPECT_EQ(editor->maxLength(), 10);
+  QTest::keyClicks(editor, "438.5");
+  // Pressing another cell commits the editor.
+  PressCell(view, 0, kColRxFreq);
+  EXPECT_EQ(view->model()->index(2, kColTxFreq).data().toString(), "438.500000");
+  EXPECT_EQ(view->model()->index(2, kColType).data().toString(), "Digit");
+
+  // A tone typed into the tone box is normalised on commit.
+  PressCell(view, 2, kColRxTone);
+  auto* tone = qobject_cast<QComboBox*>(QApplication::focusWidget());
+  if (!tone && QApplication::focusWidget()) tone = qobject_cast<QComboBox*>(QApplication::focusWidget()->parentWidget());
+  ASSERT_NE(tone, nullptr);
+  tone->lineEdit()->selectAll();
+  QTest::keyClicks(tone->lineEdit(), "23n");
+  const QString path = dir_.filePath("out.dat");
+  ASSERT_TRUE(window_->SaveDocument(path));  // write-back commits the open editor
+  EXPECT_EQ(view->model()->index(2, kColRxTone).data().toString(), "D023N");
+  EXPECT_EQ(FileBytes(path, 0x0140, 32),
+            (Bytes{0x00, 0x00, 0x85, 0x43, 0x00, 0x00, 0x85, 0x43, 0x23, 0x80, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x00,
+                   0xC1, 0x00, 0x40, 0xFF, 0x01, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+  EXPECT_EQ(FileBytes(path, 0x034C, 2), (Bytes{0x04, 0x00}));
+  EXPECT_EQ(QFile(path).size(), 16384);
+}
+
+TEST_F(ChannelWindow, BandChangeAsksFirst) {
+  ChannelTableView* view = form_->view();
+  PressCell(view, 0, kColRxFreq);
+  QTest::keyClicks(QApplication::focusWidget(), "450");
+  view->CommitOpenEditor();
+  ASSERT_EQ(view->model()->index(0, kColRxFreq).data().toString(), "450.000000");
+  QStringList asked;
+  bool answer = false;
+  form_->setConfirm([&](const QString& q) {
+    asked << q;
+    return answer;
+  });
+  QComboBox* band = form_->bandSelector();
+  ASSERT_EQ(band->currentText(), "400-470MHz");
+  emit band->activated(0);  // answered no
+  EXPECT_EQ(asked, QStringList{"Changing the band clears all 16 channels. Continue?"});
+  EXPECT_EQ(band->currentText(), "400-470MHz");
+  EXPECT_EQ(view->model()->index(0, kColRxFreq).data().toString(), "450.000000");
+  answer = true;
+  emit band->activated(0);
+  EXPECT_EQ(band->currentText(), "136-174MHz");
+  EXPECT_EQ(view->model()->index(0, kColRxFreq).data().toString(), "");
+  EXPECT_EQ(window_->CurrentBand(), kBandVhf);
+  asked.clear();
+  emit band->activated(0);  // the band that is active: no question
+  EXPECT_TRUE(asked.isEmpty());
+}
+
+TEST_F(ChannelWindow, FactroyWithoutFileShowsTheMessageAndChangesNothing) {
+  const RadioImage before = window_->image();
+  QString text;
+  QTimer::singleShot(0, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      text = box->text();
+      box->accept();
+    }
+  });
+  window_->OnFactoryLoad();
+  EXPECT_EQ(text, "Not find factory.dat");
+  EXPECT_EQ(window_->image(), before);
+
+  // With the file present, the whole image is replaced and the table reloads.
+  RadioImage factory;
+  factory.Fill(0xFF);
+  Put(factory, 0x0100, {0x00, 0x00, 0x50, 0x44});
+  Put(factory, 0x3FA0, {0x00, 0x00, 0x00, 0x40, 0x00, 0x00, 0x00, 0x47});
+  QFile f(dir_.filePath("Factory.dat"));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(reinterpret_cast<const char*>(factory.data()), 16384);
+  f.close();
+  window_->OnFactoryLoad();
+  EXPECT_EQ(window_->image(), factory);
+  EXPECT_EQ(form_->view()->model()->index(0, kColRxFreq).data().toString(), "445.000000");
+}
+
+RadioImage DialogImage() {
+  RadioImage img;
+  img.Fill(0xFF);
+  for (int n = 1; n <= 16; ++n) {
+    Put(img, 0x0100 + 32 * (n - 1), {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
+                                     0xFF, 0x00, 0x00, 0x06, 0x00, 0x01, 0x00, 0x40, 0xFF, 0x01, 0x00,
+                                     0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+    Put(img, 0x3E80 + 4 * (n - 1), {0xFF, 0xFF, 0xFE, 0x1E});
+  }
+  Put(img, 0x0100, {0x00, 0x00, 0x85, 0x43, 0x00, 0x00, 0x85, 0x43});
+  return img;
+}
+
+TEST(ChannelEditDialogGui, ChangingFieldsAndClosingStoresTheChannel) {
+  RadioImage img = DialogImage();
+  ChannelEditDialog dialog(img, ChannelEditDialog::Variant::kMain, kBandUhf, 1);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  EXPECT_EQ(dialog.windowTitle(), "Channel Edit");
+  EXPECT_EQ(dialog.rxEdit()->text(), "438.500000");
+  QComboBox* power = dialog.list(EditList::kPower);
+  EXPECT_EQ(power->currentText(), "Low");
+  power->setFocus();
+  QTest::keyClick(power, Qt::Key_Down);
+  EXPECT_EQ(power->currentText(), "High");
+  QCheckBox* pttId = dialog.check(EditCheck::kPttId);
+  QTest::mouseClick(pttId, Qt::LeftButton, Qt::NoModifier, QPoint(6, pttId->height() / 2));
+  EXPECT_TRUE(pttId->isChecked());
+  // Letters are dropped by the frequency edit's key filter.
+  dialog.rxEdit()->setFocus();
+  dialog.rxEdit()->selectAll();
+  QTest::keyClicks(dialog.rxEdit(), "43x9");
+  EXPECT_EQ(dialog.rxEdit()->text(), "439");
+  // Escape in the receive edit closes the dialog, which stores the channel.
+  QTest::keyClick(dialog.rxEdit(), Qt::Key_Escape);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(Get(img, 0x0100, 32),
+            (Bytes{0x00, 0x00, 0x90, 0x43, 0x00, 0x00, 0x85, 0x43, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x06, 0x00,
+                   0xC1, 0x04, 0x40, 0xFF, 0x01, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0x3F, 0xFF, 0x3F, 0xFF, 0xFF}));
+  EXPECT_EQ(Get(img, 0x3E80, 4), (Bytes{0xFF, 0xFF, 0x0E, 0x1E}));
+}
+
+TEST(ChannelEditDialogGui, SpinWrapsAndEnterCommitsTheReceiveFrequency) {
+  RadioImage img = DialogImage();
+  ChannelEditDialog dialog(img, ChannelEditDialog::Variant::kMain, kBandUhf, 1);
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  QTest::mouseClick(dialog.spinDown(), Qt::LeftButton);
+  EXPECT_EQ(dialog.numberEdit()->text(), "16");
+  EXPECT_EQ(dialog.rxEdit()->text(), "");
+  EXPECT_FALSE(dialog.txEdit()->isEnabled());
+  EXPECT_FALSE(dialog.list(EditList::kPower)->isEnabled());
+  dialog.rxEdit()->setFocus();
+  QTest::keyClicks(dialog.rxEdit(), "470");
+  QTest::keyClick(dialog.rxEdit(), Qt::Key_Return);
+  EXPECT_TRUE(dialog.isVisible());
+  EXPECT_EQ(dialog.rxEdit()->text(), "400.000000");
+  EXPECT_EQ(dialog.txEdit()->text(), "400.000000");
+  EXPECT_TRUE(dialog.txEdit()->isEnabled());
+  EXPECT_EQ(dialog.list(EditList::kChannelType)->currentText(), "Digit");
+  QTest::mouseClick(dialog.spinUp(), Qt::LeftButton);
+  EXPECT_EQ(dialog.numberEdit()->text(), "1");
+  EXPECT_EQ(Get(img, 0x02E0, 4), (Bytes{0x00, 0x00, 0x00, 0x40}));
+  dialog.close();
+}
+
+TEST(PmrChannelGui, TableAndEditDialogWorkOnThePmrRecords) {
+  RadioImage img = DialogImage();
+  const Bytes mainRecords = Get(img, 0x0100, 512);
+  PmrChannelDialog dialog(img, kBandVhf, "");
+  dialog.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  EXPECT_EQ(dialog.windowTitle(), "Pmr Channel");
+  PressCell(dialog.view(), 1, kColScan);
+  QTest::keyClicks(QApplication::focusWidget(), "446.00625");
+  dialog.view()->CommitOpenEditor();
+  EXPECT_EQ(dialog.view()->model()->index(1, kColRxFreq).data().toString(), "174.000000");
+  dialog.reject();
+  EXPECT_EQ(Get(img, 0x2180, 8), (Bytes{0x00, 0x00, 0x40, 0x17, 0x00, 0x00, 0x40, 0x17}));
+  EXPECT_EQ(Get(img, 0x0100, 512), mainRecords);
+
+  ChannelEditDialog edit(img, ChannelEditDialog::Variant::kPmr, kBandVhf, 2);
+  edit.show();
+  EXPECT_EQ(edit.windowTitle(), "PMR Channel Edit");
+  EXPECT_EQ(edit.rxEdit()->text(), "174.000000");
+  EXPECT_FALSE(edit.list(EditList::kEncryptKey)->isVisibleTo(&edit));
+  EXPECT_FALSE(edit.list(EditList::kRxColorCode)->isVisibleTo(&edit));
+  EXPECT_TRUE(edit.list(EditList::kRxTone)->isVisibleTo(&edit));
+  edit.close();
+  EXPECT_EQ(Get(img, 0x0100, 512), mainRecords);
+}
+
+TEST(PmrChannelGui, FactoryWithoutFileShowsTheMessage) {
+  RadioImage img = DialogImage();
+  const RadioImage before = img;
+  PmrChannelDialog dialog(img, kBandUhf, "");
+  QString text;
+  QTimer::singleShot(0, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      text = box->text();
+      box->accept();
+    }
+  });
+  dialog.OnFactory();
+  EXPECT_EQ(text, "Not find factory.dat");
+  EXPECT_EQ(img, before);
+}
+
+}  // namespace
+}  // namespace cps
