@@ -1,0 +1,236 @@
+// Each settings dialog, offscreen: open it, change a field through its
+// widget, close it, check the image bytes.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+
+#include "core/image/new_image.h"
+#include "gui/settings/dtmf_contact_page.h"
+#include "gui/settings/schema_page.h"
+#include "gui/settings/settings_dialogs.h"
+#include "gui/settings/side_key_page.h"
+#include "gui/settings/spin_edit.h"
+
+namespace cps {
+namespace {
+
+RadioImage Defaults() {
+  RadioImage im;
+  im.Fill(0xFF);
+  ApplyBuiltInDefaults(im);
+  return im;
+}
+
+void Leave(QWidget* w) {
+  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+  QApplication::sendEvent(w, &out);
+}
+
+void Focus(QWidget* w) {
+  QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+  QApplication::sendEvent(w, &in);
+}
+
+QComboBox* Combo(SchemaPage* page, const char* key) { return qobject_cast<QComboBox*>(page->control(key)); }
+
+TEST(BasicSettingDialog, OptionEditsAreCorrectedAndSavedOnClose) {
+  RadioImage im = Defaults();
+  im.SetByte(0x300, 12);  // squelch out of range
+  {
+    CBasicSettingDlg dlg(im, QString());
+    EXPECT_EQ(dlg.windowTitle(), "Basic setting");
+    ASSERT_EQ(dlg.tabs()->count(), 3);
+    EXPECT_EQ(dlg.tabs()->tabText(0), "Option");
+    EXPECT_EQ(dlg.tabs()->tabText(1), "Side Key");
+    EXPECT_EQ(dlg.tabs()->tabText(2), "Tone and Light");
+    SchemaPage* option = dlg.optionPage();
+    EXPECT_EQ(option->control("wireless_copy"), nullptr);  // hidden row
+    EXPECT_EQ(Combo(option, "sql")->currentText(), "5");
+    QLineEdit* tot = option->lineEdit("tot");
+    EXPECT_EQ(tot->text(), "0");
+    tot->clear();
+    QTest::keyClicks(tot, "100");
+    Leave(tot);
+    EXPECT_EQ(tot->text(), "90");
+    auto* spin = qobject_cast<SpinEdit*>(option->control("tot"));
+    spin->upButton()->click();
+    EXPECT_EQ(tot->text(), "120");
+    QLineEdit* saving = option->lineEdit("saving_delay_time");
+    QTest::keyClicks(saving, "x");  // 2 characters at most: "10" stays
+    EXPECT_EQ(saving->text(), "10");
+    // Escape is swallowed: the dialog stays open.
+    dlg.show();
+    QTest::keyClick(&dlg, Qt::Key_Escape);
+    EXPECT_TRUE(dlg.isVisible());
+    dlg.close();
+  }
+  EXPECT_EQ(im.Word(0x308), 120);
+  EXPECT_EQ(im.Byte(0x300), 5);
+}
+
+TEST(BasicSettingDialog, LeavingATabSavesItAndEnteringReloads) {
+  RadioImage im = Defaults();
+  CBasicSettingDlg dlg(im, QString());
+  Combo(dlg.optionPage(), "apo")->setCurrentIndex(3);
+  dlg.tabs()->setCurrentIndex(1);
+  EXPECT_EQ(im.Byte(0x303), 3);
+  im.SetByte(0x303, 1);  // changed behind the page's back
+  dlg.tabs()->setCurrentIndex(0);
+  EXPECT_EQ(Combo(dlg.optionPage(), "apo")->currentText(), "10M");
+}
+
+TEST(BasicSettingDialog, SideKeyStoresTableCodeAndPictureFollowsFocus) {
+  RadioImage im = Defaults();
+  im.SetByte(0x327, 40);  // SK2 long press beyond the table
+  QTemporaryDir dir;
+  QImage own(20, 40, QImage::Format_RGB888);
+  own.fill(Qt::blue);
+  ASSERT_TRUE(own.save(dir.filePath("TK.bmp"), "BMP"));
+  {
+    CBasicSettingDlg dlg(im, dir.path());
+    CSideKeyPage* keys = dlg.sideKeyPage();
+    QComboBox* sk1Short = Combo(keys->form(), "sk1_short");
+    EXPECT_EQ(Combo(keys->form(), "sk2_long")->currentText(), "None");
+    sk1Short->setCurrentIndex(sk1Short->findText("Scan"));
+    EXPECT_EQ(keys->keyPicture("TK").size(), QSize(20, 40));    // from the folder
+    EXPECT_EQ(keys->keyPicture("SK2").size(), QSize(150, 300));  // built in
+    Focus(keys->form()->control("sk2_long"));
+    EXPECT_EQ(keys->shownKey(), "SK2");
+    EXPECT_EQ(keys->picture()->pixmap().size(), QSize(150, 300));
+    Focus(sk1Short);
+    EXPECT_EQ(keys->shownKey(), "SK1");
+    dlg.close();
+  }
+  EXPECT_EQ(im.Byte(0x324), 4);  // the table code of "Scan", not its list position
+  EXPECT_EQ(im.Byte(0x327), 0);
+  EXPECT_EQ(im.Byte(0x322), 9);  // hidden TK short press passes through
+}
+
+TEST(BasicSettingDialog, ToneLightCheckBoxWritesItsBitOnly) {
+  RadioImage im = Defaults();
+  {
+    CBasicSettingDlg dlg(im, QString());
+    auto* power = qobject_cast<QCheckBox*>(dlg.toneLightPage()->control("power_on_tone"));
+    ASSERT_NE(power, nullptr);
+    EXPECT_TRUE(power->isChecked());
+    power->click();
+    dlg.close();
+  }
+  EXPECT_EQ(im.Byte(0x318), 0xDF & ~0x40);
+  EXPECT_EQ(im.Byte(0x319), 0xC5);
+}
+
+TEST(ScanInfoDialog, ChannelByExactNumberAndEscapeSaves) {
+  RadioImage im = Defaults();
+  for (int n : {3, 12}) im.SetByte(0x100 + 32 * (n - 1) + 3, 0x44);
+  im.SetByte(0x348, 1);  // channel 1 is not in use
+  {
+    CScanInfoDlg dlg(im);
+    EXPECT_EQ(dlg.windowTitle(), "Scan Info");
+    QComboBox* priority = Combo(dlg.form(), "priority_channel");
+    ASSERT_EQ(priority->count(), 3);
+    EXPECT_EQ(priority->currentText(), "None");
+    EXPECT_EQ(dlg.form()->control("scan_tx_channel"), nullptr);
+    dlg.show();
+    QTest::keyClick(&dlg, Qt::Key_Escape);
+    EXPECT_FALSE(dlg.isVisible());
+  }
+  EXPECT_EQ(im.Byte(0x348), 255);
+  {
+    CScanInfoDlg dlg(im);
+    QComboBox* priority = Combo(dlg.form(), "priority_channel");
+    priority->setCurrentIndex(priority->findText("12"));
+    QLineEdit* stop = dlg.form()->lineEdit("stop_time");
+    qobject_cast<SpinEdit*>(dlg.form()->control("stop_time"))->downButton()->click();
+    EXPECT_EQ(stop->text(), "1.5");
+    dlg.close();
+  }
+  EXPECT_EQ(im.Byte(0x348), 12);
+  EXPECT_EQ(im.Byte(0x342), 15);
+}
+
+TEST(AlarmDialog, KeyFilterAndSpecialTexts) {
+  RadioImage im = Defaults();
+  {
+    CAlarmDlg dlg(im);
+    EXPECT_EQ(dlg.windowTitle(), "Alarm");
+    QLineEdit* analog = dlg.form()->lineEdit("analog_alarm_id_code");
+    QTest::keyClicks(analog, "12ae*#");
+    EXPECT_EQ(analog->text(), "12A*#");
+    QLineEdit* cycle = dlg.form()->lineEdit("cycle");
+    EXPECT_EQ(cycle->text(), "continue");
+    QTest::keyClick(cycle, Qt::Key_Backspace);  // longer than the limit: shortening still works
+    EXPECT_EQ(cycle->text(), "continu");
+    cycle->setText("continue");
+    qobject_cast<SpinEdit*>(dlg.form()->control("cycle"))->downButton()->click();
+    EXPECT_EQ(cycle->text(), "255");
+    QLineEdit* id = dlg.form()->lineEdit("digit_alarm_id_code");
+    id->setText("42");
+    Leave(id);
+    EXPECT_EQ(id->text(), "0000042");
+    dlg.close();
+  }
+  const std::uint8_t analog[8] = {1, 2, 0xA, 0xE, 0xF, 0xFF, 0xFF, 0xFF};
+  for (int i = 0; i < 8; ++i) EXPECT_EQ(im.Byte(0x358 + i), analog[i]) << i;
+  EXPECT_EQ(im.Byte(0x357), 255);
+  const std::uint8_t id[7] = {0, 0, 0, 0, 0, 4, 2};
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(im.Byte(0x360 + i), id[i]) << i;
+}
+
+TEST(DtmfDialog, EncodeSpeedAndContactGridEditing) {
+  RadioImage im = Defaults();
+  {
+    CDtmfDlg dlg(im);
+    EXPECT_EQ(dlg.windowTitle(), "DTMF");
+    ASSERT_EQ(dlg.tabs()->count(), 3);
+    EXPECT_EQ(dlg.tabs()->tabText(2), "Contact");
+    QComboBox* speed = Combo(dlg.encodePage(), "speed");
+    EXPECT_EQ(speed->currentText(), "5");
+    speed->setCurrentIndex(speed->findText("10"));
+    dlg.show();
+    dlg.tabs()->setCurrentIndex(2);
+    QTableWidget* grid = dlg.contactPage()->grid();
+    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "No.");
+    EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "Code");
+    // A press in the "No." column opens no editor.
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(1, 0)).center());
+    EXPECT_EQ(grid->indexWidget(grid->model()->index(1, 0)), nullptr);
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(1, 1)).center());
+    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->model()->index(1, 1)));
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "12ab*#x");
+    QTest::keyClick(editor, Qt::Key_Return);
+    EXPECT_EQ(grid->item(1, 1)->text(), "12AB*#");
+    QTest::qWait(1);
+    EXPECT_EQ(grid->currentRow(), 2);
+    // Escape keeps the typed text.
+    grid->setCurrentCell(4, 1);
+    grid->editItem(grid->item(4, 1));
+    editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->model()->index(4, 1)));
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClicks(editor, "99");
+    QTest::keyClick(editor, Qt::Key_Escape);
+    EXPECT_EQ(grid->item(4, 1)->text(), "99");
+    EXPECT_TRUE(dlg.isVisible());
+    dlg.close();
+  }
+  EXPECT_EQ(im.Byte(0x2000), 50);
+  const std::uint8_t code[16] = {1, 2, 0xA, 0xB, 0xE, 0xF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+  for (int i = 0; i < 16; ++i) EXPECT_EQ(im.Byte(0x2070 + i), code[i]) << i;
+  EXPECT_EQ(im.Byte(0x20A0), 9);
+  EXPECT_EQ(im.Byte(0x20A2), 0xFF);
+}
+
+}  // namespace
+}  // namespace cps
