@@ -1,0 +1,100 @@
+#include "gui/link/port_setting_dialog.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/link/port_names.h"
+
+namespace cps {
+
+PortSettingDialog::PortSettingDialog(std::string portName, QWidget* parent, DeviceLister lister, PortProbe canOpen)
+    : QDialog(parent), portName_(std::move(portName)) {
+  setWindowTitle("Port setting");
+  auto* box = new QGroupBox("Port", this);
+  auto* grid = new QGridLayout(box);
+  group_ = new QButtonGroup(this);
+  group_->setExclusive(true);
+  const bool currentOpens = canOpen(portName_);
+  bool currentListed = false;
+
+#if defined(Q_OS_WIN)
+  (void)lister;
+  const int currentNumber = currentOpens ? ComPortNumber(portName_) : 0;
+  for (int n = 1; n <= 16; ++n) {
+    const std::string name = ComPortName(n);
+    auto* b = new QRadioButton(QString("COM%1").arg(n), box);
+    b->setEnabled(canOpen(name));
+    b->setChecked(n == currentNumber);
+    group_->addButton(b);
+    grid->addWidget(b, (n - 1) / 4, (n - 1) % 4);
+    buttons_.push_back(b);
+    paths_.push_back(name);
+  }
+  currentListed = true;
+#else
+  int row = 0;
+  for (const SerialDevice& d : lister()) {
+    QString text = QString::fromStdString(d.path);
+    if (!d.description.empty()) text += "  (" + QString::fromStdString(d.description) + ")";
+    auto* b = new QRadioButton(text, box);
+    b->setEnabled(canOpen(d.path));
+    if (d.path == portName_) {
+      currentListed = true;
+      b->setChecked(currentOpens);
+    }
+    group_->addButton(b);
+    grid->addWidget(b, row++, 0, 1, 2);
+    buttons_.push_back(b);
+    paths_.push_back(d.path);
+  }
+  if (buttons_.empty()) grid->addWidget(new QLabel("No serial device found.", box), row++, 0, 1, 2);
+  other_ = new QRadioButton("Device path:", box);
+  group_->addButton(other_);
+  otherField_ = new QLineEdit(box);
+  otherField_->setPlaceholderText("/dev/ttyUSB0 or a dpmr-sim terminal");
+  if (!currentListed && !portName_.empty()) {
+    otherField_->setText(QString::fromStdString(portName_));
+    other_->setChecked(currentOpens);
+  }
+  connect(otherField_, &QLineEdit::textEdited, this, [this] { other_->setChecked(true); });
+  grid->addWidget(other_, row, 0);
+  grid->addWidget(otherField_, row, 1);
+  grid->setColumnStretch(1, 1);
+#endif
+  (void)currentListed;
+
+  auto* buttons = new QDialogButtonBox(this);
+  buttons->addButton("OK", QDialogButtonBox::AcceptRole)->setDefault(true);
+  buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+  connect(buttons, &QDialogButtonBox::accepted, this, &PortSettingDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &PortSettingDialog::reject);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(box);
+  layout->addWidget(buttons);
+  setMinimumWidth(380);
+}
+
+void PortSettingDialog::accept() {
+  for (std::size_t i = 0; i < buttons_.size(); ++i) {
+    if (buttons_[i]->isChecked()) {
+      portName_ = paths_[i];
+      QDialog::accept();
+      return;
+    }
+  }
+  if (other_ && other_->isChecked()) {
+    const std::string typed = otherField_->text().trimmed().toStdString();
+    if (!typed.empty()) portName_ = typed;
+  }
+  QDialog::accept();
+}
+
+}  // namespace cps

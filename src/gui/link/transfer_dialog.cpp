@@ -1,0 +1,123 @@
+#include "gui/link/transfer_dialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace cps {
+
+namespace {
+void ProgramMessage(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Warning, "Program", text, QMessageBox::Ok, parent);
+  box.exec();
+}
+}  // namespace
+
+TransferDialog::TransferDialog(TransferDirection direction, RadioImage& image, PortOpener openPort,
+                               std::string portName, int baud, QWidget* parent)
+    : QDialog(parent),
+      showMessage(ProgramMessage),
+      direction_(direction),
+      image_(image),
+      openPort_(std::move(openPort)),
+      portName_(std::move(portName)),
+      baud_(baud) {
+  setWindowTitle(direction == TransferDirection::kRead ? "Read data" : "Write data");
+  bar_ = new QProgressBar(this);
+  bar_->setRange(0, kTransferProgressMax);
+  bar_->setValue(0);
+  bar_->setTextVisible(false);
+  percent_ = new QLabel("0%", this);
+  percent_->setAlignment(Qt::AlignCenter);
+  start_ = new QPushButton("Start", this);
+  start_->setDefault(true);
+  start_->setAutoDefault(true);
+  exit_ = new QPushButton("Exit", this);
+  exit_->setAutoDefault(false);
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(start_);
+  buttons->addWidget(exit_);
+  buttons->addStretch();
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(bar_);
+  layout->addWidget(percent_);
+  layout->addLayout(buttons);
+  setMinimumWidth(320);
+
+  connect(start_, &QPushButton::clicked, this, &TransferDialog::OnStart);
+  connect(exit_, &QPushButton::clicked, this, &TransferDialog::OnExit);
+}
+
+TransferDialog::~TransferDialog() {
+  worker_.Cancel();
+  worker_.Join();
+}
+
+void TransferDialog::OnStart() {
+  if (running_) return;
+  TransferWorker::Callbacks callbacks;
+  // The worker's reports come back to this thread through the event queue.
+  callbacks.portOpened = [this] {
+    QMetaObject::invokeMethod(this, [this] { start_->setEnabled(false); }, Qt::QueuedConnection);
+  };
+  callbacks.progress = [this](int position) {
+    QMetaObject::invokeMethod(
+        this,
+        [this, position] {
+          bar_->setValue(position);
+          percent_->setText(QString::fromStdString(ProgressText(position)));
+        },
+        Qt::QueuedConnection);
+  };
+  callbacks.finished = [this](const TransferResult& result) {
+    QMetaObject::invokeMethod(this, [this, result] { OnFinished(result); }, Qt::QueuedConnection);
+  };
+  if (!worker_.Start(openPort_, portName_, baud_, direction_, image_, std::move(callbacks))) return;
+  running_ = true;
+  succeeded_ = false;
+}
+
+void TransferDialog::OnExit() {
+  worker_.Cancel();
+  if (!running_) QDialog::reject();  // otherwise the worker's report closes it
+}
+
+void TransferDialog::reject() { OnExit(); }
+
+QString TransferDialog::MessageFor(const TransferResult& result, TransferDirection direction) {
+  const QString reason = QString::fromStdString(result.reason);
+  switch (result.outcome) {
+    case TransferOutcome::kPortNotOpened:
+      return QString::fromUtf8(kPortNotOpenedMessage) + "\n\n" + reason;
+    case TransferOutcome::kCommunicationError: {
+      QString text = QString::fromUtf8(kCommunicationErrorMessage) + "\n\n" + reason;
+      if (direction == TransferDirection::kRead) text += "\nThe image in the program was not changed.";
+      return text;
+    }
+    case TransferOutcome::kSuccess:
+    case TransferOutcome::kCancelled:
+      break;
+  }
+  return {};
+}
+
+void TransferDialog::OnFinished(const TransferResult& result) {
+  worker_.Join();
+  running_ = false;
+  result_ = result;
+  if (result.ok()) {
+    if (direction_ == TransferDirection::kRead) image_ = worker_.image();
+    succeeded_ = true;
+  } else if (const QString text = MessageFor(result, direction_); !text.isEmpty() && showMessage) {
+    showMessage(this, text);
+  }
+  emit transferEnded();
+  done(succeeded_ ? QDialog::Accepted : QDialog::Rejected);
+}
+
+}  // namespace cps

@@ -1,0 +1,248 @@
+#include "gui/link/transfer_dialog.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "core/link/fake_clock_port.h"
+#include "core/link/pty_radio.h"
+#include "core/link/simulated_radio.h"
+#include "gui/link/port_setting_dialog.h"
+#include "port/radio_port.h"
+
+namespace cps {
+namespace {
+
+bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 20000) {
+  for (int waited = 0; waited < timeoutMs; waited += 5) {
+    if (done()) return true;
+    QTest::qWait(5);
+  }
+  return done();
+}
+
+std::uint8_t Pattern(std::size_t a) { return static_cast<std::uint8_t>((a * 11 + 5) ^ (a >> 6)); }
+
+struct FakeRig {
+  SimulatedRadio radio;
+  FakeLine line;
+  RadioImage image;
+  std::vector<QString> messages;
+  FakeRig() {
+    for (std::size_t a = 0; a < kImageSize; ++a) radio.memory().SetByte(a, Pattern(a));
+    image.Fill(0x3C);
+  }
+  std::unique_ptr<TransferDialog> Dialog(TransferDirection d) {
+    auto dialog = std::make_unique<TransferDialog>(d, image, FakeClockOpener(radio, line), "/dev/fake", 9600);
+    dialog->showMessage = [this](QWidget*, const QString& text) { messages.push_back(text); };
+    dialog->show();
+    return dialog;
+  }
+};
+
+TEST(TransferDialogTest, LayoutAsTheUserSeesIt) {
+  FakeRig rig;
+  auto read = rig.Dialog(TransferDirection::kRead);
+  EXPECT_EQ(read->windowTitle(), "Read data");
+  EXPECT_EQ(read->startButton()->text(), "Start");
+  EXPECT_TRUE(read->startButton()->isDefault());
+  EXPECT_EQ(read->exitButton()->text(), "Exit");
+  EXPECT_EQ(read->progressBar()->minimum(), 0);
+  EXPECT_EQ(read->progressBar()->maximum(), 504);
+  EXPECT_EQ(read->percentLabel()->text(), "0%");
+  EXPECT_TRUE(read->percentLabel()->alignment() & Qt::AlignHCenter);
+  EXPECT_EQ(rig.Dialog(TransferDirection::kWrite)->windowTitle(), "Write data");
+}
+
+TEST(TransferDialogTest, ReadCompletesAndReplacesTheImage) {
+  FakeRig rig;
+  auto dialog = rig.Dialog(TransferDirection::kRead);
+  QTest::mouseClick(dialog->startButton(), Qt::LeftButton);
+  dialog->OnStart();  // a second "Start" while running starts nothing
+  ASSERT_TRUE(WaitUntil([&] { return !dialog->isVisible(); }));
+  EXPECT_TRUE(dialog->succeeded());
+  EXPECT_EQ(dialog->QDialog::result(), QDialog::Accepted);
+  EXPECT_EQ(rig.line.opens, 1);
+  EXPECT_TRUE(rig.messages.empty());
+  EXPECT_EQ(dialog->progressBar()->value(), 503);
+  EXPECT_EQ(dialog->percentLabel()->text(), "99%");
+  EXPECT_FALSE(dialog->startButton()->isEnabled());
+  EXPECT_EQ(rig.image.Byte(0x0100), Pattern(0x0100));
+  EXPECT_EQ(rig.image.Byte(0x3FFF), Pattern(0x3FFF));
+  EXPECT_EQ(rig.image.Byte(0x00FF), 0x3C);
+}
+
+TEST(TransferDialogTest, FailuresShowTheMessageAndKeepTheImage) {
+  struct Row {
+    TransferDirection direction;
+    const char* fault;
+    const char* portName;
+    QString startsWith;
+    bool saysUnchanged;
+  };
+  const QString commError = QString::fromUtf8("\xE9\x80\x9A\xE4\xBF\xA1\xE5\x87\xBA\xE9\x8C\xAF\n\n");
+  const Row rows[] = {
+      {TransferDirection::kRead, "none", "", "Cound not open the port.\n\n", false},
+      {TransferDirection::kRead, "no-block-ack:9", "/dev/fake", commError, true},
+      {TransferDirection::kWrite, "silent", "/dev/fake", commError, false},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.fault);
+    FakeRig rig;
+    rig.radio.SetFault(*ParseRadioFault(row.fault));
+    const RadioImage before = rig.image;
+    TransferDialog dialog(row.direction, rig.image, FakeClockOpener(rig.radio, rig.line), row.portName, 9600);
+    dialog.showMessage = [&](QWidget*, const QString& text) {
+      EXPECT_TRUE(dialog.isVisible());  // shown before the dialog closes
+      rig.messages.push_back(text);
+    };
+    dialog.show();
+    dialog.startButton()->click();
+    ASSERT_TRUE(WaitUntil([&] { return !dialog.isVisible(); }));
+    EXPECT_FALSE(dialog.succeeded());
+    ASSERT_EQ(rig.messages.size(), 1u);
+    EXPECT_TRUE(rig.messages[0].startsWith(row.startsWith)) << rig.messages[0].toStdString();
+    EXPECT_EQ(rig.messages[0].contains("The image in the program was not changed."), row.saysUnchanged);
+    EXPECT_TRUE(rig.image == before);
+  }
+}
+
+TEST(TransferDialogTest, ExitStopsAfterTheCurrentBlockWithoutMessage) {
+  FakeRig rig;
+  rig.radio.SetFault({RadioFault::kByteDelay, 0});
+  // A gate in the opener holds the worker until "Exit" has been pressed.
+  std::atomic<bool> open{false};
+  PortOpener fake = FakeClockOpener(rig.radio, rig.line);
+  PortOpener slow = [&](const std::string& n, int b) {
+    while (!open) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return fake(n, b);
+  };
+  const RadioImage before = rig.image;
+  TransferDialog dialog(TransferDirection::kRead, rig.image, slow, "/dev/fake", 9600);
+  dialog.showMessage = [&](QWidget*, const QString& text) { rig.messages.push_back(text); };
+  dialog.show();
+  dialog.startButton()->click();
+  dialog.exitButton()->click();
+  EXPECT_TRUE(dialog.isVisible());  // running: the worker's report closes it
+  open = true;
+  ASSERT_TRUE(WaitUntil([&] { return !dialog.isVisible(); }));
+  EXPECT_EQ(dialog.transferResult().outcome, TransferOutcome::kCancelled);
+  EXPECT_TRUE(rig.messages.empty());
+  EXPECT_TRUE(rig.image == before);
+  const auto sent = rig.line.Sent();
+  EXPECT_EQ(std::vector<std::uint8_t>(sent.end() - 4, sent.end()), (std::vector<std::uint8_t>{'E', 'N', 'D', 'W'}));
+}
+
+TEST(TransferDialogTest, ExitWhileIdleCloses) {
+  FakeRig rig;
+  auto dialog = rig.Dialog(TransferDirection::kWrite);
+  dialog->close();  // the close box acts as "Exit"
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(rig.line.opens, 0);
+}
+
+// Through a real pseudo-terminal and QSerialPort: read, then write back.
+TEST(TransferDialogTest, ReadAndWriteThroughAPseudoTerminal) {
+  SimulatedRadio radio;
+  for (std::size_t a = 0; a < kImageSize; ++a) radio.memory().SetByte(a, Pattern(a));
+  PtyRadioServer server(radio, 115200);
+  ASSERT_TRUE(server.Open().ok());
+  std::atomic<bool> stop{false};
+  std::thread serving([&] { server.Serve(stop); });
+
+  RadioImage image;
+  image.Fill(0x00);
+  std::vector<QString> messages;
+  {
+    TransferDialog read(TransferDirection::kRead, image, OpenRadioPort, server.devicePath(), 115200);
+    read.showMessage = [&](QWidget*, const QString& text) { messages.push_back(text); };
+    read.show();
+    read.startButton()->click();
+    ASSERT_TRUE(WaitUntil([&] { return !read.isVisible(); }, 30000));
+    EXPECT_TRUE(read.succeeded()) << read.transferResult().reason;
+  }
+  EXPECT_EQ(image.Byte(0x0100), Pattern(0x0100));
+  EXPECT_EQ(image.Byte(0x3E00), Pattern(0x3E00));
+  EXPECT_EQ(image.Byte(0x3FFF), Pattern(0x3FFF));
+
+  image.SetByte(0x0100, static_cast<std::uint8_t>(~Pattern(0x0100)));
+  image.SetByte(0x3E00, static_cast<std::uint8_t>(~Pattern(0x3E00)));
+  {
+    TransferDialog write(TransferDirection::kWrite, image, OpenRadioPort, server.devicePath(), 115200);
+    write.showMessage = [&](QWidget*, const QString& text) { messages.push_back(text); };
+    write.show();
+    write.startButton()->click();
+    ASSERT_TRUE(WaitUntil([&] { return !write.isVisible(); }, 30000));
+    EXPECT_TRUE(write.succeeded()) << write.transferResult().reason;
+  }
+  // The write's "ENDW" may still be on its way.
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  stop = true;
+  serving.join();
+  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(radio.memory().Byte(0x0100), static_cast<std::uint8_t>(~Pattern(0x0100)));
+  EXPECT_EQ(radio.memory().Byte(0x3E00), Pattern(0x3E00));  // the radio's own block stays
+  for (std::size_t a = 0x0100; a < kImageSize; ++a) {
+    if ((a >= 0x3E00 && a < 0x3E40) || (a >= 0x3F80 && a < 0x3FA0)) continue;
+    ASSERT_EQ(radio.memory().Byte(a), image.Byte(a)) << std::hex << a;
+  }
+}
+
+TEST(PortSettingDialogTest, ChoosesAmongDevicesOrATypedPath) {
+  const std::vector<SerialDevice> devices = {{"/dev/ttyS0", ""}, {"/dev/ttyUSB0", "USB-Serial Controller"},
+                                             {"/dev/ttyUSB1", "busy adapter"}};
+  auto lister = [&] { return devices; };
+  auto probe = [](const std::string& p) { return p == "/dev/ttyS0" || p == "/dev/ttyUSB0" || p == "/dev/pts/7"; };
+
+  struct Row {
+    const char* current;
+    int checked;  // index of the checked device button, -1 none, 3 the typed path
+    const char* fieldText;
+  };
+  const Row rows[] = {
+      {"/dev/ttyUSB0", 1, ""},        // free: checked
+      {"/dev/ttyUSB1", -1, ""},       // busy: nothing checked
+      {"/dev/pts/7", 3, "/dev/pts/7"},  // not listed, opens: the typed path
+      {"/dev/pts/9", -1, "/dev/pts/9"}, // not listed, gone
+      {"", -1, ""},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.current);
+    PortSettingDialog dialog(row.current, nullptr, lister, probe);
+    EXPECT_EQ(dialog.windowTitle(), "Port setting");
+    ASSERT_EQ(dialog.deviceButtons().size(), 3u);
+    EXPECT_EQ(dialog.deviceButtons()[1]->text(), "/dev/ttyUSB0  (USB-Serial Controller)");
+    EXPECT_TRUE(dialog.deviceButtons()[0]->isEnabled());
+    EXPECT_FALSE(dialog.deviceButtons()[2]->isEnabled());
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(dialog.deviceButtons()[i]->isChecked(), i == row.checked);
+    EXPECT_EQ(dialog.otherButton()->isChecked(), row.checked == 3);
+    EXPECT_EQ(dialog.otherField()->text().toStdString(), row.fieldText);
+    dialog.accept();  // "OK" with what is checked
+    EXPECT_EQ(dialog.portName(), row.current);
+  }
+
+  PortSettingDialog pick("/dev/ttyUSB1", nullptr, lister, probe);
+  pick.deviceButtons()[0]->setChecked(true);
+  pick.accept();
+  EXPECT_EQ(pick.portName(), "/dev/ttyS0");
+
+  PortSettingDialog typed("/dev/ttyUSB0", nullptr, lister, probe);
+  QTest::keyClicks(typed.otherField(), "/dev/pts/3");
+  EXPECT_TRUE(typed.otherButton()->isChecked());
+  typed.accept();
+  EXPECT_EQ(typed.portName(), "/dev/pts/3");
+
+  PortSettingDialog cancelled("/dev/ttyUSB0", nullptr, lister, probe);
+  cancelled.deviceButtons()[0]->setChecked(true);
+  cancelled.reject();
+  EXPECT_EQ(cancelled.portName(), "/dev/ttyUSB0");
+}
+
+}  // namespace
+}  // namespace cps
