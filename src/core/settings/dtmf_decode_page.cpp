@@ -10,8 +10,11 @@ constexpr std::size_t kKillCode = 0x2050;
 }
 
 std::string LoadKillCode(const RadioImage& image) {
-  std::string text = DigitsToTextA(image.Bytes(kKillCode, 15).data(), 15);
+  // All 16 positions are read, so that a 15-digit code whose last typed
+  // digit is "#" keeps it: only the terminator after it is removed.
+  std::string text = DigitsToTextA(image.Bytes(kKillCode, 16).data(), 16);
   if (!text.empty() && text.back() == '#') text.pop_back();
+  if (text.size() > 15) text.resize(15);
   return text;
 }
 

@@ -10,7 +10,8 @@ namespace cps {
 
 // The kill code as stored: the typed digits, then the code 15 ("#") as
 // terminator; sixteen 0xFF bytes when empty. Loading removes one trailing
-// "#" (the terminator), so a typed trailing "#" survives.
+// "#" (the terminator), so a typed trailing "#" survives, also in a code of
+// the full 15 digits.
 std::string LoadKillCode(const RadioImage& image);
 void SaveKillCode(RadioImage& image, const std::string& text);
 
