@@ -94,9 +94,16 @@ void PtyRadioServer::Serve(const std::atomic<bool>& stop) {
       inLineFree = std::max(inLineFree, now) + byteNs;  // when the radio has heard this byte
       answer.clear();
       radio_.Receive(buf[i], answer);
+      // An answer sent without pauses appears at once, when its last byte
+      // has crossed the line: the program waits for that byte anyway, and a
+      // burst costs one wake-up on each side instead of one per byte. Bytes
+      // with a delay before them come one by one.
+      std::size_t burstStart = out.size();
       for (const RadioByte& a : answer) {
+        if (a.delayUs > 0) burstStart = out.size();
         outLineFree = std::max(outLineFree, inLineFree) + static_cast<std::int64_t>(a.delayUs) * 1000 + byteNs;
         out.push_back({outLineFree, a.value});
+        for (std::size_t k = burstStart; k < out.size(); ++k) out[k].dueNs = outLineFree;
       }
     }
   }

@@ -1,0 +1,141 @@
+// Full read and write against dpmr-sim on a pseudo-terminal, through the
+// real port code, at 9600 and 115200 baud. Prints measured time ÷ ideal wire
+// time (bytes in both directions × 10 bits ÷ baud, plus the fixed pauses).
+//   bench_transfer [--runs N] [BAUD...]   (default: 9600 115200)
+// Each transfer runs N times (default 3 above 9600 baud, 1 at 9600 and
+// below); the best ratio is the one to compare with the targets (1.02 at
+// 9600, 1.05 at 115200), the others show the noise of a busy machine.
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "core/link/transfer.h"
+#include "port/radio_port.h"
+
+namespace {
+
+using namespace cps;
+
+// Counts what crosses the line and the time spent in pauses.
+struct Tally {
+  std::uint64_t bytes = 0;
+  int pauseMs = 0;
+};
+
+class CountingPort : public SerialPort {
+ public:
+  CountingPort(std::unique_ptr<SerialPort> inner, Tally& tally) : inner_(std::move(inner)), tally_(tally) {}
+  void SetReadTimeouts(const ReadTimeouts& t) override { inner_->SetReadTimeouts(t); }
+  void DiscardInput() override { inner_->DiscardInput(); }
+  bool Write(std::span<const std::uint8_t> bytes) override {
+    tally_.bytes += bytes.size();
+    return inner_->Write(bytes);
+  }
+  std::size_t Read(std::uint8_t* out, std::size_t n) override {
+    const std::size_t got = inner_->Read(out, n);
+    tally_.bytes += got;
+    return got;
+  }
+  void Pause(int ms) override {
+    tally_.pauseMs += ms;
+    inner_->Pause(ms);
+  }
+
+ private:
+  std::unique_ptr<SerialPort> inner_;
+  Tally& tally_;
+};
+
+struct Sim {
+  pid_t pid = -1;
+  std::string path;
+  explicit Sim(int baud) {
+    int fds[2];
+    if (pipe(fds) != 0) return;
+    pid = fork();
+    if (pid == 0) {
+      dup2(fds[1], 1);
+      close(fds[0]);
+      const std::string b = std::to_string(baud);
+      execl(DPMR_SIM_PATH, DPMR_SIM_PATH, "--baud", b.c_str(), static_cast<char*>(nullptr));
+      _exit(127);
+    }
+    close(fds[1]);
+    char ch;
+    while (read(fds[0], &ch, 1) == 1 && ch != '\n') path += ch;
+    close(fds[0]);
+  }
+  ~Sim() {
+    if (pid > 0) {
+      kill(pid, SIGTERM);
+      waitpid(pid, nullptr, 0);
+    }
+  }
+};
+
+double Measure(const std::string& port, int baud, TransferDirection direction, RadioImage& image, double& ideal) {
+  Tally tally;
+  PortOpener counting = [&tally](const std::string& name, int b) -> Result<std::unique_ptr<SerialPort>> {
+    auto p = OpenRadioPort(name, b);
+    if (!p) return Error{p.error()};
+    return std::unique_ptr<SerialPort>(std::make_unique<CountingPort>(std::move(*p), tally));
+  };
+  std::atomic<bool> cancel{false};
+  const auto start = std::chrono::steady_clock::now();
+  const TransferResult r = RunTransfer(counting, port, baud, direction, image, cancel);
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+  if (!r.ok()) {
+    std::fprintf(stderr, "transfer failed: %s\n", r.reason.c_str());
+    std::exit(1);
+  }
+  ideal = static_cast<double>(tally.bytes) * 10.0 / baud + tally.pauseMs / 1000.0;
+  return seconds;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  std::vector<int> bauds;
+  int runs = 0;
+  for (int i = 1; i < argc; ++i) {
+    if (std::string(argv[i]) == "--runs" && i + 1 < argc) {
+      runs = std::atoi(argv[++i]);
+    } else {
+      bauds.push_back(std::atoi(argv[i]));
+    }
+  }
+  if (bauds.empty()) bauds = {9600, 115200};
+  std::printf("%-8s %-6s %10s %10s %8s\n", "baud", "what", "measured", "ideal", "ratio");
+  for (int baud : bauds) {
+    Sim sim(baud);
+    if (sim.path.empty()) {
+      std::fprintf(stderr, "dpmr-sim did not start\n");
+      return 1;
+    }
+    RadioImage image;
+    image.Fill(0xFF);
+    const int n = runs > 0 ? runs : (baud > 9600 ? 3 : 1);
+    for (TransferDirection d : {TransferDirection::kRead, TransferDirection::kWrite}) {
+      const char* what = d == TransferDirection::kRead ? "read" : "write";
+      double best = 1e9;
+      for (int run = 0; run < n; ++run) {
+        double ideal = 0;
+        const double measured = Measure(sim.path, baud, d, image, ideal);
+        best = std::min(best, measured / ideal);
+        std::printf("%-8d %-6s %9.3fs %9.3fs %8.4f\n", baud, what, measured, ideal, measured / ideal);
+        std::fflush(stdout);
+      }
+      std::printf("%-8d %-6s best ratio %.4f (target %.2f)\n", baud, what, best, baud <= 9600 ? 1.02 : 1.05);
+    }
+  }
+  return 0;
+}
