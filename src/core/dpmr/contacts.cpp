@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/channels/channel_record.h"
 #include "core/codec/digit_codes.h"
 #include "core/dpmr/dpmr_layout.h"
 #include "core/image/contact_repair.h"
@@ -30,6 +31,8 @@ int ContactList::SlotOf(const Contact& c) {
 
 void ContactList::Load(const RadioImage& image) {
   rows_.clear();
+  freed_.clear();
+  reused_.clear();
   for (int slot : ListedContactSlots(image)) {
     // A word inside a slot stands for that slot's start.
     const std::size_t at = ContactSlotAddress(slot);
@@ -42,7 +45,29 @@ void ContactList::Load(const RadioImage& image) {
   }
 }
 
-void ContactList::Store(RadioImage& image) const {
+void ContactList::Store(RadioImage& image) {
+  // References to a reused slot belong to the deleted contact: drop them as
+  // the repair below drops references to free slots.
+  for (int slot : reused_) {
+    for (int k = 1; k <= kGroupLists; ++k) {
+      const std::size_t at = kGroupListsAddr + kGroupListSize * static_cast<std::size_t>(k - 1);
+      std::vector<std::uint8_t> kept;
+      for (int i = 0; i < kGroupListSize; ++i) {
+        const std::uint8_t m = image.Byte(at + static_cast<std::size_t>(i));
+        if (m == 0x00 || m == 0xFF) break;
+        if (m != slot) kept.push_back(m);
+      }
+      image.Fill(at, kGroupListSize, 0xFF);
+      image.Write(at, kept);
+    }
+    for (int n = 1; n <= kChannelCount; ++n) {
+      ChannelRecord rec(image, kMainChannelBase, n);
+      if (rec.txContact() == slot) rec.setTxContact(0xFF);
+    }
+  }
+  freed_.clear();
+  reused_.clear();
+
   image.Fill(kContactIndexAddr, 2 * kContactSlots, 0xFF);
   for (std::size_t i = 0; i < rows_.size(); ++i) {
     const Contact& c = rows_[i];
@@ -94,6 +119,7 @@ std::optional<int> ContactList::Insert(RadioImage& image, int row) {
   c.group = true;
   c.offset = static_cast<std::uint16_t>(ContactSlotAddress(slot));
 
+  if (std::find(freed_.begin(), freed_.end(), slot) != freed_.end()) reused_.push_back(slot);
   image.Fill(c.offset, kContactRecordSize, 0xFF);
   WritePrintable(image, c.offset + kNameAt, c.name, kNameLength);
   WriteNumber(image, c.offset, PadNumber(c.number));
@@ -106,6 +132,7 @@ std::optional<int> ContactList::Insert(RadioImage& image, int row) {
 bool ContactList::Delete(RadioImage& image, int row) {
   if (!CanDelete() || row < 0 || row >= Count()) return false;
   image.Fill(rows_[static_cast<std::size_t>(row)].offset, kContactRecordSize, 0xFF);
+  freed_.push_back(SlotOf(rows_[static_cast<std::size_t>(row)]));
   rows_.erase(rows_.begin() + row);
   return true;
 }

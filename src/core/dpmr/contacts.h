@@ -27,7 +27,12 @@ struct Contact {
 class ContactList {
  public:
   void Load(const RadioImage& image);
-  void Store(RadioImage& image) const;
+  // Rewrites the index and the listed slots, then repairs the references:
+  // channels and group lists lose the contacts that are gone. A slot freed
+  // by Delete and taken again by Add or Insert before this store counts as
+  // gone too, so its new contact does not inherit the old one's channels
+  // and group lists.
+  void Store(RadioImage& image);
 
   int Count() const { return static_cast<int>(rows_.size()); }
   const Contact& At(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
@@ -54,6 +59,8 @@ class ContactList {
  private:
   int NewSlot(const RadioImage& image) const;
   std::vector<Contact> rows_;
+  std::vector<int> freed_;   // slots freed by Delete since the last load or store
+  std::vector<int> reused_;  // of those, the slots taken again
 };
 
 }  // namespace cps::dpmr

@@ -1,7 +1,8 @@
 #include "gui/dpmr/dpmr_param_dialog.h"
 
+#include <QTabWidget>
+
 #include "core/dpmr/dpmr_basic_page.h"
-#include "core/image/contact_repair.h"
 #include "gui/dpmr/contact_page.h"
 #include "gui/dpmr/encrypt_page.h"
 #include "gui/dpmr/group_rx_list_page.h"
@@ -24,6 +25,11 @@ CDpmrParamDlg::CDpmrParamDlg(RadioImage& image, QWidget* parent)
   AddPage("Msg outbox", outbox_);
   AddPage("Msg inbox", inbox_);
   AddPage("Group rx list", group_);
+  // While hidden, the group list page follows the image, so that what it
+  // stores at the end never brings back contacts the Contact page removed.
+  connect(tabs(), &QTabWidget::currentChanged, this, [this](int index) {
+    if (page(index) != group_) group_->LoadFromImage();
+  });
 }
 
 CDpmrParamDlg::~CDpmrParamDlg() {
@@ -39,14 +45,15 @@ void CDpmrParamDlg::done(int result) {
 void CDpmrParamDlg::StoreAll() {
   if (stored_) return;
   stored_ = true;
+  // A hidden group list page first takes in the Contact page's last edits.
+  if (tabs()->currentWidget() != group_) {
+    contact_->SaveToImage();
+    group_->LoadFromImage();
+  }
   // Basic, Encrypt, Contact, Msg outbox, (Msg inbox), Group rx list. The
   // inbox is stored only here, never at a tab change.
   SaveAllPages();
   inbox_->StoreOnClose();
-  // The group list page may still show a list loaded before contacts were
-  // deleted on the Contact page, and has just stored it after the contact
-  // store dropped those contacts: drop them again.
-  RepairContactReferences(image_);
 }
 
 }  // namespace cps

@@ -151,6 +151,8 @@ class EditableGrid : public QTableView {
 
   // Ends an open cell editor as if the user left it.
   void commitEdit();
+  // A cell editor is open.
+  bool isEditing() const { return state() == QAbstractItemView::EditingState; }
 
   GridModel* gridModel() const { return model_; }
 

@@ -156,6 +156,32 @@ TEST(ContactList, DeletingGroupContactRepairsListsAndChannels) {
   EXPECT_EQ(image.Byte(test::MainChannel(4) + 0x15), 3);
 }
 
+TEST(ContactList, ReusedSlotDoesNotInheritTheDeletedContactsReferences) {
+  RadioImage image = ErasedImage();
+  PutContact(image, 1, "G1", "1", true);
+  PutContact(image, 2, "G2", "2", true);
+  PutContactIndex(image, {1, 2});
+  const std::uint8_t list1[8] = {1, 2, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+  const std::uint8_t list2[8] = {1, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+  image.Write(0x1BA0, list1);
+  image.Write(0x1BA8, list2);
+  image.SetByte(test::MainChannel(1) + 0x15, 1);
+  image.SetByte(test::MainChannel(2) + 0x17, 2);
+  ContactList list;
+  list.Load(image);
+  ASSERT_TRUE(list.Delete(image, 0));  // G1, slot 1
+  ASSERT_EQ(list.Add(image), 1);       // takes slot 1 again
+  EXPECT_EQ(list.At(1).offset, 0x0540);
+  list.Store(image);
+  const std::uint8_t list1After[8] = {2, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+  for (int i = 0; i < 8; ++i) {
+    EXPECT_EQ(image.Byte(0x1BA0 + i), list1After[i]) << i;
+    EXPECT_EQ(image.Byte(0x1BA8 + i), 0xFF) << i;
+  }
+  EXPECT_EQ(image.Byte(test::MainChannel(1) + 0x15), 0xFF);
+  EXPECT_EQ(image.Byte(test::MainChannel(2) + 0x17), 0);
+}
+
 TEST(ContactList, ButtonLimits) {
   RadioImage image = ErasedImage();
   PutContact(image, 1, "Solo", "1", true);
