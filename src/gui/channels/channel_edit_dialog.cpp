@@ -54,6 +54,7 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
 
   // Channel number with its wrapping spin arrows.
   number_ = MakeEdit("channelNumber", kNumberMaxLength, "[0-9]*", this);
+  number_->setMaximumWidth(60);
   up_ = new QToolButton(this);
   up_->setObjectName("spinUp");
   up_->setArrowType(Qt::UpArrow);
