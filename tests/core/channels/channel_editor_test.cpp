@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "channel_test_util.h"
+
 #include <random>
 #include <string>
 #include <vector>
@@ -9,19 +11,7 @@
 namespace cps {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-void Put(RadioImage& img, std::size_t addr, const Bytes& b) {
-  for (std::size_t i = 0; i < b.size(); ++i) img.SetByte(addr + i, b[i]);
-}
-Bytes Get(const RadioImage& img, std::size_t addr, std::size_t len) {
-  auto s = img.Bytes(addr, len);
-  return {s.begin(), s.end()};
-}
-
-const Bytes kDefaultRecord = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                              0xFF, 0x00, 0x00, 0x06, 0x00, 0x01, 0x00, 0x40, 0xFF, 0x01, 0x00,
-                              0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+using namespace channel_test;
 
 // A record every field of which the dialog shows as it is: rx 438.5, tx
 // 438.51, 67.0 / D023N, offset bytes, High + reverse + talk around + narrow
@@ -270,13 +260,6 @@ TEST(ChannelEditor, MovingToAnotherChannelStoresTheFirst) {
   ed.state().number = "5";
   ed.LeaveNumber();
   EXPECT_EQ(img.Byte(0x0110), 0x33);
-}
-
-RadioImage RandomImage(unsigned seed) {
-  std::mt19937 rng(seed);
-  RadioImage img;
-  for (std::size_t a = 0; a < kImageSize; ++a) img.SetByte(a, static_cast<std::uint8_t>(rng()));
-  return img;
 }
 
 TEST(ChannelEditor, EachSetTouchesOnlyItsRecordAndTheExtension) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "channel_test_util.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -12,27 +14,7 @@
 namespace cps {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-RadioImage Blank() {
-  RadioImage img;
-  img.Fill(0xFF);
-  return img;
-}
-
-void Put(RadioImage& img, std::size_t addr, const Bytes& b) {
-  for (std::size_t i = 0; i < b.size(); ++i) img.SetByte(addr + i, b[i]);
-}
-
-Bytes Get(const RadioImage& img, std::size_t addr, std::size_t len) {
-  auto s = img.Bytes(addr, len);
-  return {s.begin(), s.end()};
-}
-
-// A default channel record, written out by hand.
-const Bytes kDefaultRecord = {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                              0xFF, 0x00, 0x00, 0x06, 0x00, 0x01, 0x00, 0x40, 0xFF, 0x01, 0x00,
-                              0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
+using namespace channel_test;
 
 void SetBand(RadioImage& img, bool uhf) {
   if (uhf)
@@ -238,13 +220,6 @@ TEST(ChannelTable, StoredBandSelectsItsEntryOrTheFirst) {
   EXPECT_EQ(table.band(), (BandLimits{35000000, 39000000}));
   table.CommitFrequency(img, 1, kColRxFreq, "500");
   EXPECT_EQ(table.Cell(1, kColRxFreq), "390.000000");
-}
-
-RadioImage RandomImage(unsigned seed) {
-  std::mt19937 rng(seed);
-  RadioImage img;
-  for (std::size_t a = 0; a < kImageSize; ++a) img.SetByte(a, static_cast<std::uint8_t>(rng()));
-  return img;
 }
 
 TEST(ChannelTable, PmrTableTouchesOnlyPmrRecords) {

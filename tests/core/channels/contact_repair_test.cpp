@@ -2,17 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "channel_test_util.h"
+
 #include <string>
 #include <vector>
 
 namespace cps {
 namespace {
 
-RadioImage Blank() {
-  RadioImage img;
-  img.Fill(0xFF);
-  return img;
-}
+using channel_test::Blank;
 
 // Lists contacts in the index in the given slot order and writes a record
 // for each: number "0000001", group flag, and the name bytes.
