@@ -28,23 +28,40 @@ using namespace cps;
 struct Tally {
   std::uint64_t bytes = 0;
   int pauseMs = 0;
+  double writeS = 0, readS = 0, discardS = 0, pauseS = 0;  // time spent in each call
+};
+
+class Stopwatch {
+ public:
+  explicit Stopwatch(double& sum) : sum_(sum), start_(std::chrono::steady_clock::now()) {}
+  ~Stopwatch() { sum_ += std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count(); }
+
+ private:
+  double& sum_;
+  std::chrono::steady_clock::time_point start_;
 };
 
 class CountingPort : public SerialPort {
  public:
   CountingPort(std::unique_ptr<SerialPort> inner, Tally& tally) : inner_(std::move(inner)), tally_(tally) {}
   void SetReadTimeouts(const ReadTimeouts& t) override { inner_->SetReadTimeouts(t); }
-  void DiscardInput() override { inner_->DiscardInput(); }
+  void DiscardInput() override {
+    Stopwatch w(tally_.discardS);
+    inner_->DiscardInput();
+  }
   bool Write(std::span<const std::uint8_t> bytes) override {
+    Stopwatch w(tally_.writeS);
     tally_.bytes += bytes.size();
     return inner_->Write(bytes);
   }
   std::size_t Read(std::uint8_t* out, std::size_t n) override {
+    Stopwatch w(tally_.readS);
     const std::size_t got = inner_->Read(out, n);
     tally_.bytes += got;
     return got;
   }
   void Pause(int ms) override {
+    Stopwatch w(tally_.pauseS);
     tally_.pauseMs += ms;
     inner_->Pause(ms);
   }
@@ -97,6 +114,9 @@ double Measure(const std::string& port, int baud, TransferDirection direction, R
     std::exit(1);
   }
   ideal = static_cast<double>(tally.bytes) * 10.0 / baud + tally.pauseMs / 1000.0;
+  if (std::getenv("DPMR_BENCH_DETAIL"))
+    std::printf("  time in write %.3fs, read %.3fs, discard %.3fs, pause %.3fs\n", tally.writeS, tally.readS,
+                tally.discardS, tally.pauseS);
   return seconds;
 }
 
