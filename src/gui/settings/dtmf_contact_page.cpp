@@ -47,6 +47,8 @@ CDtmfContactPage::CDtmfContactPage(RadioImage& image, QWidget* parent)
   grid_->setColumnWidth(0, 40);
   grid_->setColumnWidth(1, 170);
   grid_->horizontalHeader()->setStretchLastSection(true);
+  grid_->verticalHeader()->setDefaultSectionSize(22);
+  grid_->setMinimumSize(240, 22 * (kDtmfContactCount + 1) + 6);
   grid_->setSelectionMode(QAbstractItemView::SingleSelection);
   grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   auto* delegate = new DtmfCodeDelegate(grid_);

@@ -29,6 +29,7 @@ void SchemaPage::Build() {
   int columns = 1;
   for (const auto& f : fields) columns = std::max(columns, f.column + 1);
   auto* outer = new QHBoxLayout(this);
+  outer->setSpacing(24);
   std::vector<QVBoxLayout*> cols;
   for (int c = 0; c < columns; ++c) {
     auto* v = new QVBoxLayout;
