@@ -163,7 +163,7 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
   }
 
   // Wiring.
-  for (QLineEdit* e : {number_, rx_, tx_, offset_}) e->installEventFilter(this);
+  for (QWidget* w : std::initializer_list<QWidget*>{number_, rx_, tx_, offset_, up_, down_}) w->installEventFilter(this);
   connect(rx_, &QLineEdit::textEdited, this, [this](const QString& t) { editor_.state().rx = t.toStdString(); });
   connect(tx_, &QLineEdit::textEdited, this, [this](const QString& t) { editor_.state().tx = t.toStdString(); });
   connect(offset_, &QLineEdit::textEdited, this,

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -152,6 +153,30 @@ TEST_F(ChannelWindow, FactroyWithoutFileShowsTheMessageAndChangesNothing) {
   window_->OnFactoryLoad();
   EXPECT_EQ(window_->image(), factory);
   EXPECT_EQ(form_->view()->model()->index(0, kColRxFreq).data().toString(), "445.000000");
+}
+
+TEST_F(ChannelWindow, ChannelEditButtonWritesBackEditsAndReloads) {
+  ChannelTableView* view = form_->view();
+  PressCell(view, 4, kColRxFreq);
+  QTest::keyClicks(QApplication::focusWidget(), "445.5");  // still in the editor
+  bool seen = false;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<ChannelEditDialog*>(QApplication::activeModalWidget());
+    if (!dialog) return;
+    seen = true;
+    // The table was written back first: the dialog shows the typed channel.
+    EXPECT_EQ(dialog->numberEdit()->text(), "5");
+    EXPECT_EQ(dialog->rxEdit()->text(), "445.500000");
+    QComboBox* type = dialog->list(EditList::kChannelType);
+    type->setFocus();
+    QTest::keyClick(type, Qt::Key_Up);  // Digit -> Analog
+    dialog->close();
+  });
+  QTest::mouseClick(form_->findChild<QPushButton*>("channelEditButton"), Qt::LeftButton);
+  EXPECT_TRUE(seen);
+  EXPECT_EQ(window_->image().Byte(0x0192) & 0xC0, 0x00);
+  EXPECT_EQ(view->model()->index(4, kColType).data().toString(), "Analog");
+  EXPECT_EQ(view->model()->index(4, kColPower).data().toString(), "High");
 }
 
 RadioImage DialogImage() {
