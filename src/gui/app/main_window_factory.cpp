@@ -1,8 +1,18 @@
-// The hidden factory adjustment dialog.
+// The hidden factory adjustment dialog (Ctrl+Shift+F11 and the access code).
+#include <QMessageBox>
+
 #include "gui/app/main_window.h"
+#include "gui/factory/factory_adjust_dialog.h"
+#include "port/radio_port.h"
 
 namespace cps {
 
-void CMainFrame::OnFactoryAdjust() {}
+void CMainFrame::OnFactoryAdjust() {
+  FactoryAdjustDialog dlg(image(), OpenRadioPort, settings().portName, settings().baudRate, this);
+  dlg.showMessage = [](QWidget* parent, const QString& text, bool success) {
+    ShowMessage(parent, text, success ? QMessageBox::Information : QMessageBox::Warning);
+  };
+  dlg.exec();
+}
 
 }  // namespace cps

@@ -1,0 +1,111 @@
+#include "gui/factory/factory_adjust_dialog.h"
+
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "core/factory/factory_pages.h"
+#include "gui/settings/schema_page.h"
+
+namespace cps {
+
+namespace {
+void ProgramMessage(QWidget* parent, const QString& text, bool success) {
+  QMessageBox box(success ? QMessageBox::Information : QMessageBox::Warning, "Program", text, QMessageBox::Ok,
+                  parent);
+  box.exec();
+}
+}  // namespace
+
+FactoryAdjustDialog::FactoryAdjustDialog(RadioImage& image, PortOpener openPort, std::string portName, int baud,
+                                         QWidget* parent)
+    : TabHostDialog(QString::fromUtf8("可调节参数"), parent, /*swallowEnterEscape=*/false),
+      showMessage(ProgramMessage),
+      image_(image),
+      openPort_(std::move(openPort)),
+      portName_(std::move(portName)),
+      baud_(baud) {
+  for (const PageSchema* schema : FactoryPageSchemas())
+    AddPage(QString::fromStdString(schema->title), new SchemaPage(*schema, image_));
+
+  read_ = new QPushButton("Read", this);
+  write_ = new QPushButton("Write", this);
+  // Enter in a field must not start an exchange.
+  read_->setAutoDefault(false);
+  write_->setAutoDefault(false);
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  buttons->addWidget(read_);
+  buttons->addWidget(write_);
+  static_cast<QVBoxLayout*>(layout())->addLayout(buttons);
+  connect(read_, &QPushButton::clicked, this, &FactoryAdjustDialog::OnFactoryRead);
+  connect(write_, &QPushButton::clicked, this, &FactoryAdjustDialog::OnFactoryWrite);
+}
+
+FactoryAdjustDialog::~FactoryAdjustDialog() {
+  cancel_ = true;
+  if (worker_.joinable()) worker_.join();
+}
+
+SchemaPage* FactoryAdjustDialog::schemaPage(int i) const { return static_cast<SchemaPage*>(page(i)); }
+
+void FactoryAdjustDialog::done(int result) {
+  if (busy_) return;
+  TabHostDialog::done(result);
+}
+
+void FactoryAdjustDialog::OnFactoryRead() { Start(FactoryDirection::kRead); }
+
+void FactoryAdjustDialog::OnFactoryWrite() { Start(FactoryDirection::kWrite); }
+
+void FactoryAdjustDialog::SetBusy(bool busy) {
+  busy_ = busy;
+  tabs()->setEnabled(!busy);
+  read_->setEnabled(!busy);
+  write_->setEnabled(!busy);
+}
+
+void FactoryAdjustDialog::Start(FactoryDirection direction) {
+  if (busy_) return;
+  // A write sends the values as the three pages hold them now.
+  if (direction == FactoryDirection::kWrite)
+    for (int i = 0; i < pageCount(); ++i) page(i)->SaveToImage();
+  if (worker_.joinable()) worker_.join();
+  SetBusy(true);
+  cancel_ = false;
+  // The worker has its own copy of the image; a successful read hands the
+  // block back to this thread.
+  worker_ = std::thread([this, direction, copy = image_]() mutable {
+    const TransferResult result = direction == FactoryDirection::kRead
+                                      ? FactoryRead(openPort_, portName_, baud_, copy, cancel_)
+                                      : FactoryWrite(openPort_, portName_, baud_, copy, cancel_);
+    QMetaObject::invokeMethod(
+        this, [this, direction, result, copy] { OnFinished(direction, result, copy); }, Qt::QueuedConnection);
+  });
+}
+
+QString FactoryAdjustDialog::MessageFor(const TransferResult& result, FactoryDirection direction) {
+  QString text = QString::fromStdString(FactoryMessage(result, direction));
+  if (!result.ok() && !result.reason.empty()) {
+    text += "\n\n" + QString::fromStdString(result.reason);
+    if (direction == FactoryDirection::kRead) text += "\nThe values in the program were not changed.";
+  }
+  return text;
+}
+
+void FactoryAdjustDialog::OnFinished(FactoryDirection direction, const TransferResult& result,
+                                     const RadioImage& worked) {
+  worker_.join();
+  if (direction == FactoryDirection::kRead && result.ok())
+    image_.Write(kFactoryBlockStart, worked.Bytes(kFactoryBlockStart, kFactoryBlockEnd - kFactoryBlockStart));
+  const QString text = MessageFor(result, direction);
+  if (!text.isEmpty() && showMessage) showMessage(this, text, result.ok());
+  if (direction == FactoryDirection::kRead && result.ok())
+    for (int i = 0; i < pageCount(); ++i) page(i)->LoadFromImage();
+  SetBusy(false);
+  emit exchangeEnded(result.ok());
+}
+
+}  // namespace cps
