@@ -2,18 +2,14 @@
 #include <gtest/gtest.h>
 
 #include "core/image/new_image.h"
+#include "core/settings/settings_test_image.h"
 #include "core/settings/side_key_page.h"
 #include "core/settings/tone_light_page.h"
 
 namespace cps {
 namespace {
 
-RadioImage Defaults() {
-  RadioImage im;
-  im.Fill(0xFF);
-  ApplyBuiltInDefaults(im);
-  return im;
-}
+RadioImage Defaults() { return testing::DefaultSettingsImage(); }
 
 TEST(SideKeyPage, ListsAreSubsetsOfTheTableInOrder) {
   EXPECT_EQ(KeyFunctionTable().size(), 31u);

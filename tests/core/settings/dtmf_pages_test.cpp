@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "core/image/new_image.h"
+#include "core/settings/settings_test_image.h"
 #include "core/settings/dtmf_contact_page.h"
 #include "core/settings/dtmf_decode_page.h"
 #include "core/settings/dtmf_encode_page.h"
@@ -9,12 +10,7 @@
 namespace cps {
 namespace {
 
-RadioImage Defaults() {
-  RadioImage im;
-  im.Fill(0xFF);
-  ApplyBuiltInDefaults(im);
-  return im;
-}
+RadioImage Defaults() { return testing::DefaultSettingsImage(); }
 
 TEST(DtmfEncodePage, SpeedCodes) {
   struct Case { std::uint8_t stored; const char* shown; std::uint8_t saved; };

@@ -3,18 +3,14 @@
 
 #include "core/codec/digit_codes.h"
 #include "core/image/new_image.h"
+#include "core/settings/settings_test_image.h"
 #include "core/settings/alarm_page.h"
 #include "core/settings/scan_page.h"
 
 namespace cps {
 namespace {
 
-RadioImage Defaults() {
-  RadioImage im;
-  im.Fill(0xFF);
-  ApplyBuiltInDefaults(im);
-  return im;
-}
+RadioImage Defaults() { return testing::DefaultSettingsImage(); }
 
 void UseChannels(RadioImage& im, std::initializer_list<int> channels) {
   for (int n = 1; n <= 16; ++n) im.SetByte(0x100 + 32 * (n - 1) + 3, 0xFF);

@@ -16,6 +16,7 @@
 #include <QToolButton>
 
 #include "core/image/new_image.h"
+#include "core/settings/settings_test_image.h"
 #include "gui/settings/dtmf_contact_page.h"
 #include "gui/settings/schema_page.h"
 #include "gui/settings/settings_dialogs.h"
@@ -25,12 +26,7 @@
 namespace cps {
 namespace {
 
-RadioImage Defaults() {
-  RadioImage im;
-  im.Fill(0xFF);
-  ApplyBuiltInDefaults(im);
-  return im;
-}
+RadioImage Defaults() { return testing::DefaultSettingsImage(); }
 
 void Leave(QWidget* w) {
   QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
