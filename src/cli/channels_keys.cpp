@@ -219,19 +219,23 @@ ShowSectionRegistrar showPmr({"pmr", "the 16 PMR channels", [](std::ostream& out
                                 PrintTable(out, table);
                               }});
 
-// After opening: the repair passes, names first, as after File, Open.
-// Before saving: the channel table renders and writes itself back, as
-// before File, Save.
+// After opening, as after File, Open: the table loads, the repair passes
+// run (names first), and the table writes itself back (the program does
+// that to take the state a save would write). Before saving, as before
+// File, Save: the table's write-back.
+void TableWriteBack(RadioImage& image) {
+  ChannelTable table;
+  table.Load(image);
+  table.WriteBack(image);
+}
+
 DocumentHookRegistrar channelHooks({10,
                                     [](RadioImage& image) {
                                       RepairContactNames(image);
                                       RepairContactReferences(image);
+                                      TableWriteBack(image);
                                     },
-                                    [](RadioImage& image) {
-                                      ChannelTable table;
-                                      table.Load(image);
-                                      table.WriteBack(image);
-                                    }});
+                                    TableWriteBack});
 
 }  // namespace
 }  // namespace cps::cli

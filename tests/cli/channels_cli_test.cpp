@@ -34,8 +34,7 @@ TEST(CliChannels, SetAppliesTheTableRulesAndSavesLikeSave) {
   const RadioImage b = Saved(dir.File("b.dat"));
   EXPECT_EQ(Get(b, 0x0140, 32),
             (Bytes{0x00, 0x00, 0x85, 0x43, 0x00, 0x00, 0x95, 0x43, 0x23, 0x80, 0xFF, 0xFF, 0x00, 0x00, 0x10, 0x00,
-                   0x01, 0x00, 0x50, 0xFF, 0x01, 0xFF, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-  // +0x15 became 0xFF by the repair pass on opening: no contact 0 is listed.
+                   0x01, 0x00, 0x50, 0xFF, 0x01, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
   EXPECT_EQ(Get(b, 0x034C, 2), (Bytes{0x04, 0x00}));  // scan bitmap
   EXPECT_EQ(b.Byte(0x3FD7), 3);
 
@@ -107,13 +106,27 @@ TEST(CliChannels, OpeningRepairsContactsLikeTheProgram) {
   const Bytes second = {0, 0, 0, 0, 0, 0, 2, 0, 'N', 'a', 'm', 'e', ' ', '1', 0xFF, 0xFF};
   img.SetWord(0x04C2, 0x0550);
   for (std::size_t i = 0; i < second.size(); ++i) img.SetByte(0x0550 + i, second[i]);
+  img.SetFrequency(0x0100, 44000000);
   img.SetByte(0x0115, 9);
   ASSERT_TRUE(SaveImageFile(dir.File("a.dat"), img));
-  auto r = RunCli({"set", dir.File("a.dat"), "channel.1.rx_freq=440"});
+  auto r = RunCli({"set", dir.File("a.dat"), "channel.1.power=Low"});
   ASSERT_EQ(r.code, 0) << r.err;
   const RadioImage a = Saved(dir.File("a.dat"));
   EXPECT_EQ(Get(a, 0x0558, 8), (Bytes{'N', 'a', 'm', 'e', ' ', '2', 0xFF, 0xFF}));
   EXPECT_EQ(a.Byte(0x0115), 0xFF);
+}
+
+TEST(CliChannels, AnErasedBandIsReplacedOnOpeningAsInTheProgram) {
+  CliTempDir dir;
+  RadioImage img = NewImage("");
+  for (int i = 0; i < 8; ++i) img.SetByte(0x3FA0 + i, 0xFF);
+  ASSERT_TRUE(SaveImageFile(dir.File("a.dat"), img));
+  auto r = RunCli({"set", dir.File("a.dat"), "channel.1.rx_freq=440"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  const RadioImage a = Saved(dir.File("a.dat"));
+  // The selector shows its first entry, which the write-back after opening stores.
+  EXPECT_EQ(Get(a, 0x3FA0, 8), (Bytes{0x00, 0x00, 0x60, 0x13, 0x00, 0x00, 0x40, 0x17}));
+  EXPECT_EQ(Get(a, 0x0100, 4), (Bytes{0x00, 0x00, 0x40, 0x17}));
 }
 
 }  // namespace
