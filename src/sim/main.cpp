@@ -34,8 +34,9 @@ const char* const kUsageEnd =
     "  --save FILE     write the memory to FILE after each write session (\"ENDW\")\n";
 
 int Usage(const std::string& problem) {
-  if (!problem.empty()) std::cerr << "dpmr-sim: " << problem << "\n";
-  std::cerr << kUsage << cps::RadioFaultNames() << kUsageEnd;
+  std::ostream& os = problem.empty() ? std::cout : std::cerr;
+  if (!problem.empty()) os << "dpmr-sim: " << problem << "\n";
+  os << kUsage << cps::RadioFaultNames() << kUsageEnd;
   return 2;
 }
 
