@@ -93,9 +93,13 @@ Field DigitAlarmId() {
     im.Fill(0x360, 7, kNoDigit);
     for (std::size_t i = 0; i < 7; ++i) im.SetByte(0x360 + i, DigitCodeA(padded[i]));
   };
+  // An identifier is seven decimal digits: a text with any other character
+  // is as invalid as one the number check rejects (the edit has no key
+  // filter, and such a character would be stored as an erased position).
   f.onLeave = [](std::string_view text) {
     const std::string padded = FitText(text, '0', 7, true);
-    return IsValidSevenDigitId(padded) ? padded : std::string(kDefaultDigitId);
+    const bool digits = padded.find_first_not_of("0123456789") == std::string::npos;
+    return digits && IsValidSevenDigitId(padded) ? padded : std::string(kDefaultDigitId);
   };
   f.hint = "7 digits, at most 9000000";
   return f;

@@ -76,6 +76,8 @@ TEST(AlarmPage, LeaveRuleResetsOnlyOutOfRange) {
       {"work_alone_pre_remind", "0", "0"},
       {"digit_alarm_id_code", "42", "0000042"}, {"digit_alarm_id_code", "", "9999998"},
       {"digit_alarm_id_code", "9000001", "9999998"}, {"digit_alarm_id_code", "8999999", "8999999"}, {"digit_alarm_id_code", "3000000", "9999998"},
+      {"digit_alarm_id_code", "12x", "9999998"}, {"digit_alarm_id_code", "12A", "9999998"},
+      {"digit_alarm_id_code", "1234567", "1234567"},
   };
   for (const auto& c : cases) {
     RadioImage im = Defaults();
