@@ -246,3 +246,28 @@ TEST(PortSettingDialogTest, ChoosesAmongDevicesOrATypedPath) {
 
 }  // namespace
 }  // namespace cps
+
+namespace cps {
+namespace {
+
+TEST(OpenRadioPortTest, ReasonsForFailure) {
+  SimulatedRadio radio;
+  PtyRadioServer server(radio, 9600);
+  ASSERT_TRUE(server.Open().ok());
+  auto first = OpenRadioPort(server.devicePath(), 9600);
+  ASSERT_TRUE(first.ok()) << first.error();
+  auto second = OpenRadioPort(server.devicePath(), 9600);
+  ASSERT_FALSE(second.ok());
+  EXPECT_NE(second.error().find("busy"), std::string::npos) << second.error();
+  EXPECT_FALSE(CanOpenPort(server.devicePath()));
+
+  auto absent = OpenRadioPort("/dev/ttyDPMR-none", 9600);
+  ASSERT_FALSE(absent.ok());
+  EXPECT_NE(absent.error().find("no such device"), std::string::npos) << absent.error();
+  auto unnamed = OpenRadioPort("", 9600);
+  ASSERT_FALSE(unnamed.ok());
+  EXPECT_NE(unnamed.error().find("No port is chosen"), std::string::npos) << unnamed.error();
+}
+
+}  // namespace
+}  // namespace cps
