@@ -20,7 +20,7 @@ CContactPage::CContactPage(RadioImage& image, QWidget* parent) : TabPage(parent)
   grid_->setColumns("No.", 50,
                     {GridColumn::Text("Name", 80, 8, dpmr_gui::PrintableChars()),
                      GridColumn::Text("Number", 80, 7, dpmr::kContactNumberChars),
-                     GridColumn::DropDown("Type", 80, {dpmr::kSingleCall, dpmr::kGroupCall})});
+                     GridColumn::DropDown("Type", 100, {dpmr::kSingleCall, dpmr::kGroupCall})});
   grid_->setEditCheck([this](int row, int column, const QString& text) -> std::optional<QString> {
     std::optional<std::string> shown;
     if (column == kName) shown = contacts_.EditName(row, S(text));
