@@ -125,6 +125,15 @@ class LinkCli : public ::testing::Test {
   fs::path dir_;
 };
 
+bool CatchesSigint(pid_t pid) {
+  std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+  std::string line;
+  while (std::getline(status, line)) {
+    if (line.rfind("SigCgt:", 0) == 0) return (std::stoull(line.substr(7), nullptr, 16) >> (SIGINT - 1)) & 1;
+  }
+  return false;
+}
+
 bool InRead(std::size_t a) { return a >= 0x0100 && !(a >= 0x3F80 && a < 0x3FA0); }
 bool InWrite(std::size_t a) { return InRead(a) && !(a >= 0x3E00 && a < 0x3E40); }
 
@@ -183,7 +192,9 @@ TEST_F(LinkCli, FailuresGiveTheirExitCodesAndWriteNothing) {
 TEST_F(LinkCli, InterruptStopsLikeExit) {
   Sim sim({"--fault", "delay:2"});  // slow enough to be interrupted
   Child cli = Child::Start({DPMR_CLI_PATH, "read", "--port", sim.path, "-o", P("out.dat")});
-  std::this_thread::sleep_for(std::chrono::milliseconds(700));
+  // Once the tool catches SIGINT, the transfer is under way.
+  for (int i = 0; i < 500 && !CatchesSigint(cli.pid); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  std::this_thread::sleep_for(std::chrono::milliseconds(300));
   kill(cli.pid, SIGINT);
   std::string err;
   EXPECT_EQ(cli.Wait(nullptr, &err), 5) << err;
