@@ -1,6 +1,5 @@
 #include "gui/dpmr/contact_page.h"
 
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "gui/dpmr/list_page_util.h"
@@ -42,14 +41,9 @@ CContactPage::CContactPage(RadioImage& image, QWidget* parent) : TabPage(parent)
   });
   connect(delete_, &QPushButton::clicked, this, &CContactPage::OnDelete);
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(add_);
-  buttons->addWidget(insert_);
-  buttons->addWidget(delete_);
-  buttons->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(grid_);
-  layout->addLayout(buttons);
+  layout->addLayout(dpmr_gui::ButtonRow({add_, insert_, delete_}));
   LoadFromImage();
 }
 

@@ -1,7 +1,6 @@
 #include "gui/dpmr/encrypt_page.h"
 
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QVBoxLayout>
 
 #include "gui/dpmr/list_page_util.h"
@@ -41,38 +40,15 @@ CEncryptPage::CEncryptPage(RadioImage& image, QWidget* parent) : TabPage(parent)
     grid_->setEditingEnabled(on);
     UpdateButtons();
   });
-  connect(add_, &QPushButton::clicked, this, [this] {
-    grid_->commitEdit();
-    if (const auto row = keys_.Add()) {
-      Rebuild();
-      grid_->setFocusedRow(*row);
-    }
-  });
-  connect(insert_, &QPushButton::clicked, this, [this] {
-    grid_->commitEdit();
-    if (const auto row = keys_.Insert(grid_->focusedRow())) {
-      Rebuild();
-      grid_->setFocusedRow(*row);
-    }
-  });
-  connect(delete_, &QPushButton::clicked, this, [this] {
-    grid_->commitEdit();
-    const int row = grid_->focusedRow();
-    if (keys_.Delete(row)) {
-      Rebuild();
-      grid_->setFocusedRow(std::min(row, keys_.Count() - 1));
-    }
-  });
+  dpmr_gui::WireRowButtons(grid_, add_, insert_, delete_,
+                           {[this] { return keys_.Add(); }, [this](int row) { return keys_.Insert(row); },
+                            [this](int row) { return keys_.Delete(row); }, [this] { return keys_.Count(); },
+                            [this] { Rebuild(); }});
 
-  auto* buttons = new QHBoxLayout;
-  buttons->addWidget(add_);
-  buttons->addWidget(insert_);
-  buttons->addWidget(delete_);
-  buttons->addStretch();
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(encrypt_);
   layout->addWidget(grid_);
-  layout->addLayout(buttons);
+  layout->addLayout(dpmr_gui::ButtonRow({add_, insert_, delete_}));
   LoadFromImage();
 }
 

@@ -1,6 +1,5 @@
 #include "gui/dpmr/msg_pages.h"
 
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QVBoxLayout>
 
@@ -11,17 +10,6 @@ namespace cps {
 
 using dpmr_gui::Q;
 using dpmr_gui::S;
-
-namespace {
-
-QHBoxLayout* ButtonRow(std::initializer_list<QPushButton*> buttons) {
-  auto* row = new QHBoxLayout;
-  for (QPushButton* b : buttons) row->addWidget(b);
-  row->addStretch();
-  return row;
-}
-
-}  // namespace
 
 // ---- outbox -------------------------------------------------------------------
 
@@ -37,31 +25,13 @@ CMsgOutboxPage::CMsgOutboxPage(RadioImage& image, QWidget* parent) : TabPage(par
   add_ = dpmr_gui::PageButton(QString::fromUtf8("增加"), this);
   insert_ = dpmr_gui::PageButton(QString::fromUtf8("插入"), this);
   delete_ = dpmr_gui::PageButton(QString::fromUtf8("删除"), this);
-  connect(add_, &QPushButton::clicked, this, [this] {
-    grid_->commitEdit();
-    if (const auto row = outbox_.Add()) {
-      Rebuild();
-      grid_->setFocusedRow(*row);
-    }
-  });
-  connect(insert_, &QPushButton::clicked, this, [this] {
-    grid_->commitEdit();
-    if (const auto row = outbox_.Insert(grid_->focusedRow())) {
-      Rebuild();
-      grid_->setFocusedRow(*row);
-    }
-  });
-  connect(delete_, &QPushButton::clicked, this, [this] {
-    grid_->commitEdit();
-    const int row = grid_->focusedRow();
-    if (outbox_.Delete(row)) {
-      Rebuild();
-      grid_->setFocusedRow(std::min(row, outbox_.Count() - 1));
-    }
-  });
+  dpmr_gui::WireRowButtons(grid_, add_, insert_, delete_,
+                           {[this] { return outbox_.Add(); }, [this](int row) { return outbox_.Insert(row); },
+                            [this](int row) { return outbox_.Delete(row); }, [this] { return outbox_.Count(); },
+                            [this] { Rebuild(); }});
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(grid_);
-  layout->addLayout(ButtonRow({add_, insert_, delete_}));
+  layout->addLayout(dpmr_gui::ButtonRow({add_, insert_, delete_}));
   LoadFromImage();
 }
 
@@ -107,7 +77,7 @@ CMsgInboxPage::CMsgInboxPage(RadioImage& image, QWidget* parent) : TabPage(paren
   });
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(grid_);
-  layout->addLayout(ButtonRow({clearCurrent_, clearAll_}));
+  layout->addLayout(dpmr_gui::ButtonRow({clearCurrent_, clearAll_}));
   inbox_.Load(image_);
   Rebuild();
 }
