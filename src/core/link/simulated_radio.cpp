@@ -160,6 +160,8 @@ void SimulatedRadio::Command(std::vector<RadioByte>& out) {
     command_.clear();
     state_ = State::kIdle;
     if (Stopped()) return;
+    // The program reads 4 bytes after "ENDR" without looking at them; this
+    // radio answers with the marker itself so that no read ends on a time-out.
     if (endRead)
       for (std::uint8_t b : link::kEndRead) Send(out, b);
     if (endWrite && wroteBlocks_ && onWriteEnded) onWriteEnded(memory_);
