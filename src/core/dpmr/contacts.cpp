@@ -16,10 +16,13 @@ constexpr std::size_t kNumberLength = 7, kTypeAt = 7, kNameAt = 8, kNameLength =
 
 std::string PadNumber(std::string_view text) { return FitText(text, '0', kNumberLength, true); }
 
+// The number as set B codes: digits, and "*" as 0x0A, the code it was
+// loaded from (writing digits only would cut a number at its "*").
 void WriteNumber(RadioImage& image, std::size_t slot, const std::string& padded) {
   for (std::size_t i = 0; i < padded.size() && i < kNumberLength; ++i) {
-    if (padded[i] < '0' || padded[i] > '9') break;
-    image.SetByte(slot + i, static_cast<std::uint8_t>(padded[i] - '0'));
+    const std::uint8_t code = DigitCodeB(padded[i]);
+    if (code == kNoDigit) break;
+    image.SetByte(slot + i, code);
   }
 }
 

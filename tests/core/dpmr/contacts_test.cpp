@@ -115,6 +115,21 @@ TEST(ContactList, CellEditChecks) {
   for (int i = 0; i < 16; ++i) EXPECT_EQ(image.Byte(0x0540 + i), slot1[i]) << i;
 }
 
+TEST(ContactList, NumberWithStarSurvivesLoadAndStore) {
+  RadioImage image = ErasedImage();
+  PutContact(image, 1, "Star", "12*4567", true);
+  PutContactIndex(image, {1});
+  ContactList list;
+  list.Load(image);
+  EXPECT_EQ(list.At(0).number, "12*4567");
+  list.Store(image);
+  const std::uint8_t number[7] = {1, 2, 0x0A, 4, 5, 6, 7};
+  for (int i = 0; i < 7; ++i) EXPECT_EQ(image.Byte(0x0540 + i), number[i]) << i;
+  EXPECT_EQ(list.EditNumber(0, "9*"), "000009*");
+  list.Store(image);
+  EXPECT_EQ(image.Byte(0x0546), 0x0A);
+}
+
 TEST(ContactList, StoreKeepsOtherBitsOfTypeByte) {
   RadioImage image = ErasedImage();
   PutContact(image, 1, "One", "1", true);
