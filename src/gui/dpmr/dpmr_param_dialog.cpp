@@ -28,7 +28,7 @@ CDpmrParamDlg::CDpmrParamDlg(RadioImage& image, QWidget* parent)
   // While hidden, the group list page follows the image, so that what it
   // stores at the end never brings back contacts the Contact page removed.
   connect(tabs(), &QTabWidget::currentChanged, this, [this](int index) {
-    if (page(index) != group_) group_->LoadFromImage();
+    if (index >= 0 && index < pageCount() && page(index) != group_) group_->LoadFromImage();
   });
 }
 
