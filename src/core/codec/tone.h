@@ -19,7 +19,8 @@ std::string ToneToText(std::uint8_t byte0, std::uint8_t byte1);
 inline std::string ToneToText(const ToneCode& code) { return ToneToText(code[0], code[1]); }
 ToneCode ToneFromText(std::string_view text);
 
-// Cleans up a typed tone: "23n" -> "D023N", "i23" -> "D023I", "67" -> "67.0",
+// Cleans up a typed tone: "23n" -> "D023N", "i23" -> "D023I", "67.0" stays,
+// a bare number is a DCS code ("670" -> "D670N"),
 // out-of-range values -> "None".
 std::string NormalizeToneText(std::string_view text);
 
