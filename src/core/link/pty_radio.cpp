@@ -8,6 +8,7 @@
 
 #if defined(__linux__) || defined(__APPLE__)
 #include <fcntl.h>
+#include <sched.h>
 #include <poll.h>
 #include <termios.h>
 #include <unistd.h>
@@ -56,6 +57,7 @@ void PtyRadioServer::Serve(const std::atomic<bool>& stop) {
   std::vector<RadioByte> answer;
   std::vector<std::uint8_t> chunk;
   std::uint8_t buf[512];
+  constexpr std::int64_t kEarlyWakeNs = 60'000;
 
   while (!stop) {
     // Send what has crossed the line by now.
@@ -81,7 +83,20 @@ void PtyRadioServer::Serve(const std::atomic<bool>& stop) {
 
     // Wait for the program's bytes or the next byte due.
     std::int64_t waitNs = 20'000'000;
-    if (!out.empty()) waitNs = std::max<std::int64_t>(0, out.front().dueNs - nowNs());
+    if (!out.empty()) {
+      waitNs = out.front().dueNs - nowNs();
+      if (waitNs <= kEarlyWakeNs) {
+        // The last stretch: look for the program's bytes without sleeping,
+        // yielding the processor, so that a busy system does not make the
+        // radio late by a whole scheduler wake-up.
+        pollfd pr{master_, POLLIN, 0};
+        while (nowNs() < out.front().dueNs && ::poll(&pr, 1, 0) == 0) sched_yield();
+        if (!(pr.revents & POLLIN)) continue;
+        waitNs = 0;
+      } else {
+        waitNs -= kEarlyWakeNs;
+      }
+    }
     timespec ts{static_cast<time_t>(waitNs / 1'000'000'000), static_cast<long>(waitNs % 1'000'000'000)};
     pollfd pr{master_, POLLIN, 0};
     const int r = ::ppoll(&pr, 1, &ts, nullptr);
