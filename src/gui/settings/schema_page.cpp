@@ -33,6 +33,7 @@ void SchemaPage::Build() {
   std::vector<QVBoxLayout*> cols;
   for (int c = 0; c < columns; ++c) {
     auto* v = new QVBoxLayout;
+    v->setSpacing(8);  // the wide gap is only between columns
     outer->addLayout(v);
     cols.push_back(v);
   }
@@ -46,6 +47,8 @@ void SchemaPage::Build() {
     if (!form || formColumn != f.column || formGroup != f.group) {
       form = new QFormLayout;
       form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+      form->setVerticalSpacing(6);
+      form->setHorizontalSpacing(12);
       formColumn = f.column;
       formGroup = f.group;
       if (f.group.empty()) {
