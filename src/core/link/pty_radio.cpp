@@ -58,6 +58,8 @@ void PtyRadioServer::Serve(const std::atomic<bool>& stop) {
   std::vector<std::uint8_t> chunk;
   std::uint8_t buf[512];
   constexpr std::int64_t kEarlyWakeNs = 60'000;
+  constexpr std::int64_t kListenNs = 200'000;
+  std::int64_t lastWriteNs = 0;
 
   while (!stop) {
     // Send what has crossed the line by now.
@@ -72,6 +74,7 @@ void PtyRadioServer::Serve(const std::atomic<bool>& stop) {
       const ssize_t w = ::write(master_, chunk.data() + off, chunk.size() - off);
       if (w > 0) {
         off += static_cast<std::size_t>(w);
+        lastWriteNs = nowNs();
         bytesOut_ += static_cast<std::uint64_t>(w);
       } else if (w < 0 && errno != EAGAIN && errno != EINTR) {
         break;  // nobody can read them; drop
@@ -83,7 +86,12 @@ void PtyRadioServer::Serve(const std::atomic<bool>& stop) {
 
     // Wait for the program's bytes or the next byte due.
     std::int64_t waitNs = 20'000'000;
-    if (!out.empty()) {
+    if (out.empty() && nowNs() - lastWriteNs < kListenNs) {
+      // Just answered: the program's next bytes follow at once.
+      pollfd pr{master_, POLLIN, 0};
+      while (nowNs() - lastWriteNs < kListenNs && ::poll(&pr, 1, 0) == 0) sched_yield();
+      if (pr.revents & POLLIN) waitNs = 0;
+    } else if (!out.empty()) {
       waitNs = out.front().dueNs - nowNs();
       if (waitNs <= kEarlyWakeNs) {
         // The last stretch: look for the program's bytes without sleeping,
