@@ -303,6 +303,13 @@ TEST(TransferWorkerTest, StartsOneWorkerAndHandsOverTheImage) {
   EXPECT_EQ(line.opens, 1);
   EXPECT_TRUE(image == Filled(0));  // the caller's image is the caller's to change
   EXPECT_EQ(worker.image().Byte(0x0100), test::Pattern(0x0100));
+
+  // An "Exit" left over from before does not stop the next transfer.
+  worker.Cancel();
+  std::promise<TransferResult> again;
+  cb.finished = [&](const TransferResult& r) { again.set_value(r); };
+  ASSERT_TRUE(worker.Start(fake, "/dev/fake", 9600, TransferDirection::kWrite, image, cb));
+  EXPECT_TRUE(again.get_future().get().ok());
 }
 
 }  // namespace
