@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QMessageBox>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -33,6 +34,15 @@ inline void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* te
       d->reject();
     }
   });
+}
+
+// Runs the event loop until `done` holds or the time is up; returns `done()`.
+inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 20000) {
+  for (int waited = 0; waited < timeoutMs; waited += 5) {
+    if (done()) return true;
+    QTest::qWait(5);
+  }
+  return done();
 }
 
 }  // namespace cps::testing

@@ -14,17 +14,12 @@
 #include "core/link/fake_clock_port.h"
 #include "core/link/simulated_radio.h"
 #include "gui/settings/schema_page.h"
+#include "gui_test_util.h"
 
 namespace cps {
 namespace {
 
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 10000) {
-  for (int waited = 0; waited < timeoutMs; waited += 5) {
-    if (done()) return true;
-    QTest::qWait(5);
-  }
-  return done();
-}
+using cps::testing::WaitUntil;
 
 struct Rig {
   SimulatedRadio radio;

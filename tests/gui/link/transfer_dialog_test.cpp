@@ -15,17 +15,12 @@
 #include "core/link/simulated_radio.h"
 #include "gui/link/port_setting_dialog.h"
 #include "port/radio_port.h"
+#include "gui_test_util.h"
 
 namespace cps {
 namespace {
 
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 20000) {
-  for (int waited = 0; waited < timeoutMs; waited += 5) {
-    if (done()) return true;
-    QTest::qWait(5);
-  }
-  return done();
-}
+using cps::testing::WaitUntil;
 
 std::uint8_t Pattern(std::size_t a) { return static_cast<std::uint8_t>((a * 11 + 5) ^ (a >> 6)); }
 
