@@ -121,6 +121,22 @@ void CMainFrame::CreateToolBar() {
   find("actionRead")->setIcon(icon(":/icons/read.png", QStyle::SP_ArrowDown));
   find("actionWrite")->setIcon(icon(":/icons/write.png", QStyle::SP_ArrowUp));
   find("actionAbout")->setIcon(icon(":/icons/about.png", QStyle::SP_MessageBoxQuestion));
+  // Fly-by prompts in the status bar.
+  const std::pair<const char*, const char*> prompts[] = {
+      {"actionNew", "Create a new document"},
+      {"actionOpen", "Open an existing document"},
+      {"actionSave", "Save the active document"},
+      {"actionSaveAs", "Save the active document with a new name"},
+      {"actionPrint", "Print the active document"},
+      {"actionPrintPreview", "Display full pages"},
+      {"actionPrintSetup", "Change the printer and printing options"},
+      {"actionExit", "Quit the application; prompts to save documents"},
+      {"actionAbout", "Display program information, version number and copyright"},
+      {"actionToolbar", "Show or hide the toolbar"},
+      {"actionStatusBar", "Show or hide the status bar"},
+  };
+  for (const auto& [name, prompt] : prompts)
+    if (QAction* a = find(name)) a->setStatusTip(prompt);
   find("actionNew")->setToolTip("New");
   find("actionOpen")->setToolTip("Open");
   find("actionSave")->setToolTip("Save");
