@@ -34,8 +34,9 @@ int RunInfo(const std::vector<std::string>& argv) {
   if (img.FrequencyEmpty(0x3FA0)) {
     std::cout << "band: (not set)\n";
   } else {
-    std::cout << "band: " << FrequencyToText(img.Frequency(0x3FA0)) << " - " << FrequencyToText(img.Frequency(0x3FA4))
-              << " MHz\n";
+    const std::uint32_t low = img.Frequency(0x3FA0), high = img.Frequency(0x3FA4);
+    std::cout << "band: " << low / 100000 << "-" << high / 100000 << "MHz (" << FrequencyToText(low) << " - "
+              << FrequencyToText(high) << " MHz)\n";
   }
   int used = 0;
   std::string list;

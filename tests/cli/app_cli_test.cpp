@@ -45,7 +45,7 @@ TEST(CliImage, InfoAndErrors) {
   auto r = RunCli({"info", dir.File("a.dat")});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_NE(r.out.find("size: 16384 bytes"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("band: 400.000000 - 470.000000 MHz"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("band: 400-470MHz (400.000000 - 470.000000 MHz)"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("channels in use: 2 (1,5)"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("radio name: BASE 1"), std::string::npos) << r.out;
 
