@@ -9,7 +9,7 @@
 
 #include "core/schema/rules.h"
 #include "core/settings/dtmf_contact_page.h"
-#include "gui/settings/key_filter.h"
+#include "gui/widgets/key_filter.h"
 
 namespace cps {
 

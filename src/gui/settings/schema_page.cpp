@@ -10,7 +10,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "gui/settings/key_filter.h"
+#include "gui/widgets/key_filter.h"
 #include "gui/settings/spin_edit.h"
 
 namespace cps {

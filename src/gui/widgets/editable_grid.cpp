@@ -7,7 +7,7 @@
 #include <QPalette>
 #include <algorithm>
 
-#include "gui/settings/key_filter.h"
+#include "gui/widgets/key_filter.h"
 
 namespace cps {
 

@@ -1,4 +1,4 @@
-#include "gui/settings/key_filter.h"
+#include "gui/widgets/key_filter.h"
 
 namespace cps {
 
