@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPalette>
 #include <algorithm>
 
@@ -44,6 +46,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     return {};
   }
   if (role == Qt::DisplayRole || role == Qt::EditRole) return text(row, col);
+  if (role == Qt::TextAlignmentRole && col <= dataColumnCount()) return int(column(col).alignment);
   return {};
 }
 
@@ -155,7 +158,23 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
   auto* edit = new QLineEdit(parent);
   editor_ = edit;
   edit->setValidator(new KeyFilterValidator(c.allowedChars, c.upperCase, c.maxLength, edit));
+  edit->setAlignment(c.alignment);
   return edit;
+}
+
+bool GridDelegate::eventFilter(QObject* object, QEvent* event) {
+  auto* editor = qobject_cast<QLineEdit*>(object);
+  if (editor && event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if ((enter && enterMovesDown) || (key == Qt::Key_Escape && escapeKeepsText)) {
+      emit commitData(editor);
+      emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+      if (enter) emit enterCommitted();
+      return true;
+    }
+  }
+  return QStyledItemDelegate::eventFilter(object, event);
 }
 
 void GridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
@@ -190,6 +209,29 @@ EditableGrid::EditableGrid(QWidget* parent)
                   QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
   setTabKeyNavigation(false);
   connect(model_, &GridModel::cellEdited, this, &EditableGrid::cellEdited);
+  connect(delegate_, &GridDelegate::enterCommitted, this, [this] {
+    const QModelIndex cur = currentIndex();
+    if (cur.isValid() && cur.row() + 1 < rowCount()) setCurrentIndex(model_->index(cur.row() + 1, cur.column()));
+    setFocus();
+  });
+}
+
+void EditableGrid::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  if (delegate_->enterMovesDown && (key == Qt::Key_Return || key == Qt::Key_Enter) && !isEditing()) {
+    const QModelIndex cur = currentIndex();
+    if (cur.isValid() && (model_->flags(cur) & Qt::ItemIsEditable)) edit(cur);
+    event->accept();
+    return;
+  }
+  QTableView::keyPressEvent(event);
+}
+
+void EditableGrid::mousePressEvent(QMouseEvent* event) {
+  QTableView::mousePressEvent(event);
+  if (!editOnPress_ || event->button() != Qt::LeftButton) return;
+  const QModelIndex at = indexAt(event->position().toPoint());
+  if (at.isValid() && at == currentIndex() && !isEditing() && (model_->flags(at) & Qt::ItemIsEditable)) edit(at);
 }
 
 void EditableGrid::setColumns(const QString& numberTitle, int numberWidth, std::vector<GridColumn> columns) {

@@ -13,6 +13,12 @@
 //
 // Data columns are numbered from 1, as the view shows them (column 0 is the
 // number column).
+//
+// Keys and mouse are those of an ordinary table view unless a page asks for
+// more: setEnterMovesDown (Enter opens the editor, Enter in the editor
+// commits and moves one row down), setEscapeKeepsText (Escape commits
+// instead of dropping the edit) and setEditOnPress (a left press on an
+// editable cell opens its editor at once).
 #include <QAbstractTableModel>
 #include <QPointer>
 #include <QStringList>
@@ -32,6 +38,7 @@ struct GridColumn {
   bool upperCase = false;     // typed letters are upper-cased first
   QStringList items;          // not empty: a drop-down with these items
   bool editable = true;
+  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;  // of the cells and their editor
 
   // A text column: at most `maxLength` characters (0 = any number) from
   // `allowed` (empty = any).
@@ -114,6 +121,16 @@ class GridDelegate : public QStyledItemDelegate {
   // The editor open now, if any.
   QWidget* openEditor() const { return editor_; }
 
+  bool enterMovesDown = false;
+  bool escapeKeepsText = false;
+
+ signals:
+  // Enter committed and closed an editor (only with enterMovesDown).
+  void enterCommitted();
+
+ protected:
+  bool eventFilter(QObject* editor, QEvent* event) override;
+
  private:
   mutable QPointer<QWidget> editor_;
 };
@@ -149,6 +166,10 @@ class EditableGrid : public QTableView {
   bool editingEnabled() const { return model_->editingEnabled(); }
   void setEditCheck(EditCheck check) { model_->setEditCheck(std::move(check)); }
 
+  void setEnterMovesDown(bool on) { delegate_->enterMovesDown = on; }
+  void setEscapeKeepsText(bool on) { delegate_->escapeKeepsText = on; }
+  void setEditOnPress(bool on) { editOnPress_ = on; }
+
   // Ends an open cell editor as if the user left it.
   void commitEdit();
   // A cell editor is open.
@@ -159,9 +180,14 @@ class EditableGrid : public QTableView {
  signals:
   void cellEdited(int row, int column, const QString& text);
 
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
  private:
   GridModel* model_;
   GridDelegate* delegate_;
+  bool editOnPress_ = false;
 };
 
 }  // namespace cps

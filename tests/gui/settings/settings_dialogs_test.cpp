@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
@@ -22,6 +21,7 @@
 #include "gui/settings/settings_dialogs.h"
 #include "gui/settings/side_key_page.h"
 #include "gui/settings/spin_edit.h"
+#include "gui/widgets/editable_grid.h"
 
 namespace cps {
 namespace {
@@ -196,28 +196,30 @@ TEST(DtmfDialog, EncodeSpeedAndContactGridEditing) {
     speed->setCurrentIndex(speed->findText("10"));
     dlg.show();
     dlg.tabs()->setCurrentIndex(2);
-    QTableWidget* grid = dlg.contactPage()->grid();
-    EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), "No.");
-    EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), "Code");
+    EditableGrid* grid = dlg.contactPage()->grid();
+    const auto cell = [grid](int row, int col) { return grid->model()->index(row, col); };
+    EXPECT_EQ(grid->model()->headerData(0, Qt::Horizontal).toString(), "No.");
+    EXPECT_EQ(grid->model()->headerData(1, Qt::Horizontal).toString(), "Code");
+    EXPECT_EQ(grid->rowCount(), 16);
     // A press in the "No." column opens no editor.
-    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(1, 0)).center());
-    EXPECT_EQ(grid->indexWidget(grid->model()->index(1, 0)), nullptr);
-    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, grid->visualItemRect(grid->item(1, 1)).center());
-    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->model()->index(1, 1)));
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell(1, 0)).center());
+    EXPECT_EQ(grid->indexWidget(cell(1, 0)), nullptr);
+    QTest::mousePress(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(cell(1, 1)).center());
+    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(cell(1, 1)));
     ASSERT_NE(editor, nullptr);
     QTest::keyClicks(editor, "12ab*#x");
     QTest::keyClick(editor, Qt::Key_Return);
-    EXPECT_EQ(grid->item(1, 1)->text(), "12AB*#");
+    EXPECT_EQ(grid->text(1, 1), "12AB*#");
     QTest::qWait(1);
-    EXPECT_EQ(grid->currentRow(), 2);
-    // Escape keeps the typed text.
-    grid->setCurrentCell(4, 1);
-    grid->editItem(grid->item(4, 1));
-    editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->model()->index(4, 1)));
+    EXPECT_EQ(grid->focusedRow(), 2);
+    // Enter on the grid opens the editor of the current cell; Escape keeps the typed text.
+    grid->setFocusedRow(4, 1);
+    QTest::keyClick(grid, Qt::Key_Return);
+    editor = qobject_cast<QLineEdit*>(grid->indexWidget(cell(4, 1)));
     ASSERT_NE(editor, nullptr);
     QTest::keyClicks(editor, "99");
     QTest::keyClick(editor, Qt::Key_Escape);
-    EXPECT_EQ(grid->item(4, 1)->text(), "99");
+    EXPECT_EQ(grid->text(4, 1), "99");
     EXPECT_TRUE(dlg.isVisible());
     dlg.close();
   }
