@@ -15,6 +15,10 @@
 
 namespace cps {
 
+namespace {
+constexpr int kGroupInset = 10;  // left and right margin inside a group box
+}
+
 SchemaPage::SchemaPage(const PageSchema& schema, RadioImage& image, QWidget* parent)
     : TabPage(parent), schema_(schema), image_(image) {
   values_ = FillPage(schema_, image_);
@@ -39,8 +43,15 @@ void SchemaPage::Build() {
   }
   // Rows: consecutive visible fields of one column and group share a form.
   QFormLayout* form = nullptr;
+  QGroupBox* formBox = nullptr;
   int formColumn = -1;
   std::string formGroup;
+  struct RowLabel {
+    QLabel* label;
+    QGroupBox* box;  // the group box the row sits in, if any
+    int column;
+  };
+  std::vector<RowLabel> labels;
   for (std::size_t i = 0; i < fields.size(); ++i) {
     const Field& f = fields[i];
     if (!f.visible) continue;
@@ -51,12 +62,14 @@ void SchemaPage::Build() {
       form->setHorizontalSpacing(12);
       formColumn = f.column;
       formGroup = f.group;
+      formBox = nullptr;
       if (f.group.empty()) {
         cols[static_cast<std::size_t>(f.column)]->addLayout(form);
       } else {
-        auto* box = new QGroupBox(QString::fromStdString(f.group), this);
-        box->setLayout(form);
-        cols[static_cast<std::size_t>(f.column)]->addWidget(box);
+        formBox = new QGroupBox(QString::fromStdString(f.group), this);
+        form->setContentsMargins(kGroupInset, 8, kGroupInset, 8);
+        formBox->setLayout(form);
+        cols[static_cast<std::size_t>(f.column)]->addWidget(formBox);
       }
     }
     const QString label = QString::fromStdString(f.label);
@@ -101,11 +114,24 @@ void SchemaPage::Build() {
         break;
       }
     }
+    if (auto* l = qobject_cast<QLabel*>(form->labelForField(controls_[i]))) labels.push_back({l, formBox, f.column});
     controls_[i]->setObjectName(QString::fromStdString(f.key));
     fieldOf_.insert(focusTarget, fi);
     focusTarget->installEventFilter(this);
   }
   for (auto* c : cols) c->addStretch(1);
+  // The controls of one column line up, inside a group box or not: every
+  // label is as wide as the widest of its column, less the group's inset.
+  const auto inset = [](QGroupBox* box) {
+    if (!box) return 0;
+    box->ensurePolished();
+    return box->contentsMargins().left() + kGroupInset;
+  };
+  std::vector<int> widest(cols.size(), 0);
+  for (const auto& r : labels)
+    widest[static_cast<std::size_t>(r.column)] =
+        std::max(widest[static_cast<std::size_t>(r.column)], r.label->sizeHint().width() + inset(r.box));
+  for (const auto& r : labels) r.label->setMinimumWidth(widest[static_cast<std::size_t>(r.column)] - inset(r.box));
 }
 
 int SchemaPage::FieldOf(QObject* widget) const { return fieldOf_.value(widget, -1); }
