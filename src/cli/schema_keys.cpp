@@ -27,8 +27,9 @@ std::vector<KeyInfo> SchemaKeySpace::Keys() const {
     KeyInfo k;
     k.key = page_.key + "." + f.key;
     k.label = f.label + (f.visible ? "" : " (hidden)");
-    k.allowed = f.fillItems ? "items depend on the image, e.g. " + AllowedText(f, values.items[i])
-                            : AllowedText(f, values.items[i]);
+    k.allowed = !f.fillItems ? AllowedText(f, values.items[i])
+                : !f.hint.empty() ? f.hint
+                                  : "items depend on the image, e.g. " + AllowedText(f, values.items[i]);
     out.push_back(std::move(k));
   }
   return out;

@@ -62,7 +62,8 @@ void LoadPage(const RadioImage& image, PageValues& values) {
     switch (f.kind) {
       case ControlKind::Combo:
         if (loaded.byText) {
-          const int hit = SelectByPrefix(values.items[i], loaded.text);
+          const int hit = loaded.wholeText ? FindItemIgnoreCase(values.items[i], loaded.text)
+                                           : SelectByPrefix(values.items[i], loaded.text);
           if (hit >= 0) SelectIndex(values, fi, hit);
           else if (loaded.onMiss != ControlValue::kKeepSelection) SelectIndex(values, fi, loaded.onMiss);
           else SelectIndex(values, fi, values.values[i].index);  // keep, text in step

@@ -49,6 +49,7 @@ struct ControlValue {
   bool checked = false;  // Check
 
   bool byText = false;   // only in what a load returns for a combo box
+  bool wholeText = false;  // byText: the item must equal the text, not only begin with it
   int onMiss = kKeepSelection;  // kKeepSelection, -1 (clear) or an item index
 
   static ControlValue Index(int i) { ControlValue v; v.index = i; return v; }
@@ -56,6 +57,9 @@ struct ControlValue {
   static ControlValue Checked(bool on) { ControlValue v; v.checked = on; return v; }
   static ControlValue SelectText(std::string t, int onMiss = kKeepSelection) {
     ControlValue v; v.byText = true; v.text = std::move(t); v.onMiss = onMiss; return v;
+  }
+  static ControlValue SelectWholeText(std::string t, int onMiss = kKeepSelection) {
+    ControlValue v = SelectText(std::move(t), onMiss); v.wholeText = true; return v;
   }
 };
 
@@ -77,7 +81,7 @@ struct Field {
   std::string allowedChars;   // edit: key filter (empty = any character)
   bool upperCase = false;     // edit: typed letters are upper-cased first
   std::vector<std::string> words;  // edit: texts it shows besides numbers ("continue"), settable whole
-  std::string hint;           // edit: the values it takes, for "dpmr-cli keys" ("30..600, step 30")
+  std::string hint;           // edit, or combo filled from the image: the values it takes, for "dpmr-cli keys"
 
   std::function<ControlValue(const RadioImage&)> load;
   std::function<void(RadioImage&, const ControlValue&)> save;

@@ -25,18 +25,18 @@ Field ChannelBox(std::string key, std::string label, std::size_t addr, std::uint
   f.label = std::move(label);
   f.kind = ControlKind::Combo;
   f.fillItems = ChannelChoiceItems;
+  // The list is the one filled when the page opened: the channel is looked
+  // up in it by its whole number.
   f.load = [addr, noneValue](const RadioImage& im) {
     const int v = im.Byte(addr);
     if (v == noneValue) return ControlValue::Index(0);
-    const auto items = ChannelChoiceItems(im);
-    for (std::size_t i = 1; i < items.size(); ++i)
-      if (items[i] == std::to_string(v)) return ControlValue::Index(static_cast<int>(i));
-    return ControlValue::Index(0);
+    return ControlValue::SelectWholeText(std::to_string(v), 0);
   };
   f.save = [addr, noneValue](RadioImage& im, const ControlValue& v) {
     if (v.text.empty() || v.text == "None") im.SetByte(addr, noneValue);
     else im.SetByte(addr, static_cast<std::uint8_t>(ParseInt(v.text) & 0xFF));
   };
+  f.hint = "None, or the number of a channel in use (1..16)";
   f.bytes = {{addr, 0xFF}};
   return f;
 }
