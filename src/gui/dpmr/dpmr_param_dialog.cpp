@@ -1,5 +1,6 @@
 #include "gui/dpmr/dpmr_param_dialog.h"
 
+#include <QApplication>
 #include <QTabWidget>
 
 #include "core/dpmr/dpmr_basic_page.h"
@@ -45,15 +46,18 @@ void CDpmrParamDlg::done(int result) {
 void CDpmrParamDlg::StoreAll() {
   if (stored_) return;
   stored_ = true;
+  // The field being edited is left first, so that its leave rule corrects
+  // it before it is stored, as when the user clicks elsewhere.
+  if (QWidget* focused = QApplication::focusWidget(); focused && isAncestorOf(focused)) focused->clearFocus();
   // A hidden group list page first takes in the Contact page's last edits.
   if (tabs()->currentWidget() != group_) {
     contact_->SaveToImage();
     group_->LoadFromImage();
   }
-  // Basic, Encrypt, Contact, Msg outbox, (Msg inbox), Group rx list. The
-  // inbox is stored only here, never at a tab change.
+  // Basic, Encrypt, Contact, Msg outbox, Msg inbox, Group rx list. The inbox
+  // is stored only here, never at a tab change.
+  inbox_->Closing();
   SaveAllPages();
-  inbox_->StoreOnClose();
 }
 
 }  // namespace cps

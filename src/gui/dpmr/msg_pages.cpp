@@ -82,7 +82,9 @@ CMsgInboxPage::CMsgInboxPage(RadioImage& image, QWidget* parent) : TabPage(paren
   Rebuild();
 }
 
-void CMsgInboxPage::StoreOnClose() { inbox_.Store(image_); }
+void CMsgInboxPage::SaveToImage() {
+  if (closing_) inbox_.Store(image_);
+}
 
 void CMsgInboxPage::Rebuild() {
   grid_->clearRows();

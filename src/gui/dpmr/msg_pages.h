@@ -33,17 +33,18 @@ class CMsgOutboxPage : public TabPage {
   QPushButton* delete_;
 };
 
-// The inbox is loaded once when the page is created and stored once, by
-// StoreOnClose, when the dialog closes: changing tabs neither reloads nor
-// stores it.
+// The inbox is loaded once when the page is created and stored once, when
+// the dialog closes: changing tabs neither reloads nor stores it.
 class CMsgInboxPage : public TabPage {
   Q_OBJECT
  public:
   CMsgInboxPage(RadioImage& image, QWidget* parent = nullptr);
   void LoadFromImage() override {}
-  void SaveToImage() override {}
-  // Rewrites the index and marks every message still listed "Read".
-  void StoreOnClose();
+  // Stores only once the dialog is closing (see Closing).
+  void SaveToImage() override;
+  // The dialog is closing: the next SaveToImage rewrites the index and marks
+  // every message still listed "Read".
+  void Closing() { closing_ = true; }
 
   EditableGrid* grid() const { return grid_; }
   QPushButton* clearCurrentButton() const { return clearCurrent_; }
@@ -57,6 +58,7 @@ class CMsgInboxPage : public TabPage {
   EditableGrid* grid_;
   QPushButton* clearCurrent_;
   QPushButton* clearAll_;
+  bool closing_ = false;
 };
 
 }  // namespace cps

@@ -110,8 +110,14 @@ TEST(DpmrParamDlg, BasicPageLeaveRuleAndStoreAtClose) {
     name->selectAll();
     QTest::keyClicks(name, "Car");
     EXPECT_EQ(dlg.basicPage()->control("dial_access"), nullptr);  // below the page's edge
+    // Closing while a field is being edited leaves it first: 0 becomes 0.1.
+    QLineEdit* delay = dlg.basicPage()->lineEdit("ack_reply_delay");
+    delay->setFocus();
+    delay->selectAll();
+    QTest::keyClicks(delay, "0");
     dlg.close();
   }
+  EXPECT_EQ(image.Byte(0x3EC0), 1);
   const std::uint8_t id[7] = {0, 0, 0, 0, 1, 2, 3};
   for (int i = 0; i < 7; ++i) EXPECT_EQ(image.Byte(0x0388 + i), id[i]) << i;
   const std::uint8_t name[8] = {'C', 'a', 'r', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
