@@ -12,6 +12,7 @@
 #endif
 
 #include "core/image/image_file.h"
+#include "core/image/new_image.h"
 #include "core/link/pty_radio.h"
 #include "core/link/simulated_radio.h"
 
@@ -25,7 +26,8 @@ const char* const kUsage =
     "  Serves a simulated radio on a pseudo-terminal and prints its device path\n"
     "  on the first line. Ctrl+C ends it.\n"
     "  --baud N        pace the bytes at N baud (default 9600)\n"
-    "  --image FILE    the radio's memory (16384 bytes; default: all 0xFF)\n"
+    "  --image FILE    the radio's memory (16384 bytes; default: the built-in\n"
+    "                  defaults of a new image for the band)\n"
     "  --band LOW-HIGH band edges in MHz sent in the identification (default 400-470)\n"
     "  --fault F       misbehave: ";
 const char* const kUsageEnd =
@@ -92,6 +94,11 @@ int main(int argc, char** argv) {
       std::cerr << "dpmr-sim: " << st.error() << "\n";
       return 1;
     }
+  } else {
+    // A radio as it leaves the factory: the program's built-in defaults for
+    // its band, so that a first read shows the right band and editable
+    // channels. The band edges at 0x3F80 stay erased.
+    cps::ApplyBuiltInDefaults(radio.memory(), high <= 174 ? cps::kBandVhf : cps::kBandUhf);
   }
   if (!savePath.empty()) {
     radio.onWriteEnded = [savePath](const cps::RadioImage& memory) {

@@ -225,8 +225,13 @@ TEST_F(LinkCli, PortFromProgramIniAndFactoryBlock) {
   r = Cli({"factory-write", "--port", sim.path, P("changed.dat")});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out, "Write successfully\n");
-  // No "ENDW" ends a factory write: the simulated radio saves nothing, so
-  // read the block back instead.
+  // The last factory block ends the write: the simulated radio saves its
+  // memory then. Read the block back as well.
+  for (int i = 0; i < 50 && !fs::exists(P("saved.dat")); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  const Bytes saved = ReadFile(P("saved.dat"));
+  ASSERT_EQ(saved.size(), 16384u);
+  EXPECT_EQ(saved[0x0048], 0x2B);
+  EXPECT_EQ(saved[0x0049], 0x1A);
   WriteFile(P("again.dat"), mine);
   r = Cli({"factory-read", "--port", sim.path, P("again.dat")});
   ASSERT_EQ(r.code, 0) << r.err;

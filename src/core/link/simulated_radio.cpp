@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "core/link/factory_exchange.h"
 #include "core/link/framing.h"
 
 namespace cps {
@@ -198,6 +199,8 @@ void SimulatedRadio::Command(std::vector<RadioByte>& out) {
       if (FaultAt(RadioFault::kGarbage, block_)) Send(out, kGarbageByte);
       Send(out, link::kAck);
     }
+    // A factory write has no end marker: its last block ends it.
+    if (len == kFactoryBlockSize && address + len == kFactoryBlockEnd && onWriteEnded) onWriteEnded(memory_);
   }
   command_.clear();
 }

@@ -62,7 +62,9 @@ class SimulatedRadio {
   RadioImage& memory() { return memory_; }
   const RadioImage& memory() const { return memory_; }
 
-  // Called when "ENDW" ends a session in which blocks were written.
+  // Called when "ENDW" ends a session in which blocks were written, and
+  // after the last block (0x0080) of a factory write, which has no end
+  // marker.
   std::function<void(const RadioImage&)> onWriteEnded;
 
   // Feeds one byte from the program; appends the radio's answer, if any.

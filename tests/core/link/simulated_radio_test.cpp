@@ -54,6 +54,16 @@ TEST(SimulatedRadioTest, WriteKeepsItsOwnBlockAndReportsTheEnd) {
   const std::uint8_t end[] = {'E', 'N', 'D', 'W'};
   radio.Receive(end, sizeof end, out);
   EXPECT_EQ(ended, 1);
+
+  // A factory write has no "ENDW": its last 8-byte block (0x0080) ends it.
+  radio.Receive(session, sizeof session, out);
+  std::vector<std::uint8_t> f = {'W', 0x00, 0x78, 0x08, 1, 2, 3, 4, 5, 6, 7, 8};
+  radio.Receive(f.data(), f.size(), out);
+  EXPECT_EQ(ended, 1);
+  f[2] = 0x80;
+  radio.Receive(f.data(), f.size(), out);
+  EXPECT_EQ(ended, 2);
+  EXPECT_EQ(radio.memory().Byte(0x0087), 8);
 }
 
 TEST(PortNames, ComNumbers) {
