@@ -60,6 +60,8 @@ PortSettingDialog::PortSettingDialog(std::string portName, QWidget* parent, Devi
   group_->addButton(other_);
   otherField_ = new QLineEdit(box);
   otherField_->setPlaceholderText("/dev/ttyUSB0 or a dpmr-sim terminal");
+  // Wide enough for the hint and a typical path, without cutting either.
+  otherField_->setMinimumWidth(otherField_->fontMetrics().horizontalAdvance(otherField_->placeholderText()) + 24);
   if (!currentListed && !portName_.empty()) {
     otherField_->setText(QString::fromStdString(portName_));
     other_->setChecked(currentOpens);
