@@ -1,10 +1,13 @@
 #include "gui/factory/factory_adjust_dialog.h"
 
+#include <QComboBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/factory/factory_pages.h"
 #include "gui/settings/schema_page.h"
@@ -29,6 +32,13 @@ FactoryAdjustDialog::FactoryAdjustDialog(RadioImage& image, PortOpener openPort,
       baud_(baud) {
   for (const PageSchema* schema : FactoryPageSchemas())
     AddPage(QString::fromStdString(schema->title), new SchemaPage(*schema, image_));
+
+  // The fields hold at most 4 hex digits or a short gain: on the one-column
+  // tabs they keep the width they have on "Tx" instead of spanning the tab.
+  int fieldWidth = fontMetrics().horizontalAdvance("MMMMMMMMMM");
+  for (QComboBox* c : tabs()->findChildren<QComboBox*>()) fieldWidth = std::max(fieldWidth, c->sizeHint().width());
+  for (QLineEdit* e : tabs()->findChildren<QLineEdit*>()) e->setMaximumWidth(fieldWidth);
+  for (QComboBox* c : tabs()->findChildren<QComboBox*>()) c->setMaximumWidth(fieldWidth);
 
   read_ = new QPushButton("Read", this);
   write_ = new QPushButton("Write", this);
