@@ -145,12 +145,14 @@ int RunTransferVerb(TransferDirection direction, const std::vector<std::string>&
     callbacks.progress = [&bar](int position) { bar.Show(position); };
     result = RunTransfer(OpenRadioPort, target->port, target->baud, direction, image, gCancel, callbacks);
   }
-  if (!result.ok()) {
-    return Report(result, read ? "The image was not changed; " + out + " was not written." : "");
-  }
+  if (!result.ok()) return Report(result, read ? out + " was not written." : "");
+  // The percent text stops at 99%: say plainly that the transfer completed.
   if (read) {
     Status st = SaveImageFile(out, image);
     if (!st) return Fail("read: cannot write " + st.error(), 1);
+    std::cout << "Read " << kReadBlockCount << " blocks from the radio into " << out << "\n";
+  } else {
+    std::cout << "Wrote " << kWriteBlockCount << " blocks into the radio\n";
   }
   return 0;
 }
