@@ -1,6 +1,7 @@
 #include "gui/dpmr/contact_page.h"
 
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/dpmr/list_page_util.h"
 #include "gui/widgets/editable_grid.h"
@@ -64,6 +65,7 @@ void CContactPage::AddRow(std::optional<int> row) {
   if (row) {
     const dpmr::Contact& c = contacts_.At(*row);
     grid_->insertRow(*row, {Q(c.name), Q(c.number), Q(dpmr::ContactList::TypeText(c.group))}, c.offset);
+    grid_->setFocusedRow(*row);  // the new contact shows and has the focus
   }
   UpdateButtons();
 }
@@ -71,7 +73,10 @@ void CContactPage::AddRow(std::optional<int> row) {
 void CContactPage::OnDelete() {
   grid_->commitEdit();
   const int row = grid_->focusedRow();
-  if (contacts_.Delete(image_, row)) grid_->removeRow(row);
+  if (contacts_.Delete(image_, row)) {
+    grid_->removeRow(row);
+    grid_->setFocusedRow(std::min(row, contacts_.Count() - 1));
+  }
   UpdateButtons();
 }
 

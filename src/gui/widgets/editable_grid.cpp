@@ -256,7 +256,12 @@ void EditableGrid::setFocusedRow(int row, int column) {
     setCurrentIndex({});
     return;
   }
-  setCurrentIndex(model_->index(row, std::clamp(column, 0, model_->dataColumnCount())));
+  // Rows just inserted are not yet in the scroll range: update it first, so
+  // that a new row at the end is scrolled fully into view.
+  updateGeometries();
+  const QModelIndex index = model_->index(row, std::clamp(column, 0, model_->dataColumnCount()));
+  setCurrentIndex(index);
+  scrollTo(index);
 }
 
 void EditableGrid::setEditingEnabled(bool on) {

@@ -183,6 +183,7 @@ TEST(DpmrParamDlg, ContactPageEditsDeleteAndRepairOnStore) {
     EXPECT_EQ(image.Byte(0x0540), 0xFF);  // freed at once
     EXPECT_EQ(Column(grid, 0), QStringList({"1", "2"}));
     Click(page->insertButton());  // before the focused row, in slot 1
+    EXPECT_EQ(grid->focusedRow(), 0);  // the new contact has the focus
     EXPECT_EQ(grid->rowData(0), 0x0540u);
     EXPECT_EQ(grid->text(0, 1), "Name 1");
   }

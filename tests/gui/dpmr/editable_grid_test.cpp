@@ -80,6 +80,11 @@ TEST_F(GridTest, EditingSwitchAndFocusedRow) {
   grid.commitEdit();
   grid.setFocusedRow(-1);
   EXPECT_EQ(grid.focusedRow(), -1);
+  // A row appended below the visible ones comes fully into view.
+  for (int i = 0; i < 30; ++i) grid.appendRow({"n"});
+  grid.setFocusedRow(grid.rowCount() - 1);
+  const QRect cell = grid.visualRect(grid.model()->index(grid.rowCount() - 1, 1));
+  EXPECT_TRUE(grid.viewport()->rect().contains(cell)) << cell.y() << " " << grid.viewport()->height();
 }
 
 TEST_F(GridTest, CommitEditTakesTheOpenEditorsText) {
