@@ -373,6 +373,9 @@ void ChannelEditor::SetNewChannelDefaults() {
   s.list(EditList::kChannelType).index = 1;
   s.list(EditList::kColorCode).SelectNumber(1);
   s.list(EditList::kStatusInfo).index = kDefaultStatusInfo;
+  // The group list keeps its choice; after an empty channel it has none,
+  // which stores 0 just as "None" does, so it shows "None".
+  if (s.list(EditList::kGroupRxList).index < 0) s.list(EditList::kGroupRxList).index = 0;
   s.offset = OffsetToText(kNewChannelOffset);
 }
 
@@ -385,12 +388,10 @@ void ChannelEditor::LeaveRx() {
   }
   s.controlsEnabled = true;
   s.rx = FrequencyToText(static_cast<std::uint32_t>(Clamped(s.rx)));
-  if (previousRx_.empty()) {
-    for (auto& l : s.lists) l.enabled = true;
-    SetNewChannelDefaults();
-  } else {
-    ApplyEnablingRules();
-  }
+  if (previousRx_.empty()) SetNewChannelDefaults();
+  // The defaults put signal type and call types at "Off": the lists those
+  // rule over are disabled again rather than left open.
+  ApplyEnablingRules();
   previousRx_ = s.rx;
 }
 

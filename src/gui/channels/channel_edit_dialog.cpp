@@ -31,16 +31,23 @@ QLineEdit* MakeEdit(const char* name, int maxLength, const char* pattern, QWidge
   return edit;
 }
 
-// A caption and its control side by side.
-QWidget* Labelled(const QString& caption, QWidget* control) {
+constexpr int kCaptionWidth = 100;
+constexpr int kShortCaptionWidth = 55;
+constexpr int kControlWidth = 130;
+
+// A caption and its control side by side, in fixed widths so that the
+// controls of a column line up.
+QWidget* Labelled(const QString& caption, QWidget* control, int captionWidth = kCaptionWidth) {
   auto* w = new QWidget;
   auto* l = new QHBoxLayout(w);
   l->setContentsMargins(0, 0, 0, 0);
   auto* label = new QLabel(caption);
   label->setBuddy(control);
-  label->setMinimumWidth(90);
+  label->setFixedWidth(captionWidth);
+  control->setFixedWidth(kControlWidth);
   l->addWidget(label);
-  l->addWidget(control, 1);
+  l->addWidget(control);
+  l->addStretch(1);
   return w;
 }
 
@@ -96,20 +103,21 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
 
   // "Analog" frame.
   auto* analog = new QGroupBox("Analog");
-  auto* analogGrid = new QGridLayout(analog);
-  analogGrid->addWidget(Labelled("Signal type", MakeList(EditList::kSignalType, "signalType")), 0, 0);
-  analogGrid->addWidget(MakeCheck(EditCheck::kPttId, "PTTID", "pttId"), 0, 1);
-  analogGrid->addWidget(Labelled("Analog call 1", MakeList(EditList::kAnalogCall1, "analogCall1")), 1, 0);
-  analogGrid->addWidget(Labelled("Analog call 2", MakeList(EditList::kAnalogCall2, "analogCall2")), 1, 1);
-  analogGrid->addWidget(Labelled("Rx tone", MakeList(EditList::kRxTone, "rxTone", true)), 2, 0);
-  analogGrid->addWidget(Labelled("Tx tone", MakeList(EditList::kTxTone, "txTone", true)), 2, 1);
+  auto* analogColumn = new QVBoxLayout(analog);
+  analogColumn->addWidget(Labelled("Signal type", MakeList(EditList::kSignalType, "signalType")));
+  analogColumn->addWidget(MakeCheck(EditCheck::kPttId, "PTTID", "pttId"));
+  analogColumn->addWidget(Labelled("Analog call 1", MakeList(EditList::kAnalogCall1, "analogCall1")));
+  analogColumn->addWidget(Labelled("Analog call 2", MakeList(EditList::kAnalogCall2, "analogCall2")));
+  analogColumn->addWidget(Labelled("Rx tone", MakeList(EditList::kRxTone, "rxTone", true)));
+  analogColumn->addWidget(Labelled("Tx tone", MakeList(EditList::kTxTone, "txTone", true)));
+  analogColumn->addStretch(1);
 
   // "Digit" frame with the two call groups.
   digit_ = new QGroupBox("Digit");
   auto* digitGrid = new QGridLayout(digit_);
-  digitGrid->addWidget(Labelled("Encrypt key", MakeList(EditList::kEncryptKey, "encryptKey")), 0, 0);
-  digitGrid->addWidget(Labelled("Tx contact", MakeList(EditList::kTxContact, "txContact")), 0, 1);
-  digitGrid->addWidget(Labelled("Group rx list", MakeList(EditList::kGroupRxList, "groupRxList")), 1, 0);
+  digitGrid->addWidget(Labelled("Encrypt key", MakeList(EditList::kEncryptKey, "encryptKey")), 0, 0, 1, 2);
+  digitGrid->addWidget(Labelled("Tx contact", MakeList(EditList::kTxContact, "txContact")), 1, 0, 1, 2);
+  digitGrid->addWidget(Labelled("Group rx list", MakeList(EditList::kGroupRxList, "groupRxList")), 2, 0, 1, 2);
   const EditList types[] = {EditList::kCall1Type, EditList::kCall2Type};
   const EditList contacts[] = {EditList::kCall1Contact, EditList::kCall2Contact};
   const EditList messages[] = {EditList::kCall1Message, EditList::kCall2Message};
@@ -117,11 +125,12 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
     auto* call = new QGroupBox(k == 0 ? "Call 1" : "Call 2");
     auto* form = new QVBoxLayout(call);
     const QByteArray prefix = k == 0 ? "call1" : "call2";
-    form->addWidget(Labelled("Type", MakeList(types[k], prefix + "Type")));
-    form->addWidget(Labelled("Contact", MakeList(contacts[k], prefix + "Contact")));
-    form->addWidget(Labelled("Msg no.", MakeList(messages[k], prefix + "Message")));
-    digitGrid->addWidget(call, 2, k);
+    form->addWidget(Labelled("Type", MakeList(types[k], prefix + "Type"), kShortCaptionWidth));
+    form->addWidget(Labelled("Contact", MakeList(contacts[k], prefix + "Contact"), kShortCaptionWidth));
+    form->addWidget(Labelled("Msg no.", MakeList(messages[k], prefix + "Message"), kShortCaptionWidth));
+    digitGrid->addWidget(call, 3, k);
   }
+  digitGrid->setRowStretch(4, 1);
 
   // Below the frames.
   auto* below = new QGridLayout;
@@ -189,6 +198,8 @@ QComboBox* ChannelEditDialog::MakeList(EditList l, const char* name, bool editab
   box->setEditable(editable);
   if (editable) {
     box->setInsertPolicy(QComboBox::NoInsert);
+    // A typed tone stays as typed ("23" is D023N, never completed to 233.6).
+    box->setCompleter(nullptr);
     box->lineEdit()->installEventFilter(this);
     connect(box, &QComboBox::editTextChanged, this, [this, l, box](const QString& text) {
       if (refreshing_) return;

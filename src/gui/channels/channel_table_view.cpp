@@ -104,6 +104,9 @@ QWidget* ChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionVi
     auto* box = new QComboBox(parent);
     box->setEditable(true);
     box->setInsertPolicy(QComboBox::NoInsert);
+    // No completion: a typed "23" is the DCS code D023N, not the first
+    // list entry that begins with it (233.6).
+    box->setCompleter(nullptr);
     box->addItems(ToQStrings(ToneList()));
     editor = box;
   } else if (IsChoiceColumn(col)) {
@@ -170,6 +173,9 @@ ChannelTableView::ChannelTableView(RadioImage& image, std::size_t base, bool wit
   const int dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
   for (int c = 0; c < kChannelColumns; ++c)
     setColumnWidth(c, ChannelColumnInfos()[static_cast<std::size_t>(c)].twips * dpi / 1440);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   // A press opens the editor of the cell at once.
   connect(this, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
     if (QGuiApplication::mouseButtons() & Qt::LeftButton) QAbstractItemView::edit(index);
@@ -192,6 +198,14 @@ void ChannelTableView::Load() {
 void ChannelTableView::WriteBack() {
   CommitOpenEditor();
   table_.WriteBack(image_);
+}
+
+QSize ChannelTableView::sizeHint() const {
+  int width = 0;
+  for (int c = 0; c < kChannelColumns; ++c) width += columnWidth(c);
+  int height = horizontalHeader()->sizeHint().height();
+  for (int r = 0; r < kChannelCount; ++r) height += rowHeight(r);
+  return QSize(width + 2 * frameWidth(), height + 2 * frameWidth());
 }
 
 int ChannelTableView::CurrentChannel() const {

@@ -83,13 +83,14 @@ TEST_F(ChannelWindow, TypingAFrequencyIntoAnEmptyRowThenSaving) {
   EXPECT_EQ(view->model()->index(2, kColTxFreq).data().toString(), "438.500000");
   EXPECT_EQ(view->model()->index(2, kColType).data().toString(), "Digit");
 
-  // A tone typed into the tone box is normalised on commit.
+  // A tone typed into the tone box is normalised on commit; a bare "23"
+  // is the DCS code, not completed to the list entry 233.6.
   PressCell(view, 2, kColRxTone);
   auto* tone = qobject_cast<QComboBox*>(QApplication::focusWidget());
   if (!tone && QApplication::focusWidget()) tone = qobject_cast<QComboBox*>(QApplication::focusWidget()->parentWidget());
   ASSERT_NE(tone, nullptr);
   tone->lineEdit()->selectAll();
-  QTest::keyClicks(tone->lineEdit(), "23n");
+  QTest::keyClicks(tone->lineEdit(), "23");
   const QString path = dir_.filePath("out.dat");
   ASSERT_TRUE(window_->SaveDocument(path));  // write-back commits the open editor
   EXPECT_EQ(view->model()->index(2, kColRxTone).data().toString(), "D023N");
@@ -239,6 +240,10 @@ TEST(ChannelEditDialogGui, SpinWrapsAndEnterCommitsTheReceiveFrequency) {
   EXPECT_EQ(dialog.txEdit()->text(), "400.000000");
   EXPECT_TRUE(dialog.txEdit()->isEnabled());
   EXPECT_EQ(dialog.list(EditList::kChannelType)->currentText(), "Digit");
+  // Signal type and call types are "Off": their lists show it, disabled.
+  EXPECT_FALSE(dialog.list(EditList::kAnalogCall1)->isEnabled());
+  EXPECT_FALSE(dialog.list(EditList::kCall2Contact)->isEnabled());
+  EXPECT_EQ(dialog.list(EditList::kGroupRxList)->currentText(), "None");
   QTest::mouseClick(dialog.spinUp(), Qt::LeftButton);
   EXPECT_EQ(dialog.numberEdit()->text(), "1");
   EXPECT_EQ(Get(img, 0x02E0, 4), (Bytes{0x00, 0x00, 0x00, 0x40}));
