@@ -43,7 +43,9 @@ CMainFrame::CMainFrame(AppSettings settings, QWidget* parent)
 
   if (QScreen* screen = QGuiApplication::primaryScreen()) {
     const QRect area = screen->availableGeometry();
-    resize(std::min(area.width(), 1100), std::min(area.height(), 720));
+    // The frame fits the channel form.
+    const QSize fit = sizeHint();
+    resize(std::min(area.width(), fit.width()), std::min(area.height(), fit.height()));
   }
 }
 

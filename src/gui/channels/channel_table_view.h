@@ -72,6 +72,9 @@ class ChannelTableView : public QTableView {
   void WriteBack();
   // The current row, 1..16 (1 when there is none).
   int CurrentChannel() const;
+  // Exactly the 17 rows and 10 columns: the grid does not stretch.
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override { return sizeHint(); }
 
  protected:
   // A press on any cell of an empty row edits its receive frequency; the

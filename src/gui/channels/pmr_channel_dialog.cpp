@@ -33,9 +33,7 @@ PmrChannelDialog::PmrChannelDialog(RadioImage& image, BandLimits band, std::stri
   layout->addWidget(view_, 1);
   connect(edit, &QPushButton::clicked, this, &PmrChannelDialog::OnChannelEdit);
   connect(factory, &QPushButton::clicked, this, &PmrChannelDialog::OnFactory);
-  int width = 0;
-  for (int c = 0; c < kChannelColumns; ++c) width += view_->columnWidth(c);
-  resize(width + 40, 560);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
   view_->Load();
 }
 
