@@ -78,13 +78,9 @@ Field TenthsEdit(std::string key, std::string label, std::size_t addr, SpinRange
   f.save = [addr](RadioImage& im, const ControlValue& v) {
     im.SetByte(addr, static_cast<std::uint8_t>(TenthsFromText(v.text)));
   };
-  // Leaving and stepping judge the number typed, not the byte it would be
-  // stored as: 30 s in a 0.5..10 s edit is clamped to 10.0, not cut to 4.4.
-  f.onLeave = [range](std::string_view text) {
-    return TenthsToText(LeaveRoundClamp(TenthsValueFromText(text), range));
-  };
+  f.onLeave = [range](std::string_view text) { return TenthsToText(LeaveRoundClamp(TenthsFromText(text), range)); };
   f.onSpin = [range](std::string_view text, int delta) {
-    return TenthsToText(SpinStep(TenthsValueFromText(text), delta, range));
+    return TenthsToText(SpinStep(TenthsFromText(text), delta, range));
   };
   f.hint = TenthsToText(range.lower) + ".." + TenthsToText(range.upper) +
            (range.step > 1 ? ", step " + TenthsToText(range.step) : "");

@@ -41,9 +41,8 @@ struct IntOptions {
 Field IntEdit(std::string key, std::string label, std::size_t addr, SpinRange range, int maxLength,
               IntOptions options = {});
 
-// Tenths edit: stored tenths shown as "%.1f" seconds; save reads the text
-// through TenthsFromText, spin and leave through TenthsValueFromText (the
-// number typed, range-checked before any byte cut); `range` is in tenths.
+// Tenths edit: stored tenths shown as "%.1f" seconds; save, spin and leave
+// read the text through TenthsFromText; `range` is in tenths.
 Field TenthsEdit(std::string key, std::string label, std::size_t addr, SpinRange range, int maxLength);
 
 // Digit codes of set A: `count` bytes from `addr`, shown up to the first

@@ -33,13 +33,9 @@ int LeaveRoundClamp(long long value, SpinRange range) {
   return static_cast<int>(std::clamp<long long>(value, range.lower, range.upper));
 }
 
-long long TenthsValueFromText(std::string_view text) {
-  // Far outside every range either way; kept small enough to step safely.
-  return std::clamp<long long>(DecimalMultiplyTrunc(ParseDouble(text), 10), -1000000000LL, 1000000000LL);
-}
-
 int TenthsFromText(std::string_view text) {
-  return static_cast<int>(static_cast<unsigned long long>(TenthsValueFromText(text)) & 0xFFu);
+  const long long tenths = DecimalMultiplyTrunc(ParseDouble(text), 10);
+  return static_cast<int>(static_cast<unsigned long long>(tenths) & 0xFFu);
 }
 
 std::string TenthsToText(int tenths) { return FormatFixed(DecimalMultiply(tenths, 0.1), 1); }

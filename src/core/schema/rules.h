@@ -30,11 +30,6 @@ int LeaveRoundClamp(long long value, SpinRange range);
 // The tenths in a typed text: strtod(text) × 10 in decimal arithmetic,
 // truncated, low 8 bits (1.25 gives 12, 25.7 gives 1).
 int TenthsFromText(std::string_view text);
-// The tenths in a typed text before the byte cut (1.25 gives 12, 25.7 gives
-// 257, -1 gives -10): what the leave and spin rules range-check, so that a
-// number typed above or below the range is clamped or wrapped as the number
-// it is, not as its low 8 bits.
-long long TenthsValueFromText(std::string_view text);
 // A tenths value as the edit shows it: value × 0.1 with one decimal ("0.7").
 std::string TenthsToText(int tenths);
 // An integer as "%d".
