@@ -37,6 +37,15 @@ const std::string& EmptyText() {
   return empty;
 }
 
+// A frequency field holding eight BCD digits.
+bool IsBcdField(const RadioImage& image, std::size_t addr) {
+  for (std::size_t i = 0; i < 4; ++i) {
+    const std::uint8_t b = image.Byte(addr + i);
+    if ((b >> 4) > 9 || (b & 0x0F) > 9) return false;
+  }
+  return true;
+}
+
 int IndexOf(const std::vector<std::string>& items, std::string_view text) {
   for (std::size_t i = 0; i < items.size(); ++i)
     if (items[i] == text) return static_cast<int>(i);
@@ -132,6 +141,10 @@ void ChannelTable::BlankRow(int row) {
 void ChannelTable::Load(const RadioImage& image) {
   if (withBand_) {
     band_ = BandLimits{image.Frequency(kBandLowAddr), image.Frequency(kBandHighAddr)};
+    // Erased or garbled limits (an image from a radio never programmed)
+    // would have the editors clamp to nonsense: the entry shown instead.
+    if (!IsBcdField(image, kBandLowAddr) || !IsBcdField(image, kBandHighAddr) || band_.low >= band_.high)
+      band_ = BandOfItem(0);
     const std::string prefix = std::to_string(band_.low / 100000) + "-" + std::to_string(band_.high / 100000);
     bandIndex_ = 0;
     for (std::size_t i = 0; i < BandItems().size(); ++i)

@@ -220,6 +220,19 @@ TEST(ChannelTable, StoredBandSelectsItsEntryOrTheFirst) {
   EXPECT_EQ(table.band(), (BandLimits{35000000, 39000000}));
   table.CommitFrequency(img, 1, kColRxFreq, "500");
   EXPECT_EQ(table.Cell(1, kColRxFreq), "390.000000");
+
+  // Erased, non-BCD or reversed limits: the first entry's band is in force.
+  for (const Bytes& bad : {Bytes(8, 0xFF), Bytes{0x00, 0x00, 0x00, 0x4A, 0x00, 0x00, 0x00, 0x47},
+                           Bytes{0x00, 0x00, 0x00, 0x47, 0x00, 0x00, 0x00, 0x40}}) {
+    RadioImage erased = Blank();
+    Put(erased, 0x3FA0, bad);
+    ChannelTable t;
+    t.Load(erased);
+    EXPECT_EQ(t.bandIndex(), 0);
+    EXPECT_EQ(t.band(), kBandVhf);
+    t.CommitFrequency(erased, 1, kColRxFreq, "500");
+    EXPECT_EQ(t.Cell(1, kColRxFreq), "174.000000");
+  }
 }
 
 TEST(ChannelTable, PmrTableTouchesOnlyPmrRecords) {
