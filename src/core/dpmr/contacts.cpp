@@ -66,6 +66,8 @@ void ContactList::Store(RadioImage& image) {
     for (int n = 1; n <= kChannelCount; ++n) {
       ChannelRecord rec(image, kMainChannelBase, n);
       if (rec.txContact() == slot) rec.setTxContact(0xFF);
+      for (int which : {1, 2})
+        if (rec.callContact(which) == slot) rec.setCallContact(which, 0xFF);
     }
   }
   freed_.clear();

@@ -31,7 +31,7 @@ class ContactList {
   // channels and group lists lose the contacts that are gone. A slot freed
   // by Delete and taken again by Add or Insert before this store counts as
   // gone too, so its new contact does not inherit the old one's channels
-  // and group lists.
+  // (Tx contact, Call 1 and Call 2 contacts) and group lists.
   void Store(RadioImage& image);
 
   int Count() const { return static_cast<int>(rows_.size()); }

@@ -182,6 +182,8 @@ TEST(ContactList, ReusedSlotDoesNotInheritTheDeletedContactsReferences) {
   image.Write(0x1BA8, list2);
   image.SetByte(test::MainChannel(1) + 0x15, 1);
   image.SetByte(test::MainChannel(2) + 0x17, 2);
+  image.SetByte(test::MainChannel(3) + 26, 1);  // Call 1 and Call 2 contacts
+  image.SetByte(test::MainChannel(3) + 28, 2);
   ContactList list;
   list.Load(image);
   ASSERT_TRUE(list.Delete(image, 0));  // G1, slot 1
@@ -195,6 +197,8 @@ TEST(ContactList, ReusedSlotDoesNotInheritTheDeletedContactsReferences) {
   }
   EXPECT_EQ(image.Byte(test::MainChannel(1) + 0x15), 0xFF);
   EXPECT_EQ(image.Byte(test::MainChannel(2) + 0x17), 0);
+  EXPECT_EQ(image.Byte(test::MainChannel(3) + 26), 0xFF);
+  EXPECT_EQ(image.Byte(test::MainChannel(3) + 28), 2);
 }
 
 TEST(ContactList, ButtonLimits) {
