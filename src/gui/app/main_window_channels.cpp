@@ -69,6 +69,7 @@ void CMainFrame::OnFilePrintPreview() {
   form_->view()->CommitOpenEditor();
   QPrintPreviewDialog preview(&form_->printer(), this);
   preview.setObjectName("printPreview");
+  preview.resize(900, 800);
   connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
     PrintChannelTable(*printer, form_->view()->table(), QString::fromStdString(settings_.modelName),
                       PrintedFileName(doc_));

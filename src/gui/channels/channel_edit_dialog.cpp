@@ -179,13 +179,8 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
           [this](const QString& t) { editor_.state().offset = t.toStdString(); });
   connect(number_, &QLineEdit::textEdited, this,
           [this](const QString& t) { editor_.state().number = t.toStdString(); });
-  auto spinBy = [this](int step) {
-    if (QWidget* f = focusWidget(); f && f != number_) LeaveField(f);
-    editor_.Spin(step);
-    Refresh();
-  };
-  connect(up_, &QToolButton::clicked, this, [spinBy] { spinBy(+1); });
-  connect(down_, &QToolButton::clicked, this, [spinBy] { spinBy(-1); });
+  connect(up_, &QToolButton::clicked, this, [this] { SpinBy(+1); });
+  connect(down_, &QToolButton::clicked, this, [this] { SpinBy(-1); });
 
   editor_.Open(channel);
   FillItems();
@@ -267,6 +262,12 @@ void ChannelEditDialog::Refresh() {
   refreshing_ = false;
 }
 
+void ChannelEditDialog::SpinBy(int step) {
+  if (QWidget* f = focusWidget(); f && f != number_) LeaveField(f);
+  editor_.Spin(step);
+  Refresh();
+}
+
 void ChannelEditDialog::LeaveField(QObject* field) {
   if (field == rx_) {
     editor_.LeaveRx();
@@ -294,6 +295,11 @@ bool ChannelEditDialog::eventFilter(QObject* watched, QEvent* event) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       // Enter commits the receive frequency and does nothing elsewhere.
       if (watched == rx_) LeaveField(rx_);
+      return true;
+    }
+    if (watched == number_ && (key == Qt::Key_Up || key == Qt::Key_Down)) {
+      // The arrow keys work the spin beside the box.
+      SpinBy(key == Qt::Key_Up ? +1 : -1);
       return true;
     }
     if (key == Qt::Key_Escape) {

@@ -47,6 +47,8 @@ class ChannelEditDialog : public QDialog {
   QCheckBox* MakeCheck(EditCheck c, const QString& caption, const char* name);
   // Runs the leave rule of the field that has the focus, as if it lost it.
   void LeaveField(QObject* field);
+  // Stores the channel on screen and shows the one `step` away, wrapping.
+  void SpinBy(int step);
   void FillItems();
 
   ChannelEditor editor_;

@@ -247,6 +247,11 @@ TEST(ChannelEditDialogGui, SpinWrapsAndEnterCommitsTheReceiveFrequency) {
   QTest::mouseClick(dialog.spinUp(), Qt::LeftButton);
   EXPECT_EQ(dialog.numberEdit()->text(), "1");
   EXPECT_EQ(Get(img, 0x02E0, 4), (Bytes{0x00, 0x00, 0x00, 0x40}));
+  // The arrow keys in the number box work the spin.
+  dialog.numberEdit()->setFocus();
+  QTest::keyClick(dialog.numberEdit(), Qt::Key_Down);
+  EXPECT_EQ(dialog.numberEdit()->text(), "16");
+  EXPECT_EQ(dialog.rxEdit()->text(), "400.000000");
   dialog.close();
 }
 
