@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QTimer>
 #include <algorithm>
 
 #include "gui/widgets/key_filter.h"
@@ -152,6 +153,10 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     connect(box, &QComboBox::activated, self, [self, box] {
       emit self->commitData(box);
       emit self->closeEditor(box);
+    });
+    // The list opens with the cell, so that one more click picks the item.
+    QTimer::singleShot(0, box, [box] {
+      if (box->isVisible()) box->showPopup();
     });
     return box;
   }
