@@ -12,6 +12,14 @@ constexpr const char* kContinue = "continue";
 constexpr const char* kUnlimited = "unlimited";
 constexpr const char* kDefaultDigitId = "9999998";
 
+// The number an edit of this dialog holds when it is left: a text that is
+// not wholly a signed number ("12x", "x") reads as 0.
+long long ReadNumber(std::string_view text) {
+  std::size_t used = 0;
+  const long long v = ParseInt(text, &used);
+  return used > 0 && Trim(text.substr(used)).empty() ? v : 0;  // used is 0 when there is no digit
+}
+
 int WrapStep(long long value, int delta, int lower, int upper) {
   return SpinStep(value, delta, SpinRange{lower, upper, 1});
 }
@@ -24,7 +32,7 @@ Field AlarmEdit(std::string key, std::string label, std::size_t addr, int lower,
   Field f = IntEdit(std::move(key), std::move(label), addr, {lower, upper, 1}, maxLength);
   f.column = column;
   f.onLeave = [lower, upper, reset](std::string_view text) {
-    const long long v = ParseInt(text);
+    const long long v = ReadNumber(text);
     return v < lower || v > upper ? IntText(reset) : std::string(text);
   };
   f.onSpin = [lower, upper](std::string_view text, int delta) {
@@ -74,7 +82,7 @@ Field ExitDelay() {
 Field TxInterval() {
   Field f = AlarmEdit("tx_interval", "Tx interval (s)", 0x379, 10, 60, 25, 2, 1);
   f.onLeave = [](std::string_view text) {
-    const long long v = ParseInt(text);
+    const long long v = ReadNumber(text);
     if (v < 10 || v > 60) return IntText(25);
     if (v % 5 != 0) return IntText(v - v % 5);
     return std::string(text);

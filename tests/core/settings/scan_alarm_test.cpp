@@ -69,6 +69,7 @@ TEST(AlarmPage, LeaveRuleResetsOnlyOutOfRange) {
   const Case cases[] = {
       {"alarm_time", "0", "10"},      {"alarm_time", "300", "10"},  {"alarm_time", "7", "7"},
       {"alarm_time", "x", "10"},      {"tx_time", "0", "5"},        {"rx_time", "-1", "8"},
+      {"alarm_time", "12x", "10"},    {"work_alone_time", "20x", "10"}, {"rx_time", " 9", " 9"},  // "12x" is no number: 0
       {"cycle", "256", "continue"},   {"cycle", "0", "0"},          {"cycle", "continue", "continue"},
       {"exit_delay", "unlimited", "unlimited"}, {"exit_delay", "300", "10"},
       {"tx_interval", "37", "35"},    {"tx_interval", "65", "25"},  {"tx_interval", "40", "40"},
