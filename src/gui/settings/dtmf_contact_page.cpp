@@ -17,15 +17,21 @@ CDtmfContactPage::CDtmfContactPage(RadioImage& image, QWidget* parent)
   grid_->setColumns("No.", 40, {code});
   grid_->horizontalHeader()->setStretchLastSection(true);
   grid_->verticalHeader()->setDefaultSectionSize(22);
-  grid_->setMinimumSize(240, 22 * (kDtmfContactCount + 1) + 6);
+  grid_->setMinimumWidth(240);
   // Enter or a press in the "Code" column opens the editor; Enter in it
   // moves one row down; there is no cancel, Escape keeps the text.
   grid_->setEnterMovesDown(true);
   grid_->setEscapeKeepsText(true);
   grid_->setEditOnPress(true);
   for (int r = 0; r < kDtmfContactCount; ++r) grid_->appendRow({QString()});
+  // Exactly the 16 rows: no empty strip below the last one.
+  grid_->setFixedHeight(grid_->horizontalHeader()->sizeHint().height() + 22 * kDtmfContactCount +
+                        2 * grid_->frameWidth());
+  grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(grid_);
+  layout->addStretch(1);
   grid_->setFocusedRow(0, 1);
   LoadFromImage();
 }
