@@ -14,6 +14,7 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <vector>
 
 namespace cps {
 
@@ -68,7 +69,10 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
   down_ = new QToolButton(this);
   down_->setObjectName("spinDown");
   down_->setArrowType(Qt::DownArrow);
-  for (QToolButton* b : {up_, down_}) b->setFixedSize(18, 12);
+  for (QToolButton* b : {up_, down_}) {
+    b->setFixedSize(18, 12);
+    b->setFocusPolicy(Qt::NoFocus);  // not a tab stop: the arrow keys in the box step too
+  }
   auto* spin = new QVBoxLayout;
   spin->setSpacing(0);
   spin->addWidget(up_);
@@ -181,6 +185,19 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
           [this](const QString& t) { editor_.state().number = t.toStdString(); });
   connect(up_, &QToolButton::clicked, this, [this] { SpinBy(+1); });
   connect(down_, &QToolButton::clicked, this, [this] { SpinBy(-1); });
+
+  // Tab goes through the controls as they are laid out, row by row.
+  using L = EditList;
+  using C = EditCheck;
+  const std::vector<QWidget*> tabOrder = {
+      number_, rx_, tx_, list(L::kChannelType), list(L::kPower), list(L::kBandwidth), check(C::kReverse),
+      check(C::kScan), check(C::kTalkAround), list(L::kSignalType), check(C::kPttId), list(L::kAnalogCall1),
+      list(L::kAnalogCall2), list(L::kRxTone), list(L::kTxTone), list(L::kEncryptKey), list(L::kTxContact),
+      list(L::kGroupRxList), list(L::kCall1Type), list(L::kCall1Contact), list(L::kCall1Message),
+      list(L::kCall2Type), list(L::kCall2Contact), list(L::kCall2Message), list(L::kBusy), check(C::kOacsu),
+      list(L::kStatusInfo), list(L::kDataType), list(L::kRxColorCode), list(L::kTxColorCode)};
+  for (std::size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
+  number_->setFocus();
 
   editor_.Open(channel);
   FillItems();

@@ -200,6 +200,14 @@ TEST(ChannelEditDialogGui, ChangingFieldsAndClosingStoresTheChannel) {
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   EXPECT_EQ(dialog.windowTitle(), "Channel Edit");
   EXPECT_EQ(dialog.rxEdit()->text(), "438.500000");
+  // Tab goes from the channel number to the two frequencies, then on.
+  dialog.activateWindow();
+  dialog.numberEdit()->setFocus();
+  for (QWidget* next : std::initializer_list<QWidget*>{dialog.rxEdit(), dialog.txEdit(),
+                                                       dialog.list(EditList::kChannelType)}) {
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), next);
+  }
   QComboBox* power = dialog.list(EditList::kPower);
   EXPECT_EQ(power->currentText(), "Low");
   power->setFocus();
