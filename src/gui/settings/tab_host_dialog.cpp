@@ -1,10 +1,20 @@
 #include "gui/settings/tab_host_dialog.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace cps {
+
+namespace {
+// Closing a dialog leaves the field being edited first, as a click elsewhere
+// would, so its leave rule corrects the text before the page is stored: a
+// value typed but never left must not reach the radio unchecked.
+void LeaveFocusedField(QWidget* dialog) {
+  if (QWidget* focused = QApplication::focusWidget(); focused && dialog->isAncestorOf(focused)) focused->clearFocus();
+}
+}  // namespace
 
 TabHostDialog::TabHostDialog(const QString& caption, QWidget* parent, bool swallowEnterEscape)
     : QDialog(parent), swallow_(swallowEnterEscape) {
@@ -40,6 +50,7 @@ void TabHostDialog::SaveAllPages() {
 }
 
 void TabHostDialog::done(int result) {
+  LeaveFocusedField(this);
   if (!saved_) SaveAllPages();
   QDialog::done(result);
 }
@@ -64,6 +75,7 @@ PageDialog::~PageDialog() {
 }
 
 void PageDialog::done(int result) {
+  LeaveFocusedField(this);
   if (!saved_) {
     page_->SaveToImage();
     saved_ = true;

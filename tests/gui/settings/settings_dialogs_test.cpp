@@ -184,6 +184,23 @@ TEST(AlarmDialog, KeyFilterAndSpecialTexts) {
   for (int i = 0; i < 7; ++i) EXPECT_EQ(im.Byte(0x360 + i), id[i]) << i;
 }
 
+TEST(AlarmDialog, ClosingLeavesTheFieldBeingEdited) {
+  // An invalid identifier typed and never left is checked all the same.
+  RadioImage im = Defaults();
+  {
+    CAlarmDlg dlg(im);
+    dlg.show();
+    QApplication::setActiveWindow(&dlg);
+    QLineEdit* id = dlg.form()->lineEdit("digit_alarm_id_code");
+    id->setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::focusWidget() == id; }));
+    id->setText("0000000");
+    dlg.close();
+  }
+  for (int i = 0; i < 6; ++i) EXPECT_EQ(im.Byte(0x360 + i), 9) << i;
+  EXPECT_EQ(im.Byte(0x366), 8);
+}
+
 TEST(DtmfDialog, EncodeSpeedAndContactGridEditing) {
   RadioImage im = Defaults();
   {
