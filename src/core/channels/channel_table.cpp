@@ -231,8 +231,9 @@ void RefreshDerivedBytes(RadioImage& image, const BandLimits& band) {
 
 int ChannelTable::EditorColumn(int row, int column) const {
   if (row < 1 || row > kChannelCount) return 0;
-  if (column <= kColNumber || column >= kColSpare) return 0;
-  return RowEmpty(row) ? kColRxFreq : column;
+  if (column <= kColNumber || column >= kChannelColumns) return 0;
+  if (RowEmpty(row)) return kColRxFreq;  // also from the spare column
+  return column == kColSpare ? 0 : column;
 }
 
 void ChannelTable::CommitFrequency(RadioImage& image, int row, int column, std::string_view text) {

@@ -83,9 +83,9 @@ class ChannelTable {
   // derived bytes.
   void WriteBack(RadioImage& image);
 
-  // The column an editor opens in for a press on (row, column): column 1
-  // for any cell of an empty row, 0 for no editor (channel numbers and the
-  // spare column).
+  // The column an editor opens in for a press on (row, column): 0 for no
+  // editor (the channel numbers, and the spare column of a channel), column
+  // 1 for any other cell of an empty row.
   int EditorColumn(int row, int column) const;
 
   // The commit rules of the in-place editors. A receive frequency that is

@@ -77,8 +77,9 @@ class ChannelTableView : public QTableView {
   QSize minimumSizeHint() const override { return sizeHint(); }
 
  protected:
-  // A press on any cell of an empty row edits its receive frequency; the
-  // channel numbers and the spare column have no editor.
+  // A press on any cell of an empty row but its number edits its receive
+  // frequency; the channel numbers and a channel's spare column have no
+  // editor.
   bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
  private:

@@ -130,6 +130,8 @@ TEST(ChannelTable, NewChannelTypedIntoEmptyRow) {
   EXPECT_EQ(table.EditorColumn(1, kColPower), kColPower);
   EXPECT_EQ(table.EditorColumn(1, kColNumber), 0);
   EXPECT_EQ(table.EditorColumn(1, kColSpare), 0);
+  EXPECT_EQ(table.EditorColumn(5, kColSpare), kColRxFreq);
+  EXPECT_EQ(table.EditorColumn(5, kColNumber), 0);
   table.CommitFrequency(img, 5, kColRxFreq, "500");
   const std::vector<std::string> row = {"5",    "470.000000", "470.000000", "None",  "None",
                                         "High", "Add",        "Wide",       "Digit", ""};
