@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPalette>
+#include <QTimer>
 
 #include "core/codec/tone.h"
 
@@ -176,9 +177,13 @@ ChannelTableView::ChannelTableView(RadioImage& image, std::size_t base, bool wit
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-  // A press opens the editor of the cell at once.
+  // A press opens the editor of the cell at once; a choice cell opens its
+  // list with it, so one more click picks the item.
   connect(this, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
-    if (QGuiApplication::mouseButtons() & Qt::LeftButton) QAbstractItemView::edit(index);
+    if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) return;
+    QAbstractItemView::edit(index);
+    auto* box = qobject_cast<QComboBox*>(delegate_->openEditor());
+    if (box && !box->isEditable()) QTimer::singleShot(0, box, &QComboBox::showPopup);
   });
 }
 
