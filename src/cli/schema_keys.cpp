@@ -1,5 +1,7 @@
 #include "cli/schema_keys.h"
 
+#include "core/base/c_text.h"
+
 #include <iostream>
 #include <memory>
 
@@ -80,8 +82,7 @@ void PrintPage(std::ostream& out, const PageSchema& page, const RadioImage& imag
     const Field& f = page.fields[i];
     const std::string key = page.key + "." + f.key;
     const std::string label = f.label + (f.visible ? "" : " (hidden)");
-    out << "  " << key << std::string(key.size() < 38 ? 38 - key.size() : 1, ' ') << label
-        << std::string(label.size() < 36 ? 36 - label.size() : 1, ' ') << DisplayText(values, static_cast<int>(i)) << "\n";
+    out << "  " << PadToWidth(key, 38) << PadToWidth(label, 36) << DisplayText(values, static_cast<int>(i)) << "\n";
   }
 }
 

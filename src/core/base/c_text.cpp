@@ -1,6 +1,7 @@
 #include "core/base/c_text.h"
 
 #include <cctype>
+#include <cstdint>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -92,6 +93,32 @@ std::string FormatGeneral(double value) {
   std::string out = res.ec == std::errc() ? std::string(buf, res.ptr) : std::string("0");
   for (char& c : out) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   return out;
+}
+
+std::size_t DisplayWidth(std::string_view utf8) {
+  std::size_t width = 0;
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto c = static_cast<unsigned char>(utf8[i]);
+    std::uint32_t cp = c;
+    std::size_t len = 1;
+    if (c >= 0xF0) { len = 4; cp = c & 0x07; }
+    else if (c >= 0xE0) { len = 3; cp = c & 0x0F; }
+    else if (c >= 0xC0) { len = 2; cp = c & 0x1F; }
+    for (std::size_t k = 1; k < len && i + k < utf8.size(); ++k)
+      cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+    i += len;
+    const bool wide = (cp >= 0x1100 && cp <= 0x115F) || (cp >= 0x2E80 && cp <= 0xA4CF) ||
+                      (cp >= 0xAC00 && cp <= 0xD7A3) || (cp >= 0xF900 && cp <= 0xFAFF) ||
+                      (cp >= 0xFE30 && cp <= 0xFE4F) || (cp >= 0xFF00 && cp <= 0xFF60) ||
+                      (cp >= 0xFFE0 && cp <= 0xFFE6) || (cp >= 0x20000 && cp <= 0x3FFFD);
+    width += wide ? 2 : 1;
+  }
+  return width;
+}
+
+std::string PadToWidth(std::string_view utf8, std::size_t width) {
+  const std::size_t w = DisplayWidth(utf8);
+  return std::string(utf8) + std::string(w < width ? width - w : 1, ' ');
 }
 
 std::string ToUpper(std::string_view text) {

@@ -24,6 +24,13 @@ std::string FormatFixed(double value, int decimals, int width = 0);
 // printf("%G")-like shortest form used by a few gain lists.
 std::string FormatGeneral(double value);
 
+// Columns a UTF-8 text takes on a terminal: East Asian wide characters
+// count two.
+std::size_t DisplayWidth(std::string_view utf8);
+// The text padded with blanks behind it to `width` columns (at least one
+// blank when it is already as wide).
+std::string PadToWidth(std::string_view utf8, std::size_t width);
+
 std::string ToUpper(std::string_view text);
 std::string ToLower(std::string_view text);
 bool EqualsIgnoreCase(std::string_view a, std::string_view b);

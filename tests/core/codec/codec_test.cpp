@@ -188,6 +188,10 @@ TEST(CText, ParsingAndFormatting) {
   EXPECT_EQ(FormatFixed(7.5, 1, 5), "  7.5");
   EXPECT_EQ(FormatGeneral(35.25), "35.25");
   EXPECT_EQ(FormatGeneral(-12), "-12");
+  EXPECT_EQ(DisplayWidth("Tx"), 2u);
+  EXPECT_EQ(DisplayWidth("\xE6\x95\xB0\xE5\xAD\x97 1"), 6u);  // two wide characters, a blank, a digit
+  EXPECT_EQ(PadToWidth("\xE6\x95\xB0", 4), "\xE6\x95\xB0  ");
+  EXPECT_EQ(PadToWidth("abcd", 4), "abcd ");
 }
 
 }  // namespace
