@@ -37,18 +37,18 @@ Result<RadioFaultSpec> ParseRadioFault(const std::string& text) {
   const std::string name = text.substr(0, colon);
   for (const FaultName& f : kFaultNames) {
     if (name != f.name) continue;
-    RadioFaultSpec spec{f.fault, 0};
+    RadioFaultSpec chosen{f.fault, 0};
     if (colon == std::string::npos) {
       if (f.needsK) return Error{"fault '" + name + "' needs a number: " + name + ":K"};
-      return spec;
+      return chosen;
     }
     const std::string num = text.substr(colon + 1);
     char* end = nullptr;
     const long k = std::strtol(num.c_str(), &end, 10);
     if (!f.needsK || num.empty() || *end != '\0' || k < 0 || k > 100000)
       return Error{"bad fault '" + text + "'"};
-    spec.k = static_cast<int>(k);
-    return spec;
+    chosen.k = static_cast<int>(k);
+    return chosen;
   }
   return Error{"unknown fault '" + name + "'; faults: " + RadioFaultNames()};
 }

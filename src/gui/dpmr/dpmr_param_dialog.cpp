@@ -1,6 +1,5 @@
 #include "gui/dpmr/dpmr_param_dialog.h"
 
-#include <QApplication>
 #include <QTabWidget>
 
 #include "core/dpmr/dpmr_basic_page.h"
@@ -46,9 +45,7 @@ void CDpmrParamDlg::done(int result) {
 void CDpmrParamDlg::StoreAll() {
   if (stored_) return;
   stored_ = true;
-  // The field being edited is left first, so that its leave rule corrects
-  // it before it is stored, as when the user clicks elsewhere.
-  if (QWidget* focused = QApplication::focusWidget(); focused && isAncestorOf(focused)) focused->clearFocus();
+  LeaveFocusedField(this);
   // A hidden group list page first takes in the Contact page's last edits.
   if (tabs()->currentWidget() != group_) {
     contact_->SaveToImage();

@@ -7,14 +7,9 @@
 
 namespace cps {
 
-namespace {
-// Closing a dialog leaves the field being edited first, as a click elsewhere
-// would, so its leave rule corrects the text before the page is stored: a
-// value typed but never left must not reach the radio unchecked.
 void LeaveFocusedField(QWidget* dialog) {
   if (QWidget* focused = QApplication::focusWidget(); focused && dialog->isAncestorOf(focused)) focused->clearFocus();
 }
-}  // namespace
 
 TabHostDialog::TabHostDialog(const QString& caption, QWidget* parent, bool swallowEnterEscape)
     : QDialog(parent), swallow_(swallowEnterEscape) {

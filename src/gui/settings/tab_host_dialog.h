@@ -18,6 +18,11 @@ class QTabWidget;
 
 namespace cps {
 
+// Closing a dialog leaves the field being edited first, as a click elsewhere
+// would, so its leave rule corrects the text before the page is stored: a
+// value typed but never left must not reach the radio unchecked.
+void LeaveFocusedField(QWidget* dialog);
+
 class TabHostDialog : public QDialog {
   Q_OBJECT
  public:
