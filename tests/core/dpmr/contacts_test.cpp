@@ -7,8 +7,25 @@ namespace cps::dpmr {
 namespace {
 
 using test::ErasedImage;
+using test::ExpectBytes;
+using test::ExpectWords;
+using test::Loaded;
+using test::MainChannel;
 using test::PutContact;
 using test::PutContactIndex;
+using test::SetBytes;
+
+// Group contacts "G1".."Gn" with numbers 1..n in slots 1..n, listed in slot order.
+RadioImage GroupContacts(int n) {
+  RadioImage image = ErasedImage();
+  std::vector<int> slots;
+  for (int s = 1; s <= n; ++s) {
+    PutContact(image, s, "G" + std::to_string(s), std::to_string(s), true);
+    slots.push_back(s);
+  }
+  PutContactIndex(image, slots);
+  return image;
+}
 
 TEST(ContactList, LoadFollowsIndexOrderAndStopsAtFirstInvalidWord) {
   RadioImage image = ErasedImage();
@@ -17,8 +34,7 @@ TEST(ContactList, LoadFollowsIndexOrderAndStopsAtFirstInvalidWord) {
   PutContactIndex(image, {3, 1});
   image.SetWord(0x04C4, 0x0931);  // past the last slot: ends the list
   image.SetWord(0x04C6, 0x0550);
-  ContactList list;
-  list.Load(image);
+  ContactList list = Loaded<ContactList>(image);
   ASSERT_EQ(list.Count(), 2);
   EXPECT_EQ(list.At(0).name, "Alpha");
   EXPECT_EQ(list.At(0).number, "1234567");
@@ -37,49 +53,40 @@ TEST(ContactList, AddWritesSlotAtOnceAndReusesFreedSlot) {
   RadioImage image = ErasedImage();
   for (int s = 1; s <= 6; ++s) PutContact(image, s, "Name " + std::to_string(s), "000000" + std::to_string(s), true);
   PutContactIndex(image, {1, 2, 3, 4, 5, 6});
-  ContactList list;
-  list.Load(image);
+  ContactList list = Loaded<ContactList>(image);
   ASSERT_TRUE(list.Delete(image, 4));  // slot 5
-  for (int i = 0; i < 16; ++i) EXPECT_EQ(image.Byte(0x0580 + i), 0xFF) << i;
+  test::ExpectErased(image, 0x0580, 16);
 
   const auto row = list.Add(image);
   ASSERT_EQ(row, 5);
   EXPECT_EQ(list.At(5).offset, 0x0580);
   EXPECT_EQ(list.At(5).name, "Name 5");
   EXPECT_EQ(list.At(5).number, "0000005");
-  const std::uint8_t slot5[16] = {0, 0, 0, 0, 0, 0, 5, 0x01, 'N', 'a', 'm', 'e', ' ', '5', 0xFF, 0xFF};
-  for (int i = 0; i < 16; ++i) EXPECT_EQ(image.Byte(0x0580 + i), slot5[i]) << i;
+  ExpectBytes(image, 0x0580, {0, 0, 0, 0, 0, 0, 5, 0x01, 'N', 'a', 'm', 'e', ' ', '5', 0xFF, 0xFF});
   // The index is written only by Store: still the six loaded words.
-  const std::uint16_t index[7] = {0x0540, 0x0550, 0x0560, 0x0570, 0x0580, 0x0590, 0xFFFF};
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(image.Word(0x04C0 + 2 * i), index[i]) << i;
+  ExpectWords(image, 0x04C0, {0x0540, 0x0550, 0x0560, 0x0570, 0x0580, 0x0590, 0xFFFF});
 }
 
 TEST(ContactList, NewSlotNeverTakesASlotOfAListedContact) {
   RadioImage image = ErasedImage();
   PutContact(image, 1, "Empty", "", true);  // listed, but its first byte is 0xFF
   PutContactIndex(image, {1});
-  ContactList list;
-  list.Load(image);
+  ContactList list = Loaded<ContactList>(image);
   ASSERT_TRUE(list.Add(image));
   EXPECT_EQ(list.At(1).offset, 0x0550);
   EXPECT_EQ(image.Byte(0x0548), 'E');
 }
 
 TEST(ContactList, InsertPlacesRowBeforeFocusAndStoreRewritesIndexInRowOrder) {
-  RadioImage image = ErasedImage();
-  PutContact(image, 1, "A", "1", true);
-  PutContact(image, 2, "B", "2", true);
-  PutContactIndex(image, {1, 2});
-  ContactList list;
-  list.Load(image);
-  ASSERT_EQ(list.Insert(image, 1), 1);  // slot 3, between A and B
+  RadioImage image = GroupContacts(2);
+  ContactList list = Loaded<ContactList>(image);
+  ASSERT_EQ(list.Insert(image, 1), 1);   // slot 3, between G1 and G2
   ASSERT_EQ(list.Insert(image, -1), 3);  // no focus: at the end, slot 4
   list.Store(image);
-  const std::uint16_t index[] = {0x0540, 0x0560, 0x0550, 0x0570, 0xFFFF};
-  for (int i = 0; i < 5; ++i) EXPECT_EQ(image.Word(0x04C0 + 2 * i), index[i]) << i;
+  ExpectWords(image, 0x04C0, {0x0540, 0x0560, 0x0550, 0x0570, 0xFFFF});
   // Slot contents never moved.
-  EXPECT_EQ(image.Byte(0x0548), 'A');
-  EXPECT_EQ(image.Byte(0x0558), 'B');
+  ExpectBytes(image, 0x0548, {'G', '1'});
+  ExpectBytes(image, 0x0558, {'G', '2'});
 }
 
 TEST(ContactList, CellEditChecks) {
@@ -87,8 +94,7 @@ TEST(ContactList, CellEditChecks) {
   PutContact(image, 1, "One", "0000001", true);
   PutContact(image, 2, "Two", "0000042", true);
   PutContactIndex(image, {1, 2});
-  ContactList list;
-  list.Load(image);
+  ContactList list = Loaded<ContactList>(image);
   struct Case {
     const char* column;
     const char* text;
@@ -111,102 +117,89 @@ TEST(ContactList, CellEditChecks) {
   EXPECT_EQ(list.At(0).number, "0000043");
   EXPECT_FALSE(list.At(0).group);
   list.Store(image);
-  const std::uint8_t slot1[16] = {0, 0, 0, 0, 0, 4, 3, 0x00, 'U', 'n', 'o', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-  for (int i = 0; i < 16; ++i) EXPECT_EQ(image.Byte(0x0540 + i), slot1[i]) << i;
+  ExpectBytes(image, 0x0540, {0, 0, 0, 0, 0, 4, 3, 0x00, 'U', 'n', 'o', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
 }
 
 TEST(ContactList, NumberWithStarSurvivesLoadAndStore) {
   RadioImage image = ErasedImage();
   PutContact(image, 1, "Star", "12*4567", true);
   PutContactIndex(image, {1});
-  ContactList list;
-  list.Load(image);
+  ContactList list = Loaded<ContactList>(image);
   EXPECT_EQ(list.At(0).number, "12*4567");
   list.Store(image);
-  const std::uint8_t number[7] = {1, 2, 0x0A, 4, 5, 6, 7};
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(image.Byte(0x0540 + i), number[i]) << i;
+  ExpectBytes(image, 0x0540, {1, 2, 0x0A, 4, 5, 6, 7});
   EXPECT_EQ(list.EditNumber(0, "9*"), "000009*");
   list.Store(image);
   EXPECT_EQ(image.Byte(0x0546), 0x0A);
 }
 
 TEST(ContactList, StoreKeepsOtherBitsOfTypeByte) {
-  RadioImage image = ErasedImage();
-  PutContact(image, 1, "One", "1", true);
+  RadioImage image = GroupContacts(1);
   image.SetByte(0x0547, 0xA1);
-  PutContactIndex(image, {1});
-  ContactList list;
-  list.Load(image);
+  ContactList list = Loaded<ContactList>(image);
   ASSERT_TRUE(list.EditType(0, "Single call"));
   list.Store(image);
   EXPECT_EQ(image.Byte(0x0547), 0xA0);
 }
 
+// Deleting a group contact takes it out of the group lists and the channels
+// that name it; a slot reused at once does not inherit those references.
 TEST(ContactList, DeletingGroupContactRepairsListsAndChannels) {
-  RadioImage image = ErasedImage();
-  PutContact(image, 1, "G1", "1", true);
-  PutContact(image, 2, "G2", "2", true);
-  PutContact(image, 3, "G3", "3", true);
-  PutContactIndex(image, {1, 2, 3});
-  const std::uint8_t list1[8] = {2, 3, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-  const std::uint8_t list2[8] = {2, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-  image.Write(0x1BA0, list1);
-  image.Write(0x1BA8, list2);
-  image.SetByte(test::MainChannel(1) + 0x17, 1);
-  image.SetByte(test::MainChannel(2) + 0x17, 2);
-  image.SetByte(test::MainChannel(3) + 0x15, 2);  // calls slot 2
-  image.SetByte(test::MainChannel(4) + 0x15, 3);
-  ContactList list;
-  list.Load(image);
-  ASSERT_TRUE(list.Delete(image, 1));  // slot 2
-  list.Store(image);
-  const std::uint8_t list1After[8] = {3, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-  for (int i = 0; i < 8; ++i) {
-    EXPECT_EQ(image.Byte(0x1BA0 + i), list1After[i]) << i;
-    EXPECT_EQ(image.Byte(0x1BA8 + i), 0xFF) << i;
+  struct Case {
+    const char* name;
+    int contacts;
+    std::initializer_list<int> list1, list2;  // group lists 1 and 2 before
+    std::vector<std::pair<std::size_t, int>> channelBytes;  // address, value before
+    bool reuse;                                             // delete row 0 and add again
+    std::initializer_list<int> list1After;
+    std::vector<int> channelBytesAfter;
+  };
+  const Case cases[] = {
+      {"delete G2",
+       3,
+       {2, 3, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+       {2, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+       {{MainChannel(1) + 0x17, 1}, {MainChannel(2) + 0x17, 2}, {MainChannel(3) + 0x15, 2}, {MainChannel(4) + 0x15, 3}},
+       false,
+       {3, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+       {1, 0, 0xFF, 3}},
+      {"delete G1, reuse its slot",
+       2,
+       {1, 2, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+       {1, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+       {{MainChannel(1) + 0x15, 1},
+        {MainChannel(2) + 0x17, 2},
+        {MainChannel(3) + 26, 1},  // Call 1 and Call 2 contacts
+        {MainChannel(3) + 28, 2}},
+       true,
+       {2, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF},
+       {0xFF, 0, 0xFF, 2}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    RadioImage image = GroupContacts(c.contacts);
+    SetBytes(image, 0x1BA0, c.list1);
+    SetBytes(image, 0x1BA8, c.list2);
+    for (const auto& [at, value] : c.channelBytes) image.SetByte(at, static_cast<std::uint8_t>(value));
+    ContactList list = Loaded<ContactList>(image);
+    if (c.reuse) {
+      ASSERT_TRUE(list.Delete(image, 0));  // G1, slot 1
+      ASSERT_EQ(list.Add(image), 1);       // takes slot 1 again
+      EXPECT_EQ(list.At(1).offset, 0x0540);
+    } else {
+      ASSERT_TRUE(list.Delete(image, 1));  // slot 2
+    }
+    list.Store(image);
+    ExpectBytes(image, 0x1BA0, c.list1After);
+    ExpectBytes(image, 0x1BA8, {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+    for (std::size_t i = 0; i < c.channelBytes.size(); ++i)
+      EXPECT_EQ(image.Byte(c.channelBytes[i].first), c.channelBytesAfter[i]) << std::hex << c.channelBytes[i].first;
   }
-  EXPECT_EQ(image.Byte(test::MainChannel(1) + 0x17), 1);
-  EXPECT_EQ(image.Byte(test::MainChannel(2) + 0x17), 0);
-  EXPECT_EQ(image.Byte(test::MainChannel(3) + 0x15), 0xFF);
-  EXPECT_EQ(image.Byte(test::MainChannel(4) + 0x15), 3);
-}
-
-TEST(ContactList, ReusedSlotDoesNotInheritTheDeletedContactsReferences) {
-  RadioImage image = ErasedImage();
-  PutContact(image, 1, "G1", "1", true);
-  PutContact(image, 2, "G2", "2", true);
-  PutContactIndex(image, {1, 2});
-  const std::uint8_t list1[8] = {1, 2, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-  const std::uint8_t list2[8] = {1, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-  image.Write(0x1BA0, list1);
-  image.Write(0x1BA8, list2);
-  image.SetByte(test::MainChannel(1) + 0x15, 1);
-  image.SetByte(test::MainChannel(2) + 0x17, 2);
-  image.SetByte(test::MainChannel(3) + 26, 1);  // Call 1 and Call 2 contacts
-  image.SetByte(test::MainChannel(3) + 28, 2);
-  ContactList list;
-  list.Load(image);
-  ASSERT_TRUE(list.Delete(image, 0));  // G1, slot 1
-  ASSERT_EQ(list.Add(image), 1);       // takes slot 1 again
-  EXPECT_EQ(list.At(1).offset, 0x0540);
-  list.Store(image);
-  const std::uint8_t list1After[8] = {2, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-  for (int i = 0; i < 8; ++i) {
-    EXPECT_EQ(image.Byte(0x1BA0 + i), list1After[i]) << i;
-    EXPECT_EQ(image.Byte(0x1BA8 + i), 0xFF) << i;
-  }
-  EXPECT_EQ(image.Byte(test::MainChannel(1) + 0x15), 0xFF);
-  EXPECT_EQ(image.Byte(test::MainChannel(2) + 0x17), 0);
-  EXPECT_EQ(image.Byte(test::MainChannel(3) + 26), 0xFF);
-  EXPECT_EQ(image.Byte(test::MainChannel(3) + 28), 2);
 }
 
 TEST(ContactList, ButtonLimits) {
-  RadioImage image = ErasedImage();
-  PutContact(image, 1, "Solo", "1", true);
-  PutContactIndex(image, {1});
-  ContactList list;
-  list.Load(image);
+  RadioImage image = GroupContacts(1);
+  ContactList list = Loaded<ContactList>(image);
   EXPECT_FALSE(list.CanDelete());
   EXPECT_FALSE(list.Delete(image, 0));
   while (list.CanAdd()) ASSERT_TRUE(list.Add(image));
