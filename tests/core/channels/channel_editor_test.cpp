@@ -4,8 +4,8 @@
 
 #include "channel_test_util.h"
 
-#include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace cps {
@@ -25,8 +25,7 @@ const Bytes kFullRecord = {0x00, 0x00, 0x85, 0x43, 0x00, 0x10, 0x85, 0x43, 0x70,
 // Contacts: index lists slot 1 "Bobby" then slot 2 "Bob"; DTMF entries 1
 // and 2 in use; 4 keys; group list 10 in use, list 1 not; messages 1, 2.
 RadioImage Sample() {
-  RadioImage img;
-  img.Fill(0xFF);
+  RadioImage img = Blank();
   Put(img, 0x04C0, {0x40, 0x05, 0x50, 0x05});
   Put(img, 0x0540, {0, 0, 0, 0, 0, 0, 1, 0, 'B', 'o', 'b', 'b', 'y', 0xFF, 0xFF, 0xFF});
   Put(img, 0x0550, {0, 0, 0, 0, 0, 0, 2, 0, 'B', 'o', 'b', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
@@ -45,16 +44,26 @@ RadioImage Sample() {
   return img;
 }
 
+// An editor on the main channels of `img`, showing channel `number`.
+ChannelEditor Opened(RadioImage& img, int number) {
+  ChannelEditor ed(img, kMainChannelBase, kBandUhf);
+  ed.Open(number);
+  return ed;
+}
+
+void ExpectLists(const ChannelEditState& s, std::initializer_list<std::pair<EditList, const char*>> want) {
+  for (const auto& [list, text] : want) EXPECT_EQ(s.list(list).text(), text) << "list " << static_cast<int>(list);
+}
+
 TEST(ChannelEditor, LoadShowsEveryField) {
   RadioImage img = Sample();
-  ChannelEditor ed(img, kMainChannelBase, kBandUhf);
-  ed.Open(1);
+  ChannelEditor ed = Opened(img, 1);
   const auto& s = ed.state();
   EXPECT_TRUE(s.controlsEnabled);
   EXPECT_EQ(s.number, "1");
   EXPECT_EQ(s.rx, "438.500000");
   EXPECT_EQ(s.tx, "438.510000");
-  const std::pair<EditList, std::string> expected[] = {
+  ExpectLists(s, {
       {EditList::kRxTone, "67.0"},        {EditList::kTxTone, "D023N"},         {EditList::kPower, "High"},
       {EditList::kBandwidth, "Narrow"},   {EditList::kSignalType, "DTMF"},      {EditList::kOnlyRx, "Off"},
       {EditList::kBusy, "Carrier"},       {EditList::kChannelType, "Mixed(Digit)"}, {EditList::kColorCode, "5"},
@@ -63,22 +72,18 @@ TEST(ChannelEditor, LoadShowsEveryField) {
       {EditList::kCall1Contact, "Bobby"}, {EditList::kCall1Message, "2"},       {EditList::kCall2Type, "Call"},
       {EditList::kCall2Contact, "Bob"},   {EditList::kCall2Message, "Off"},     {EditList::kRxColorCode, "7"},
       {EditList::kTxColorCode, "63"},     {EditList::kDataType, "Slow user data"}, {EditList::kStatusInfo, "5"},
+  });
+  const std::pair<EditCheck, bool> checks[] = {
+      {EditCheck::kReverse, true},    {EditCheck::kTalkAround, true}, {EditCheck::kScan, true}, {EditCheck::kAutoContact, false},
+      {EditCheck::kWorkAlone, false}, {EditCheck::kPttId, true},      {EditCheck::kOacsu, true},
   };
-  for (const auto& [list, text] : expected) EXPECT_EQ(s.list(list).text(), text) << static_cast<int>(list);
-  EXPECT_TRUE(s.check(EditCheck::kReverse));
-  EXPECT_TRUE(s.check(EditCheck::kTalkAround));
-  EXPECT_TRUE(s.check(EditCheck::kScan));
-  EXPECT_FALSE(s.check(EditCheck::kAutoContact));
-  EXPECT_FALSE(s.check(EditCheck::kWorkAlone));
-  EXPECT_TRUE(s.check(EditCheck::kPttId));
-  EXPECT_TRUE(s.check(EditCheck::kOacsu));
+  for (const auto& [check, on] : checks) EXPECT_EQ(s.check(check), on) << "check " << static_cast<int>(check);
 }
 
 TEST(ChannelEditor, LoadThenStoreKeepsACleanRecord) {
   RadioImage img = Sample();
   const RadioImage before = img;
-  ChannelEditor ed(img, kMainChannelBase, kBandUhf);
-  ed.Open(1);
+  ChannelEditor ed = Opened(img, 1);
   ed.Close();
   EXPECT_EQ(Get(img, 0x0100, 32), kFullRecord);
   EXPECT_EQ(Get(img, 0x3E80, 4), (Bytes{0x07, 0x3F, 0x41, 0x05}));
@@ -93,17 +98,14 @@ TEST(ChannelEditor, ListsSelectByNumberNotByText) {
   img.SetByte(0x0116, 1);
   img.SetByte(0x0115, 9);
   img.SetByte(0x011A, 9);   // call 1 contact 9: not listed
-  ChannelEditor ed(img, kMainChannelBase, kBandUhf);
-  ed.Open(1);
-  EXPECT_EQ(ed.state().list(EditList::kGroupRxList).text(), "None");
-  EXPECT_EQ(ed.state().list(EditList::kEncryptKey).text(), "1");
-  EXPECT_EQ(ed.state().list(EditList::kTxContact).text(), "None");
-  EXPECT_EQ(ed.state().list(EditList::kCall1Contact).text(), "None");
+  ChannelEditor ed = Opened(img, 1);
+  ExpectLists(ed.state(), {{EditList::kGroupRxList, "None"},
+                           {EditList::kEncryptKey, "1"},
+                           {EditList::kTxContact, "None"},
+                           {EditList::kCall1Contact, "None"}});
   ed.Close();
-  EXPECT_EQ(img.Byte(0x0117), 0);
-  EXPECT_EQ(img.Byte(0x0116), 1);
-  EXPECT_EQ(img.Byte(0x0115), 0);     // Tx contact "None"
-  EXPECT_EQ(img.Byte(0x011A), 0xFF);  // call contact "None"
+  // Tx contact "None" is 0, call contact "None" 0xFF.
+  ExpectBytes(img, {{0x0117, 0}, {0x0116, 1}, {0x0115, 0}, {0x011A, 0xFF}});
 }
 
 TEST(ChannelEditor, FallbacksForValuesTheListsLack) {
@@ -113,38 +115,26 @@ TEST(ChannelEditor, FallbacksForValuesTheListsLack) {
   img.SetByte(0x0112, 0x93);                      // busy 3 -> "Off"
   img.SetByte(0x011B, 0xD5);                      // call 1 type 3 -> "Off"
   Put(img, 0x3E80, {0x40, 0xFF, 0xFE, 0x20});     // cc 64 -> Auto; data 0xF8 -> type 1; status 32 -> 30
-  ChannelEditor ed(img, kMainChannelBase, kBandUhf);
-  ed.Open(1);
+  ChannelEditor ed = Opened(img, 1);
   const auto& s = ed.state();
-  EXPECT_EQ(s.list(EditList::kColorCode).text(), "1");
-  EXPECT_EQ(s.list(EditList::kSignalType).text(), "Off");
-  EXPECT_EQ(s.list(EditList::kBusy).text(), "Off");
-  EXPECT_EQ(s.list(EditList::kCall1Type).text(), "Off");
-  EXPECT_EQ(s.list(EditList::kRxColorCode).text(), "Auto");
-  EXPECT_EQ(s.list(EditList::kDataType).text(), "Data Type 1");
-  EXPECT_EQ(s.list(EditList::kStatusInfo).text(), "30");
   // Signal type "Off" forces both analog calls to "None" and disables them;
   // call type "Off" does the same to its contact and message.
-  EXPECT_EQ(s.list(EditList::kAnalogCall1).text(), "None");
+  ExpectLists(s, {{EditList::kColorCode, "1"},          {EditList::kSignalType, "Off"},   {EditList::kBusy, "Off"},
+                  {EditList::kCall1Type, "Off"},        {EditList::kRxColorCode, "Auto"}, {EditList::kDataType, "Data Type 1"},
+                  {EditList::kStatusInfo, "30"},        {EditList::kAnalogCall1, "None"}, {EditList::kCall1Contact, "None"}});
   EXPECT_FALSE(s.list(EditList::kAnalogCall1).enabled);
-  EXPECT_EQ(s.list(EditList::kCall1Contact).text(), "None");
   EXPECT_FALSE(s.list(EditList::kCall1Message).enabled);
   EXPECT_TRUE(s.list(EditList::kCall2Contact).enabled);
   ed.Close();
-  EXPECT_EQ(img.Byte(0x0114), 0x01);
-  EXPECT_EQ(img.Byte(0x0111), 0x04);  // bits 6-3 kept (none set), PTTID kept
-  EXPECT_EQ(img.Byte(0x0118), 0xFF);
-  EXPECT_EQ(img.Byte(0x0119), 0xFF);
-  EXPECT_EQ(img.Byte(0x011A), 0xFF);
-  EXPECT_EQ(img.Byte(0x011B), 0x3F);
+  // 0x0111: bits 6-3 kept (none set), PTTID kept.
+  ExpectBytes(img, {{0x0114, 0x01}, {0x0111, 0x04}, {0x0118, 0xFF}, {0x0119, 0xFF}, {0x011A, 0xFF}, {0x011B, 0x3F}});
   EXPECT_EQ(Get(img, 0x3E80, 4), (Bytes{0xFF, 0xFF, 0x0E, 0x1E}));
 }
 
 TEST(ChannelEditor, DefaultExtensionIsStoredAs0x0E) {
   RadioImage img = Sample();
   Put(img, 0x0120, {0x00, 0x00, 0x00, 0x44});
-  ChannelEditor ed(img, kMainChannelBase, kBandUhf);
-  ed.Open(2);
+  ChannelEditor ed = Opened(img, 2);
   ed.Close();
   EXPECT_EQ(Get(img, 0x3E84, 4), (Bytes{0xFF, 0xFF, 0x0E, 0x1E}));
 }
@@ -153,8 +143,7 @@ TEST(ChannelEditor, ErasedAndZeroChannels) {
   RadioImage img = Sample();
   Put(img, 0x3E88, {0x01, 0x02, 0x03, 0x04});
   Put(img, 0x0140, {0x00, 0x00, 0x85, 0x00});  // byte 3 = 0x00
-  ChannelEditor ed(img, kMainChannelBase, kBandUhf);
-  ed.Open(2);  // byte 3 = 0xFF: only number and rx usable
+  ChannelEditor ed = Opened(img, 2);  // byte 3 = 0xFF: only number and rx usable
   EXPECT_FALSE(ed.state().controlsEnabled);
   EXPECT_EQ(ed.state().list(EditList::kPower).index, -1);
   EXPECT_FALSE(ed.state().check(EditCheck::kScan));
@@ -169,8 +158,7 @@ TEST(ChannelEditor, ErasedAndZeroChannels) {
 
 TEST(ChannelEditor, EmptiedReceiveFrequencyResetsButKeepsExtension) {
   RadioImage img = Sample();
-  ChannelEditor ed(img, kMainChannelBase, kBandUhf);
-  ed.Open(1);
+  ChannelEditor ed = Opened(img, 1);
   ed.state().rx.clear();
   ed.LeaveRx();
   EXPECT_FALSE(ed.state().controlsEnabled);
@@ -181,8 +169,7 @@ TEST(ChannelEditor, EmptiedReceiveFrequencyResetsButKeepsExtension) {
 
 TEST(ChannelEditor, FrequencyLeaveRules) {
   RadioImage img = Sample();
-  ChannelEditor ed(img, kMainChannelBase, kBandUhf);
-  ed.Open(1);
+  ChannelEditor ed = Opened(img, 1);
   struct Case {
     const char* typed;
     const char* shown;
@@ -214,8 +201,7 @@ TEST(ChannelEditor, FrequencyLeaveRules) {
 
 TEST(ChannelEditor, NewChannelGetsDefaults) {
   RadioImage img = Sample();
-  ChannelEditor ed(img, kMainChannelBase, kBandUhf);
-  ed.Open(4);
+  ChannelEditor ed = Opened(img, 4);
   ed.state().check(EditCheck::kTalkAround) = true;  // kept through the defaults
   ed.state().rx = "446.1";
   ed.LeaveRx();
@@ -230,8 +216,7 @@ TEST(ChannelEditor, NewChannelGetsDefaults) {
 
 TEST(ChannelEditor, NavigationWrapsAndClamps) {
   RadioImage img = Sample();
-  ChannelEditor ed(img, kMainChannelBase, kBandUhf);
-  ed.Open(16);
+  ChannelEditor ed = Opened(img, 16);
   ed.Spin(+1);
   EXPECT_EQ(ed.current(), 1);
   EXPECT_EQ(ed.state().number, "1");
@@ -254,8 +239,7 @@ TEST(ChannelEditor, NavigationWrapsAndClamps) {
 
 TEST(ChannelEditor, MovingToAnotherChannelStoresTheFirst) {
   RadioImage img = Sample();
-  ChannelEditor ed(img, kMainChannelBase, kBandUhf);
-  ed.Open(1);
+  ChannelEditor ed = Opened(img, 1);
   ed.state().list(EditList::kPower).index = 0;
   ed.state().number = "5";
   ed.LeaveNumber();

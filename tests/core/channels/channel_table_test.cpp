@@ -4,10 +4,8 @@
 
 #include "channel_test_util.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -41,25 +39,28 @@ RadioImage SampleImage() {
   return img;
 }
 
-TEST(ChannelTable, RendersRowsAsTheTableShowsThem) {
-  const RadioImage img = SampleImage();
+ChannelTable Loaded(const RadioImage& img) {
   ChannelTable table;
   table.Load(img);
-  const std::vector<std::string> row1 = {"1",    "438.500000", "438.510000", "67.0",         "D023N",
-                                         "High", "Add",        "Narrow",     "Mixed(Digit)", ""};
-  const std::vector<std::string> row3 = {"3", "146.025000", "", "None", "None", "Low", "Del", "Wide", "Analog", ""};
-  for (int c = 0; c < kChannelColumns; ++c) {
-    EXPECT_EQ(table.Cell(1, c), row1[c]) << "column " << c;
-    EXPECT_EQ(table.Cell(3, c), row3[c]) << "column " << c;
-    EXPECT_EQ(table.Cell(2, c), c == 0 ? "2" : "") << "column " << c;
-  }
+  return table;
+}
+
+void ExpectRow(const ChannelTable& table, int row, const std::vector<std::string>& cells) {
+  for (int c = 0; c < kChannelColumns; ++c) EXPECT_EQ(table.Cell(row, c), cells[c]) << "row " << row << " column " << c;
+}
+
+TEST(ChannelTable, RendersRowsAsTheTableShowsThem) {
+  const RadioImage img = SampleImage();
+  ChannelTable table = Loaded(img);
+  ExpectRow(table, 1, {"1", "438.500000", "438.510000", "67.0", "D023N", "High", "Add", "Narrow", "Mixed(Digit)", ""});
+  ExpectRow(table, 2, {"2", "", "", "", "", "", "", "", "", ""});
+  ExpectRow(table, 3, {"3", "146.025000", "", "None", "None", "Low", "Del", "Wide", "Analog", ""});
   EXPECT_EQ(table.bandIndex(), 1);
 }
 
 TEST(ChannelTable, WriteBackDerivesOffsetAndKeepsOtherBits) {
   RadioImage img = SampleImage();
-  ChannelTable table;
-  table.Load(img);
+  ChannelTable table = Loaded(img);
   table.WriteBack(img);
   // tx 10 kHz above rx: direction 01 in flags C bits 5-4, offset 1000 units.
   EXPECT_EQ(Get(img, 0x0100, 32),
@@ -76,8 +77,7 @@ TEST(ChannelTable, WriteBackDerivesOffsetAndKeepsOtherBits) {
 
 TEST(ChannelTable, SimplexAndTransmitBelow) {
   RadioImage img = SampleImage();
-  ChannelTable table;
-  table.Load(img);
+  ChannelTable table = Loaded(img);
   table.CommitFrequency(img, 1, kColTxFreq, "438.5");
   table.WriteBack(img);
   EXPECT_EQ(img.Byte(0x0112) & 0x30, 0x00);
@@ -94,8 +94,7 @@ TEST(ChannelTable, WriteBackStoresBandAndDerivedBytes) {
   img.SetByte(0x3FD6, 0x77);
   img.SetByte(0x0318, 0x12);
   img.SetByte(0x031A, 0x00);
-  ChannelTable table;
-  table.Load(img);
+  ChannelTable table = Loaded(img);
   // Band edges: 400.000 and 470.000 are inside, 470.0025 is not.
   table.CommitFrequency(img, 4, kColRxFreq, "400");
   table.CommitFrequency(img, 9, kColRxFreq, "470");
@@ -103,15 +102,9 @@ TEST(ChannelTable, WriteBackStoresBandAndDerivedBytes) {
   table.CommitChoice(10, kColScan, "Del");
   table.WriteBack(img);
   EXPECT_EQ(Get(img, 0x3FA0, 8), (Bytes{0x00, 0x00, 0x00, 0x40, 0x00, 0x00, 0x00, 0x47}));
-  EXPECT_EQ(img.Byte(0x3FD6), 1);
-  // channel 1 (scan, 438.5) and 4; channel 9; channel 10 has scan Del.
-  EXPECT_EQ(img.Byte(0x034C), 0x09);
-  EXPECT_EQ(img.Byte(0x034D), 0x01);
-  EXPECT_EQ(img.Byte(0x0318), 0x92);
-  EXPECT_EQ(img.Byte(0x031A), 0x80);
-  EXPECT_EQ(img.Byte(0x3FD7), 3);
-  EXPECT_EQ(img.Byte(0x3FD4), 3);
-  EXPECT_EQ(img.Byte(0x0399), 0);
+  // Scan bits 0x034C-D: channel 1 (scan, 438.5) and 4; channel 9; channel 10 has scan Del.
+  ExpectBytes(img, {{0x3FD6, 1}, {0x034C, 0x09}, {0x034D, 0x01}, {0x0318, 0x92}, {0x031A, 0x80},
+                    {0x3FD7, 3}, {0x3FD4, 3}, {0x0399, 0}});
   EXPECT_EQ(Get(img, 0x0390, 7), Bytes(7, 0x0A));
 
   // A channel whose stored frequency lies above the band keeps its scan bit clear.
@@ -123,19 +116,13 @@ TEST(ChannelTable, WriteBackStoresBandAndDerivedBytes) {
 
 TEST(ChannelTable, NewChannelTypedIntoEmptyRow) {
   RadioImage img = SampleImage();
-  ChannelTable table;
-  table.Load(img);
+  ChannelTable table = Loaded(img);
   // Any press on an empty row edits its receive cell.
-  EXPECT_EQ(table.EditorColumn(5, kColPower), kColRxFreq);
-  EXPECT_EQ(table.EditorColumn(1, kColPower), kColPower);
-  EXPECT_EQ(table.EditorColumn(1, kColNumber), 0);
-  EXPECT_EQ(table.EditorColumn(1, kColSpare), 0);
-  EXPECT_EQ(table.EditorColumn(5, kColSpare), kColRxFreq);
-  EXPECT_EQ(table.EditorColumn(5, kColNumber), 0);
+  const int editors[][3] = {{5, kColPower, kColRxFreq}, {1, kColPower, kColPower}, {1, kColNumber, 0},
+                            {1, kColSpare, 0},          {5, kColSpare, kColRxFreq}, {5, kColNumber, 0}};
+  for (const auto& [row, pressed, edited] : editors) EXPECT_EQ(table.EditorColumn(row, pressed), edited) << row << "/" << pressed;
   table.CommitFrequency(img, 5, kColRxFreq, "500");
-  const std::vector<std::string> row = {"5",    "470.000000", "470.000000", "None",  "None",
-                                        "High", "Add",        "Wide",       "Digit", ""};
-  for (int c = 0; c < kChannelColumns; ++c) EXPECT_EQ(table.Cell(5, c), row[c]) << "column " << c;
+  ExpectRow(table, 5, {"5", "470.000000", "470.000000", "None", "None", "High", "Add", "Wide", "Digit", ""});
   table.WriteBack(img);
   EXPECT_EQ(Get(img, 0x0180, 32),
             (Bytes{0x00, 0x00, 0x00, 0x47, 0x00, 0x00, 0x00, 0x47, 0xFF, 0xFF, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x00,
@@ -148,13 +135,12 @@ TEST(ChannelTable, NewChannelTypedIntoEmptyRow) {
 TEST(ChannelTable, EditorRulesOnEmptyAndExistingRows) {
   RadioImage img = SampleImage();
   Put(img, 0x3E80, {0x01, 0x02, 0x03, 0x04});
-  ChannelTable table;
-  table.Load(img);
+  ChannelTable table = Loaded(img);
   // Editors on an empty row leave it empty.
   table.CommitFrequency(img, 2, kColTxFreq, "440");
   table.CommitTone(2, kColRxTone, "67");
   table.CommitChoice(2, kColPower, "High");
-  for (int c = 1; c < kChannelColumns; ++c) EXPECT_EQ(table.Cell(2, c), "");
+  ExpectRow(table, 2, {"2", "", "", "", "", "", "", "", "", ""});
   // Tones are normalised, choices taken as they are.
   table.CommitTone(1, kColRxTone, "23n");
   EXPECT_EQ(table.Cell(1, kColRxTone), "D023N");
@@ -168,7 +154,7 @@ TEST(ChannelTable, EditorRulesOnEmptyAndExistingRows) {
   EXPECT_EQ(table.Cell(1, kColTxFreq), "438.510000");
   // Blanking it resets the record and its extension at once.
   table.CommitFrequency(img, 1, kColRxFreq, "0");
-  for (int c = 1; c < kChannelColumns; ++c) EXPECT_EQ(table.Cell(1, c), "");
+  ExpectRow(table, 1, {"1", "", "", "", "", "", "", "", "", ""});
   EXPECT_EQ(Get(img, 0x0100, 32), kDefaultRecord);
   EXPECT_EQ(Get(img, 0x3E80, 4), (Bytes{0xFF, 0xFF, 0xFE, 0x1E}));
 }
@@ -176,8 +162,7 @@ TEST(ChannelTable, EditorRulesOnEmptyAndExistingRows) {
 TEST(ChannelTable, BandChangeResetsChannelsButNotExtensions) {
   RadioImage img = SampleImage();
   Put(img, 0x3E80, {0x01, 0x02, 0x03, 0x04});
-  ChannelTable table;
-  table.Load(img);
+  ChannelTable table = Loaded(img);
   const RadioImage before = img;
   EXPECT_FALSE(table.BandChangeClears(1));
   EXPECT_FALSE(table.ChangeBand(img, 1));
@@ -199,41 +184,31 @@ TEST(ChannelTable, BandChangeResetsChannelsButNotExtensions) {
 
 TEST(ChannelTable, StoredBandSelectsItsEntryOrTheFirst) {
   struct Case {
-    Bytes band;
+    const char* what;
+    Bytes stored;
     int index;
+    BandLimits band;      // the limits in force for the editors
+    const char* clamped;  // "500" typed as a receive frequency
   };
   const Case cases[] = {
-      {{0x00, 0x00, 0x60, 0x13, 0x00, 0x00, 0x40, 0x17}, 0},
-      {{0x00, 0x00, 0x00, 0x40, 0x00, 0x00, 0x00, 0x47}, 1},
-      {{0x00, 0x00, 0x00, 0x35, 0x00, 0x00, 0x00, 0x39}, 0},
+      {"136-174", {0x00, 0x00, 0x60, 0x13, 0x00, 0x00, 0x40, 0x17}, 0, kBandVhf, "174.000000"},
+      {"400-470", {0x00, 0x00, 0x00, 0x40, 0x00, 0x00, 0x00, 0x47}, 1, kBandUhf, "470.000000"},
+      // Limits matching no entry select the first entry but stay in force.
+      {"350-390", {0x00, 0x00, 0x00, 0x35, 0x00, 0x00, 0x00, 0x39}, 0, {35000000, 39000000}, "390.000000"},
+      // Erased, non-BCD or reversed limits: the first entry's band is in force.
+      {"erased", Bytes(8, 0xFF), 0, kBandVhf, "174.000000"},
+      {"non-BCD", {0x00, 0x00, 0x00, 0x4A, 0x00, 0x00, 0x00, 0x47}, 0, kBandVhf, "174.000000"},
+      {"reversed", {0x00, 0x00, 0x00, 0x47, 0x00, 0x00, 0x00, 0x40}, 0, kBandVhf, "174.000000"},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
     RadioImage img = Blank();
-    Put(img, 0x3FA0, c.band);
-    ChannelTable table;
-    table.Load(img);
+    Put(img, 0x3FA0, c.stored);
+    ChannelTable table = Loaded(img);
     EXPECT_EQ(table.bandIndex(), c.index);
-  }
-  // Limits matching no entry stay in force for the editors.
-  RadioImage img = Blank();
-  Put(img, 0x3FA0, cases[2].band);
-  ChannelTable table;
-  table.Load(img);
-  EXPECT_EQ(table.band(), (BandLimits{35000000, 39000000}));
-  table.CommitFrequency(img, 1, kColRxFreq, "500");
-  EXPECT_EQ(table.Cell(1, kColRxFreq), "390.000000");
-
-  // Erased, non-BCD or reversed limits: the first entry's band is in force.
-  for (const Bytes& bad : {Bytes(8, 0xFF), Bytes{0x00, 0x00, 0x00, 0x4A, 0x00, 0x00, 0x00, 0x47},
-                           Bytes{0x00, 0x00, 0x00, 0x47, 0x00, 0x00, 0x00, 0x40}}) {
-    RadioImage erased = Blank();
-    Put(erased, 0x3FA0, bad);
-    ChannelTable t;
-    t.Load(erased);
-    EXPECT_EQ(t.bandIndex(), 0);
-    EXPECT_EQ(t.band(), kBandVhf);
-    t.CommitFrequency(erased, 1, kColRxFreq, "500");
-    EXPECT_EQ(t.Cell(1, kColRxFreq), "174.000000");
+    EXPECT_EQ(table.band(), c.band);
+    table.CommitFrequency(img, 1, kColRxFreq, "500");
+    EXPECT_EQ(table.Cell(1, kColRxFreq), c.clamped);
   }
 }
 
@@ -257,8 +232,7 @@ TEST(ChannelTable, PmrTableTouchesOnlyPmrRecords) {
 TEST(ChannelTable, MainTableNeverTouchesPmrRecords) {
   RadioImage img = RandomImage(9);
   const Bytes pmr = Get(img, 0x2160, 512);
-  ChannelTable table;
-  table.Load(img);
+  ChannelTable table = Loaded(img);
   table.CommitFrequency(img, 1, kColRxFreq, "0");
   table.ChangeBand(img, table.bandIndex() == 0 ? 1 : 0);
   table.CommitFrequency(img, 2, kColRxFreq, "150");

@@ -1,7 +1,10 @@
 #pragma once
 // Byte helpers shared by the channel tests.
 #include <cstdint>
+#include <gtest/gtest.h>
+#include <initializer_list>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "core/image/radio_image.h"
@@ -23,6 +26,11 @@ inline void Put(RadioImage& img, std::size_t addr, const Bytes& b) {
 inline Bytes Get(const RadioImage& img, std::size_t addr, std::size_t len) {
   auto s = img.Bytes(addr, len);
   return {s.begin(), s.end()};
+}
+
+// Expects each address to hold its byte; a failure names the address.
+inline void ExpectBytes(const RadioImage& img, std::initializer_list<std::pair<std::size_t, std::uint8_t>> want) {
+  for (const auto& [addr, value] : want) EXPECT_EQ(img.Byte(addr), value) << "address 0x" << std::hex << addr;
 }
 
 inline RadioImage RandomImage(unsigned seed) {
