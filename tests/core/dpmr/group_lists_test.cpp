@@ -6,17 +6,27 @@
 namespace cps::dpmr {
 namespace {
 
-using test::ErasedImage;
+using test::ExpectBytes;
+using test::SetBytes;
 
-// Contacts slot s named "C<s>" for s = 1..n; slot 2 is an individual.
-RadioImage ImageWithContacts(int n) {
-  RadioImage image = ErasedImage();
-  image.Fill(0x04C0, 128, 0xFF);
+// Contacts slot s named "C<s>" for s = 1..n, listed in slot order; slot 2
+// is an individual. Group list k (at 0x1BA0 + 8 * (k - 1)) holds `members`.
+RadioImage ImageWithContacts(int n, int k = 1, std::initializer_list<int> members = {}) {
+  RadioImage image = test::ErasedImage();
+  std::vector<int> slots;
   for (int s = 1; s <= n; ++s) {
     test::PutContact(image, s, "C" + std::to_string(s), std::to_string(s), s != 2);
-    image.SetWord(0x04C0 + 2 * (s - 1), static_cast<std::uint16_t>(0x0540 + 16 * (s - 1)));
+    slots.push_back(s);
   }
+  test::PutContactIndex(image, slots);
+  SetBytes(image, 0x1BA0 + 8 * static_cast<std::size_t>(k - 1), members);
   return image;
+}
+
+GroupListEditor LoadedList(const RadioImage& image, int k) {
+  GroupListEditor ed;
+  ed.Load(image, k);
+  return ed;
 }
 
 std::string Names(const std::vector<GroupEntry>& list) {
@@ -31,32 +41,23 @@ void Select(std::vector<GroupEntry>& list, std::initializer_list<int> rows) {
 }
 
 TEST(GroupListEditor, LoadSplitsGroupContactsAndSelectsFirstEntries) {
-  RadioImage image = ImageWithContacts(5);
-  const std::uint8_t list3[8] = {4, 1, 0x00, 5, 0xFF, 0xFF, 0xFF, 0xFF};
-  image.Write(0x1BB0, list3);
-  GroupListEditor ed;
-  ed.Load(image, 3);
+  RadioImage image = ImageWithContacts(5, 3, {4, 1, 0x00, 5, 0xFF, 0xFF, 0xFF, 0xFF});
+  GroupListEditor ed = LoadedList(image, 3);
   EXPECT_EQ(Names(ed.allocated()), "C4*,C1");
   EXPECT_EQ(Names(ed.unallocated()), "C3*,C5");  // C2 is a single call contact
 }
 
 TEST(GroupListEditor, ListStartingWithZeroLoadsEmptyAndStoresErased) {
-  RadioImage image = ImageWithContacts(3);
-  const std::uint8_t list1[8] = {0x00, 3, 1, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-  image.Write(0x1BA0, list1);
-  GroupListEditor ed;
-  ed.Load(image, 1);
+  RadioImage image = ImageWithContacts(3, 1, {0x00, 3, 1, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+  GroupListEditor ed = LoadedList(image, 1);
   EXPECT_TRUE(ed.allocated().empty());
   ed.Store(image);
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(image.Byte(0x1BA0 + i), 0xFF) << i;
+  test::ExpectErased(image, 0x1BA0, 8);
 }
 
 TEST(GroupListEditor, AddStopsAtEightMembers) {
-  RadioImage image = ImageWithContacts(12);  // 11 group contacts
-  const std::uint8_t list2[8] = {1, 3, 4, 5, 6, 7, 0xFF, 0xFF};
-  image.Write(0x1BA8, list2);
-  GroupListEditor ed;
-  ed.Load(image, 2);
+  RadioImage image = ImageWithContacts(12, 2, {1, 3, 4, 5, 6, 7, 0xFF, 0xFF});  // 11 group contacts
+  GroupListEditor ed = LoadedList(image, 2);
   ASSERT_EQ(Names(ed.unallocated()), "C8*,C9,C10,C11,C12");
   Select(ed.unallocated(), {0, 1, 2, 3, 4});
   EXPECT_TRUE(ed.CanAdd());
@@ -65,8 +66,7 @@ TEST(GroupListEditor, AddStopsAtEightMembers) {
   EXPECT_EQ(Names(ed.unallocated()), "C10*,C11,C12");
   EXPECT_FALSE(ed.CanAdd());
   ed.Store(image);
-  const std::uint8_t stored[8] = {1, 3, 4, 5, 6, 7, 8, 9};
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(image.Byte(0x1BA8 + i), stored[i]) << i;
+  ExpectBytes(image, 0x1BA8, {1, 3, 4, 5, 6, 7, 8, 9});
 }
 
 TEST(GroupListEditor, UpAndDownMoveTheSelectionAsOneBlock) {
@@ -80,12 +80,9 @@ TEST(GroupListEditor, UpAndDownMoveTheSelectionAsOneBlock) {
       {{0, 2}, true, "C4*,C3*,C1,C5"},  {{0, 2}, false, "C1,C4*,C5,C3*"},
       {{0, 1}, true, "C4*,C1*,C3,C5"},  {{2, 3}, false, "C4,C1,C3*,C5*"},
   };
+  const RadioImage image = ImageWithContacts(5, 1, {4, 1, 3, 5, 0xFF, 0xFF, 0xFF, 0xFF});  // A B C D
   for (const Case& c : cases) {
-    RadioImage image = ImageWithContacts(5);
-    const std::uint8_t list[8] = {4, 1, 3, 5, 0xFF, 0xFF, 0xFF, 0xFF};  // A B C D
-    image.Write(0x1BA0, list);
-    GroupListEditor ed;
-    ed.Load(image, 1);
+    GroupListEditor ed = LoadedList(image, 1);
     Select(ed.allocated(), c.selected);
     c.up ? ed.Up() : ed.Down();
     EXPECT_EQ(Names(ed.allocated()), c.result) << (c.up ? "up" : "down");
@@ -93,11 +90,7 @@ TEST(GroupListEditor, UpAndDownMoveTheSelectionAsOneBlock) {
 }
 
 TEST(GroupListEditor, ButtonStates) {
-  RadioImage image = ImageWithContacts(5);
-  const std::uint8_t list[8] = {4, 1, 3, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-  image.Write(0x1BA0, list);
-  GroupListEditor ed;
-  ed.Load(image, 1);
+  GroupListEditor ed = LoadedList(ImageWithContacts(5, 1, {4, 1, 3, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}), 1);
   struct Case {
     std::initializer_list<int> selected;
     bool del, up, down;
@@ -118,11 +111,7 @@ TEST(GroupListEditor, ButtonStates) {
 }
 
 TEST(GroupListEditor, DelMovesBackAndSelectsEntryAbove) {
-  RadioImage image = ImageWithContacts(6);
-  const std::uint8_t list[8] = {4, 1, 3, 5, 0xFF, 0xFF, 0xFF, 0xFF};
-  image.Write(0x1BA0, list);
-  GroupListEditor ed;
-  ed.Load(image, 1);
+  GroupListEditor ed = LoadedList(ImageWithContacts(6, 1, {4, 1, 3, 5, 0xFF, 0xFF, 0xFF, 0xFF}), 1);
   Select(ed.allocated(), {2, 3});
   ed.Del();
   EXPECT_EQ(Names(ed.allocated()), "C4,C1*");
@@ -138,9 +127,8 @@ TEST(GroupListEditor, SameContactInTwoLists) {
     ed.Add();
     ed.Store(image);
   }
-  EXPECT_EQ(image.Byte(0x1BA0), 3);
-  EXPECT_EQ(image.Byte(0x1BA8), 3);
-  EXPECT_EQ(image.Byte(0x1BA9), 0xFF);
+  ExpectBytes(image, 0x1BA0, {3});
+  ExpectBytes(image, 0x1BA8, {3, 0xFF});
 }
 
 }  // namespace
