@@ -1,21 +1,17 @@
 // The channel table, the channel dialog and the PMR dialog driven as a user
 // would: mouse presses and typed keys, then the bytes in the image or file.
-#include <QAbstractItemView>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
-#include <QTimer>
 #include <QToolButton>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include "core/channels/channel_table.h"
+#include "core/channels/channel_test_util.h"
+#include "gui_test_util.h"
 #include "gui/app/main_window.h"
 #include "gui/channels/channel_edit_dialog.h"
 #include "gui/channels/channel_form.h"
@@ -25,16 +21,7 @@
 namespace cps {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
-
-Bytes Get(const RadioImage& img, std::size_t addr, std::size_t len) {
-  auto s = img.Bytes(addr, len);
-  return {s.begin(), s.end()};
-}
-
-void Put(RadioImage& img, std::size_t addr, const Bytes& b) {
-  for (std::size_t i = 0; i < b.size(); ++i) img.SetByte(addr + i, b[i]);
-}
+using namespace channel_test;
 
 Bytes FileBytes(const QString& path, std::size_t addr, std::size_t len) {
   QFile f(path);
@@ -43,6 +30,15 @@ Bytes FileBytes(const QString& path, std::size_t addr, std::size_t len) {
   Bytes out;
   for (std::size_t i = 0; i < len; ++i) out.push_back(static_cast<std::uint8_t>(all.at(static_cast<qsizetype>(addr + i))));
   return out;
+}
+
+QString CellText(QAbstractItemView* view, int row, int column) {
+  return view->model()->index(row, column).data().toString();
+}
+
+bool ShownAndExposed(QWidget& w) {
+  w.show();
+  return QTest::qWaitForWindowExposed(&w);
 }
 
 // Presses the left button on a cell, as a user starting an edit.
@@ -80,8 +76,8 @@ TEST_F(ChannelWindow, TypingAFrequencyIntoAnEmptyRowThenSaving) {
   QTest::keyClicks(editor, "438.5");
   // Pressing another cell commits the editor.
   PressCell(view, 0, kColRxFreq);
-  EXPECT_EQ(view->model()->index(2, kColTxFreq).data().toString(), "438.500000");
-  EXPECT_EQ(view->model()->index(2, kColType).data().toString(), "Digit");
+  EXPECT_EQ(CellText(view, 2, kColTxFreq), "438.500000");
+  EXPECT_EQ(CellText(view, 2, kColType), "Digit");
 
   // A tone typed into the tone box is normalised on commit; a bare "23"
   // is the DCS code, not completed to the list entry 233.6.
@@ -93,7 +89,7 @@ TEST_F(ChannelWindow, TypingAFrequencyIntoAnEmptyRowThenSaving) {
   QTest::keyClicks(tone->lineEdit(), "23");
   const QString path = dir_.filePath("out.dat");
   ASSERT_TRUE(window_->SaveDocument(path));  // write-back commits the open editor
-  EXPECT_EQ(view->model()->index(2, kColRxTone).data().toString(), "D023N");
+  EXPECT_EQ(CellText(view, 2, kColRxTone), "D023N");
   EXPECT_EQ(FileBytes(path, 0x0140, 32),
             (Bytes{0x00, 0x00, 0x85, 0x43, 0x00, 0x00, 0x85, 0x43, 0x23, 0x80, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x00,
                    0xC1, 0x00, 0x40, 0xFF, 0x01, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
@@ -106,7 +102,7 @@ TEST_F(ChannelWindow, BandChangeAsksFirst) {
   PressCell(view, 0, kColRxFreq);
   QTest::keyClicks(QApplication::focusWidget(), "450");
   view->CommitOpenEditor();
-  ASSERT_EQ(view->model()->index(0, kColRxFreq).data().toString(), "450.000000");
+  ASSERT_EQ(CellText(view, 0, kColRxFreq), "450.000000");
   QStringList asked;
   bool answer = false;
   form_->setConfirm([&](const QString& q) {
@@ -118,11 +114,11 @@ TEST_F(ChannelWindow, BandChangeAsksFirst) {
   emit band->activated(0);  // answered no
   EXPECT_EQ(asked, QStringList{"Changing the band clears all 16 channels. Continue?"});
   EXPECT_EQ(band->currentText(), "400-470MHz");
-  EXPECT_EQ(view->model()->index(0, kColRxFreq).data().toString(), "450.000000");
+  EXPECT_EQ(CellText(view, 0, kColRxFreq), "450.000000");
   answer = true;
   emit band->activated(0);
   EXPECT_EQ(band->currentText(), "136-174MHz");
-  EXPECT_EQ(view->model()->index(0, kColRxFreq).data().toString(), "");
+  EXPECT_EQ(CellText(view, 0, kColRxFreq), "");
   EXPECT_EQ(window_->CurrentBand(), kBandVhf);
   asked.clear();
   emit band->activated(0);  // the band that is active: no question
@@ -132,19 +128,13 @@ TEST_F(ChannelWindow, BandChangeAsksFirst) {
 TEST_F(ChannelWindow, FactroyWithoutFileShowsTheMessageAndChangesNothing) {
   const RadioImage before = window_->image();
   QString text;
-  QTimer::singleShot(0, [&] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      text = box->text();
-      box->accept();
-    }
-  });
+  testing::AnswerNextMessageBox(QMessageBox::Ok, &text);
   window_->OnFactoryLoad();
   EXPECT_EQ(text, "Not find factory.dat");
   EXPECT_EQ(window_->image(), before);
 
   // With the file present, the whole image is replaced and the table reloads.
-  RadioImage factory;
-  factory.Fill(0xFF);
+  RadioImage factory = Blank();
   Put(factory, 0x0100, {0x00, 0x00, 0x50, 0x44});
   Put(factory, 0x3FA0, {0x00, 0x00, 0x00, 0x40, 0x00, 0x00, 0x00, 0x47});
   QFile f(dir_.filePath("Factory.dat"));
@@ -153,7 +143,7 @@ TEST_F(ChannelWindow, FactroyWithoutFileShowsTheMessageAndChangesNothing) {
   f.close();
   window_->OnFactoryLoad();
   EXPECT_EQ(window_->image(), factory);
-  EXPECT_EQ(form_->view()->model()->index(0, kColRxFreq).data().toString(), "445.000000");
+  EXPECT_EQ(CellText(form_->view(), 0, kColRxFreq), "445.000000");
 }
 
 TEST_F(ChannelWindow, ChannelEditButtonWritesBackEditsAndReloads) {
@@ -176,17 +166,14 @@ TEST_F(ChannelWindow, ChannelEditButtonWritesBackEditsAndReloads) {
   QTest::mouseClick(form_->findChild<QPushButton*>("channelEditButton"), Qt::LeftButton);
   EXPECT_TRUE(seen);
   EXPECT_EQ(window_->image().Byte(0x0192) & 0xC0, 0x00);
-  EXPECT_EQ(view->model()->index(4, kColType).data().toString(), "Analog");
-  EXPECT_EQ(view->model()->index(4, kColPower).data().toString(), "High");
+  EXPECT_EQ(CellText(view, 4, kColType), "Analog");
+  EXPECT_EQ(CellText(view, 4, kColPower), "High");
 }
 
 RadioImage DialogImage() {
-  RadioImage img;
-  img.Fill(0xFF);
+  RadioImage img = Blank();
   for (int n = 1; n <= 16; ++n) {
-    Put(img, 0x0100 + 32 * (n - 1), {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF,
-                                     0xFF, 0x00, 0x00, 0x06, 0x00, 0x01, 0x00, 0x40, 0xFF, 0x01, 0x00,
-                                     0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+    Put(img, 0x0100 + 32 * (n - 1), kDefaultRecord);
     Put(img, 0x3E80 + 4 * (n - 1), {0xFF, 0xFF, 0xFE, 0x1E});
   }
   Put(img, 0x0100, {0x00, 0x00, 0x85, 0x43, 0x00, 0x00, 0x85, 0x43});
@@ -196,8 +183,7 @@ RadioImage DialogImage() {
 TEST(ChannelEditDialogGui, ChangingFieldsAndClosingStoresTheChannel) {
   RadioImage img = DialogImage();
   ChannelEditDialog dialog(img, ChannelEditDialog::Variant::kMain, kBandUhf, 1);
-  dialog.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  ASSERT_TRUE(ShownAndExposed(dialog));
   EXPECT_EQ(dialog.windowTitle(), "Channel Edit");
   EXPECT_EQ(dialog.rxEdit()->text(), "438.500000");
   // Tab goes from the channel number to the two frequencies, then on.
@@ -233,8 +219,7 @@ TEST(ChannelEditDialogGui, ChangingFieldsAndClosingStoresTheChannel) {
 TEST(ChannelEditDialogGui, SpinWrapsAndEnterCommitsTheReceiveFrequency) {
   RadioImage img = DialogImage();
   ChannelEditDialog dialog(img, ChannelEditDialog::Variant::kMain, kBandUhf, 1);
-  dialog.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  ASSERT_TRUE(ShownAndExposed(dialog));
   QTest::mouseClick(dialog.spinDown(), Qt::LeftButton);
   EXPECT_EQ(dialog.numberEdit()->text(), "16");
   EXPECT_EQ(dialog.rxEdit()->text(), "");
@@ -267,13 +252,12 @@ TEST(PmrChannelGui, TableAndEditDialogWorkOnThePmrRecords) {
   RadioImage img = DialogImage();
   const Bytes mainRecords = Get(img, 0x0100, 512);
   PmrChannelDialog dialog(img, kBandVhf, "");
-  dialog.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  ASSERT_TRUE(ShownAndExposed(dialog));
   EXPECT_EQ(dialog.windowTitle(), "Pmr Channel");
   PressCell(dialog.view(), 1, kColScan);
   QTest::keyClicks(QApplication::focusWidget(), "446.00625");
   dialog.view()->CommitOpenEditor();
-  EXPECT_EQ(dialog.view()->model()->index(1, kColRxFreq).data().toString(), "174.000000");
+  EXPECT_EQ(CellText(dialog.view(), 1, kColRxFreq), "174.000000");
   dialog.reject();
   EXPECT_EQ(Get(img, 0x2180, 8), (Bytes{0x00, 0x00, 0x40, 0x17, 0x00, 0x00, 0x40, 0x17}));
   EXPECT_EQ(Get(img, 0x0100, 512), mainRecords);
@@ -294,12 +278,7 @@ TEST(PmrChannelGui, FactoryWithoutFileShowsTheMessage) {
   const RadioImage before = img;
   PmrChannelDialog dialog(img, kBandUhf, "");
   QString text;
-  QTimer::singleShot(0, [&] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      text = box->text();
-      box->accept();
-    }
-  });
+  testing::AnswerNextMessageBox(QMessageBox::Ok, &text);
   dialog.OnFactory();
   EXPECT_EQ(text, "Not find factory.dat");
   EXPECT_EQ(img, before);
