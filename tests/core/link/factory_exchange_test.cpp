@@ -2,47 +2,36 @@
 
 #include <gtest/gtest.h>
 
-#include "core/link/simulated_radio.h"
 #include "link_test_util.h"
 
 namespace cps {
 namespace {
 
 using test::Bytes;
-
-struct Rig {
-  SimulatedRadio radio;
-  FakeLine line;
-  std::atomic<bool> cancel{false};
-  PortOpener opener = FakeClockOpener(radio, line, "/dev/absent");
-  Rig() { test::FillPattern(radio.memory()); }
-};
+using test::Filled;
+using test::Rig;
 
 TEST(FactoryExchange, ReadBytesOnTheWireAndTheBlockOnly) {
   Rig rig;
-  RadioImage image;
-  image.Fill(0x11);
+  RadioImage image = Filled(0x11);
   const TransferResult r = FactoryRead(rig.opener, "/dev/fake", 9600, image, rig.cancel);
   ASSERT_TRUE(r.ok()) << r.reason;
   EXPECT_EQ(FactoryMessage(r, FactoryDirection::kRead), "Read successfully");
 
-  Bytes expected = {0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41, 0x4D, 0x02, 0x41};
+  Bytes expected = test::kSessionOpening;
   for (unsigned a = 0x40; a <= 0x80; a += 8) test::Append(expected, {0x52, 0x00, static_cast<std::uint8_t>(a), 0x08, 0x41});
   EXPECT_EQ(rig.line.Sent(), expected);  // no "ENDR"
 
   // Discard once after opening, then 1 ms before each handshake byte with
   // no discard between them, 2 ms before the reply.
   std::vector<WireEvent::Kind> kinds;
-  std::vector<int> pauses;
-  for (const WireEvent& e : rig.line.events)
-    if (e.kind == WireEvent::Kind::kPause) pauses.push_back(e.pauseMs);
   using K = WireEvent::Kind;
   std::vector<K> want = {K::kDiscard};
   for (int i = 0; i < 7; ++i) want.insert(want.end(), {K::kPause, K::kWrite});
   want.insert(want.end(), {K::kPause, K::kRead, K::kDiscard, K::kWrite, K::kRead, K::kDiscard});
   for (std::size_t i = 0; i < want.size(); ++i) kinds.push_back(rig.line.events[i].kind);
   EXPECT_EQ(kinds, want);
-  EXPECT_EQ(pauses, (std::vector<int>{1, 1, 1, 1, 1, 1, 1, 2}));
+  EXPECT_EQ(test::Pauses(rig.line), (std::vector<int>{1, 1, 1, 1, 1, 1, 1, 2}));
 
   for (std::size_t a = 0; a < kImageSize; ++a)
     ASSERT_EQ(image.Byte(a), a >= 0x40 && a < 0x88 ? test::Pattern(a) : 0x11) << std::hex << a;
@@ -55,7 +44,7 @@ TEST(FactoryExchange, WriteBytesOnTheWire) {
   const TransferResult r = FactoryWrite(rig.opener, "/dev/fake", 9600, image, rig.cancel);
   ASSERT_TRUE(r.ok()) << r.reason;
   EXPECT_EQ(FactoryMessage(r, FactoryDirection::kWrite), "Write successfully");
-  Bytes expected = {0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41, 0x4D, 0x02, 0x41};
+  Bytes expected = test::kSessionOpening;
   for (unsigned a = 0x40; a <= 0x80; a += 8) {
     test::Append(expected, {0x57, 0x00, static_cast<std::uint8_t>(a), 0x08});
     for (unsigned i = 0; i < 8; ++i) expected.push_back(static_cast<std::uint8_t>((a + i) & 0x7F));
@@ -87,8 +76,7 @@ TEST(FactoryExchange, FailuresLeaveTheBlockAndSendNoEndMarker) {
     SCOPED_TRACE(row.fault);
     Rig rig;
     rig.radio.SetFault(*ParseRadioFault(row.fault));
-    RadioImage image;
-    image.Fill(0x22);
+    RadioImage image = Filled(0x22);
     const TransferResult r = row.direction == FactoryDirection::kRead
                                  ? FactoryRead(rig.opener, "/dev/fake", 9600, image, rig.cancel)
                                  : FactoryWrite(rig.opener, "/dev/fake", 9600, image, rig.cancel);
@@ -96,11 +84,7 @@ TEST(FactoryExchange, FailuresLeaveTheBlockAndSendNoEndMarker) {
     const Bytes sent = rig.line.Sent();
     EXPECT_FALSE(test::EndsWith(sent, {'E', 'N', 'D', 'W'}));
     EXPECT_FALSE(test::EndsWith(sent, {'E', 'N', 'D', 'R'}));
-    if (!r.ok()) {
-      RadioImage same;
-      same.Fill(0x22);
-      EXPECT_TRUE(image == same);
-    }
+    if (!r.ok()) { EXPECT_TRUE(image == Filled(0x22)); }
   }
 }
 
@@ -114,12 +98,10 @@ TEST(FactoryExchange, PortNotOpened) {
 
 TEST(FactoryExchange, MainTransferNeverTouchesTheCalibrationBlock) {
   Rig rig;
-  RadioImage image;
-  image.Fill(0x66);
-  std::atomic<bool> cancel{false};
-  ASSERT_TRUE(RunTransfer(rig.opener, "/dev/fake", 9600, TransferDirection::kRead, image, cancel).ok());
+  RadioImage image = Filled(0x66);
+  ASSERT_TRUE(rig.Run(TransferDirection::kRead, image).ok());
   for (std::size_t a = 0x40; a < 0x88; ++a) ASSERT_EQ(image.Byte(a), 0x66);
-  ASSERT_TRUE(RunTransfer(rig.opener, "/dev/fake", 9600, TransferDirection::kWrite, image, cancel).ok());
+  ASSERT_TRUE(rig.Run(TransferDirection::kWrite, image).ok());
   for (std::size_t a = 0x40; a < 0x88; ++a) ASSERT_EQ(rig.radio.memory().Byte(a), test::Pattern(a));
 }
 

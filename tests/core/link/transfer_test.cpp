@@ -4,34 +4,18 @@
 
 #include <future>
 
-#include "core/link/fake_clock_port.h"
-#include "core/link/simulated_radio.h"
 #include "link_test_util.h"
 
 namespace cps {
 namespace {
 
+using test::At;
 using test::Bytes;
+using test::Filled;
+using test::Rig;
 
-const Bytes kHandshake = {0x02, 0x50, 0x52, 0x4F, 0x47, 0x52, 0x41};
 const Bytes kEndR = {0x45, 0x4E, 0x44, 0x52};
 const Bytes kEndW = {0x45, 0x4E, 0x44, 0x57};
-
-struct Rig {
-  SimulatedRadio radio;
-  FakeLine line;
-  std::atomic<bool> cancel{false};
-  Rig() { test::FillPattern(radio.memory()); }
-  TransferResult Run(TransferDirection d, RadioImage& image, TransferCallbacks cb = {}) {
-    return RunTransfer(FakeClockOpener(radio, line, "/dev/absent"), "/dev/fake", 9600, d, image, cancel, cb);
-  }
-};
-
-RadioImage Filled(std::uint8_t v) {
-  RadioImage img;
-  img.Fill(v);
-  return img;
-}
 
 TEST(TransferRead, ExactByteStreamAndPauses) {
   Rig rig;
@@ -39,8 +23,7 @@ TEST(TransferRead, ExactByteStreamAndPauses) {
   image.SetByte(0x3F83, 0xFF);
   ASSERT_TRUE(rig.Run(TransferDirection::kRead, image).ok());
 
-  Bytes expected = kHandshake;
-  test::Append(expected, {0x4D, 0x02, 0x41});
+  Bytes expected = test::kSessionOpening;
   int commands = 0;
   for (unsigned a = 0x0100; a <= 0x3FE0; a += 0x20) {
     if (a == 0x3F80) continue;
@@ -53,10 +36,7 @@ TEST(TransferRead, ExactByteStreamAndPauses) {
 
   // Pauses: 2 ms before each handshake byte, then 10 ms after the
   // identification; nothing else takes time on an ideal line.
-  std::vector<int> pauses;
-  for (const WireEvent& e : rig.line.events)
-    if (e.kind == WireEvent::Kind::kPause) pauses.push_back(e.pauseMs);
-  EXPECT_EQ(pauses, (std::vector<int>{2, 2, 2, 2, 2, 2, 2, 10}));
+  EXPECT_EQ(test::Pauses(rig.line), (std::vector<int>{2, 2, 2, 2, 2, 2, 2, 10}));
   EXPECT_EQ(rig.line.nowUs, 24000);
   // Each handshake byte goes out after discarding the input.
   for (std::size_t i = 0; i < 7; ++i) {
@@ -75,8 +55,7 @@ TEST(TransferRead, ExactByteStreamAndPauses) {
     if (a >= 0x3F80 && a < 0x3F88) continue;
     ASSERT_EQ(image.Byte(a), want) << std::hex << a;
   }
-  const Bytes edges(image.Bytes(0x3F80, 8).begin(), image.Bytes(0x3F80, 8).end());
-  EXPECT_EQ(edges, (Bytes{0x00, 0x00, 0x00, 0x40, 0x00, 0x00, 0x00, 0x47}));
+  EXPECT_EQ(At(image, 0x3F80, 8), (Bytes{0x00, 0x00, 0x00, 0x40, 0x00, 0x00, 0x00, 0x47}));
 }
 
 TEST(TransferWrite, ExactByteStream) {
@@ -85,8 +64,7 @@ TEST(TransferWrite, ExactByteStream) {
   for (std::size_t a = 0; a < kImageSize; ++a) image.SetByte(a, static_cast<std::uint8_t>(~test::Pattern(a)));
   ASSERT_TRUE(rig.Run(TransferDirection::kWrite, image).ok());
 
-  Bytes expected = kHandshake;
-  test::Append(expected, {0x4D, 0x02, 0x41});
+  Bytes expected = test::kSessionOpening;
   int commands = 0;
   for (unsigned a = 0x0100; a <= 0x3FE0; a += 0x20) {
     if (a == 0x3E00 || a == 0x3E20 || a == 0x3F80) continue;
@@ -196,9 +174,7 @@ TEST(TransferFailures, Table) {
 TEST(TransferFailures, PortNotOpenedSendsNothing) {
   Rig rig;
   RadioImage image = Filled(1);
-  const TransferResult r =
-      RunTransfer(FakeClockOpener(rig.radio, rig.line, "/dev/absent"), "/dev/absent", 9600,
-                  TransferDirection::kRead, image, rig.cancel);
+  const TransferResult r = RunTransfer(rig.opener, "/dev/absent", 9600, TransferDirection::kRead, image, rig.cancel);
   EXPECT_EQ(r.outcome, TransferOutcome::kPortNotOpened);
   EXPECT_FALSE(r.reason.empty());
   EXPECT_TRUE(rig.line.events.empty());
@@ -244,20 +220,17 @@ TEST(TransferRead, BandEdgesOnlyIntoAnErasedField) {
   // A second read, from a 136-174 MHz radio: the field is no longer erased.
   rig.radio.SetBand(136, 174);
   ASSERT_TRUE(rig.Run(TransferDirection::kRead, image).ok());
-  EXPECT_EQ(Bytes(image.Bytes(0x3F80, 8).begin(), image.Bytes(0x3F80, 8).end()),
-            (Bytes{0x00, 0x00, 0x00, 0x40, 0x00, 0x00, 0x00, 0x47}));
+  EXPECT_EQ(At(image, 0x3F80, 8), (Bytes{0x00, 0x00, 0x00, 0x40, 0x00, 0x00, 0x00, 0x47}));
 
   RadioImage fresh = Filled(0xFF);
   ASSERT_TRUE(rig.Run(TransferDirection::kRead, fresh).ok());
-  EXPECT_EQ(Bytes(fresh.Bytes(0x3F80, 8).begin(), fresh.Bytes(0x3F80, 8).end()),
-            (Bytes{0x00, 0x00, 0x60, 0x13, 0x00, 0x00, 0x40, 0x17}));
+  EXPECT_EQ(At(fresh, 0x3F80, 8), (Bytes{0x00, 0x00, 0x60, 0x13, 0x00, 0x00, 0x40, 0x17}));
 
   // Byte 0x3F83 decides, whatever the other bytes hold.
   RadioImage partly = Filled(0xFF);
   partly.SetByte(0x3F83, 0x44);
   ASSERT_TRUE(rig.Run(TransferDirection::kRead, partly).ok());
-  EXPECT_EQ(Bytes(partly.Bytes(0x3F80, 8).begin(), partly.Bytes(0x3F80, 8).end()),
-            (Bytes{0xFF, 0xFF, 0xFF, 0x44, 0xFF, 0xFF, 0xFF, 0xFF}));
+  EXPECT_EQ(At(partly, 0x3F80, 8), (Bytes{0xFF, 0xFF, 0xFF, 0x44, 0xFF, 0xFF, 0xFF, 0xFF}));
 }
 
 TEST(TransferRead, InterByteDelayAgainstTheTimeouts) {
