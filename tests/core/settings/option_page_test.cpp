@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/settings/option_page.h"
+#include "core/settings/settings_test_image.h"
 
 namespace cps {
 namespace {
@@ -8,11 +9,8 @@ namespace {
 RadioImage DefaultOptions() {
   RadioImage im;
   im.Fill(0xFF);
-  const std::uint8_t bytes[] = {0x05, 0x0A, 0x0A, 0x00, 0xFF, 0xFF, 0xFF, 0xC1, 0x00, 0x00, 0x00, 0x00, 0x00};
-  for (std::size_t i = 0; i < sizeof bytes; ++i) im.SetByte(0x300 + i, bytes[i]);
-  im.SetByte(0x310, 0x00);
-  im.SetByte(0x311, 0x05);
-  im.SetByte(0x312, 0x0A);
+  testing::Put(im, 0x300, {0x05, 0x0A, 0x0A, 0x00, 0xFF, 0xFF, 0xFF, 0xC1, 0x00, 0x00, 0x00, 0x00, 0x00});
+  testing::Put(im, 0x310, {0x00, 0x05, 0x0A});
   return im;
 }
 
@@ -23,12 +21,8 @@ TEST(OptionPage, ShowsStoredValues) {
   im.SetByte(0x312, 7);
   im.SetByte(0x301, 3);
   PageValues v = LoadPage(OptionPageSchema(), im);
-  EXPECT_EQ(v["tot"].text, "600");
-  EXPECT_EQ(v["vox_delay"].text, "0.7");
-  EXPECT_EQ(v["saving_mode"].text, "1:3");
-  EXPECT_EQ(v["sql"].text, "5");
-  EXPECT_EQ(v["wireless_copy"].text, "On");
-  EXPECT_EQ(v["ste"].text, "Freq");
+  testing::ExpectTexts(v, {{"tot", "600"}, {"vox_delay", "0.7"}, {"saving_mode", "1:3"},
+                          {"sql", "5"}, {"wireless_copy", "On"}, {"ste", "Freq"}});
 }
 
 TEST(OptionPage, OutOfRangeValuesFallBackOnSave) {
@@ -39,9 +33,7 @@ TEST(OptionPage, OutOfRangeValuesFallBackOnSave) {
   RadioImage before = im;
   PageValues v = LoadPage(OptionPageSchema(), im);
   SavePage(v, im);
-  EXPECT_EQ(im.Byte(0x300), 5);
-  EXPECT_EQ(im.Byte(0x312), 20);
-  EXPECT_EQ(im.Byte(0x303), 0);
+  testing::ExpectBytes(im, {{0x300, 5}, {0x312, 20}, {0x303, 0}});
   before.SetByte(0x300, 5);
   before.SetByte(0x312, 20);
   before.SetByte(0x303, 0);
@@ -67,10 +59,7 @@ TEST(OptionPage, TypedValuesAreCorrectedOnLeaving) {
 }
 
 TEST(OptionPage, EditLimitAndTenthsLeaveRule) {
-  const Field* vox = OptionPageSchema().Find("vox_delay");
-  ASSERT_NE(vox, nullptr);
-  EXPECT_EQ(vox->onLeave("1.25"), "1.2");
-  EXPECT_EQ(vox->onLeave("9"), "2.0");
+  testing::ExpectSteps(OptionPageSchema(), {{"vox_delay", "1.25", 0, "1.2"}, {"vox_delay", "9", 0, "2.0"}});
   RadioImage im = DefaultOptions();
   PageValues v = LoadPage(OptionPageSchema(), im);
   EXPECT_FALSE(SetFieldText(v, "vox_delay", "1.25").ok());  // 3 characters at most
@@ -84,9 +73,7 @@ TEST(OptionPage, TotWordAndBitFields) {
   ASSERT_TRUE(SetFieldText(v, "ste", "180").ok());
   ASSERT_TRUE(SetFieldText(v, "wired_copy", "on").ok());
   SavePage(v, im);
-  EXPECT_EQ(im.Byte(0x308), 0x3A);
-  EXPECT_EQ(im.Byte(0x309), 0x02);
-  EXPECT_EQ(im.Byte(0x307), 0x33 | 0x08 | 0x40);
+  testing::ExpectBytes(im, {{0x308, 0x3A}, {0x309, 0x02}, {0x307, 0x33 | 0x08 | 0x40}});
   EXPECT_FALSE(SetFieldText(v, "apo", "3H").ok());
   EXPECT_FALSE(SetFieldText(v, "nope", "1").ok());
 }

@@ -1,14 +1,16 @@
 // Scan info and alarm.
 #include <gtest/gtest.h>
 
-#include "core/codec/digit_codes.h"
-#include "core/image/new_image.h"
 #include "core/settings/settings_test_image.h"
 #include "core/settings/alarm_page.h"
 #include "core/settings/scan_page.h"
 
 namespace cps {
 namespace {
+
+using testing::At;
+using testing::Bytes;
+using testing::ExpectSteps;
 
 RadioImage Defaults() { return testing::DefaultSettingsImage(); }
 
@@ -56,12 +58,10 @@ TEST(ScanPage, ChannelListsAndTimes) {
   EXPECT_EQ(saved.Byte(0x342), 7);  // never entered: stored as it was
   ASSERT_TRUE(SetFieldText(v, "stop_time", "0.7").ok());
   EXPECT_EQ(v["stop_time"].text, "0.5");
-  const Field* stop = ScanPageSchema().Find("stop_time");
-  const Field* resume = ScanPageSchema().Find("resume_delay");
-  EXPECT_EQ(stop->onSpin("10.0", +1), "0.5");
-  EXPECT_EQ(stop->onSpin("0.7", +1), "1.0");
-  EXPECT_EQ(resume->onSpin("0.1", -1), "5.0");
-  EXPECT_EQ(resume->onLeave("9"), "5.0");
+  ExpectSteps(ScanPageSchema(), {{"stop_time", "10.0", +1, "0.5"},
+                                 {"stop_time", "0.7", +1, "1.0"},
+                                 {"resume_delay", "0.1", -1, "5.0"},
+                                 {"resume_delay", "9", 0, "5.0"}});
 }
 
 TEST(AlarmPage, LeaveRuleResetsOnlyOutOfRange) {
@@ -89,42 +89,30 @@ TEST(AlarmPage, LeaveRuleResetsOnlyOutOfRange) {
 }
 
 TEST(AlarmPage, SpinWithSpecialTexts) {
-  const auto& p = AlarmPageSchema();
-  EXPECT_EQ(p.Find("cycle")->onSpin("continue", +1), "1");
-  EXPECT_EQ(p.Find("cycle")->onSpin("continue", -1), "255");
-  EXPECT_EQ(p.Find("cycle")->onSpin("255", +1), "continue");
-  EXPECT_EQ(p.Find("exit_delay")->onSpin("254", +1), "unlimited");
-  EXPECT_EQ(p.Find("exit_delay")->onSpin("unlimited", +1), "0");
-  EXPECT_EQ(p.Find("exit_delay")->onSpin("0", -1), "unlimited");
-  EXPECT_EQ(p.Find("tx_interval")->onSpin("35", +1), "40");
-  EXPECT_EQ(p.Find("tx_interval")->onSpin("60", +1), "10");
-  EXPECT_EQ(p.Find("tx_interval")->onSpin("37", -1), "35");
-  EXPECT_EQ(p.Find("alarm_time")->onSpin("255", +1), "1");
-  EXPECT_EQ(p.Find("query_interval")->onSpin("1", -1), "10");
+  ExpectSteps(AlarmPageSchema(), {
+      {"cycle", "continue", +1, "1"},         {"cycle", "continue", -1, "255"},   {"cycle", "255", +1, "continue"},
+      {"exit_delay", "254", +1, "unlimited"}, {"exit_delay", "unlimited", +1, "0"}, {"exit_delay", "0", -1, "unlimited"},
+      {"tx_interval", "35", +1, "40"},        {"tx_interval", "60", +1, "10"},    {"tx_interval", "37", -1, "35"},
+      {"alarm_time", "255", +1, "1"},         {"query_interval", "1", -1, "10"},
+  });
 }
 
 TEST(AlarmPage, StoredCodesAndSpecialValues) {
   RadioImage im = Defaults();
-  const std::uint8_t analog[8] = {1, 2, 0xE, 0xF, 0xFF, 3, 3, 3};
-  for (int i = 0; i < 8; ++i) im.SetByte(0x358 + i, analog[i]);
+  testing::Put(im, 0x358, {1, 2, 0xE, 0xF, 0xFF, 3, 3, 3});
   im.SetByte(0x373, 255);
   PageValues v = LoadPage(AlarmPageSchema(), im);
-  EXPECT_EQ(v["analog_alarm_id_code"].text, "12*#");
-  EXPECT_EQ(v["digit_alarm_id_code"].text, "9999998");
-  EXPECT_EQ(v["exit_delay"].text, "unlimited");
-  EXPECT_EQ(v["cycle"].text, "continue");
+  testing::ExpectTexts(v, {{"analog_alarm_id_code", "12*#"}, {"digit_alarm_id_code", "9999998"},
+                          {"exit_delay", "unlimited"}, {"cycle", "continue"}});
   v["digit_alarm_id_code"].text = "";  // typed, never left: padded, not checked
   SavePage(v, im);
-  for (int i = 0; i < 7; ++i) EXPECT_EQ(im.Byte(0x360 + i), 0) << i;
-  EXPECT_EQ(im.Byte(0x373), 255);
-  EXPECT_EQ(im.Byte(0x357), 0);
-  const std::uint8_t analogSaved[8] = {1, 2, 0xE, 0xF, 0xFF, 0xFF, 0xFF, 0xFF};
-  for (int i = 0; i < 8; ++i) EXPECT_EQ(im.Byte(0x358 + i), analogSaved[i]) << i;
+  EXPECT_EQ(At(im, 0x360, 7), Bytes(7, 0));
+  testing::ExpectBytes(im, {{0x373, 255}, {0x357, 0}});
+  EXPECT_EQ(At(im, 0x358, 8), (Bytes{1, 2, 0xE, 0xF, 0xFF, 0xFF, 0xFF, 0xFF}));
   // A character outside set A is stored as 255.
   v["digit_alarm_id_code"].text = "12x";
   SavePage(v, im);
-  EXPECT_EQ(im.Byte(0x364), 1);
-  EXPECT_EQ(im.Byte(0x366), 255);
+  testing::ExpectBytes(im, {{0x364, 1}, {0x366, 255}});
   EXPECT_FALSE(SetFieldText(v, "analog_alarm_id_code", "12E").ok());
 }
 

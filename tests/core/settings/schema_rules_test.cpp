@@ -43,25 +43,18 @@ TEST(LeaveRoundClamp, RoundsDownThenClamps) {
 }
 
 TEST(Tenths, TruncatesThroughDecimalScaling) {
-  EXPECT_EQ(TenthsFromText("1.25"), 12);
-  EXPECT_EQ(TenthsFromText("0.7"), 7);
-  EXPECT_EQ(TenthsFromText("2.3"), 23);
-  EXPECT_EQ(TenthsFromText("4.35"), 43);
-  EXPECT_EQ(TenthsFromText("25.7"), 1);  // 257, low 8 bits
-  EXPECT_EQ(TenthsFromText(""), 0);
-  EXPECT_EQ(TenthsFromText("abc"), 0);
-  EXPECT_EQ(TenthsToText(7), "0.7");
-  EXPECT_EQ(TenthsToText(100), "10.0");
-  EXPECT_EQ(TenthsToText(0), "0.0");
+  // "25.7": 257, low 8 bits.
+  const std::pair<const char*, int> fromText[] = {{"1.25", 12}, {"0.7", 7}, {"2.3", 23}, {"4.35", 43},
+                                                  {"25.7", 1},  {"", 0},    {"abc", 0}};
+  for (const auto& [text, tenths] : fromText) EXPECT_EQ(TenthsFromText(text), tenths) << text;
+  for (const auto& [tenths, text] : {std::pair{7, "0.7"}, std::pair{100, "10.0"}, std::pair{0, "0.0"}})
+    EXPECT_EQ(TenthsToText(tenths), text) << tenths;
 }
 
 TEST(SelectByPrefix, FirstItemBeginningWithTextIgnoringCase) {
   const std::vector<std::string> items{"None", "2", "12", "Remind", "Remind and Reply"};
-  EXPECT_EQ(SelectByPrefix(items, "1"), 2);
-  EXPECT_EQ(SelectByPrefix(items, "remind and reply"), 4);
-  EXPECT_EQ(SelectByPrefix(items, "Remind"), 3);
-  EXPECT_EQ(SelectByPrefix(items, ""), 0);
-  EXPECT_EQ(SelectByPrefix(items, "Response"), -1);
+  const std::pair<const char*, int> cases[] = {{"1", 2}, {"remind and reply", 4}, {"Remind", 3}, {"", 0}, {"Response", -1}};
+  for (const auto& [text, index] : cases) EXPECT_EQ(SelectByPrefix(items, text), index) << text;
 }
 
 TEST(KeyFilter, UpperCasesThenTestsTheSet) {
