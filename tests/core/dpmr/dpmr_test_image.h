@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <initializer_list>
+#include <source_location>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,8 +30,15 @@ inline void SetText(RadioImage& image, std::size_t at, std::string_view text) {
   for (char c : text) image.SetByte(at++, static_cast<std::uint8_t>(c));
 }
 
-// Expects the bytes from `at` on to be `bytes`; a failure names the address.
-inline void ExpectBytes(const RadioImage& image, std::size_t at, std::initializer_list<int> bytes) {
+// The checks below name the address of a wrong byte, and the caller's line.
+inline ::testing::ScopedTrace CalledFrom(const std::source_location& where) {
+  return ::testing::ScopedTrace(where.file_name(), static_cast<int>(where.line()), "called from here");
+}
+
+// Expects the bytes from `at` on to be `bytes`.
+inline void ExpectBytes(const RadioImage& image, std::size_t at, std::initializer_list<int> bytes,
+                        std::source_location where = std::source_location::current()) {
+  const auto trace = CalledFrom(where);
   for (int b : bytes) {
     EXPECT_EQ(image.Byte(at), b) << "byte at 0x" << std::hex << at;
     ++at;
@@ -38,7 +46,9 @@ inline void ExpectBytes(const RadioImage& image, std::size_t at, std::initialize
 }
 
 // Expects the little-endian words from `at` on to be `words`.
-inline void ExpectWords(const RadioImage& image, std::size_t at, std::initializer_list<int> words) {
+inline void ExpectWords(const RadioImage& image, std::size_t at, std::initializer_list<int> words,
+                        std::source_location where = std::source_location::current()) {
+  const auto trace = CalledFrom(where);
   for (int w : words) {
     EXPECT_EQ(image.Word(at), w) << "word at 0x" << std::hex << at;
     at += 2;
@@ -46,7 +56,9 @@ inline void ExpectWords(const RadioImage& image, std::size_t at, std::initialize
 }
 
 // Expects `len` bytes from `at` on to be erased (0xFF).
-inline void ExpectErased(const RadioImage& image, std::size_t at, std::size_t len) {
+inline void ExpectErased(const RadioImage& image, std::size_t at, std::size_t len,
+                         std::source_location where = std::source_location::current()) {
+  const auto trace = CalledFrom(where);
   for (std::size_t a = at; a < at + len; ++a) ASSERT_EQ(image.Byte(a), 0xFF) << "byte at 0x" << std::hex << a;
 }
 
@@ -61,10 +73,10 @@ inline void PutContact(RadioImage& image, int slot, const std::string& name, con
 }
 
 // The contact index listing these slots in this order.
-inline void PutContactIndex(RadioImage& image, const std::vector<int>& slots) {
+inline void PutContactIndex(RadioImage& image, const std::vector<int>& listed) {
   image.Fill(0x04C0, 128, 0xFF);
   std::size_t i = 0;
-  for (int s : slots) image.SetWord(0x04C0 + 2 * i++, static_cast<std::uint16_t>(0x0540 + 16 * (s - 1)));
+  for (int s : listed) image.SetWord(0x04C0 + 2 * i++, static_cast<std::uint16_t>(0x0540 + 16 * (s - 1)));
 }
 
 // A list editor (contacts, keys, messages) loaded from `image`.
