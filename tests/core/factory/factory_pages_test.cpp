@@ -2,7 +2,6 @@
 // gain lists and what load/save may touch.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <random>
 #include <set>
 
@@ -54,19 +53,17 @@ TEST(FactoryPages, TypedTextIsStoredAsTheseBytes) {
     // 0x81 holds a valid B index so that the DTMF page keeps it.
     im.SetByte(0x0081, 0x05);
     ASSERT_TRUE(SetPageFields(PageOf(c.key), im, {{c.key, c.typed}})) << c.key;
-    const std::vector<std::uint8_t>& expected = c.bytes;
-    for (std::size_t i = 0; i < expected.size(); ++i)
-      EXPECT_EQ(im.Byte(c.addr + i), expected[i]) << c.key << "='" << c.typed << "' byte " << i;
+    for (std::size_t i = 0; i < c.bytes.size(); ++i)
+      EXPECT_EQ(im.Byte(c.addr + i), c.bytes[i]) << c.key << "='" << c.typed << "' byte " << i;
   }
 }
 
 TEST(FactoryPages, HexFieldsRefuseWhatCannotBeTyped) {
   RadioImage im = Filled(0x12);
   const RadioImage before = im;
-  EXPECT_FALSE(SetPageFields(FactoryTxPageSchema(), im, {{"lout_dc_offset", "12345"}}));
-  EXPECT_FALSE(SetPageFields(FactoryTxPageSchema(), im, {{"lout_dc_offset", "12G"}}));
-  EXPECT_FALSE(SetPageFields(FactoryTxPageSchema(), im, {{"lout_dc_offset", "-1"}}));
-  EXPECT_FALSE(SetPageFields(FactoryDtmfPageSchema(), im, {{"dtmf_amplitude", "100"}}));
+  for (const auto& [key, typed] : {std::pair{"lout_dc_offset", "12345"}, std::pair{"lout_dc_offset", "12G"},
+                                    std::pair{"lout_dc_offset", "-1"}, std::pair{"dtmf_amplitude", "100"}})
+    EXPECT_FALSE(SetPageFields(PageOf(key), im, {{key, typed}})) << key << "='" << typed << "'";
   EXPECT_EQ(im, before);
 }
 
@@ -90,16 +87,10 @@ TEST(FactoryPages, GainListsReadAsTheRadioCountsThem) {
   const auto& b = FactoryGainListB();
   ASSERT_EQ(a.size(), 64u);
   ASSERT_EQ(b.size(), 64u);
-  EXPECT_EQ(a[0], "-12");
-  EXPECT_EQ(a[1], "-11.25");
-  EXPECT_EQ(a[2], "-10.5");
-  EXPECT_EQ(a[15], "-0.75");
-  EXPECT_EQ(a[16], "0");
-  EXPECT_EQ(a[17], "0.75");
-  EXPECT_EQ(a[63], "35.25");
-  EXPECT_EQ(b[0], "-57");
-  EXPECT_EQ(b[57], "0");
-  EXPECT_EQ(b[63], "6");
+  const std::pair<int, const char*> itemsA[] = {{0, "-12"},  {1, "-11.25"}, {2, "-10.5"}, {15, "-0.75"},
+                                                {16, "0"},   {17, "0.75"},  {63, "35.25"}};
+  for (const auto& [i, text] : itemsA) EXPECT_EQ(a[i], text) << "A " << i;
+  for (const auto& [i, text] : {std::pair{0, "-57"}, std::pair{57, "0"}, std::pair{63, "6"}}) EXPECT_EQ(b[i], text) << "B " << i;
 }
 
 // A stored index outside 0..63 shows the list's 0 item and is stored as it.
@@ -145,6 +136,13 @@ TEST(FactoryPages, GainSetByItemText) {
   EXPECT_FALSE(SetPageFields(FactoryTxPageSchema(), im, {{"digital_mic_gain", "-11"}}));
 }
 
+void LoadAndSaveEveryPage(RadioImage& im) {
+  for (const PageSchema* page : FactoryPageSchemas()) {
+    PageValues v = LoadPage(*page, im);
+    SavePage(v, im);
+  }
+}
+
 RadioImage RandomImage(std::mt19937& rng) {
   RadioImage im;
   std::uniform_int_distribution<int> byte(0, 255);
@@ -181,10 +179,7 @@ TEST(FactoryPages, LoadSaveTouchesOnlyTheNamedBytesOfTheBlock) {
   for (int round = 0; round < 200; ++round) {
     const RadioImage original = RandomImage(rng);
     RadioImage im = original;
-    for (const PageSchema* page : FactoryPageSchemas()) {
-      PageValues v = LoadPage(*page, im);
-      SavePage(v, im);
-    }
+    LoadAndSaveEveryPage(im);
     for (std::size_t a = 0; a < kImageSize; ++a) {
       if (named.count(a)) continue;
       ASSERT_EQ(im.Byte(a), original.Byte(a)) << "round " << round << " at " << a;
@@ -193,10 +188,7 @@ TEST(FactoryPages, LoadSaveTouchesOnlyTheNamedBytesOfTheBlock) {
     for (std::size_t a : {0x40, 0x41, 0x48, 0x6F, 0x74, 0x75, 0x7C, 0x80})
       ASSERT_EQ(im.Byte(a), original.Byte(a)) << "round " << round << " at " << a;
     const RadioImage once = im;
-    for (const PageSchema* page : FactoryPageSchemas()) {
-      PageValues v = LoadPage(*page, im);
-      SavePage(v, im);
-    }
+    LoadAndSaveEveryPage(im);
     ASSERT_EQ(im, once) << "round " << round;
   }
 }
