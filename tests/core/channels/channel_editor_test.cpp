@@ -170,28 +170,25 @@ TEST(ChannelEditor, EmptiedReceiveFrequencyResetsButKeepsExtension) {
 TEST(ChannelEditor, FrequencyLeaveRules) {
   RadioImage img = Sample();
   ChannelEditor ed = Opened(img, 1);
+  // Each edit in turn: typed, left, then shown as this.
+  enum Edit { kRx, kTx, kOffset };
   struct Case {
+    Edit edit;
     const char* typed;
     const char* shown;
   };
-  const Case cases[] = {{"470", "400.000000"},   {"400", "400.000000"}, {"500", "400.000000"},
-                        {"469.99", "469.990000"}, {"401", "401.000000"}};
+  const Case cases[] = {
+      {kRx, "470", "400.000000"},       {kTx, "470", "400.000000"},      {kRx, "400", "400.000000"},
+      {kTx, "400", "400.000000"},       {kRx, "500", "400.000000"},      {kTx, "500", "400.000000"},
+      {kRx, "469.99", "469.990000"},    {kTx, "469.99", "469.990000"},   {kRx, "401", "401.000000"},
+      {kTx, "401", "401.000000"},       {kTx, "", "400.000000"},         {kOffset, "0.5", "0.500000"},
+      {kOffset, "51", "0.600000"},      {kOffset, "50", "50.000000"},    {kOffset, "", "0.000000"},
+  };
   for (const Case& c : cases) {
-    ed.state().rx = c.typed;
-    ed.LeaveRx();
-    EXPECT_EQ(ed.state().rx, c.shown) << c.typed;
-    ed.state().tx = c.typed;
-    ed.LeaveTx();
-    EXPECT_EQ(ed.state().tx, c.shown) << c.typed;
-  }
-  ed.state().tx.clear();
-  ed.LeaveTx();
-  EXPECT_EQ(ed.state().tx, "400.000000");
-  const Case offsets[] = {{"0.5", "0.500000"}, {"51", "0.600000"}, {"50", "50.000000"}, {"", "0.000000"}};
-  for (const Case& c : offsets) {
-    ed.state().offset = c.typed;
-    ed.LeaveOffset();
-    EXPECT_EQ(ed.state().offset, c.shown) << c.typed;
+    std::string& text = c.edit == kRx ? ed.state().rx : c.edit == kTx ? ed.state().tx : ed.state().offset;
+    text = c.typed;
+    c.edit == kRx ? ed.LeaveRx() : c.edit == kTx ? ed.LeaveTx() : ed.LeaveOffset();
+    EXPECT_EQ(text, c.shown) << "edit " << c.edit << " typed '" << c.typed << "'";
   }
   ed.state().list(EditList::kRxTone).index = -1;
   ed.state().list(EditList::kRxTone).editText = "23n";
