@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "core/dpmr/contacts.h"
 #include "dpmr_test_image.h"
 
@@ -27,6 +29,14 @@ RadioImage GroupContacts(int n) {
   return image;
 }
 
+// A row as "name|number|G or S|slot offset", to check a row in one comparison.
+std::string Row(const ContactList& list, int row) {
+  const Contact& c = list.At(row);
+  char offset[8];
+  std::snprintf(offset, sizeof offset, "%04X", static_cast<unsigned>(c.offset));
+  return c.name + "|" + c.number + (c.group ? "|G|" : "|S|") + offset;
+}
+
 TEST(ContactList, LoadFollowsIndexOrderAndStopsAtFirstInvalidWord) {
   RadioImage image = ErasedImage();
   PutContact(image, 3, "Alpha", "1234567", true);
@@ -36,13 +46,8 @@ TEST(ContactList, LoadFollowsIndexOrderAndStopsAtFirstInvalidWord) {
   image.SetWord(0x04C6, 0x0550);
   ContactList list = Loaded<ContactList>(image);
   ASSERT_EQ(list.Count(), 2);
-  EXPECT_EQ(list.At(0).name, "Alpha");
-  EXPECT_EQ(list.At(0).number, "1234567");
-  EXPECT_TRUE(list.At(0).group);
-  EXPECT_EQ(list.At(0).offset, 0x0560);
-  EXPECT_EQ(list.At(1).name, "Bravo");
-  EXPECT_EQ(list.At(1).number, "12*");
-  EXPECT_FALSE(list.At(1).group);
+  EXPECT_EQ(Row(list, 0), "Alpha|1234567|G|0560");
+  EXPECT_EQ(Row(list, 1), "Bravo|12*|S|0540");
 
   image.SetWord(0x04C0, 0xFFFF);
   list.Load(image);
@@ -59,9 +64,7 @@ TEST(ContactList, AddWritesSlotAtOnceAndReusesFreedSlot) {
 
   const auto row = list.Add(image);
   ASSERT_EQ(row, 5);
-  EXPECT_EQ(list.At(5).offset, 0x0580);
-  EXPECT_EQ(list.At(5).name, "Name 5");
-  EXPECT_EQ(list.At(5).number, "0000005");
+  EXPECT_EQ(Row(list, 5), "Name 5|0000005|G|0580");
   ExpectBytes(image, 0x0580, {0, 0, 0, 0, 0, 0, 5, 0x01, 'N', 'a', 'm', 'e', ' ', '5', 0xFF, 0xFF});
   // The index is written only by Store: still the six loaded words.
   ExpectWords(image, 0x04C0, {0x0540, 0x0550, 0x0560, 0x0570, 0x0580, 0x0590, 0xFFFF});
@@ -113,9 +116,7 @@ TEST(ContactList, CellEditChecks) {
     else got = list.EditType(0, c.text);
     EXPECT_EQ(got, c.shown) << c.column << " " << c.text;
   }
-  EXPECT_EQ(list.At(0).name, "Uno");
-  EXPECT_EQ(list.At(0).number, "0000043");
-  EXPECT_FALSE(list.At(0).group);
+  EXPECT_EQ(Row(list, 0), "Uno|0000043|S|0540");
   list.Store(image);
   ExpectBytes(image, 0x0540, {0, 0, 0, 0, 0, 4, 3, 0x00, 'U', 'n', 'o', 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
 }

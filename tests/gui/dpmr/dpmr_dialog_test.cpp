@@ -145,8 +145,7 @@ TEST_F(DpmrParamDlg, EncryptPageSwitchAddAndKeyEdit) {
 }
 
 TEST_F(DpmrParamDlg, ContactPageEditsDeleteAndRepairOnStore) {
-  CDpmrParamDlg& dlg = Open(2);
-  CContactPage* page = dlg.contactPage();
+  CContactPage* page = Open(2).contactPage();
   EditableGrid* grid = page->grid();
   EXPECT_EQ(Column(grid, 1), QStringList({"G1", "G2", "G3", "S4"}));
   EXPECT_EQ(Column(grid, 3), QStringList({"Group call", "Group call", "Group call", "Single call"}));
@@ -177,8 +176,7 @@ TEST_F(DpmrParamDlg, ContactPageEditsDeleteAndRepairOnStore) {
 }
 
 TEST_F(DpmrParamDlg, OutboxPageButtonsAndChannelMessages) {
-  CDpmrParamDlg& dlg = Open(3);
-  CMsgOutboxPage* page = dlg.outboxPage();
+  CMsgOutboxPage* page = Open(3).outboxPage();
   EditableGrid* grid = page->grid();
   ASSERT_EQ(grid->rowCount(), 16);
   EXPECT_EQ(grid->text(1, 1), "Hello");
@@ -220,8 +218,7 @@ TEST_F(DpmrParamDlg, InboxPageClearAndMarkReadAtClose) {
 }
 
 TEST_F(DpmrParamDlg, GroupRxListPageMovesAndTreeSwitchStores) {
-  CDpmrParamDlg& dlg = Open(5);
-  CGroupRxListPage* page = dlg.groupPage();
+  CGroupRxListPage* page = Open(5).groupPage();
   auto texts = [](QListWidget* w) {
     QStringList out;
     for (int i = 0; i < w->count(); ++i) out << w->item(i)->text();
