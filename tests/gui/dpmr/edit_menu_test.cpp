@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QLineEdit>
-#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include "gui/app/main_window.h"
