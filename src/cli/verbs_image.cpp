@@ -4,6 +4,7 @@
 #include "cli/cli.h"
 #include "core/codec/frequency.h"
 #include "core/image/image_file.h"
+#include "core/image/image_text.h"
 #include "core/image/new_image.h"
 
 namespace cps::cli {
@@ -47,12 +48,7 @@ int RunInfo(const std::vector<std::string>& argv) {
     }
   }
   std::cout << "channels in use: " << used << (list.empty() ? "" : " (" + list + ")") << "\n";
-  std::string name;
-  for (std::size_t a = 0x3F88; a < 0x3F90; ++a) {
-    const std::uint8_t b = img.Byte(a);
-    if (b < 0x20 || b > 0x7E) break;
-    name += static_cast<char>(b);
-  }
+  const std::string name = PrintableText(img, 0x3F88, 8);
   std::cout << "radio name: " << (name.empty() ? "(none)" : name) << "\n";
   return 0;
 }

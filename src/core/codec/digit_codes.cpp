@@ -59,6 +59,12 @@ bool IsValidSevenDigitId(std::string_view text) {
   return ParseInt(text) <= 9000000;
 }
 
+std::string SevenDigitIdOnLeave(std::string_view text, std::string_view fallback, bool digitsOnly) {
+  const std::string padded = FitText(text, '0', 7, true);
+  const bool digits = padded.find_first_not_of("0123456789") == std::string::npos;
+  return (!digitsOnly || digits) && IsValidSevenDigitId(padded) ? padded : std::string(fallback);
+}
+
 std::string FitText(std::string_view text, char fill, std::size_t width, bool padInFront) {
   if (text.size() >= width) return std::string(text.substr(0, width));
   std::string pad(width - text.size(), fill);

@@ -23,6 +23,11 @@ std::string DigitsToTextB(const std::uint8_t* bytes, std::size_t count);
 // otherwise true exactly when its leading number is at most 9 000 000.
 bool IsValidSevenDigitId(std::string_view text);
 
+// Leaving a seven-digit identifier edit: the text padded with "0" in front
+// to 7 characters, or `fallback` when that is no valid identifier (or, with
+// `digitsOnly`, holds anything but decimal digits).
+std::string SevenDigitIdOnLeave(std::string_view text, std::string_view fallback, bool digitsOnly = false);
+
 // Cuts the text to `width` characters or pads it with `fill` in front
 // (padInFront) or behind.
 std::string FitText(std::string_view text, char fill, std::size_t width, bool padInFront);

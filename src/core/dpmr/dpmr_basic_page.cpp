@@ -25,39 +25,11 @@ constexpr std::size_t kAckWait = 0x3EC1;
 constexpr std::size_t kTxDelay = 0x3EC2;
 constexpr std::size_t kRadioName = 0x3F88;
 constexpr std::size_t kRadioNameLength = 8;
-constexpr std::size_t kIdLength = 7;
 
 std::string PrintableChars() {
   std::string s;
   for (char c = 0x20; c < 0x7F; ++c) s += c;
   return s;
-}
-
-std::string Padded(std::string_view text) { return FitText(text, '0', kIdLength, true); }
-
-// An ID of 7 digit codes of set A: shown padded to 7 digits, checked on
-// leaving, saved as the codes of its 7 characters.
-Field SevenDigitId(std::string key, std::string label, std::size_t addr, std::string fallback,
-                   std::string allowed) {
-  Field f;
-  f.key = std::move(key);
-  f.label = std::move(label);
-  f.kind = ControlKind::Edit;
-  f.maxLength = static_cast<int>(kIdLength);
-  f.allowedChars = std::move(allowed);
-  f.upperCase = true;
-  f.hint = "7 digits, not 0000000 nor above 9000000 (else " + fallback + ")";
-  f.load = [addr](const RadioImage& im) {
-    return ControlValue::Text(Padded(DigitsToTextA(im.Bytes(addr, kIdLength).data(), kIdLength)));
-  };
-  f.save = [addr](RadioImage& im, const ControlValue& v) {
-    const std::string text = Padded(v.text);
-    im.Fill(addr, kIdLength, kNoDigit);
-    for (std::size_t i = 0; i < kIdLength; ++i) im.SetByte(addr + i, DigitCodeA(text[i]));
-  };
-  f.onLeave = [fallback](std::string_view text) { return dpmr::SevenDigitIdOnLeave(text, fallback); };
-  for (std::size_t i = 0; i < kIdLength; ++i) f.bytes.push_back({addr + i, 0xFF});
-  return f;
 }
 
 Field RadioName() {
@@ -69,11 +41,11 @@ Field RadioName() {
   f.allowedChars = PrintableChars();
   f.hint = "up to 8 characters";
   f.load = [](const RadioImage& im) {
-    return ControlValue::Text(dpmr::PrintableText(im, kRadioName, kRadioNameLength));
+    return ControlValue::Text(PrintableText(im, kRadioName, kRadioNameLength));
   };
   f.save = [](RadioImage& im, const ControlValue& v) {
     im.Fill(kRadioName, kRadioNameLength, 0xFF);
-    dpmr::WritePrintable(im, kRadioName, v.text, kRadioNameLength);
+    WritePrintable(im, kRadioName, v.text, kRadioNameLength);
   };
   for (std::size_t i = 0; i < kRadioNameLength; ++i) f.bytes.push_back({kRadioName + i, 0xFF});
   return f;
@@ -143,12 +115,6 @@ PageSchema Build() {
 
 }  // namespace
 
-namespace dpmr {
-std::string SevenDigitIdOnLeave(std::string_view text, std::string_view fallback) {
-  std::string padded = Padded(text);
-  return IsValidSevenDigitId(padded) ? padded : std::string(fallback);
-}
-}  // namespace dpmr
 
 const PageSchema& DpmrBasicPageSchema() {
   static const PageSchema page = Build();

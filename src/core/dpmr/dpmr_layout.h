@@ -5,7 +5,10 @@
 #include <cstdint>
 #include <string>
 
+#include "core/codec/digit_codes.h"
+
 #include "core/image/contact_repair.h"
+#include "core/image/image_text.h"
 #include "core/image/radio_image.h"
 
 namespace cps::dpmr {
@@ -33,20 +36,14 @@ constexpr std::size_t kInboxRecordSize = 160;
 constexpr int kInboxCount = 16;
 constexpr std::size_t kInboxLastValidWord = 0x1AE0;
 
-inline bool IsPrintable(std::uint8_t b) { return b >= 0x20 && b <= 0x7E; }
-
-// The run of printable characters from `addr`, at most `maxLen`.
-std::string PrintableText(const RadioImage& image, std::size_t addr, std::size_t maxLen);
-// Writes the characters of `text` from `addr`, stopping at the first one
-// that is not printable or after `maxLen` characters. Returns the number
-// written.
-std::size_t WritePrintable(RadioImage& image, std::size_t addr, const std::string& text, std::size_t maxLen);
 // A text cut at its first non-printable character and to `maxLen`.
 std::string PrintablePrefix(const std::string& text, std::size_t maxLen);
 
 // Set B digits (0-9, 0x0A = "*") from `addr`, ending at the first code of
 // 11 or more or after `maxLen` codes.
-std::string SetBDigits(const RadioImage& image, std::size_t addr, std::size_t maxLen);
+inline std::string SetBDigits(const RadioImage& image, std::size_t addr, std::size_t maxLen) {
+  return DigitsToTextB(image.Bytes(addr, maxLen).data(), maxLen);
+}
 
 inline std::size_t ContactSlotAddress(int slot) {
   return kContactRecordsAddr + kContactRecordSize * static_cast<std::size_t>(slot - 1);

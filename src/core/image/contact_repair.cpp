@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/image/image_text.h"
+
 namespace cps {
 
 namespace {
@@ -17,8 +19,6 @@ std::size_t ContactRecordAddr(int slot) { return kContactRecordsAddr + kContactR
 
 bool IsValidIndexWord(std::uint16_t w) { return w >= kContactRecordsAddr && w <= kContactLastRecordAddr; }
 
-bool IsPrintable(std::uint8_t c) { return c >= 0x20 && c <= 0x7E; }
-
 }  // namespace
 
 std::vector<int> ListedContactSlots(const RadioImage& image) {
@@ -32,14 +32,7 @@ std::vector<int> ListedContactSlots(const RadioImage& image) {
 }
 
 std::string ContactName(const RadioImage& image, int slot) {
-  std::string name;
-  const std::size_t addr = ContactRecordAddr(slot) + 8;
-  for (int k = 0; k < 8; ++k) {
-    const std::uint8_t c = image.Byte(addr + k);
-    if (!IsPrintable(c)) break;
-    name.push_back(static_cast<char>(c));
-  }
-  return name;
+  return PrintableText(image, ContactRecordAddr(slot) + 8, 8);
 }
 
 std::string FreeContactName(const std::vector<std::string>& names) {

@@ -108,6 +108,29 @@ Field DigitCodes(std::string key, std::string label, std::size_t addr, int count
   return f;
 }
 
+Field SevenDigitId(std::string key, std::string label, std::size_t addr, std::string fallback, std::string allowed) {
+  constexpr std::size_t kLength = 7;
+  Field f;
+  f.key = std::move(key);
+  f.label = std::move(label);
+  f.kind = ControlKind::Edit;
+  f.maxLength = static_cast<int>(kLength);
+  f.allowedChars = std::move(allowed);
+  f.upperCase = true;
+  f.hint = "7 digits, not 0000000 nor above 9000000 (else " + fallback + ")";
+  f.load = [addr](const RadioImage& im) {
+    return ControlValue::Text(FitText(DigitsToTextA(im.Bytes(addr, kLength).data(), kLength), '0', kLength, true));
+  };
+  f.save = [addr](RadioImage& im, const ControlValue& v) {
+    const std::string text = FitText(v.text, '0', kLength, true);
+    im.Fill(addr, kLength, kNoDigit);
+    for (std::size_t i = 0; i < kLength; ++i) im.SetByte(addr + i, DigitCodeA(text[i]));
+  };
+  f.onLeave = [fallback](std::string_view text) { return SevenDigitIdOnLeave(text, fallback); };
+  for (std::size_t i = 0; i < kLength; ++i) f.bytes.push_back({addr + i, 0xFF});
+  return f;
+}
+
 Field CheckBit(std::string key, std::string label, std::size_t addr, std::uint8_t mask) {
   Field f;
   f.key = std::move(key);

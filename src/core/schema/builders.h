@@ -50,6 +50,11 @@ Field TenthsEdit(std::string key, std::string label, std::size_t addr, SpinRange
 // each character. Key filter "0123456789ABCD#*", upper-cased.
 Field DigitCodes(std::string key, std::string label, std::size_t addr, int count, int maxLength = 0);
 
+// Seven digit codes of set A holding an identifier: shown padded to 7 with
+// "0" in front, left through SevenDigitIdOnLeave (else `fallback`), saved as
+// the codes of its 7 padded characters. `allowed` is the key filter.
+Field SevenDigitId(std::string key, std::string label, std::size_t addr, std::string fallback, std::string allowed);
+
 // Check box on the bits of `mask` (checked when any is set; saved as all set
 // or all clear, read-modify-write).
 Field CheckBit(std::string key, std::string label, std::size_t addr, std::uint8_t mask);

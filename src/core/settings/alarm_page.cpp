@@ -93,22 +93,13 @@ Field TxInterval() {
 }
 
 Field DigitAlarmId() {
-  Field f = DigitCodes("digit_alarm_id_code", "Digit alarm id code", 0x360, 7);
-  f.allowedChars.clear();  // this edit has no key filter
-  f.upperCase = false;
-  f.save = [](RadioImage& im, const ControlValue& v) {
-    const std::string padded = FitText(v.text, '0', 7, true);
-    im.Fill(0x360, 7, kNoDigit);
-    for (std::size_t i = 0; i < 7; ++i) im.SetByte(0x360 + i, DigitCodeA(padded[i]));
-  };
+  Field f = SevenDigitId("digit_alarm_id_code", "Digit alarm id code", 0x360, kDefaultDigitId, "");
+  f.upperCase = false;  // this edit has no key filter
+  f.load = DigitCodes("", "", 0x360, 7).load;  // shown as stored, not padded
   // An identifier is seven decimal digits: a text with any other character
-  // is as invalid as one the number check rejects (the edit has no key
-  // filter, and such a character would be stored as an erased position).
-  f.onLeave = [](std::string_view text) {
-    const std::string padded = FitText(text, '0', 7, true);
-    const bool digits = padded.find_first_not_of("0123456789") == std::string::npos;
-    return digits && IsValidSevenDigitId(padded) ? padded : std::string(kDefaultDigitId);
-  };
+  // is as invalid as one the number check rejects (such a character would
+  // be stored as an erased position).
+  f.onLeave = [](std::string_view text) { return SevenDigitIdOnLeave(text, kDefaultDigitId, true); };
   f.hint = "7 digits, at most 9000000";
   return f;
 }
