@@ -110,16 +110,25 @@ void TransferWorker::Join() {
 
 bool TransferWorker::Start(const PortOpener& openPort, const std::string& portName, int baud,
                            TransferDirection direction, const RadioImage& image, Callbacks callbacks) {
+  auto finished = callbacks.finished;
+  Job job = [openPort, portName, baud, direction, callbacks = std::move(callbacks)](
+                RadioImage& worked, const std::atomic<bool>& cancel) {
+    return RunTransfer(openPort, portName, baud, direction, worked, cancel, callbacks);
+  };
+  return Start(image, std::move(job), std::move(finished));
+}
+
+bool TransferWorker::Start(const RadioImage& image, Job job, std::function<void(const TransferResult&)> finished) {
   std::lock_guard lock(startMutex_);
   bool expected = false;
   if (!busy_.compare_exchange_strong(expected, true)) return false;
   if (thread_.joinable()) thread_.join();  // the previous worker has already reported
   cancel_ = false;
   image_ = image;
-  thread_ = std::thread([this, openPort, portName, baud, direction, callbacks = std::move(callbacks)] {
-    TransferResult result = RunTransfer(openPort, portName, baud, direction, image_, cancel_, callbacks);
+  thread_ = std::thread([this, job = std::move(job), finished = std::move(finished)] {
+    TransferResult result = job(image_, cancel_);
     busy_ = false;
-    if (callbacks.finished) callbacks.finished(result);
+    if (finished) finished(result);
   });
   return true;
 }

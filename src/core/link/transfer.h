@@ -79,6 +79,12 @@ class TransferWorker {
   // nothing). The worker works on its own copy of `image`.
   bool Start(const PortOpener& openPort, const std::string& portName, int baud, TransferDirection direction,
              const RadioImage& image, Callbacks callbacks);
+
+  // Any exchange with the radio (the factory exchange uses this): `job` runs
+  // on the worker thread on the worker's copy of `image` and tests `cancel`;
+  // `finished` follows as above.
+  using Job = std::function<TransferResult(RadioImage& image, const std::atomic<bool>& cancel)>;
+  bool Start(const RadioImage& image, Job job, std::function<void(const TransferResult&)> finished);
   // Asks the running transfer to stop after the current block.
   void Cancel() { cancel_ = true; }
   bool Busy() const { return busy_; }

@@ -55,8 +55,8 @@ FactoryAdjustDialog::FactoryAdjustDialog(RadioImage& image, PortOpener openPort,
 }
 
 FactoryAdjustDialog::~FactoryAdjustDialog() {
-  cancel_ = true;
-  if (worker_.joinable()) worker_.join();
+  worker_.Cancel();
+  worker_.Join();
 }
 
 SchemaPage* FactoryAdjustDialog::schemaPage(int i) const { return static_cast<SchemaPage*>(page(i)); }
@@ -82,18 +82,18 @@ void FactoryAdjustDialog::Start(FactoryDirection direction) {
   // A write sends the values as the three pages hold them now.
   if (direction == FactoryDirection::kWrite)
     for (int i = 0; i < pageCount(); ++i) page(i)->SaveToImage();
-  if (worker_.joinable()) worker_.join();
   SetBusy(true);
-  cancel_ = false;
   // The worker has its own copy of the image; a successful read hands the
   // block back to this thread.
-  worker_ = std::thread([this, direction, copy = image_]() mutable {
-    const TransferResult result = direction == FactoryDirection::kRead
-                                      ? FactoryRead(openPort_, portName_, baud_, copy, cancel_)
-                                      : FactoryWrite(openPort_, portName_, baud_, copy, cancel_);
+  auto job = [this, direction](RadioImage& worked, const std::atomic<bool>& cancel) {
+    return direction == FactoryDirection::kRead ? FactoryRead(openPort_, portName_, baud_, worked, cancel)
+                                                : FactoryWrite(openPort_, portName_, baud_, worked, cancel);
+  };
+  auto finished = [this, direction](const TransferResult& result) {
     QMetaObject::invokeMethod(
-        this, [this, direction, result, copy] { OnFinished(direction, result, copy); }, Qt::QueuedConnection);
-  });
+        this, [this, direction, result] { OnFinished(direction, result); }, Qt::QueuedConnection);
+  };
+  if (!worker_.Start(image_, job, finished)) SetBusy(false);
 }
 
 QString FactoryAdjustDialog::MessageFor(const TransferResult& result, FactoryDirection direction) {
@@ -105,11 +105,11 @@ QString FactoryAdjustDialog::MessageFor(const TransferResult& result, FactoryDir
   return text;
 }
 
-void FactoryAdjustDialog::OnFinished(FactoryDirection direction, const TransferResult& result,
-                                     const RadioImage& worked) {
-  worker_.join();
+void FactoryAdjustDialog::OnFinished(FactoryDirection direction, const TransferResult& result) {
+  worker_.Join();
   if (direction == FactoryDirection::kRead && result.ok())
-    image_.Write(kFactoryBlockStart, worked.Bytes(kFactoryBlockStart, kFactoryBlockEnd - kFactoryBlockStart));
+    image_.Write(kFactoryBlockStart,
+                 worker_.image().Bytes(kFactoryBlockStart, kFactoryBlockEnd - kFactoryBlockStart));
   const QString text = MessageFor(result, direction);
   if (!text.isEmpty() && showMessage) showMessage(this, text, result.ok());
   if (direction == FactoryDirection::kRead && result.ok())

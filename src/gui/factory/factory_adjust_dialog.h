@@ -13,14 +13,13 @@
 // and sends the block. The exchange runs on a thread of its own; while it
 // runs the pages and buttons are disabled and the dialog does not close.
 #include <QString>
-#include <atomic>
 #include <functional>
 #include <string>
-#include <thread>
 
 #include "core/image/radio_image.h"
 #include "core/link/factory_exchange.h"
 #include "core/link/serial_port.h"
+#include "core/link/transfer.h"
 #include "gui/settings/tab_host_dialog.h"
 
 class QPushButton;
@@ -63,7 +62,7 @@ class FactoryAdjustDialog : public TabHostDialog {
 
  private:
   void Start(FactoryDirection direction);
-  void OnFinished(FactoryDirection direction, const TransferResult& result, const RadioImage& worked);
+  void OnFinished(FactoryDirection direction, const TransferResult& result);
   void SetBusy(bool busy);
 
   RadioImage& image_;
@@ -73,8 +72,7 @@ class FactoryAdjustDialog : public TabHostDialog {
   QPushButton* read_ = nullptr;
   QPushButton* write_ = nullptr;
   bool busy_ = false;
-  std::atomic<bool> cancel_{false};
-  std::thread worker_;
+  TransferWorker worker_;
 };
 
 }  // namespace cps
