@@ -10,11 +10,12 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <vector>
+
+#include "gui/widgets/key_filter.h"
 
 namespace cps {
 
@@ -24,11 +25,11 @@ constexpr int kFrequencyMaxLength = 10;
 constexpr int kOffsetMaxLength = 9;
 constexpr int kNumberMaxLength = 4;
 
-QLineEdit* MakeEdit(const char* name, int maxLength, const char* pattern, QWidget* parent) {
+QLineEdit* MakeEdit(const char* name, int maxLength, const char* allowed, QWidget* parent) {
   auto* edit = new QLineEdit(parent);
   edit->setObjectName(name);
   edit->setMaxLength(maxLength);
-  edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
+  edit->setValidator(new KeyFilterValidator(allowed, false, maxLength, edit));
   return edit;
 }
 
@@ -61,7 +62,7 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
   setObjectName(variant == Variant::kPmr ? "PmrChannelEditDialog" : "ChannelEditDialog");
 
   // Channel number with its wrapping spin arrows.
-  number_ = MakeEdit("channelNumber", kNumberMaxLength, "[0-9]*", this);
+  number_ = MakeEdit("channelNumber", kNumberMaxLength, "0123456789", this);
   number_->setMaximumWidth(60);
   up_ = new QToolButton(this);
   up_->setObjectName("spinUp");
@@ -83,9 +84,9 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
   numberRow->addLayout(spin);
   numberRow->addStretch(1);
 
-  rx_ = MakeEdit("rxFreq", kFrequencyMaxLength, "[0-9.]*", this);
-  tx_ = MakeEdit("txFreq", kFrequencyMaxLength, "[0-9.]*", this);
-  offset_ = MakeEdit("offsetFreq", kOffsetMaxLength, "[0-9.]*", this);
+  rx_ = MakeEdit("rxFreq", kFrequencyMaxLength, "0123456789.", this);
+  tx_ = MakeEdit("txFreq", kFrequencyMaxLength, "0123456789.", this);
+  offset_ = MakeEdit("offsetFreq", kOffsetMaxLength, "0123456789.", this);
 
   // General fields.
   auto* general = new QGridLayout;
