@@ -9,7 +9,7 @@ ROOT=$(pwd)
 BUILD_DIR=${BUILD_DIR:-$ROOT/build}
 
 PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools
-          qt6-serialport-dev libgl1-mesa-dev libgtest-dev libgmock-dev
+          qt6-serialport-dev libqt6svg6 libgl1-mesa-dev libgtest-dev libgmock-dev
           ccache xvfb xauth fonts-dejavu-core)
 
 install_packages() {

@@ -8,6 +8,7 @@
 
 class QAction;
 class QMenu;
+class QMimeData;
 class QToolBar;
 
 namespace cps {
@@ -49,6 +50,20 @@ class CMainFrame : public QMainWindow {
   // The band the channel editors use now.
   BandLimits CurrentBand() const;
 
+  // ---- desktop (main_window_desk.cpp) ----
+  // Opens `path` the way File, Open does once its dialog is done: the
+  // unsaved-changes question first. Recent files and dropped files go here.
+  bool OpenPath(const QString& path);
+  // A "Recent files" entry: a file that is gone is taken off the list with
+  // a message; any other goes through OpenPath.
+  void OpenRecentFile(const QString& path);
+  // The recent files, newest first, as the submenu lists them.
+  QStringList recentFiles() const;
+  QMenu* recentMenu() const { return recentMenu_; }
+  // The folder the file dialogs start in: the last one a file was opened
+  // from or saved to.
+  QString DialogFolder() const;
+
   // The common message box of the program: caption "Program", an "OK"
   // button (icon chosen by `icon`).
   static void ShowMessage(QWidget* parent, const QString& text, int icon = 2 /*warning*/);
@@ -87,6 +102,9 @@ class CMainFrame : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;  // main_window_desk.cpp
+  void dragMoveEvent(QDragMoveEvent* event) override;    // main_window_desk.cpp
+  void dropEvent(QDropEvent* event) override;            // main_window_desk.cpp
 
  private:
   void CreateMenus();
@@ -99,6 +117,13 @@ class CMainFrame : public QMainWindow {
   void RunRepairAfterRead();  // main_window_channels.cpp
   // After a successful read from the radio.
   void AfterRead();
+  // main_window_desk.cpp: the recent-files submenu and the window place,
+  // set up at creation and kept at close; a file opened or saved goes to
+  // the front of the recent files.
+  void InitDesktop();
+  void SaveDesktopState();
+  void NoteRecentFile(const QString& path);
+  void RebuildRecentMenu();
 
   AppSettings settings_;
   CProgramDoc doc_;
@@ -107,6 +132,11 @@ class CMainFrame : public QMainWindow {
   QToolBar* toolBar_ = nullptr;
   // ---- state of the areas (each area adds its own members below) ----
   ChannelForm* form_ = nullptr;  // owned by the window
+  QMenu* recentMenu_ = nullptr;  // File, "Recent files"
 };
+
+// The image file of a drop: exactly one local file whose name ends in
+// ".dat" (any case); empty for anything else.
+QString DroppedImagePath(const QMimeData* mime);
 
 }  // namespace cps

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <vector>
 
 #include "core/channels/channel_table.h"
 #include "core/image/radio_image.h"
@@ -72,21 +73,30 @@ class ChannelTableView : public QTableView {
   void WriteBack();
   // The current row, 1..16 (1 when there is none).
   int CurrentChannel() const;
-  // Exactly the 17 rows and 10 columns: the grid does not stretch.
+  // The first size: the 17 rows and 10 columns at their first heights and
+  // widths. Given more room, the columns grow in the proportions of their
+  // first widths and the rows share the height; given less (a small screen
+  // at a large scale), they keep their first sizes and scroll.
   QSize sizeHint() const override;
-  QSize minimumSizeHint() const override { return sizeHint(); }
 
  protected:
   // A press on any cell of an empty row but its number edits its receive
   // frequency; the channel numbers and a channel's spare column have no
   // editor.
   bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
 
  private:
+  // Columns and rows share the viewport, never below their first sizes.
+  void FitSections();
+
   RadioImage& image_;
   ChannelTable table_;
   ChannelTableItemModel* model_;
   ChannelCellDelegate* delegate_;
+  std::vector<int> firstColumnWidths_;
+  int firstRowHeight_ = 0;
+  QPoint keptCell_{-1, -1};  // the current cell (column, row) across a reload
 };
 
 }  // namespace cps

@@ -33,7 +33,6 @@ PmrChannelDialog::PmrChannelDialog(RadioImage& image, BandLimits band, std::stri
   layout->addWidget(view_, 1);
   connect(edit, &QPushButton::clicked, this, &PmrChannelDialog::OnChannelEdit);
   connect(factory, &QPushButton::clicked, this, &PmrChannelDialog::OnFactory);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
   view_->Load();
 }
 
