@@ -231,11 +231,24 @@ QSize ChannelTableView::sizeHint() const {
 }
 
 void ChannelTableView::FitSections() {
-  const std::vector<int> widths = ShareInProportion(firstColumnWidths_, viewport()->width());
-  for (int c = 0; c < kChannelColumns; ++c) setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
-  const std::vector<int> heights =
-      ShareInProportion(std::vector<int>(kChannelCount, firstRowHeight_), viewport()->height());
-  for (int r = 0; r < kChannelCount; ++r) setRowHeight(r, heights[static_cast<std::size_t>(r)]);
+  // New sizes can show or hide a scroll bar, which resizes the viewport
+  // again while the sizes are being set: then the sizes are worked out anew
+  // (a few rounds at most: scroll bars only come, never go, as room shrinks).
+  if (fitting_) {
+    refit_ = true;
+    return;
+  }
+  fitting_ = true;
+  for (int round = 0; round < 4; ++round) {
+    refit_ = false;
+    const std::vector<int> widths = ShareInProportion(firstColumnWidths_, viewport()->width());
+    for (int c = 0; c < kChannelColumns; ++c) setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
+    const std::vector<int> heights =
+        ShareInProportion(std::vector<int>(kChannelCount, firstRowHeight_), viewport()->height());
+    for (int r = 0; r < kChannelCount; ++r) setRowHeight(r, heights[static_cast<std::size_t>(r)]);
+    if (!refit_) break;
+  }
+  fitting_ = false;
 }
 
 bool ChannelTableView::viewportEvent(QEvent* event) {

@@ -96,6 +96,8 @@ class ChannelTableView : public QTableView {
   ChannelCellDelegate* delegate_;
   std::vector<int> firstColumnWidths_;
   int firstRowHeight_ = 0;
+  bool fitting_ = false;  // FitSections is running
+  bool refit_ = false;    // the viewport changed meanwhile
   QPoint keptCell_{-1, -1};  // the current cell (column, row) across a reload
 };
 
