@@ -28,7 +28,7 @@ std::vector<KeyInfo> SchemaKeySpace::Keys() const {
     const Field& f = page_.fields[i];
     KeyInfo k;
     k.key = page_.key + "." + f.key;
-    k.label = f.label + (f.visible ? "" : " (hidden)");
+    k.label = f.label + (f.visible ? "" : " (hidden)") + (f.readOnly.empty() ? "" : " (read-only)");
     k.allowed = !f.fillItems ? AllowedText(f, values.items[i])
                 : !f.hint.empty() ? f.hint
                                   : "items depend on the image, e.g. " + AllowedText(f, values.items[i]);

@@ -182,6 +182,12 @@ TEST_F(MainWindowTest, OpenShowsTheFileAsStoredUntilTheTableIsWrittenBack) {
     ASSERT_NE(dlg, nullptr);
     allCode = dlg->basicPage()->lineEdit("all_code")->text();
     preCarrier = dlg->basicPage()->lineEdit("tx_pre_carrier_time")->text();
+    // Shown, but not editable: the write-back overwrites both.
+    for (const char* key : {"all_code", "tx_pre_carrier_time"}) {
+      QWidget* control = dlg->basicPage()->control(key);
+      EXPECT_FALSE(control->isEnabled()) << key;
+      EXPECT_TRUE(control->toolTip().startsWith("Saving the file or writing to the radio always stores")) << key;
+    }
     dlg->done(0);
   });
   w.OnDpmr();
