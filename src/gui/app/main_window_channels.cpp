@@ -91,7 +91,7 @@ void CMainFrame::OnFactoryLoad() {
 }
 
 void CMainFrame::OnPmrChannel() {
-  PmrChannelDialog dialog(image(), CurrentBand(), settings_.FactoryDatPath(), this);
+  PmrChannelDialog dialog(image(), CurrentBand(), [this] { return settings_.FactoryDatPath(); }, this);
   dialog.exec();
 }
 
