@@ -1,6 +1,6 @@
-// The channel table's side of the main window: the central form, the
-// write-back and reload moments, the repair passes, printing and the
-// channel dialogs.
+// The channel table's side of the main window: the central form (a view of
+// the document's table, which commits and refreshes at the document's
+// moments), printing and the channel dialogs.
 #include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
