@@ -148,7 +148,8 @@ void ChannelCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* mode
   else if (auto* box = qobject_cast<QComboBox*>(editor)) {
     // A box left as it opened commits the cell's own text: nothing changes
     // (an odd stored tone that no list entry shows keeps its bytes).
-    const bool untouched = box->property("shownText").isValid() && box->currentText() == box->property("shownText").toString();
+    const QVariant shown = box->property("shownText");
+    const bool untouched = shown.isValid() && box->currentText() == shown.toString();
     model->setData(index, untouched ? box->property("cellText").toString() : box->currentText(), Qt::EditRole);
   }
 }
