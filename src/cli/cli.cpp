@@ -68,10 +68,6 @@ std::vector<DocumentHook>& HookList() {
   static std::vector<DocumentHook> v;
   return v;
 }
-std::vector<std::shared_ptr<KeySpace>>& SpaceList() {
-  static std::vector<std::shared_ptr<KeySpace>> v;
-  return v;
-}
 std::vector<ShowSection>& SectionList() {
   static std::vector<ShowSection> v;
   return v;
@@ -109,9 +105,6 @@ Status SaveDocument(RadioImage& image, const std::string& path) {
 }
 
 AppSettings LoadSettings(const Args& args) { return AppSettings::Load(args.Value("app-dir")); }
-
-void RegisterKeySpace(std::shared_ptr<KeySpace> space) { SpaceList().push_back(std::move(space)); }
-const std::vector<std::shared_ptr<KeySpace>>& KeySpaces() { return SpaceList(); }
 
 void RegisterShowSection(ShowSection section) { SectionList().push_back(std::move(section)); }
 const std::vector<ShowSection>& ShowSections() { return SectionList(); }

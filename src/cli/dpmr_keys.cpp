@@ -1,8 +1,9 @@
-// The dPMR settings on the command line: the Basic page's keys "dpmr.*"
-// for keys/get/set, and "show FILE dpmr|contacts|keys|messages|grouplists".
+// The dPMR settings on the command line: "show FILE
+// dpmr|contacts|keys|messages|grouplists".
 #include <ostream>
 #include <string>
 
+#include "cli/cli.h"
 #include "cli/schema_keys.h"
 #include "core/dpmr/contacts.h"
 #include "core/dpmr/dpmr_basic_page.h"
@@ -71,8 +72,6 @@ void PrintGroupLists(std::ostream& out, const RadioImage& image) {
     out << "\n";
   }
 }
-
-SchemaPagesRegistrar pages({&DpmrBasicPageSchema()});
 
 ShowSectionRegistrar showBasic({"dpmr", "the dPMR Basic page, field by field",
                                 [](std::ostream& out, const RadioImage& image) {
