@@ -70,8 +70,12 @@ class SchemaKeySpace : public KeySpace {
   KeyValues Export(const RadioImage& image) const override {
     const PageValues values = LoadPage(page_, image);
     KeyValues out;
-    for (std::size_t i = 0; i < page_.fields.size(); ++i)
-      out.emplace_back(page_.key + "." + page_.fields[i].key, DisplayText(values, static_cast<int>(i)));
+    for (std::size_t i = 0; i < page_.fields.size(); ++i) {
+      std::string shown = DisplayText(values, static_cast<int>(i));
+      // An empty edit (an unused DTMF contact, no radio name) is left out.
+      if (shown.empty() && page_.fields[i].kind != ControlKind::Combo) continue;
+      out.emplace_back(page_.key + "." + page_.fields[i].key, std::move(shown));
+    }
     return out;
   }
 

@@ -12,6 +12,8 @@ class QToolBar;
 
 namespace cps {
 
+class CompareDialog;
+
 class ChannelForm;  // the central form with the channel table
 
 // The main frame: menus, toolbar, status bar and the routing of every
@@ -49,6 +51,14 @@ class CMainFrame : public QMainWindow {
   // The band the channel editors use now.
   BandLimits CurrentBand() const;
 
+  // ---- the image as text (main_window_text.cpp) ----
+  // Without their file dialogs; failures are shown.
+  bool ExportTextTo(const QString& path);
+  // Replaces the image as one step with a new, unsaved document.
+  bool ImportTextFrom(const QString& path);
+  // The comparison of the image with a .dat or .yaml file, not yet shown.
+  CompareDialog* CompareWith(const QString& path);
+
   // The common message box of the program: caption "Program", an "OK"
   // button (icon chosen by `icon`).
   static void ShowMessage(QWidget* parent, const QString& text, int icon = 2 /*warning*/);
@@ -62,6 +72,9 @@ class CMainFrame : public QMainWindow {
   void OnFilePrint();         // main_window_channels.cpp
   void OnFilePrintPreview();  // main_window_channels.cpp
   void OnFilePrintSetup();    // main_window_channels.cpp
+  void OnExportText();        // main_window_text.cpp
+  void OnImportText();        // main_window_text.cpp
+  void OnCompareWithFile();   // main_window_text.cpp
   // Edit menu
   void OnScanInfo();      // main_window_settings.cpp
   void OnBasicSetting();  // main_window_settings.cpp
@@ -92,6 +105,10 @@ class CMainFrame : public QMainWindow {
   void CreateMenus();
   void CreateToolBar();
   void CreateCentralForm();  // main_window_channels.cpp
+  // The three text items, placed before `before` (main_window_text.cpp).
+  void AddTextItems(QMenu* file, QAction* before);
+  // What an import starts from: the image File, New makes.
+  RadioImage TextBase() const;
   // After New/Open: the table reloads, the repair passes run (names, then
   // references), and this state becomes the clean one.
   void AfterImageReplaced();
