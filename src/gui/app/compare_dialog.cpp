@@ -26,8 +26,10 @@ CompareDialog::CompareDialog(const ImageDifference& diff, const RadioImage& mine
     : QDialog(parent) {
   setWindowTitle("Compare with " + fileName);
   setObjectName("CompareDialog");
-  summary_ = new QLabel(diff.empty() ? QString("No differences")
-                                     : QString("%1 differences").arg(diff.keys.size() + diff.raw.size()));
+  const std::size_t count = diff.keys.size() + diff.raw.size();
+  summary_ = new QLabel(diff.empty()   ? QString("No differences")
+                        : count == 1 ? QString("1 difference")
+                                     : QString("%1 differences").arg(count));
   summary_->setObjectName("compareSummary");
   table_ = new QTableWidget(static_cast<int>(diff.keys.size() + diff.raw.size()), 4, this);
   table_->setObjectName("compareTable");
