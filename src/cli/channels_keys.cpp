@@ -1,13 +1,11 @@
-// The channel tables on the command line: "show FILE channels|pmr" and the
-// document hooks that open and save an image as the program does (repair passes
-// after opening, the table's write-back before saving).
+// The channel tables on the command line: "show FILE channels|pmr". (The
+// keys channel.N.*, pmr.N.* and band live in core/interop.)
 #include <algorithm>
 #include <ostream>
 
 #include "cli/cli.h"
 #include "core/base/c_text.h"
 #include "core/channels/channel_table.h"
-#include "core/image/contact_repair.h"
 
 namespace cps::cli {
 namespace {
@@ -42,24 +40,6 @@ ShowSectionRegistrar showPmr({"pmr", "the 16 PMR channels", [](std::ostream& out
                                 table.Load(image);
                                 PrintTable(out, table);
                               }});
-
-// After opening, as after File, Open: the table loads, the repair passes
-// run (names first), and the table writes itself back (the program does
-// that to take the state a save would write). Before saving, as before
-// File, Save: the table's write-back.
-void TableWriteBack(RadioImage& image) {
-  ChannelTable table;
-  table.Load(image);
-  table.WriteBack(image);
-}
-
-DocumentHookRegistrar channelHooks({10,
-                                    [](RadioImage& image) {
-                                      RepairContactNames(image);
-                                      RepairContactReferences(image);
-                                      TableWriteBack(image);
-                                    },
-                                    TableWriteBack});
 
 }  // namespace
 }  // namespace cps::cli

@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "cli/cli.h"
+#include "cli/cli.h"
 #include "cli/schema_keys.h"
 #include "core/factory/factory_pages.h"
 

@@ -1,8 +1,9 @@
 #include "cli/schema_keys.h"
 
-#include "core/base/c_text.h"
+#include <ostream>
 
-#include <iostream>
+#include "core/base/c_text.h"
+#include "core/interop/key_space.h"
 
 namespace cps::cli {
 
@@ -15,6 +16,10 @@ void PrintPage(std::ostream& out, const PageSchema& page, const RadioImage& imag
     const std::string label = f.label + (f.visible ? "" : " (hidden)");
     out << "  " << PadToWidth(key, 38) << PadToWidth(label, 36) << DisplayText(values, static_cast<int>(i)) << "\n";
   }
+}
+
+void PrintPageOpen(std::ostream& out, const PageSchema& page, const Document& doc) {
+  PrintPage(out, page, ImageAsPageOpens(page, doc));
 }
 
 }  // namespace cps::cli

@@ -11,6 +11,9 @@ namespace {
 ShowSectionRegistrar show({"settings", "every radio settings page, field by field",
                            [](std::ostream& out, const RadioImage& image) {
                              for (const PageSchema* p : SettingsPageSchemas()) PrintPage(out, *p, image);
+                           },
+                           [](std::ostream& out, const Document& doc) {
+                             for (const PageSchema* p : SettingsPageSchemas()) PrintPageOpen(out, *p, doc);
                            }});
 
 }  // namespace

@@ -35,14 +35,14 @@ int RunGet(const std::vector<std::string>& argv) {
   auto args = ParseArgs(argv, {}, {});
   if (!args) return Fail(args.error());
   if (args->positional.size() < 2) return Fail("get: usage: dpmr-cli get FILE KEY...");
-  auto image = OpenDocument(args->positional[0]);
-  if (!image) return Fail(image.error(), 1);
+  auto doc = OpenDocument(args->positional[0]);
+  if (!doc) return Fail(doc.error(), 1);
   const bool many = args->positional.size() > 2;
   for (std::size_t i = 1; i < args->positional.size(); ++i) {
     const std::string& key = args->positional[i];
     const KeySpace* space = SpaceOf(key);
     if (!space) return Fail("get: unknown key '" + key + "' (see dpmr-cli keys)");
-    auto value = space->Get(*image, key);
+    auto value = space->GetOpen(*doc, key);
     if (!value) return Fail("get: " + value.error());
     if (many) std::cout << key << "=";
     std::cout << *value << "\n";
@@ -56,8 +56,8 @@ int RunSet(const std::vector<std::string>& argv) {
   if (args->positional.size() < 2) return Fail("set: usage: dpmr-cli set FILE KEY=VALUE... [-o OUT]");
   const std::string file = args->positional[0];
   std::string out = args->Has("o") ? args->Value("o") : args->Value("output", file);
-  auto image = OpenDocument(file);
-  if (!image) return Fail(image.error(), 1);
+  auto doc = OpenDocument(file);
+  if (!doc) return Fail(doc.error(), 1);
   KeyValues assignments;
   for (std::size_t i = 1; i < args->positional.size(); ++i) {
     const std::string& a = args->positional[i];
@@ -67,9 +67,9 @@ int RunSet(const std::vector<std::string>& argv) {
     if (!SpaceOf(key)) return Fail("set: unknown key '" + key + "' (see dpmr-cli keys)");
     assignments.emplace_back(std::move(key), std::move(value));
   }
-  RadioImage edited = *image;
+  Document edited = *doc;
   std::vector<std::string> notes;
-  Status set = SetKeys(edited, assignments, &notes);
+  Status set = SetKeysOpen(edited, assignments, &notes);
   if (!set) return Fail("set: " + set.error() + " (nothing written)");
   for (const auto& n : notes) std::cerr << "dpmr-cli: note: " << n << "\n";
   Status st = SaveDocument(edited, out);
@@ -85,11 +85,14 @@ int RunShow(const std::vector<std::string>& argv) {
     for (const auto& s : ShowSections()) names += (names.empty() ? "" : ", ") + s.name;
     return Fail("show: usage: dpmr-cli show FILE WHAT (WHAT: " + names + ")");
   }
-  auto image = OpenDocument(args->positional[0]);
-  if (!image) return Fail(image.error(), 1);
+  auto doc = OpenDocument(args->positional[0]);
+  if (!doc) return Fail(doc.error(), 1);
   for (const auto& s : ShowSections()) {
     if (s.name == args->positional[1]) {
-      s.print(std::cout, *image);
+      if (s.printOpen)
+        s.printOpen(std::cout, *doc);
+      else
+        s.print(std::cout, doc->image());
       return 0;
     }
   }

@@ -32,7 +32,11 @@ RadioImage NewDocument(const Args& args) { return NewImage(LoadSettings(args).De
 
 // A .yaml file imported onto `base`, or an image file opened as File, Open does.
 Result<RadioImage> LoadEither(const std::string& path, const RadioImage& base) {
-  if (!IsTextFile(path)) return OpenDocument(path);
+  if (!IsTextFile(path)) {
+    auto doc = OpenDocument(path);
+    if (!doc) return Error{doc.error()};
+    return doc->SavedForm();
+  }
   auto text = ReadText(path);
   if (!text) return Error{text.error()};
   auto image = ImportText(*text, base);
@@ -44,9 +48,9 @@ int RunExport(const std::vector<std::string>& argv) {
   auto args = ParseArgs(argv, {"o", "output", "app-dir"}, {});
   if (!args) return Fail(args.error());
   if (args->positional.size() != 1) return Fail("export: usage: dpmr-cli export FILE.dat [-o OUT.yaml]");
-  auto image = OpenDocument(args->positional[0]);
-  if (!image) return Fail("export: " + image.error(), 1);
-  const std::string text = ExportText(*image, NewDocument(*args));
+  auto doc = OpenDocument(args->positional[0]);
+  if (!doc) return Fail("export: " + doc.error(), 1);
+  const std::string text = ExportText(doc->SavedForm(), NewDocument(*args));
   const std::string out = args->Has("o") ? args->Value("o") : args->Value("output");
   if (out.empty()) {
     std::cout << text;
@@ -69,13 +73,16 @@ int RunImport(const std::vector<std::string>& argv) {
   if (args->Has("base")) {
     auto opened = OpenDocument(args->Value("base"));
     if (!opened) return Fail("import: " + opened.error(), 1);
-    base = *opened;
+    base = opened->SavedForm();
   } else {
     base = NewDocument(*args);
   }
   auto image = ImportText(*text, base);
   if (!image) return Fail("import: " + args->positional[0] + ": " + image.error() + " (nothing written)");
-  Status st = SaveDocument(*image, out);
+  Document doc;
+  doc.image() = *image;
+  doc.table().Load(doc.image());
+  Status st = SaveDocument(doc, out);
   if (!st) return Fail("import: cannot save " + st.error(), 1);
   return 0;
 }

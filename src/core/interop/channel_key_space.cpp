@@ -146,22 +146,66 @@ class ChannelKeySpace : public KeySpace {
   }
 
   Result<std::string> Get(const RadioImage& image, std::string_view key) const override {
-    ChannelTable table = MakeTable(image);
-    if (withBand_ && key == kBandKey) return BandItems()[static_cast<std::size_t>(table.bandIndex())];
-    const auto [n, field] = SplitNumberedKey(key, prefix_, kChannelCount);
-    if (n == 0 || !Known(field)) return Error{Unknown(key)};
-    if (const TableField* t = FindTable(field)) return table.Cell(n, t->column);
-    RadioImage copy = image;
-    ChannelEditor editor(copy, base_, table.band());
-    editor.Open(n);
-    return Shown(editor, *FindDialog(field));
+    return Shown(image, MakeTable(image), key);
   }
 
   Status Set(RadioImage& image, const KeyValues& assignments, std::vector<std::string>* notes) const override {
     for (const auto& [key, value] : assignments) {
-      Status st = Apply(image, key, value, notes);
+      ChannelTable table = MakeTable(image);
+      Status st = IsDialogKey(key) ? ApplyDialog(image, table, key, value) : ApplyTable(image, table, key, value, notes);
+      if (!st) return st;
+      table.WriteBack(image);
+    }
+    return Status::Ok();
+  }
+
+  Result<std::string> GetOpen(const Document& doc, std::string_view key) const override {
+    if (!withBand_) {
+      ChannelTable table(base_, false);
+      table.setBand(doc.table().band());
+      table.Load(doc.image());
+      return Shown(doc.image(), table, key);
+    }
+    if (!IsDialogKey(key)) return Shown(doc.image(), doc.table(), key);
+    Document scratch = doc;
+    scratch.BeforeChannelDialog();
+    return Shown(scratch.image(), scratch.table(), key);
+  }
+
+  Status SetOpen(Document& doc, const KeyValues& assignments, std::vector<std::string>* notes) const override {
+    if (withBand_) {
+      // The cells of the main window's table; the channel dialog opens after
+      // the table's write-back and the table loads again when it closes.
+      for (const auto& [key, value] : assignments) {
+        Status st;
+        if (IsDialogKey(key)) {
+          doc.BeforeChannelDialog();
+          st = ApplyDialog(doc.image(), doc.table(), key, value);
+          doc.AfterChannelDialog();
+        } else {
+          st = ApplyTable(doc.image(), doc.table(), key, value, notes);
+        }
+        if (!st) return st;
+      }
+      return Status::Ok();
+    }
+    // The "Pmr Channel" dialog: opened, edited (its "Channel edit" button
+    // writes the table back first and loads it again afterwards), closed.
+    ChannelTable table(base_, false);
+    table.setBand(doc.table().band());
+    table.Load(doc.image());
+    for (const auto& [key, value] : assignments) {
+      Status st;
+      if (IsDialogKey(key)) {
+        table.WriteBack(doc.image());
+        st = ApplyDialog(doc.image(), table, key, value);
+        table.Load(doc.image());
+      } else {
+        st = ApplyTable(doc.image(), table, key, value, notes);
+      }
       if (!st) return st;
     }
+    table.WriteBack(doc.image());
     return Status::Ok();
   }
 
@@ -237,40 +281,57 @@ class ChannelKeySpace : public KeySpace {
            JoinItems(fields_) + (withBand_ ? "; or band" : "") + ")";
   }
 
-  Status Apply(RadioImage& image, const std::string& key, const std::string& value,
-               std::vector<std::string>* notes) const {
-    ChannelTable table = MakeTable(image);
+  bool IsDialogKey(std::string_view key) const {
+    const auto [n, field] = SplitNumberedKey(key, prefix_, kChannelCount);
+    return n > 0 && Known(field) && FindDialog(field);
+  }
+
+  // What the table or the dialog on `image` shows for the key.
+  Result<std::string> Shown(const RadioImage& image, const ChannelTable& table, std::string_view key) const {
+    if (withBand_ && key == kBandKey) return BandItems()[static_cast<std::size_t>(table.bandIndex())];
+    const auto [n, field] = SplitNumberedKey(key, prefix_, kChannelCount);
+    if (n == 0 || !Known(field)) return Error{Unknown(key)};
+    if (const TableField* t = FindTable(field)) return table.Cell(n, t->column);
+    RadioImage copy = image;
+    ChannelEditor editor(copy, base_, table.band());
+    editor.Open(n);
+    return Shown(editor, *FindDialog(field));
+  }
+
+  // A cell of the table, or the band selector.
+  Status ApplyTable(RadioImage& image, ChannelTable& table, const std::string& key, const std::string& value,
+                    std::vector<std::string>* notes) const {
     if (withBand_ && key == kBandKey) {
       const int i = FindItem(BandItems(), Trim(value));
       if (i < 0) return Error{"band: '" + value + "' is not one of " + JoinItems(BandItems())};
       table.ChangeBand(image, i);
-      table.WriteBack(image);
       return Status::Ok();
     }
     const auto [row, field] = SplitNumberedKey(key, prefix_, kChannelCount);
     if (row == 0 || !Known(field)) return Error{Unknown(key)};
-    if (const TableField* t = FindTable(field)) {
-      Status st = ApplyTable(image, table, row, *t, key, value);
-      if (!st) return st;
-      table.WriteBack(image);
-      if (notes && (t->column == kColRxFreq || t->column == kColTxFreq) && !Trim(value).empty()) {
-        const std::string& shown = table.Cell(row, t->column);
-        if (FrequencyFromText(shown) != FrequencyFromText(Trim(value)))
-          notes->push_back(key + "=" + value + " is stored as " + shown);
-      }
-      return Status::Ok();
+    const TableField& t = *FindTable(field);
+    Status st = CommitCell(image, table, row, t, key, value);
+    if (!st) return st;
+    if (notes && (t.column == kColRxFreq || t.column == kColTxFreq) && !Trim(value).empty()) {
+      const std::string& shown = table.Cell(row, t.column);
+      if (FrequencyFromText(shown) != FrequencyFromText(Trim(value)))
+        notes->push_back(key + "=" + value + " is stored as " + shown);
     }
-    // The "Channel edit" button: the table's write-back, the dialog on
-    // this channel, the value set as the user would, closing stores it.
-    table.WriteBack(image);
+    return Status::Ok();
+  }
+
+  // A control of the channel dialog: the dialog opens on the channel (the
+  // table written back), takes the value as the user gives it and closes,
+  // which stores the channel; the table then shows the image again.
+  Status ApplyDialog(RadioImage& image, ChannelTable& table, const std::string& key, const std::string& value) const {
+    const auto [row, field] = SplitNumberedKey(key, prefix_, kChannelCount);
     ChannelEditor editor(image, base_, table.band());
     editor.Open(row);
     if (!editor.state().controlsEnabled) return EmptyChannel(key, row);
-    Status st = ApplyDialog(editor, *FindDialog(field), key, value);
+    Status st = SetControl(editor, *FindDialog(field), key, value);
     if (!st) return st;
     editor.Close();
-    table.Load(image);
-    table.WriteBack(image);
+    table.Render(image);
     return Status::Ok();
   }
 
@@ -279,7 +340,7 @@ class ChannelKeySpace : public KeySpace {
                  ".rx_freq first"};
   }
 
-  Status ApplyTable(RadioImage& image, ChannelTable& table, int row, const TableField& f, const std::string& key,
+  Status CommitCell(RadioImage& image, ChannelTable& table, int row, const TableField& f, const std::string& key,
                     const std::string& value) const {
     const std::string v = Trim(value);
     // The value first, so that a wrong value is named even on an empty channel.
@@ -313,8 +374,8 @@ class ChannelKeySpace : public KeySpace {
     return Status::Ok();
   }
 
-  static Status ApplyDialog(ChannelEditor& editor, const DialogField& f, const std::string& key,
-                            const std::string& value) {
+  static Status SetControl(ChannelEditor& editor, const DialogField& f, const std::string& key,
+                           const std::string& value) {
     const std::string v = Trim(value);
     auto& s = editor.state();
     if (f.check) {

@@ -11,6 +11,7 @@
 
 #include "core/base/c_text.h"
 #include "core/dpmr/contacts.h"
+#include "core/dpmr/dpmr_dialog.h"
 #include "core/dpmr/dpmr_layout.h"
 #include "core/dpmr/encryption_keys.h"
 #include "core/dpmr/group_lists.h"
@@ -46,6 +47,14 @@ class ListKeySpace : public KeySpace {
 
   // Every "<name>." key, so that a wrong one is told what would be right.
   bool Owns(std::string_view key) const override { return key.starts_with(prefix_); }
+
+  // Through the "dPMR param" dialog: the page edited, then every page
+  // stored as the dialog closes.
+  Status SetOpen(Document& doc, const KeyValues& assignments, std::vector<std::string>* notes) const override {
+    Status st = Set(doc.image(), assignments, notes);
+    if (st) dpmr::StoreListPagesOnClose(doc.image());
+    return st;
+  }
 
   Status Set(RadioImage& image, const KeyValues& assignments, std::vector<std::string>* /*notes*/) const override {
     for (const auto& [key, value] : assignments) {

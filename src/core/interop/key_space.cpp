@@ -1,29 +1,80 @@
 #include "core/interop/key_space.h"
 
+#include <algorithm>
+
 #include "core/base/c_text.h"
 #include "core/dpmr/dpmr_basic_page.h"
 #include "core/factory/factory_pages.h"
 #include "core/interop/key_spaces.h"
-#include "core/settings/settings_pages.h"
+#include "core/dpmr/dpmr_dialog.h"
+#include "core/settings/alarm_page.h"
+#include "core/settings/dtmf_contact_page.h"
+#include "core/settings/dtmf_decode_page.h"
+#include "core/settings/dtmf_encode_page.h"
+#include "core/settings/option_page.h"
+#include "core/settings/scan_page.h"
+#include "core/settings/side_key_page.h"
+#include "core/settings/tone_light_page.h"
 
 namespace cps {
 
+namespace {
+
+// The dialogs of the schema pages, in menu order: the Edit menu's dialogs
+// and their tabs, the Basic tab of "dPMR param" (closing it stores the list
+// pages too) and the factory adjustment dialog.
+const std::vector<std::shared_ptr<const SchemaDialog>>& SchemaDialogs() {
+  static const std::vector<std::shared_ptr<const SchemaDialog>> dialogs = [] {
+    auto make = [](SchemaDialog d) { return std::make_shared<const SchemaDialog>(std::move(d)); };
+    return std::vector<std::shared_ptr<const SchemaDialog>>{
+        make({{&OptionPageSchema(), &SideKeyPageSchema(), &ToneLightPageSchema()}, nullptr, nullptr}),
+        make({{&ScanPageSchema()}, &Document::BeforeScanInfo, nullptr}),
+        make({{&AlarmPageSchema()}, nullptr, nullptr}),
+        make({{&DtmfEncodePageSchema(), &DtmfDecodePageSchema(), &DtmfContactPageSchema()}, nullptr, nullptr}),
+        make({{&DpmrBasicPageSchema()}, nullptr, dpmr::StoreListPagesOnClose}),
+        make({FactoryPageSchemas(), nullptr, nullptr}),
+    };
+  }();
+  return dialogs;
+}
+
+}  // namespace
+
 const std::vector<std::shared_ptr<KeySpace>>& KeySpaces() {
   static const std::vector<std::shared_ptr<KeySpace>> spaces = [] {
+    const auto& dialogs = SchemaDialogs();
+    auto pages = [&](std::size_t from, std::size_t to, std::vector<std::shared_ptr<KeySpace>>& v) {
+      for (std::size_t d = from; d <= to; ++d)
+        for (const PageSchema* p : dialogs[d]->pages) v.push_back(MakeSchemaKeySpace(*p, dialogs[d]));
+    };
     std::vector<std::shared_ptr<KeySpace>> v;
     v.push_back(MakeChannelKeySpace(false));
     v.push_back(MakeChannelKeySpace(true));
-    for (const PageSchema* p : SettingsPageSchemas()) v.push_back(MakeSchemaKeySpace(*p));
-    v.push_back(MakeSchemaKeySpace(DpmrBasicPageSchema()));
+    pages(0, 4, v);  // the settings dialogs, then dPMR Basic
     v.push_back(MakeContactKeySpace());
     v.push_back(MakeGroupListKeySpace());
     v.push_back(MakeEncryptKeySpace());
     v.push_back(MakeOutboxKeySpace());
     v.push_back(MakeInboxKeySpace());
-    for (const PageSchema* p : FactoryPageSchemas()) v.push_back(MakeSchemaKeySpace(*p));
+    pages(5, 5, v);  // factory
     return v;
   }();
   return spaces;
+}
+
+const SchemaDialog* DialogOfPage(const PageSchema& page) {
+  for (const auto& d : SchemaDialogs())
+    for (const PageSchema* p : d->pages)
+      if (p == &page) return d.get();
+  return nullptr;
+}
+
+RadioImage ImageAsPageOpens(const PageSchema& page, const Document& doc) {
+  const SchemaDialog* dialog = DialogOfPage(page);
+  if (!dialog || !dialog->beforeOpen) return doc.image();
+  Document scratch = doc;
+  (scratch.*(dialog->beforeOpen))();
+  return scratch.image();
 }
 
 const KeySpace* SpaceOf(std::string_view key) {
@@ -47,6 +98,22 @@ Status SetKeys(RadioImage& image, const KeyValues& assignments, std::vector<std:
     KeyValues run;
     while (i < assignments.size() && SpaceOf(assignments[i].first) == space) run.push_back(assignments[i++]);
     Status st = space->Set(image, run, notes);
+    if (!st) return st;
+  }
+  return Status::Ok();
+}
+
+Status SetKeysOpen(Document& doc, const KeyValues& assignments, std::vector<std::string>* notes) {
+  std::vector<std::pair<const KeySpace*, KeyValues>> groups;
+  for (const auto& kv : assignments) {
+    const KeySpace* space = SpaceOf(kv.first);
+    if (!space) return Error{"unknown key '" + kv.first + "'"};
+    auto it = std::find_if(groups.begin(), groups.end(), [&](const auto& g) { return g.first == space; });
+    if (it == groups.end()) it = groups.insert(groups.end(), {space, {}});
+    it->second.push_back(kv);
+  }
+  for (const auto& [space, run] : groups) {
+    Status st = space->SetOpen(doc, run, notes);
     if (!st) return st;
   }
   return Status::Ok();

@@ -17,9 +17,12 @@
 #include <vector>
 
 #include "core/base/result.h"
+#include "core/document/document.h"
 #include "core/image/radio_image.h"
 
 namespace cps {
+
+struct PageSchema;
 
 struct KeyInfo {
   std::string key;      // "option.tot"
@@ -46,11 +49,23 @@ class KeySpace {
   // changed on the way in.
   virtual Status Set(RadioImage& image, const KeyValues& assignments, std::vector<std::string>* notes) const = 0;
 
+  // get and set on the open document: what the editor shows when it opens
+  // right after File, Open, and the edit as the window makes it (with the
+  // document's moment before the dialog opens, the channel table itself for
+  // the main channel keys, and whatever else the dialog stores on closing).
+  // By default the image as it is.
+  virtual Result<std::string> GetOpen(const Document& doc, std::string_view key) const {
+    return Get(doc.image(), key);
+  }
+  virtual Status SetOpen(Document& doc, const KeyValues& assignments, std::vector<std::string>* notes) const {
+    return Set(doc.image(), assignments, notes);
+  }
+
   // The keys of `image` in their export order, with their values; empty
   // channels and list entries are left out.
   virtual KeyValues Export(const RadioImage& image) const = 0;
-  // Keys that only show what the radio gathered (the inbox): an import
-  // does not apply them.
+  // Keys an import does not apply: what the radio gathered (the inbox)
+  // and fields shown read-only.
   virtual bool ReadOnly(std::string_view /*key*/) const { return false; }
   // Keys that pick an entry of a list edited further down the menus (a
   // channel's contact, key, message, group list, DTMF call): an import
@@ -67,7 +82,15 @@ const KeySpace* SpaceOf(std::string_view key);
 
 // Convenience for single keys; errors name the key.
 Result<std::string> GetKey(const RadioImage& image, std::string_view key);
+// Consecutive keys of one space are set together, in order.
 Status SetKeys(RadioImage& image, const KeyValues& assignments, std::vector<std::string>* notes = nullptr);
+// "dpmr-cli set": the keys of each space together (in their order), the
+// spaces in the order they first appear; each space edits as the window does.
+Status SetKeysOpen(Document& doc, const KeyValues& assignments, std::vector<std::string>* notes = nullptr);
+
+// The image a settings page's dialog loads when it opens on `doc` (after
+// the document's moment, as Scan Info opens after the table's write-back).
+RadioImage ImageAsPageOpens(const PageSchema& page, const Document& doc);
 
 // Shared value helpers of the key spaces.
 std::string JoinItems(const std::vector<std::string>& items, std::string_view separator = ", ");

@@ -5,8 +5,7 @@
 #include <QFileInfo>
 #include <QMenu>
 
-#include "core/channels/channel_table.h"
-#include "core/image/contact_repair.h"
+#include "core/document/document.h"
 #include "core/image/image_file.h"
 #include "core/image/new_image.h"
 #include "core/interop/text_image.h"
@@ -55,8 +54,9 @@ void CMainFrame::AddTextItems(QMenu* file, QAction* before) {
 RadioImage CMainFrame::TextBase() const { return NewImage(settings_.DefaultDatPath()); }
 
 bool CMainFrame::ExportTextTo(const QString& path) {
-  WriteBackChannelTable();
-  const std::string text = ExportText(image(), TextBase());
+  // The image as Save would write it now.
+  emit doc_.tableSyncing();
+  const std::string text = ExportText(doc_.core().SavedForm(), TextBase());
   Status st = SaveFileAtomically(path.toStdString(), text);
   if (!st) {
     ShowMessage(this, QString("Failed to export %1.\n%2").arg(QFileInfo(path).fileName(), QString::fromStdString(st.error())));
@@ -73,42 +73,34 @@ bool CMainFrame::ImportTextFrom(const QString& path) {
                           .arg(QFileInfo(path).fileName(), QString::fromStdString(imported.error())));
     return false;
   }
-  // A new, unsaved document holding the imported image.
+  // A new, unsaved document holding the imported image; the table shows it
+  // as it does after a dialog changed the image.
   NewDocument();
   image() = *imported;
-  ReloadChannelTable();
-  WriteBackChannelTable();
+  doc_.AfterChannelDialog();
   return true;
 }
 
 CompareDialog* CMainFrame::CompareWith(const QString& path) {
-  WriteBackChannelTable();
   Result<RadioImage> other = Error{""};
   if (IsText(path)) {
     auto text = ReadFile(path);
     other = text ? ImportText(*text, TextBase()) : Result<RadioImage>(Error{text.error()});
   } else {
-    RadioImage opened;
-    Status st = LoadImageFile(path.toStdString(), opened);
-    if (st) {
-      // As File, Open shows it: the repair passes and the table's write-back.
-      RepairContactNames(opened);
-      RepairContactReferences(opened);
-      ChannelTable table;
-      table.Load(opened);
-      table.WriteBack(opened);
-      other = opened;
-    } else {
-      other = Error{st.error()};
-    }
+    // As File, Open shows it, and as Save would write it.
+    Document opened;
+    Status st = opened.Open(path.toStdString());
+    other = st ? Result<RadioImage>(opened.SavedForm()) : Result<RadioImage>(Error{st.error()});
   }
   if (!other) {
     ShowMessage(this, QString("Failed to compare with %1.\n%2")
                           .arg(QFileInfo(path).fileName(), QString::fromStdString(other.error())));
     return nullptr;
   }
-  const ImageDifference diff = CompareImages(image(), *other, TextBase());
-  auto* dialog = new CompareDialog(diff, image(), *other, QFileInfo(path).fileName(), this);
+  emit doc_.tableSyncing();
+  const RadioImage mine = doc_.core().SavedForm();
+  const ImageDifference diff = CompareImages(mine, *other, TextBase());
+  auto* dialog = new CompareDialog(diff, mine, *other, QFileInfo(path).fileName(), this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   return dialog;
 }
