@@ -79,10 +79,9 @@ int RunImport(const std::vector<std::string>& argv) {
   }
   auto image = ImportText(*text, base);
   if (!image) return Fail("import: " + args->positional[0] + ": " + image.error() + " (nothing written)");
-  Document doc;
-  doc.image() = *image;
-  doc.table().Load(doc.image());
-  Status st = SaveDocument(doc, out);
+  // The import ran the save's write-back before the raw bytes: the result
+  // is written as it stands.
+  Status st = SaveImageFile(out, *image);
   if (!st) return Fail("import: cannot save " + st.error(), 1);
   return 0;
 }
@@ -113,7 +112,8 @@ VerbRegistrar importVerb({"import", "make an image from its text form",
                           "Starts from BASE (default: the image File, New makes), applies every key\n"
                           "through its editor's rules in the order of the file (keys that pick a\n"
                           "contact, key, message, group list or DTMF call after all others, once the\n"
-                          "lists stand), then the raw bytes, and saves as File, Save does. An unknown\n"
+                          "lists stand), then the channel table's write-back as File, Save does it,\n"
+                          "then the raw bytes, and writes OUT atomically. An unknown\n"
                           "key, a refused value or malformed text is an error naming the line, and\n"
                           "nothing is written.\n",
                           RunImport});

@@ -35,7 +35,9 @@ std::string ExportText(const RadioImage& image, const RadioImage& base);
 // of the text except that keys naming a list entry (a channel's contact,
 // encryption key, message, group list, DTMF call) come after all others;
 // inbox keys are not applied (the raw bytes bring the inbox back); then
-// the raw bytes. An error names the line; the image is then not given.
+// the channel table's write-back a save makes; then the raw bytes. The
+// result is the image to write. An error names the line; the image is then
+// not given.
 Result<RadioImage> ImportText(std::string_view text, const RadioImage& base);
 
 // One key whose value differs.
