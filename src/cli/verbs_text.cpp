@@ -30,13 +30,9 @@ Result<std::string> ReadText(const std::string& path) {
 // The image File, New starts from: the base of an import.
 RadioImage NewDocument(const Args& args) { return NewImage(LoadSettings(args).DefaultDatPath()); }
 
-// A .yaml file imported onto `base`, or an image file opened as File, Open does.
+// A .yaml file imported onto `base`, or the bytes of an image file.
 Result<RadioImage> LoadEither(const std::string& path, const RadioImage& base) {
-  if (!IsTextFile(path)) {
-    auto doc = OpenDocument(path);
-    if (!doc) return Error{doc.error()};
-    return doc->SavedForm();
-  }
+  if (!IsTextFile(path)) return LoadRaw(path);
   auto text = ReadText(path);
   if (!text) return Error{text.error()};
   auto image = ImportText(*text, base);
@@ -48,9 +44,10 @@ int RunExport(const std::vector<std::string>& argv) {
   auto args = ParseArgs(argv, {"o", "output", "app-dir"}, {});
   if (!args) return Fail(args.error());
   if (args->positional.size() != 1) return Fail("export: usage: dpmr-cli export FILE.dat [-o OUT.yaml]");
-  auto doc = OpenDocument(args->positional[0]);
-  if (!doc) return Fail("export: " + doc.error(), 1);
-  const std::string text = ExportText(doc->SavedForm(), NewDocument(*args));
+  // The file's bytes as they are: the text brings every one of them back.
+  auto image = LoadRaw(args->positional[0]);
+  if (!image) return Fail("export: " + image.error(), 1);
+  const std::string text = ExportText(*image, NewDocument(*args));
   const std::string out = args->Has("o") ? args->Value("o") : args->Value("output");
   if (out.empty()) {
     std::cout << text;
@@ -71,9 +68,9 @@ int RunImport(const std::vector<std::string>& argv) {
   if (!text) return Fail("import: " + text.error(), 1);
   RadioImage base;
   if (args->Has("base")) {
-    auto opened = OpenDocument(args->Value("base"));
+    auto opened = LoadRaw(args->Value("base"));
     if (!opened) return Fail("import: " + opened.error(), 1);
-    base = opened->SavedForm();
+    base = *opened;
   } else {
     base = NewDocument(*args);
   }
@@ -102,7 +99,7 @@ int RunDiff(const std::vector<std::string>& argv) {
 
 VerbRegistrar exportVerb({"export", "write an image as readable text (YAML)",
                           "usage: dpmr-cli export FILE.dat [-o OUT.yaml] [--app-dir DIR]\n"
-                          "Opens FILE as the program does and writes every key with its value as the\n"
+                          "Reads FILE's bytes and writes every key with its value as the\n"
                           "editors show it, in the order of the menus; empty channels and list entries\n"
                           "are left out. A final 'raw' section holds, as address and hexadecimal bytes,\n"
                           "what the keys do not bring back. Without -o the text goes to standard output.\n",

@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 
 #include "cli_test_util.h"
@@ -45,6 +46,22 @@ TEST(CliText, ExportThenImportGivesTheSameBytesAndText) {
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(Slurp(dir.File("b.dat")), Slurp(a));
   EXPECT_EQ(RunCli({"export", dir.File("b.dat")}).out, text);
+}
+
+TEST(CliText, RandomImagesTheProgramSavedComeBackExactly) {
+  CliTempDir dir;
+  for (unsigned seed : {7u, 8u}) {
+    RadioImage random;
+    std::mt19937 rng(seed);
+    for (std::size_t a = 0; a < kImageSize; ++a) random.SetByte(a, static_cast<std::uint8_t>(rng()));
+    ASSERT_TRUE(SaveImageFile(dir.File("r.dat"), random));
+    ASSERT_EQ(RunCli({"set", dir.File("r.dat"), "option.tot=60", "-o", dir.File("s.dat")}).code, 0);
+    ASSERT_EQ(RunCli({"export", dir.File("s.dat"), "-o", dir.File("s.yaml")}).code, 0);
+    auto r = RunCli({"import", dir.File("s.yaml"), "-o", dir.File("t.dat")});
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(Slurp(dir.File("t.dat")), Slurp(dir.File("s.dat"))) << seed;
+    EXPECT_EQ(RunCli({"diff", dir.File("s.dat"), dir.File("s.yaml")}).code, 0) << seed;
+  }
 }
 
 TEST(CliText, BadTextIsAnErrorNamingTheLineAndWritesNothing) {
