@@ -15,6 +15,8 @@
 namespace cps {
 namespace {
 
+using namespace std::string_literals;
+
 TEST(RadioImage, AccessorsAreLittleEndianAndMasked) {
   RadioImage img;
   EXPECT_EQ(img.Byte(0), 0x00);  // created zeroed
@@ -167,6 +169,44 @@ TEST(IniFile, WindowsProfileKeepsEverythingButTheChangedKey) {
   EXPECT_EQ(other.Text(), "[A]\nx=1\n[Setup]\nCOM=COM2\n");
   IniFile longValue = IniFile::Parse("[Setup]\nModel=" + std::string(300, 'x') + "\n");
   EXPECT_EQ(longValue.Read("Setup", "Model", "").size(), 255u);
+}
+
+// Bytes of an ASCII text in UTF-16, little or big endian.
+std::string Wide(std::string_view ascii, bool le) {
+  std::string out;
+  for (char c : ascii) out += le ? std::string{c, '\0'} : std::string{'\0', c};
+  return out;
+}
+
+// Files written by other editors: a byte order mark, UTF-16, mixed line
+// ends, no line end at the end. Only the changed line differs afterwards.
+TEST(IniFile, KeepsEncodingAndEveryUntouchedByte) {
+  const std::string le = "\xFF\xFE", be = "\xFE\xFF";
+  const struct {
+    const char* name;
+    std::string before, model, after;  // after Set("Setup", "COM", "COM7")
+  } cases[] = {
+      {"UTF-8 with BOM", "\xEF\xBB\xBF[Setup]\r\nModel=K\xC3\xA9\r\nCOM=COM1\r\n", "K\xC3\xA9",
+       "\xEF\xBB\xBF[Setup]\r\nModel=K\xC3\xA9\r\nCOM=COM7\r\n"},
+      {"UTF-16 LE", le + Wide("[Setup]\r\nModel=K", true) + "\xE9\0\x3D\xD8\x00\xDE"s + Wide("\r\nCOM=COM1\r\n", true),
+       "K\xC3\xA9\xF0\x9F\x98\x80",
+       le + Wide("[Setup]\r\nModel=K", true) + "\xE9\0\x3D\xD8\x00\xDE"s + Wide("\r\nCOM=COM7\r\n", true)},
+      {"UTF-16 BE, key added", be + Wide("[Setup]\r\nModel=K\r\n", false), "K",
+       be + Wide("[Setup]\r\nModel=K\r\nCOM=COM7\r\n", false)},
+      {"mixed line ends, none at the end", "[Setup]\nModel=K\r\nCOM=COM1\n; end", "K",
+       "[Setup]\nModel=K\r\nCOM=COM7\n; end"},
+      {"key added after a last line without line end", "[Setup]\nModel=K", "K", "[Setup]\nModel=K\nCOM=COM7"},
+      {"key added to a Windows file", "[Setup]\r\nModel=K\n\n[X]\ny=2", "K", "[Setup]\r\nModel=K\nCOM=COM7\r\n\n[X]\ny=2"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    IniFile ini = IniFile::Parse(c.before);
+    EXPECT_EQ(ini.Text(), c.before);
+    EXPECT_EQ(ini.Read("Setup", "Model", ""), c.model);
+    ini.Set("Setup", "COM", "COM7");
+    EXPECT_EQ(ini.Read("Setup", "COM", ""), "COM7");
+    EXPECT_EQ(ini.Text(), c.after);
+  }
 }
 
 }  // namespace

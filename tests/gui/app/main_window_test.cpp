@@ -210,5 +210,32 @@ TEST_F(MainWindowTest, ClosingWritesOnlyThePortIntoProgramIni) {
             "; my settings\r\n[Setup]\r\nModel=KD-4173\r\nCOM=/dev/ttyUSB0\r\n[Extra]\r\nx=1\r\n");
 }
 
+// A profile saved as UTF-16 by a Windows editor is read, and the port goes
+// back into it in UTF-16.
+TEST_F(MainWindowTest, Utf16ProgramIniIsReadAndWrittenInItsEncoding) {
+  auto wide = [](const char* ascii) {
+    QByteArray out("\xFF\xFE", 2);
+    for (const char* c = ascii; *c; ++c) out.append(*c).append('\0');
+    return out;
+  };
+  {
+    QFile f(Path("Program.ini"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(wide("[Setup]\r\nModel=KD-7\r\nCOM=COM3\r\n"));
+  }
+  {
+    CMainFrame w(AppSettings::Load(dir_.path().toStdString()));
+    EXPECT_EQ(w.windowTitle(), "KD-7 Software");
+    EXPECT_EQ(w.settings().portName, "COM3");
+    w.NewDocument();
+    w.settings().portName = "/dev/ttyUSB1";
+    w.show();
+    w.close();
+  }
+  QFile f(Path("Program.ini"));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), wide("[Setup]\r\nModel=KD-7\r\nCOM=/dev/ttyUSB1\r\n"));
+}
+
 }  // namespace
 }  // namespace cps
