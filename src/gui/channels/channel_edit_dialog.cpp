@@ -92,37 +92,37 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
   auto* general = new QGridLayout;
   general->addWidget(Labelled("Rx freq (MHz)", rx_), 0, 0);
   general->addWidget(Labelled("Tx freq (MHz)", tx_), 0, 1);
-  general->addWidget(Labelled("Channel type", MakeList(EditList::kChannelType, "channelType")), 1, 0);
-  general->addWidget(Labelled("Tx power", MakeList(EditList::kPower, "txPower")), 1, 1);
-  general->addWidget(Labelled("Bandwidth", MakeList(EditList::kBandwidth, "bandwidth")), 2, 0);
+  general->addWidget(Labelled(EditListCaption(EditList::kChannelType), MakeList(EditList::kChannelType, "channelType")), 1, 0);
+  general->addWidget(Labelled(EditListCaption(EditList::kPower), MakeList(EditList::kPower, "txPower")), 1, 1);
+  general->addWidget(Labelled(EditListCaption(EditList::kBandwidth), MakeList(EditList::kBandwidth, "bandwidth")), 2, 0);
   auto* checksRow = new QHBoxLayout;
-  checksRow->addWidget(MakeCheck(EditCheck::kReverse, "Reverse", "reverse"));
-  checksRow->addWidget(MakeCheck(EditCheck::kScan, "Scan", "scan"));
-  checksRow->addWidget(MakeCheck(EditCheck::kTalkAround, "Talk around", "talkAround"));
-  checksRow->addWidget(MakeCheck(EditCheck::kAutoContact, "Auto contact", "autoContact"));
-  checksRow->addWidget(MakeCheck(EditCheck::kWorkAlone, "Work alone", "workAlone"));
+  checksRow->addWidget(MakeCheck(EditCheck::kReverse, EditCheckCaption(EditCheck::kReverse), "reverse"));
+  checksRow->addWidget(MakeCheck(EditCheck::kScan, EditCheckCaption(EditCheck::kScan), "scan"));
+  checksRow->addWidget(MakeCheck(EditCheck::kTalkAround, EditCheckCaption(EditCheck::kTalkAround), "talkAround"));
+  checksRow->addWidget(MakeCheck(EditCheck::kAutoContact, EditCheckCaption(EditCheck::kAutoContact), "autoContact"));
+  checksRow->addWidget(MakeCheck(EditCheck::kWorkAlone, EditCheckCaption(EditCheck::kWorkAlone), "workAlone"));
   checksRow->addStretch(1);
   general->addLayout(checksRow, 2, 1);
-  QWidget* onlyRx = Labelled("Only rx", MakeList(EditList::kOnlyRx, "onlyRx"));
+  QWidget* onlyRx = Labelled(EditListCaption(EditList::kOnlyRx), MakeList(EditList::kOnlyRx, "onlyRx"));
   general->addWidget(onlyRx, 3, 0);
 
   // "Analog" frame.
   auto* analog = new QGroupBox("Analog");
   auto* analogColumn = new QVBoxLayout(analog);
-  analogColumn->addWidget(Labelled("Signal type", MakeList(EditList::kSignalType, "signalType")));
-  analogColumn->addWidget(MakeCheck(EditCheck::kPttId, "PTTID", "pttId"));
-  analogColumn->addWidget(Labelled("Analog call 1", MakeList(EditList::kAnalogCall1, "analogCall1")));
-  analogColumn->addWidget(Labelled("Analog call 2", MakeList(EditList::kAnalogCall2, "analogCall2")));
-  analogColumn->addWidget(Labelled("Rx tone", MakeList(EditList::kRxTone, "rxTone", true)));
-  analogColumn->addWidget(Labelled("Tx tone", MakeList(EditList::kTxTone, "txTone", true)));
+  analogColumn->addWidget(Labelled(EditListCaption(EditList::kSignalType), MakeList(EditList::kSignalType, "signalType")));
+  analogColumn->addWidget(MakeCheck(EditCheck::kPttId, EditCheckCaption(EditCheck::kPttId), "pttId"));
+  analogColumn->addWidget(Labelled(EditListCaption(EditList::kAnalogCall1), MakeList(EditList::kAnalogCall1, "analogCall1")));
+  analogColumn->addWidget(Labelled(EditListCaption(EditList::kAnalogCall2), MakeList(EditList::kAnalogCall2, "analogCall2")));
+  analogColumn->addWidget(Labelled(EditListCaption(EditList::kRxTone), MakeList(EditList::kRxTone, "rxTone", true)));
+  analogColumn->addWidget(Labelled(EditListCaption(EditList::kTxTone), MakeList(EditList::kTxTone, "txTone", true)));
   analogColumn->addStretch(1);
 
   // "Digit" frame with the two call groups.
   digit_ = new QGroupBox("Digit");
   auto* digitGrid = new QGridLayout(digit_);
-  digitGrid->addWidget(Labelled("Encrypt key", MakeList(EditList::kEncryptKey, "encryptKey")), 0, 0, 1, 2);
-  digitGrid->addWidget(Labelled("Tx contact", MakeList(EditList::kTxContact, "txContact")), 1, 0, 1, 2);
-  digitGrid->addWidget(Labelled("Group rx list", MakeList(EditList::kGroupRxList, "groupRxList")), 2, 0, 1, 2);
+  digitGrid->addWidget(Labelled(EditListCaption(EditList::kEncryptKey), MakeList(EditList::kEncryptKey, "encryptKey")), 0, 0, 1, 2);
+  digitGrid->addWidget(Labelled(EditListCaption(EditList::kTxContact), MakeList(EditList::kTxContact, "txContact")), 1, 0, 1, 2);
+  digitGrid->addWidget(Labelled(EditListCaption(EditList::kGroupRxList), MakeList(EditList::kGroupRxList, "groupRxList")), 2, 0, 1, 2);
   const EditList types[] = {EditList::kCall1Type, EditList::kCall2Type};
   const EditList contacts[] = {EditList::kCall1Contact, EditList::kCall2Contact};
   const EditList messages[] = {EditList::kCall1Message, EditList::kCall2Message};
@@ -130,31 +130,33 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
     auto* call = new QGroupBox(k == 0 ? "Call 1" : "Call 2");
     auto* form = new QVBoxLayout(call);
     const QByteArray prefix = k == 0 ? "call1" : "call2";
-    form->addWidget(Labelled("Type", MakeList(types[k], prefix + "Type"), kShortCaptionWidth));
-    form->addWidget(Labelled("Contact", MakeList(contacts[k], prefix + "Contact"), kShortCaptionWidth));
-    form->addWidget(Labelled("Msg no.", MakeList(messages[k], prefix + "Message"), kShortCaptionWidth));
+    form->addWidget(Labelled(EditListCaption(types[k]), MakeList(types[k], prefix + "Type"), kShortCaptionWidth));
+    form->addWidget(
+        Labelled(EditListCaption(contacts[k]), MakeList(contacts[k], prefix + "Contact"), kShortCaptionWidth));
+    form->addWidget(
+        Labelled(EditListCaption(messages[k]), MakeList(messages[k], prefix + "Message"), kShortCaptionWidth));
     digitGrid->addWidget(call, 3, k);
   }
   digitGrid->setRowStretch(4, 1);
 
   // Below the frames.
   auto* below = new QGridLayout;
-  below->addWidget(Labelled("Busy", MakeList(EditList::kBusy, "busy")), 0, 0);
-  QCheckBox* oacsu = MakeCheck(EditCheck::kOacsu, "OACSU", "oacsu");
+  below->addWidget(Labelled(EditListCaption(EditList::kBusy), MakeList(EditList::kBusy, "busy")), 0, 0);
+  QCheckBox* oacsu = MakeCheck(EditCheck::kOacsu, EditCheckCaption(EditCheck::kOacsu), "oacsu");
   below->addWidget(oacsu, 0, 1);
-  QWidget* status = Labelled("Status info no", MakeList(EditList::kStatusInfo, "statusInfo"));
-  QWidget* dataType = Labelled("Data type", MakeList(EditList::kDataType, "dataType"));
-  QWidget* rxcc = Labelled("Rx color code", MakeList(EditList::kRxColorCode, "rxColorCode"));
-  QWidget* txcc = Labelled("Tx color code", MakeList(EditList::kTxColorCode, "txColorCode"));
+  QWidget* status = Labelled(EditListCaption(EditList::kStatusInfo), MakeList(EditList::kStatusInfo, "statusInfo"));
+  QWidget* dataType = Labelled(EditListCaption(EditList::kDataType), MakeList(EditList::kDataType, "dataType"));
+  QWidget* rxcc = Labelled(EditListCaption(EditList::kRxColorCode), MakeList(EditList::kRxColorCode, "rxColorCode"));
+  QWidget* txcc = Labelled(EditListCaption(EditList::kTxColorCode), MakeList(EditList::kTxColorCode, "txColorCode"));
   below->addWidget(status, 1, 0);
   below->addWidget(dataType, 1, 1);
   below->addWidget(rxcc, 2, 0);
   below->addWidget(txcc, 2, 1);
 
   // Fields that are loaded and stored but never seen.
-  QWidget* offsetDirection = Labelled("Offset direction", MakeList(EditList::kOffsetDirection, "offsetDirection"));
+  QWidget* offsetDirection = Labelled(EditListCaption(EditList::kOffsetDirection), MakeList(EditList::kOffsetDirection, "offsetDirection"));
   QWidget* offsetFreq = Labelled("Offset freq (MHz)", offset_);
-  QWidget* colorCode = Labelled("Color code", MakeList(EditList::kColorCode, "colorCode"));
+  QWidget* colorCode = Labelled(EditListCaption(EditList::kColorCode), MakeList(EditList::kColorCode, "colorCode"));
   below->addWidget(offsetDirection, 3, 0);
   below->addWidget(offsetFreq, 3, 1);
   below->addWidget(colorCode, 4, 0);
