@@ -1,6 +1,7 @@
 // The channel table's side of the main window: the central form, the
 // write-back and reload moments, the repair passes, printing and the
 // channel dialogs.
+#include <QDate>
 #include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -25,6 +26,17 @@ QString PrintedFileName(const CProgramDoc& doc) {
 }
 
 }  // namespace
+
+PrintSheet CMainFrame::SheetToPrint() {
+  form_->view()->CommitOpenEditor();
+  // The sheet shows the image as Save would write it, without writing the
+  // table back into the document itself.
+  RadioImage copy = image();
+  ChannelTable table = form_->view()->table();
+  table.WriteBack(copy);
+  return BuildPrintSheet(copy, {settings_.modelName, PrintedFileName(doc_).toStdString(),
+                                QDate::currentDate().toString(Qt::ISODate).toStdString()});
+}
 
 void CMainFrame::CreateCentralForm() {
   form_ = new ChannelForm(image(), this);
@@ -56,24 +68,21 @@ void CMainFrame::RunRepairAfterRead() {
 
 void CMainFrame::OnFilePrint() {
   if (!form_) return;
-  form_->view()->CommitOpenEditor();
+  const PrintSheet sheet = SheetToPrint();
   QPrinter& printer = form_->printer();
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  PrintChannelTable(printer, form_->view()->table(), QString::fromStdString(settings_.modelName),
-                    PrintedFileName(doc_));
+  PrintRadioSheet(printer, sheet);
 }
 
 void CMainFrame::OnFilePrintPreview() {
   if (!form_) return;
-  form_->view()->CommitOpenEditor();
+  const PrintSheet sheet = SheetToPrint();
   QPrintPreviewDialog preview(&form_->printer(), this);
   preview.setObjectName("printPreview");
   preview.resize(900, 800);
-  connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
-    PrintChannelTable(*printer, form_->view()->table(), QString::fromStdString(settings_.modelName),
-                      PrintedFileName(doc_));
-  });
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+          [&sheet](QPrinter* printer) { PrintRadioSheet(*printer, sheet); });
   preview.exec();
 }
 
