@@ -108,7 +108,7 @@ void SyncFolder(const fs::path& dir) {
 
 struct TempOutcome {
   Status status;
-  bool folderRefused = false;  // no new file could be made in the folder
+  bool folderRefused = false;  // the folder takes no new file, or no replacement
 };
 
 TempOutcome WriteThroughTemp(const std::string& path, const fs::path& target, std::string_view bytes,
@@ -152,9 +152,10 @@ TempOutcome WriteThroughTemp(const std::string& path, const fs::path& target, st
     return TempOutcome{Error{path + ": " + Reason(err)}};
   }
   if (::rename(temp.c_str(), target.c_str()) != 0) {
+    // A folder with the sticky bit lets only the owner replace a file.
     const int err = errno;
     ::unlink(temp.c_str());
-    return TempOutcome{Error{path + ": " + Reason(err)}};
+    return TempOutcome{Error{path + ": " + Reason(err)}, err == EACCES || err == EPERM};
   }
   SyncFolder(dir);
   return {};
