@@ -65,8 +65,9 @@ inline bool SetImmutable(const fs::path& path, bool on) {
 // which ignores permissions, the immutable flag. False when neither works.
 inline bool LockFolder(const fs::path& dir, bool lock) {
   if (::geteuid() != 0) {
-    fs::permissions(dir, lock ? fs::perms::owner_read | fs::perms::owner_exec : fs::perms::owner_all);
-    return true;
+    std::error_code ec;
+    fs::permissions(dir, lock ? fs::perms::owner_read | fs::perms::owner_exec : fs::perms::owner_all, ec);
+    return !ec;
   }
   return SetImmutable(dir, lock);
 }
@@ -74,8 +75,9 @@ inline bool LockFolder(const fs::path& dir, bool lock) {
 // Makes a file refuse changes; see LockFolder.
 inline bool LockFile(const fs::path& file, bool lock) {
   if (::geteuid() != 0) {
-    fs::permissions(file, lock ? fs::perms::owner_read : fs::perms::owner_read | fs::perms::owner_write);
-    return true;
+    std::error_code ec;
+    fs::permissions(file, lock ? fs::perms::owner_read : fs::perms::owner_read | fs::perms::owner_write, ec);
+    return !ec;
   }
   return SetImmutable(file, lock);
 }
