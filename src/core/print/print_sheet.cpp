@@ -56,8 +56,8 @@ void ChannelDetailSections(const RadioImage& image, const ChannelTable& table, P
                    EditListCaption(L::kTxContact),
                    EditListCaption(L::kEncryptKey),
                    EditListCaption(L::kGroupRxList),
-                   "Call 1",
-                   "Call 2"};
+                   kCallCaptions[0],
+                   kCallCaptions[1]};
   digit.widths = {5, 12, 9, 9, 13, 9, 10, 17, 17};
   SheetTable analog;
   analog.title = "Channel details: Analog and options";

@@ -133,7 +133,7 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
   const EditList contacts[] = {EditList::kCall1Contact, EditList::kCall2Contact};
   const EditList messages[] = {EditList::kCall1Message, EditList::kCall2Message};
   for (int k = 0; k < 2; ++k) {
-    auto* call = new QGroupBox(k == 0 ? "Call 1" : "Call 2");
+    auto* call = new QGroupBox(kCallCaptions[k]);
     auto* form = new QVBoxLayout(call);
     const QByteArray prefix = k == 0 ? "call1" : "call2";
     form->addWidget(ListRow(types[k], prefix + "Type", false, kShortCaptionWidth));
