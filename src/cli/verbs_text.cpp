@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "core/base/file_io.h"
 #include "core/image/image_file.h"
 #include "core/image/new_image.h"
 #include "core/interop/text_image.h"
@@ -53,7 +54,7 @@ int RunExport(const std::vector<std::string>& argv) {
     std::cout << text;
     return 0;
   }
-  Status st = SaveFileAtomically(out, text);
+  Status st = WriteFileSafely(out, text);
   if (!st) return Fail("export: cannot write " + st.error(), 1);
   return 0;
 }

@@ -6,6 +6,7 @@
 #include <QMenu>
 
 #include "core/document/document.h"
+#include "core/base/file_io.h"
 #include "core/image/image_file.h"
 #include "core/image/new_image.h"
 #include "core/interop/text_image.h"
@@ -57,7 +58,7 @@ bool CMainFrame::ExportTextTo(const QString& path) {
   // The image as Save would write it now.
   emit doc_.tableSyncing();
   const std::string text = ExportText(doc_.core().SavedForm(), TextBase());
-  Status st = SaveFileAtomically(path.toStdString(), text);
+  Status st = WriteFileSafely(path.toStdString(), text);
   if (!st) {
     ShowMessage(this, QString("Failed to export %1.\n%2").arg(QFileInfo(path).fileName(), QString::fromStdString(st.error())));
     return false;
