@@ -3,6 +3,7 @@
 #include <QPointer>
 
 #include "core/codec/frequency.h"
+#include "core/print/print_sheet.h"
 #include "gui/app/document.h"
 #include "port/app_settings.h"
 
@@ -12,6 +13,8 @@ class QMimeData;
 class QToolBar;
 
 namespace cps {
+
+class CompareDialog;
 
 class ChannelForm;  // the central form with the channel table
 
@@ -46,6 +49,14 @@ class CMainFrame : public QMainWindow {
   // The band the channel editors use now.
   BandLimits CurrentBand() const;
 
+  // ---- the image as text (main_window_text.cpp) ----
+  // Without their file dialogs; failures are shown.
+  bool ExportTextTo(const QString& path);
+  // Replaces the image as one step with a new, unsaved document.
+  bool ImportTextFrom(const QString& path);
+  // The comparison of the image with a .dat or .yaml file, not yet shown.
+  CompareDialog* CompareWith(const QString& path);
+
   // ---- desktop (main_window_desk.cpp) ----
   // Opens `path` the way File, Open does once its dialog is done: the
   // unsaved-changes question first. Recent files and dropped files go here.
@@ -57,12 +68,16 @@ class CMainFrame : public QMainWindow {
   QStringList recentFiles() const;
   QMenu* recentMenu() const { return recentMenu_; }
   // The folder the file dialogs start in: the last one a file was opened
-  // from or saved to.
+  // from or saved to, or chosen in a file dialog.
   QString DialogFolder() const;
+  void RememberDialogFolder(const QString& file);
 
   // The common message box of the program: caption "Program", an "OK"
   // button (icon chosen by `icon`).
   static void ShowMessage(QWidget* parent, const QString& text, int icon = 2 /*warning*/);
+
+  // What Print and Print Preview put on paper now (main_window_channels.cpp).
+  PrintSheet SheetToPrint();
 
  public slots:
   // File menu
@@ -73,6 +88,9 @@ class CMainFrame : public QMainWindow {
   void OnFilePrint();         // main_window_channels.cpp
   void OnFilePrintPreview();  // main_window_channels.cpp
   void OnFilePrintSetup();    // main_window_channels.cpp
+  void OnExportText();        // main_window_text.cpp
+  void OnImportText();        // main_window_text.cpp
+  void OnCompareWithFile();   // main_window_text.cpp
   // Edit menu
   void OnScanInfo();      // main_window_settings.cpp
   void OnBasicSetting();  // main_window_settings.cpp
@@ -106,6 +124,11 @@ class CMainFrame : public QMainWindow {
   void CreateMenus();
   void CreateToolBar();
   void CreateCentralForm();  // main_window_channels.cpp
+  // The three text items, placed before `before` (main_window_text.cpp).
+  void AddTextItems(QMenu* file, QAction* before);
+  // What an import starts from: the image File, New makes.
+  RadioImage TextBase() const;
+
   // main_window_desk.cpp: the recent-files submenu and the window place,
   // set up at creation and kept at close; a file opened or saved goes to
   // the front of the recent files.

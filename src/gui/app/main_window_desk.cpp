@@ -67,8 +67,12 @@ void CMainFrame::NoteRecentFile(const QString& path) {
   const QFileInfo info(path);
   const QString absolute = QDir::cleanPath(info.absoluteFilePath());
   StoreRecentFiles(ToQt(WithRecentFile(ToStd(StoredRecentFiles()), absolute.toStdString())));
-  OpenUserSettings()->setValue(kLastFolderKey, info.absolutePath());
+  RememberDialogFolder(path);
   RebuildRecentMenu();
+}
+
+void CMainFrame::RememberDialogFolder(const QString& file) {
+  OpenUserSettings()->setValue(kLastFolderKey, QFileInfo(file).absolutePath());
 }
 
 void CMainFrame::RebuildRecentMenu() {
