@@ -131,6 +131,7 @@ TEST(TransferFailures, Table) {
       {"read: stops at block 300", R, "stop:300", kErr, 300, true, 0},
       {"read: garbage before ack of block 2", R, "garbage:2", kErr, 2, true, 0},
       {"read: last block missing", R, "missing-block:503", kErr, 503, true, 0},
+      {"read: reply to block 5 one second late", R, "late:5", kErr, 5, true, 0},
       {"write: no ack after block 4", W, "no-block-ack:4", kErr, 4, true, 0},
       {"write: stops at block 501", W, "stop:501", kErr, 501, true, 0},
       {"garbage before the handshake reply", R, "garbage:0", TransferOutcome::kSuccess, 503, false, 0},
@@ -169,6 +170,17 @@ TEST(TransferFailures, Table) {
     }
     EXPECT_EQ(rig.line.closes, rig.line.opens);
   }
+}
+
+TEST(TransferFailures, LateReplyHeaderIsNotTakenAsData) {
+  // The header read gives up after 300 ms; the reply's 36 bytes arrive a
+  // second late and must not become the block's data.
+  Rig rig;
+  rig.radio.SetFault({RadioFault::kLateBlock, 5});
+  RadioImage image = Filled(0x5A);
+  const TransferResult r = rig.Run(TransferDirection::kRead, image);
+  EXPECT_EQ(r.outcome, TransferOutcome::kCommunicationError);
+  EXPECT_EQ(r.reason, "The reply to the block at 0x0180 began with 0 of 4 header bytes.");
 }
 
 TEST(TransferFailures, PortNotOpenedSendsNothing) {
