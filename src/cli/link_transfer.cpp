@@ -19,6 +19,7 @@ namespace {
 constexpr int kExitPortNotOpened = 3;
 constexpr int kExitCommunicationError = 4;
 constexpr int kExitCancelled = 5;
+constexpr int kExitVerifyFailed = 6;
 
 std::atomic<bool> gCancel{false};
 void OnInterrupt(int) { gCancel = true; }
@@ -73,7 +74,7 @@ class ProgressBar {
     if (!enabled_) return;
     constexpr int kWidth = 40;
     const int filled = position * kWidth / kTransferProgressMax;
-    std::cerr << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
+    std::cerr << "\r" << label_ << "[" << std::string(static_cast<std::size_t>(filled), '#')
               << std::string(static_cast<std::size_t>(kWidth - filled), '.') << "] " << ProgressText(position)
               << "   " << std::flush;
     shown_ = true;
@@ -82,8 +83,13 @@ class ProgressBar {
     if (shown_) std::cerr << "\n";
     shown_ = false;
   }
+  void SetLabel(std::string label) {
+    Finish();
+    label_ = std::move(label);
+  }
 
  private:
+  std::string label_;
   bool enabled_;
   bool shown_ = false;
 };
@@ -103,6 +109,9 @@ int Report(const TransferResult& r, const std::string& afterwards) {
     case TransferOutcome::kCancelled:
       std::cerr << "Stopped (\"ENDW\" sent)." << (afterwards.empty() ? "" : " " + afterwards) << "\n";
       return kExitCancelled;
+    case TransferOutcome::kVerifyFailed:
+      std::cerr << r.reason << "\n";
+      return kExitVerifyFailed;
   }
   return 1;
 }
@@ -111,7 +120,7 @@ int RunTransferVerb(TransferDirection direction, const std::vector<std::string>&
   const bool read = direction == TransferDirection::kRead;
   const std::string verb = read ? "read" : "write";
   auto args = read ? ParseArgs(argv, {"port", "baud", "o", "output", "base", "app-dir"}, {})
-                   : ParseArgs(argv, {"port", "baud", "app-dir"}, {});
+                   : ParseArgs(argv, {"port", "baud", "app-dir"}, {"verify"});
   if (!args) return Fail(verb + ": " + args.error());
   auto target = Target(*args);
   if (!target) return Fail(verb + ": " + target.error());
@@ -143,7 +152,9 @@ int RunTransferVerb(TransferDirection direction, const std::vector<std::string>&
     ProgressBar bar;
     TransferCallbacks callbacks;
     callbacks.progress = [&bar](int position) { bar.Show(position); };
-    result = RunTransfer(OpenRadioPort, target->port, target->baud, direction, image, gCancel, callbacks);
+    callbacks.verifying = [&bar] { bar.SetLabel("verify "); };
+    result = RunTransfer(OpenRadioPort, target->port, target->baud, direction, image, gCancel, callbacks,
+                         TransferOptions{args->Has("verify")});
   }
   if (!result.ok()) return Report(result, read ? out + " was not written." : "");
   // The percent text stops at 99%: say plainly that the transfer completed.
@@ -152,7 +163,8 @@ int RunTransferVerb(TransferDirection direction, const std::vector<std::string>&
     if (!st) return Fail("read: cannot write " + st.error(), 1);
     std::cout << "Read " << kReadBlockCount << " blocks from the radio into " << out << "\n";
   } else {
-    std::cout << "Wrote " << kWriteBlockCount << " blocks into the radio\n";
+    std::cout << "Wrote " << kWriteBlockCount << " blocks into the radio" << (args->Has("verify") ? ", verified" : "")
+              << "\n";
   }
   return 0;
 }
@@ -197,7 +209,7 @@ int RunFactoryVerb(FactoryDirection direction, const std::vector<std::string>& a
 
 const char* const kExitCodes =
     "Exit codes: 0 done, 1 file error, 2 usage, 3 port not opened, 4 communication error,\n"
-    "5 stopped with Ctrl+C. Without --port (--baud), the port (baud rate) comes from\n"
+    "5 stopped with Ctrl+C, 6 verify failed. Without --port (--baud), the port (baud rate) comes from\n"
     "\"COM\" (\"BaudRate\") of Program.ini.\n";
 
 VerbRegistrar readVerb({"read", "read the radio's memory into an image file",
@@ -207,8 +219,10 @@ VerbRegistrar readVerb({"read", "read the radio's memory into an image file",
                             kExitCodes,
                         [](const std::vector<std::string>& argv) { return RunTransferVerb(TransferDirection::kRead, argv); }});
 VerbRegistrar writeVerb({"write", "write an image file into the radio",
-                         std::string("usage: dpmr-cli write [--port PORT] [--baud N] FILE [--app-dir DIR]\n"
-                                     "Writes FILE's image into the radio as it is.\n") +
+                         std::string("usage: dpmr-cli write [--port PORT] [--baud N] [--verify] FILE [--app-dir DIR]\n"
+                                     "Writes FILE's image into the radio as it is. --verify reads the radio back\n"
+                                     "afterwards and compares every written block (exit code 6 and the first\n"
+                                     "differing address when they differ).\n") +
                              kExitCodes,
                          [](const std::vector<std::string>& argv) { return RunTransferVerb(TransferDirection::kWrite, argv); }});
 VerbRegistrar factoryReadVerb(

@@ -189,6 +189,24 @@ TEST_F(LinkCli, FailuresGiveTheirExitCodesAndWriteNothing) {
   EXPECT_NE(r.err.find("does not exist"), std::string::npos) << r.err;
 }
 
+TEST_F(LinkCli, WriteWithVerify) {
+  WriteFile(P("img.dat"), Pattern(4));
+  Sim good({});
+  CliRun r = Cli({"write", "--verify", "--port", good.path, "--app-dir", dir_.string(), P("img.dat")});
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out, "Wrote 501 blocks into the radio, verified\n");
+
+  // Block 4 of a write is 0x0160; the radio stores its byte 7 inverted.
+  Sim corrupting({"--fault", "corrupt:4"});
+  r = Cli({"write", "--verify", "--port", corrupting.path, "--app-dir", dir_.string(), P("img.dat")});
+  EXPECT_EQ(r.code, 6) << r.err;
+  const unsigned char wanted = Pattern(4)[0x0167];
+  char expected[96];
+  std::snprintf(expected, sizeof expected, "Verify failed at 0x0167: the radio holds 0x%02X, the image 0x%02X.\n",
+                static_cast<unsigned char>(~wanted), wanted);
+  EXPECT_NE(r.err.find(expected), std::string::npos) << r.err;
+}
+
 TEST_F(LinkCli, InterruptStopsLikeExit) {
   Sim sim({"--fault", "delay:2"});  // slow enough to be interrupted
   Child cli = Child::Start({DPMR_CLI_PATH, "read", "--port", sim.path, "-o", P("out.dat")});

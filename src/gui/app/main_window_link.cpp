@@ -24,6 +24,11 @@ void CMainFrame::OnWrite() {
   TransferDialog dialog(TransferDirection::kWrite, image(), OpenRadioPort, settings().portName,
                         settings().baudRate, this);
   dialog.showMessage = [](QWidget* parent, const QString& text) { ShowMessage(parent, text); };
+  dialog.setVerify(settings().verifyAfterWrite);
+  connect(&dialog, &TransferDialog::verifyToggled, this, [this](bool on) {
+    settings().verifyAfterWrite = on;
+    settings().SaveKey("Verify", on ? "1" : "0");
+  });
   dialog.exec();
 }
 

@@ -1,5 +1,6 @@
 #include "gui/link/transfer_dialog.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -132,6 +133,45 @@ TEST(TransferDialogTest, ExitStopsAfterTheCurrentBlockWithoutMessage) {
   EXPECT_TRUE(rig.image == before);
   const auto sent = rig.line.Sent();
   EXPECT_EQ(std::vector<std::uint8_t>(sent.end() - 4, sent.end()), (std::vector<std::uint8_t>{'E', 'N', 'D', 'W'}));
+}
+
+TEST(TransferDialogTest, VerifyAfterWriteNamesTheAddressOrSaysVerified) {
+  struct Row {
+    const char* fault;
+    bool verify;
+    QString message;      // warning shown, empty: none
+    QString information;  // success text, empty: none
+    int readBacks;
+  };
+  const QString commError = QString::fromUtf8("\xE9\x80\x9A\xE4\xBF\xA1\xE5\x87\xBA\xE9\x8C\xAF\n\n");
+  const Row rows[] = {
+      {"none", false, "", "", 0},
+      {"none", true, "", "Write verified: the radio holds every written block.", 1},
+      // Block 2 of the write is 0x0120; its byte 7 is stored inverted (0x3C → 0xC3).
+      {"corrupt:2", true, commError + "Verify failed at 0x0127: the radio holds 0xC3, the image 0x3C.", "", 1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.fault) + (row.verify ? " verify" : ""));
+    FakeRig rig;
+    rig.radio.SetFault(*ParseRadioFault(row.fault));
+    auto dialog = rig.Dialog(TransferDirection::kWrite);
+    ASSERT_NE(dialog->verifyBox(), nullptr);
+    EXPECT_EQ(dialog->verifyBox()->text(), "Verify after write");
+    EXPECT_FALSE(dialog->verifyBox()->isChecked());
+    QString information;
+    int readBacks = 0;
+    dialog->showInformation = [&](QWidget*, const QString& text) { information = text; };
+    dialog->keepRead = [&](const RadioImage&) { ++readBacks; };
+    dialog->setVerify(row.verify);
+    dialog->startButton()->click();
+    ASSERT_TRUE(WaitUntil([&] { return !dialog->isVisible(); }));
+    EXPECT_EQ(rig.messages.empty() ? QString() : rig.messages[0], row.message);
+    EXPECT_EQ(information, row.information);
+    EXPECT_EQ(readBacks, row.readBacks);
+    EXPECT_EQ(rig.line.opens, row.verify ? 2 : 1);
+  }
+  FakeRig rig;
+  EXPECT_EQ(rig.Dialog(TransferDirection::kRead)->verifyBox(), nullptr);
 }
 
 TEST(TransferDialogTest, ExitWhileIdleCloses) {
