@@ -4,12 +4,16 @@
 #include <QCoreApplication>
 #include <atomic>
 #include <csignal>
+#include <ctime>
+#include <mutex>
 #include <iostream>
 
 #include "cli/cli.h"
 #include "core/image/image_file.h"
 #include "core/image/new_image.h"
+#include "core/link/backups.h"
 #include "core/link/factory_exchange.h"
+#include "core/link/serial_trace.h"
 #include "core/link/transfer.h"
 #include "port/radio_port.h"
 
@@ -65,6 +69,43 @@ Result<LinkTarget> Target(const Args& args) {
   return t;
 }
 
+// OpenRadioPort, traced into the file of --trace when given.
+Result<PortOpener> Opener(const Args& args) {
+  if (!args.Has("trace")) return PortOpener(OpenRadioPort);
+  auto trace = SerialTrace::ToFile(args.Value("trace"));
+  if (!trace) return Error{trace.error()};
+  return TracingOpener(OpenRadioPort, *trace);
+}
+
+// Keeps every image read completely from a radio in the backups folder,
+// unless --no-backup; a backup that cannot be written is a warning only.
+// Safe to call from several transfer threads.
+class BackupKeeper {
+ public:
+  BackupKeeper(const Args& args, std::string folder) : enabled_(!args.Has("no-backup")), folder_(std::move(folder)) {}
+  void Keep(const RadioImage& image, const std::string& port) {
+    if (!enabled_) return;
+    auto kept = SaveBackup(folder_, image, port, std::time(nullptr));
+    std::lock_guard lock(mutex_);
+    if (kept) notes_.push_back("Backup kept as " + *kept);
+    else warnings_.push_back("dpmr-cli: warning: no backup of the read from " + port + ": " + kept.error());
+  }
+  // Prints what happened, after the transfers.
+  void Print() {
+    std::lock_guard lock(mutex_);
+    for (const std::string& n : notes_) std::cout << n << "\n";
+    for (const std::string& w : warnings_) std::cerr << w << "\n";
+    notes_.clear();
+    warnings_.clear();
+  }
+
+ private:
+  bool enabled_;
+  std::string folder_;
+  std::mutex mutex_;
+  std::vector<std::string> notes_, warnings_;
+};
+
 // A progress bar with the percent text on stderr, when it is a terminal.
 class ProgressBar {
  public:
@@ -119,8 +160,8 @@ int Report(const TransferResult& r, const std::string& afterwards) {
 int RunTransferVerb(TransferDirection direction, const std::vector<std::string>& argv) {
   const bool read = direction == TransferDirection::kRead;
   const std::string verb = read ? "read" : "write";
-  auto args = read ? ParseArgs(argv, {"port", "baud", "o", "output", "base", "app-dir"}, {})
-                   : ParseArgs(argv, {"port", "baud", "app-dir"}, {"verify"});
+  auto args = read ? ParseArgs(argv, {"port", "baud", "o", "output", "base", "app-dir", "trace"}, {"no-backup"})
+                   : ParseArgs(argv, {"port", "baud", "app-dir", "trace"}, {"verify", "no-backup"});
   if (!args) return Fail(verb + ": " + args.error());
   auto target = Target(*args);
   if (!target) return Fail(verb + ": " + target.error());
@@ -145,18 +186,25 @@ int RunTransferVerb(TransferDirection direction, const std::vector<std::string>&
     image = *loaded;
   }
 
+  auto opener = Opener(*args);
+  if (!opener) return Fail(verb + ": " + opener.error(), 1);
   EnsureApplication();
+  BackupKeeper backups(*args, LoadSettings(*args).backupDirectory);
   TransferResult result;
   {
     InterruptAsExit interrupt;
     ProgressBar bar;
     TransferCallbacks callbacks;
     callbacks.progress = [&bar](int position) { bar.Show(position); };
+    callbacks.readCompleted = [&backups, &target](const RadioImage& read) { backups.Keep(read, target->port); };
     callbacks.verifying = [&bar] { bar.SetLabel("verify "); };
-    result = RunTransfer(OpenRadioPort, target->port, target->baud, direction, image, gCancel, callbacks,
+    result = RunTransfer(*opener, target->port, target->baud, direction, image, gCancel, callbacks,
                          TransferOptions{args->Has("verify")});
   }
-  if (!result.ok()) return Report(result, read ? out + " was not written." : "");
+  if (!result.ok()) {
+    backups.Print();  // a verify read-back that differs is kept too
+    return Report(result, read ? out + " was not written." : "");
+  }
   // The percent text stops at 99%: say plainly that the transfer completed.
   if (read) {
     Status st = SaveImageFile(out, image);
@@ -166,13 +214,15 @@ int RunTransferVerb(TransferDirection direction, const std::vector<std::string>&
     std::cout << "Wrote " << kWriteBlockCount << " blocks into the radio" << (args->Has("verify") ? ", verified" : "")
               << "\n";
   }
+  backups.Print();
   return 0;
 }
 
 int RunFactoryVerb(FactoryDirection direction, const std::vector<std::string>& argv) {
   const bool read = direction == FactoryDirection::kRead;
   const std::string verb = read ? "factory-read" : "factory-write";
-  auto args = ParseArgs(argv, {"port", "baud", "app-dir"}, {});
+  auto args = ParseArgs(argv, {"port", "baud", "app-dir", "trace"}, read ? std::vector<std::string>{"no-backup"}
+                                                                 : std::vector<std::string>{});
   if (!args) return Fail(verb + ": " + args.error());
   if (args->positional.size() != 1) return Fail(verb + ": name one image file: dpmr-cli " + verb + " --port PORT FILE");
   auto target = Target(*args);
@@ -181,13 +231,15 @@ int RunFactoryVerb(FactoryDirection direction, const std::vector<std::string>& a
   auto loaded = LoadRaw(path);
   if (!loaded) return Fail(verb + ": " + loaded.error(), 1);
   RadioImage image = *loaded;
+  auto opener = Opener(*args);
+  if (!opener) return Fail(verb + ": " + opener.error(), 1);
 
   EnsureApplication();
   TransferResult result;
   {
     InterruptAsExit interrupt;
-    result = read ? FactoryRead(OpenRadioPort, target->port, target->baud, image, gCancel)
-                  : FactoryWrite(OpenRadioPort, target->port, target->baud, image, gCancel);
+    result = read ? FactoryRead(*opener, target->port, target->baud, image, gCancel)
+                  : FactoryWrite(*opener, target->port, target->baud, image, gCancel);
   }
   const std::string message = FactoryMessage(result, direction);
   if (result.ok()) {
@@ -196,6 +248,11 @@ int RunFactoryVerb(FactoryDirection direction, const std::vector<std::string>& a
       if (!st) return Fail(verb + ": cannot write " + st.error(), 1);
     }
     std::cout << message << "\n";
+    if (read) {
+      BackupKeeper backups(*args, LoadSettings(*args).backupDirectory);
+      backups.Keep(image, target->port);
+      backups.Print();
+    }
     return 0;
   }
   if (result.outcome == TransferOutcome::kCancelled) {
@@ -209,17 +266,19 @@ int RunFactoryVerb(FactoryDirection direction, const std::vector<std::string>& a
 
 const char* const kExitCodes =
     "Exit codes: 0 done, 1 file error, 2 usage, 3 port not opened, 4 communication error,\n"
-    "5 stopped with Ctrl+C, 6 verify failed. Without --port (--baud), the port (baud rate) comes from\n"
+    "5 stopped with Ctrl+C, 6 verify failed. --trace FILE writes every byte sent and received,\n"
+    "with time stamps, and the port's opens, purges and pauses into FILE. Without --port (--baud), the port (baud rate) comes from\n"
     "\"COM\" (\"BaudRate\") of Program.ini.\n";
 
 VerbRegistrar readVerb({"read", "read the radio's memory into an image file",
-                        std::string("usage: dpmr-cli read [--port PORT] [--baud N] -o FILE [--base FILE] [--app-dir DIR]\n"
+                        std::string("usage: dpmr-cli read [--port PORT] [--baud N] [--trace FILE] -o FILE [--base FILE] [--no-backup] [--app-dir DIR]\n"
                                     "Reads the radio into the image of --base (default: a new image) and writes\n"
-                                    "FILE only when the read completes, exactly as read.\n") +
+                                    "FILE only when the read completes, exactly as read. A copy is also kept in\n"
+                                    "the backups folder (see 'dpmr-cli backups') unless --no-backup.\n") +
                             kExitCodes,
                         [](const std::vector<std::string>& argv) { return RunTransferVerb(TransferDirection::kRead, argv); }});
 VerbRegistrar writeVerb({"write", "write an image file into the radio",
-                         std::string("usage: dpmr-cli write [--port PORT] [--baud N] [--verify] FILE [--app-dir DIR]\n"
+                         std::string("usage: dpmr-cli write [--port PORT] [--baud N] [--trace FILE] [--verify] FILE [--app-dir DIR]\n"
                                      "Writes FILE's image into the radio as it is. --verify reads the radio back\n"
                                      "afterwards and compares every written block (exit code 6 and the first\n"
                                      "differing address when they differ).\n") +
@@ -227,16 +286,46 @@ VerbRegistrar writeVerb({"write", "write an image file into the radio",
                          [](const std::vector<std::string>& argv) { return RunTransferVerb(TransferDirection::kWrite, argv); }});
 VerbRegistrar factoryReadVerb(
     {"factory-read", "read the calibration block (0x0040-0x0087) into an image file",
-     std::string("usage: dpmr-cli factory-read [--port PORT] [--baud N] FILE [--app-dir DIR]\n"
-                 "Reads the 72-byte calibration block from the radio into FILE's image and saves FILE.\n") +
+     std::string("usage: dpmr-cli factory-read [--port PORT] [--baud N] [--trace FILE] [--no-backup] FILE [--app-dir DIR]\n"
+                 "Reads the 72-byte calibration block from the radio into FILE's image and saves FILE\n"
+                 "(a copy also goes into the backups folder unless --no-backup).\n") +
          kExitCodes,
      [](const std::vector<std::string>& argv) { return RunFactoryVerb(FactoryDirection::kRead, argv); }});
 VerbRegistrar factoryWriteVerb(
     {"factory-write", "write the calibration block of an image file into the radio",
-     std::string("usage: dpmr-cli factory-write [--port PORT] [--baud N] FILE [--app-dir DIR]\n"
+     std::string("usage: dpmr-cli factory-write [--port PORT] [--baud N] [--trace FILE] FILE [--app-dir DIR]\n"
                  "Writes the 72-byte calibration block of FILE's image into the radio.\n") +
          kExitCodes,
      [](const std::vector<std::string>& argv) { return RunFactoryVerb(FactoryDirection::kWrite, argv); }});
+
+int RunBackupsVerb(const std::vector<std::string>& argv) {
+  auto args = ParseArgs(argv, {"app-dir"}, {});
+  if (!args) return Fail("backups: " + args.error());
+  if (!args->positional.empty()) return Fail("backups: unexpected argument '" + args->positional[0] + "'");
+  const std::string folder = LoadSettings(*args).backupDirectory;
+  const auto list = ListDatedFiles(folder, ".dat");
+  if (list.empty()) {
+    std::cout << "No backups in " << folder << "\n";
+    return 0;
+  }
+  std::cout << "time                 port            size  path\n";
+  for (const DatedFile& b : list) {
+    std::string port = b.port;
+    port.resize(std::max<std::size_t>(port.size() + 1, 12), ' ');
+    std::string size = std::to_string(b.size);
+    size.insert(0, size.size() < 8 ? 8 - size.size() : 0, ' ');
+    std::cout << b.time << "  " << port << size << "  " << b.path << "\n";
+  }
+  return 0;
+}
+
+VerbRegistrar backupsVerb({"backups", "list the images kept from every read (newest first)",
+                           "usage: dpmr-cli backups [--app-dir DIR]\n"
+                           "Lists the backups folder: every successful read (and verify read-back) is kept\n"
+                           "there as YYYYMMDD-HHMMSS-<port>.dat, the newest 100. The folder is backups/\n"
+                           "beside Program.ini in a portable install, else ~/.local/share/dpmr-cps/backups/.\n"
+                           "Open one with dpmr-cps, or write it back with 'dpmr-cli write'.\n",
+                           RunBackupsVerb});
 
 }  // namespace
 }  // namespace cps::cli

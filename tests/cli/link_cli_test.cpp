@@ -145,9 +145,19 @@ TEST_F(LinkCli, ReadEditWriteReadBack) {
 
   Bytes base(16384, 0x77);
   WriteFile(P("base.dat"), base);
-  CliRun r = Cli({"read", "--port", sim.path, "--baud", "115200", "-o", P("read.dat"), "--base", P("base.dat")});
+  CliRun r = Cli({"read", "--port", sim.path, "--baud", "115200", "-o", P("read.dat"), "--base", P("base.dat"),
+                  "--app-dir", dir_.string()});
   ASSERT_EQ(r.code, 0) << r.err;
   Bytes got = ReadFile(P("read.dat"));
+  // The read is also kept, untouched, in the backups folder beside Program.ini.
+  ASSERT_EQ(r.out.rfind("Read 503 blocks from the radio into " + P("read.dat") + "\nBackup kept as " + P("backups/"), 0),
+            0u)
+      << r.out;
+  const std::string backup = r.out.substr(r.out.find("as ") + 3, r.out.size() - r.out.find("as ") - 4);
+  EXPECT_EQ(ReadFile(backup), got);
+  r = Cli({"backups", "--app-dir", dir_.string()});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("16384  " + backup + "\n"), std::string::npos) << r.out;
   ASSERT_EQ(got.size(), 16384u);
   for (std::size_t a = 0; a < got.size(); ++a) {
     if (a >= 0x3F80 && a < 0x3F88) continue;  // the band edges, when erased: not here
@@ -165,8 +175,11 @@ TEST_F(LinkCli, ReadEditWriteReadBack) {
   ASSERT_EQ(saved.size(), 16384u);
   for (std::size_t a = 0; a < saved.size(); ++a) ASSERT_EQ(saved[a], InWrite(a) ? edited[a] : radio[a]) << std::hex << a;
 
-  r = Cli({"read", "--port", sim.path, "-o", P("back.dat"), "--base", P("edited.dat")});
+  r = Cli({"read", "--port", sim.path, "-o", P("back.dat"), "--base", P("edited.dat"), "--no-backup",
+           "--app-dir", dir_.string()});
   ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out.find("Backup"), std::string::npos) << r.out;
+  EXPECT_EQ(std::distance(fs::directory_iterator(P("backups")), fs::directory_iterator()), 1);
   Bytes back = ReadFile(P("back.dat"));
   EXPECT_EQ(back[0x0100], edited[0x0100]);
   EXPECT_EQ(back[0x3E10], radio[0x3E10]);
@@ -174,8 +187,9 @@ TEST_F(LinkCli, ReadEditWriteReadBack) {
 
 TEST_F(LinkCli, FailuresGiveTheirExitCodesAndWriteNothing) {
   Sim silent({"--fault", "silent"});
-  CliRun r = Cli({"read", "--port", silent.path, "-o", P("out.dat")});
+  CliRun r = Cli({"read", "--port", silent.path, "-o", P("out.dat"), "--app-dir", dir_.string()});
   EXPECT_EQ(r.code, 4);
+  EXPECT_FALSE(fs::exists(P("backups")));
   EXPECT_NE(r.err.find("\xE9\x80\x9A\xE4\xBF\xA1\xE5\x87\xBA\xE9\x8C\xAF\n"), std::string::npos) << r.err;  // 通信出錯
   EXPECT_NE(r.err.find("handshake"), std::string::npos) << r.err;
   EXPECT_FALSE(fs::exists(P("out.dat")));
@@ -194,7 +208,7 @@ TEST_F(LinkCli, WriteWithVerify) {
   Sim good({});
   CliRun r = Cli({"write", "--verify", "--port", good.path, "--app-dir", dir_.string(), P("img.dat")});
   EXPECT_EQ(r.code, 0) << r.err;
-  EXPECT_EQ(r.out, "Wrote 501 blocks into the radio, verified\n");
+  EXPECT_EQ(r.out.rfind("Wrote 501 blocks into the radio, verified\nBackup kept as ", 0), 0u) << r.out;
 
   // Block 4 of a write is 0x0160; the radio stores its byte 7 inverted.
   Sim corrupting({"--fault", "corrupt:4"});
@@ -207,9 +221,26 @@ TEST_F(LinkCli, WriteWithVerify) {
   EXPECT_NE(r.err.find(expected), std::string::npos) << r.err;
 }
 
+TEST_F(LinkCli, TraceOfAFailedReadShowsWhereItStopped) {
+  Sim sim({"--fault", "missing-block:3"});
+  CliRun r = Cli({"read", "--port", sim.path, "-o", P("out.dat"), "--trace", P("read.trace"), "--app-dir", dir_.string()});
+  EXPECT_EQ(r.code, 4) << r.err;
+  std::ifstream trace(P("read.trace"));
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(trace, line);) lines.push_back(line.substr(line.find("  " + sim.path) + 2));
+  ASSERT_GT(lines.size(), 6u);
+  EXPECT_EQ(lines.front(), sim.path + "  open at 9600 baud");
+  const std::vector<std::string> tail(lines.end() - 4, lines.end());
+  EXPECT_EQ(tail, (std::vector<std::string>{sim.path + "  > 52 01 40 20", sim.path + "  < (0 of 4, time-out)",
+                                            sim.path + "  > 45 4E 44 57", sim.path + "  close"}));
+
+  r = Cli({"write", "--port", sim.path, "--trace", P("no-such-dir/x.trace"), P("out.dat")});
+  EXPECT_EQ(r.code, 1);
+}
+
 TEST_F(LinkCli, InterruptStopsLikeExit) {
   Sim sim({"--fault", "delay:2"});  // slow enough to be interrupted
-  Child cli = Child::Start({DPMR_CLI_PATH, "read", "--port", sim.path, "-o", P("out.dat")});
+  Child cli = Child::Start({DPMR_CLI_PATH, "read", "--port", sim.path, "-o", P("out.dat"), "--app-dir", dir_.string()});
   // Once the tool catches SIGINT, the transfer is under way.
   for (int i = 0; i < 500 && !CatchesSigint(cli.pid); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
@@ -231,7 +262,7 @@ TEST_F(LinkCli, PortFromProgramIniAndFactoryBlock) {
   WriteFile(P("mine.dat"), mine);
   CliRun r = Cli({"factory-read", "--app-dir", dir_.string(), P("mine.dat")});
   ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_EQ(r.out, "Read successfully\n");
+  EXPECT_EQ(r.out.rfind("Read successfully\nBackup kept as " + P("backups/"), 0), 0u) << r.out;
   const Bytes got = ReadFile(P("mine.dat"));
   for (std::size_t a = 0; a < got.size(); ++a)
     ASSERT_EQ(got[a], a >= 0x40 && a < 0x88 ? radio[a] : 0x10) << std::hex << a;
@@ -251,7 +282,7 @@ TEST_F(LinkCli, PortFromProgramIniAndFactoryBlock) {
   EXPECT_EQ(saved[0x0048], 0x2B);
   EXPECT_EQ(saved[0x0049], 0x1A);
   WriteFile(P("again.dat"), mine);
-  r = Cli({"factory-read", "--port", sim.path, P("again.dat")});
+  r = Cli({"factory-read", "--port", sim.path, "--no-backup", P("again.dat")});
   ASSERT_EQ(r.code, 0) << r.err;
   const Bytes again = ReadFile(P("again.dat"));
   EXPECT_EQ(again[0x0048], 0x2B);

@@ -35,6 +35,10 @@ class CProgramDoc : public QObject {
   // the document stay as they were.
   Status SaveAs(const QString& path);
 
+  // Forgets the file name, so that Save asks for one (a backup opened as a
+  // new document stays as it was kept).
+  void ForgetPath() { path_.clear(); }
+
   // Marks the current bytes as the clean state (after a read from the radio).
   void MarkClean() { clean_ = image_; }
   bool Modified() const { return !(image_ == clean_); }

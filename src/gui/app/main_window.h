@@ -3,6 +3,7 @@
 #include <QPointer>
 
 #include "core/codec/frequency.h"
+#include "core/link/serial_port.h"
 #include "gui/app/document.h"
 #include "port/app_settings.h"
 
@@ -72,6 +73,7 @@ class CMainFrame : public QMainWindow {
   // Program menu
   void OnRead();          // main_window_link.cpp
   void OnWrite();         // main_window_link.cpp
+  void OnBackups();       // main_window_link.cpp
   // Setting menu
   void OnPortSetting();   // main_window_link.cpp
   // Help menu
@@ -99,6 +101,15 @@ class CMainFrame : public QMainWindow {
   void RunRepairAfterRead();  // main_window_channels.cpp
   // After a successful read from the radio.
   void AfterRead();
+  // ---- radio link (main_window_link.cpp) ----
+  // The Program menu's items after Read and Write.
+  void AddLinkMenuItems(QMenu* program);
+  // Keeps an image read from the radio in the backups folder; a warning
+  // when it cannot.
+  void KeepBackup(const RadioImage& read);
+  // OpenRadioPort, traced into the traces folder when "Log serial traffic"
+  // is on.
+  PortOpener LinkOpener();
 
   AppSettings settings_;
   CProgramDoc doc_;
