@@ -1,5 +1,7 @@
 #include "port/radio_port.h"
 
+#include "core/link/timed_read.h"
+
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -58,9 +60,9 @@ std::string OpenFailureReason(const std::string& name, QSerialPort::SerialPortEr
   }
 }
 
-class QtRadioPort : public SerialPort {
+class QtRadioPort : public SerialPort, private ByteSource {
  public:
-  explicit QtRadioPort(std::unique_ptr<QSerialPort> port) : port_(std::move(port)) {}
+  explicit QtRadioPort(std::unique_ptr<QSerialPort> port) : port_(std::move(port)) { clock_.start(); }
   ~QtRadioPort() override {
     Drain(200);
     port_->close();
@@ -84,34 +86,17 @@ class QtRadioPort : public SerialPort {
     return Drain(WriteTimeoutMs(port_->bytesToWrite()));
   }
 
-  std::size_t Read(std::uint8_t* out, std::size_t n) override {
-    QElapsedTimer clock;
-    clock.start();
-    const qint64 total = static_cast<qint64>(timeouts_.totalMultiplierMs) * static_cast<qint64>(n) + timeouts_.totalConstantMs;
-    std::size_t got = 0;
-    qint64 lastByteAt = 0;
-    while (got < n) {
-      const qint64 r = port_->read(reinterpret_cast<char*>(out + got), static_cast<qint64>(n - got));
-      if (r > 0) {
-        got += static_cast<std::size_t>(r);
-        lastByteAt = clock.elapsed();
-        continue;
-      }
-      if (r < 0) break;
-      qint64 wait = total - clock.elapsed();
-      if (got > 0) wait = std::min(wait, lastByteAt + timeouts_.intervalMs - clock.elapsed());
-      if (wait <= 0) break;
-      if (!port_->waitForReadyRead(static_cast<int>(wait)) && port_->bytesAvailable() == 0) {
-        if (port_->error() != QSerialPort::TimeoutError && port_->error() != QSerialPort::NoError) break;
-        if (clock.elapsed() >= total) break;
-      }
-    }
-    return got;
-  }
+  std::size_t Read(std::uint8_t* out, std::size_t n) override { return ReadWithTimeouts(*this, out, n, timeouts_); }
 
   void Pause(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
  private:
+  long long TakeArrived(std::uint8_t* out, std::size_t n) override {
+    return port_->read(reinterpret_cast<char*>(out), static_cast<qint64>(n));
+  }
+  void WaitForBytes(int ms) override { port_->waitForReadyRead(ms); }
+  long long NowMs() override { return clock_.elapsed(); }
+
   // The write time-outs: 50 ms per byte plus 50 ms.
   static int WriteTimeoutMs(qint64 bytes) { return static_cast<int>(50 * bytes + 50); }
   bool Drain(int timeoutMs) {
@@ -126,6 +111,7 @@ class QtRadioPort : public SerialPort {
 
   std::unique_ptr<QSerialPort> port_;
   ReadTimeouts timeouts_;
+  QElapsedTimer clock_;
 };
 
 }  // namespace
