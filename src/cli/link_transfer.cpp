@@ -9,6 +9,7 @@
 #include <iostream>
 
 #include "cli/cli.h"
+#include "cli/link_shared.h"
 #include "core/image/image_file.h"
 #include "core/image/new_image.h"
 #include "core/link/backups.h"
@@ -19,93 +20,6 @@
 
 namespace cps::cli {
 namespace {
-
-constexpr int kExitPortNotOpened = 3;
-constexpr int kExitCommunicationError = 4;
-constexpr int kExitCancelled = 5;
-constexpr int kExitVerifyFailed = 6;
-
-std::atomic<bool> gCancel{false};
-void OnInterrupt(int) { gCancel = true; }
-
-// The serial port wants an application object in the thread that opens it.
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "dpmr-cli";
-  static char* argv[] = {name, nullptr};
-  if (!QCoreApplication::instance()) static QCoreApplication app(argc, argv);
-}
-
-// Ctrl+C acts as "Exit" while a transfer runs.
-class InterruptAsExit {
- public:
-  InterruptAsExit() {
-    gCancel = false;
-    previous_ = std::signal(SIGINT, OnInterrupt);
-  }
-  ~InterruptAsExit() { std::signal(SIGINT, previous_); }
-
- private:
-  void (*previous_)(int);
-};
-
-struct LinkTarget {
-  std::string port;
-  int baud = 0;
-};
-
-// --port and --baud, else "COM" and "BaudRate" of Program.ini.
-Result<LinkTarget> Target(const Args& args) {
-  const AppSettings settings = LoadSettings(args);
-  LinkTarget t{settings.portName, settings.baudRate};
-  if (args.Has("port")) t.port = args.Value("port");
-  if (args.Has("baud")) {
-    const std::string b = args.Value("baud");
-    char* end = nullptr;
-    const long v = std::strtol(b.c_str(), &end, 10);
-    if (b.empty() || *end != '\0' || v <= 0 || v > 10'000'000) return Error{"bad baud rate '" + b + "'"};
-    t.baud = static_cast<int>(v);
-  }
-  return t;
-}
-
-// OpenRadioPort, traced into the file of --trace when given.
-Result<PortOpener> Opener(const Args& args) {
-  if (!args.Has("trace")) return PortOpener(OpenRadioPort);
-  auto trace = SerialTrace::ToFile(args.Value("trace"));
-  if (!trace) return Error{trace.error()};
-  return TracingOpener(OpenRadioPort, *trace);
-}
-
-// Keeps every image read completely from a radio in the backups folder,
-// unless --no-backup; a backup that cannot be written is a warning only.
-// Safe to call from several transfer threads.
-class BackupKeeper {
- public:
-  BackupKeeper(const Args& args, std::string folder) : enabled_(!args.Has("no-backup")), folder_(std::move(folder)) {}
-  void Keep(const RadioImage& image, const std::string& port) {
-    if (!enabled_) return;
-    auto kept = SaveBackup(folder_, image, port, std::time(nullptr));
-    std::lock_guard lock(mutex_);
-    if (kept) notes_.push_back("Backup kept as " + *kept);
-    else warnings_.push_back("dpmr-cli: warning: no backup of the read from " + port + ": " + kept.error());
-  }
-  // Prints what happened, after the transfers.
-  void Print() {
-    std::lock_guard lock(mutex_);
-    for (const std::string& n : notes_) std::cout << n << "\n";
-    for (const std::string& w : warnings_) std::cerr << w << "\n";
-    notes_.clear();
-    warnings_.clear();
-  }
-
- private:
-  bool enabled_;
-  std::string folder_;
-  std::mutex mutex_;
-  std::vector<std::string> notes_, warnings_;
-};
-
 // A progress bar with the percent text on stderr, when it is a terminal.
 class ProgressBar {
  public:
@@ -161,7 +75,7 @@ int RunTransferVerb(TransferDirection direction, const std::vector<std::string>&
   const bool read = direction == TransferDirection::kRead;
   const std::string verb = read ? "read" : "write";
   auto args = read ? ParseArgs(argv, {"port", "baud", "o", "output", "base", "app-dir", "trace"}, {"no-backup"})
-                   : ParseArgs(argv, {"port", "baud", "app-dir", "trace"}, {"verify", "no-backup"});
+                   : ParseArgs(argv, {"port", "baud", "app-dir", "trace", "id-from"}, {"verify", "no-backup"});
   if (!args) return Fail(verb + ": " + args.error());
   auto target = Target(*args);
   if (!target) return Fail(verb + ": " + target.error());
@@ -186,10 +100,15 @@ int RunTransferVerb(TransferDirection direction, const std::vector<std::string>&
     image = *loaded;
   }
 
+  const std::vector<std::string> ports = args->Values("port");
+  if (ports.size() > 1 || args->Has("id-from"))
+    return RunFleetTransfer(direction, *args, ports.empty() ? std::vector<std::string>{target->port} : ports,
+                            target->baud, image, out);
+
   auto opener = Opener(*args);
   if (!opener) return Fail(verb + ": " + opener.error(), 1);
   EnsureApplication();
-  BackupKeeper backups(*args, LoadSettings(*args).backupDirectory);
+  BackupKeeper backups(*args);
   TransferResult result;
   {
     InterruptAsExit interrupt;
@@ -249,7 +168,7 @@ int RunFactoryVerb(FactoryDirection direction, const std::vector<std::string>& a
     }
     std::cout << message << "\n";
     if (read) {
-      BackupKeeper backups(*args, LoadSettings(*args).backupDirectory);
+      BackupKeeper backups(*args);
       backups.Keep(image, target->port);
       backups.Print();
     }
@@ -271,17 +190,25 @@ const char* const kExitCodes =
     "\"COM\" (\"BaudRate\") of Program.ini.\n";
 
 VerbRegistrar readVerb({"read", "read the radio's memory into an image file",
-                        std::string("usage: dpmr-cli read [--port PORT] [--baud N] [--trace FILE] -o FILE [--base FILE] [--no-backup] [--app-dir DIR]\n"
+                        std::string("usage: dpmr-cli read [--port PORT]... [--baud N] [--trace FILE] -o FILE [--base FILE] [--no-backup] [--app-dir DIR]\n"
                                     "Reads the radio into the image of --base (default: a new image) and writes\n"
                                     "FILE only when the read completes, exactly as read. A copy is also kept in\n"
-                                    "the backups folder (see 'dpmr-cli backups') unless --no-backup.\n") +
+                                    "the backups folder (see 'dpmr-cli backups') unless --no-backup.\n"
+                                    "With --port given more than once, the radios are read at once and -o names\n"
+                                    "a folder: one file per port (e.g. ttyUSB0.dat), a summary table at the end.\n") +
                             kExitCodes,
                         [](const std::vector<std::string>& argv) { return RunTransferVerb(TransferDirection::kRead, argv); }});
 VerbRegistrar writeVerb({"write", "write an image file into the radio",
-                         std::string("usage: dpmr-cli write [--port PORT] [--baud N] [--trace FILE] [--verify] FILE [--app-dir DIR]\n"
+                         std::string("usage: dpmr-cli write [--port PORT]... [--baud N] [--trace FILE] [--verify] [--id-from N] FILE\n"
+                                     "                      [--app-dir DIR]\n"
                                      "Writes FILE's image into the radio as it is. --verify reads the radio back\n"
                                      "afterwards and compares every written block (exit code 6 and the first\n"
-                                     "differing address when they differ).\n") +
+                                     "differing address when they differ).\n"
+                                     "With --port given more than once, every radio is written at once, each on\n"
+                                     "its own thread; a summary table (port, result, time) follows, the exit code\n"
+                                     "is 0 only when all succeeded. --id-from N gives the radios the dPMR radio ids\n"
+                                     "N, N+1, ... in port order (refused before anything is written when one\n"
+                                     "would pass 9000000).\n") +
                              kExitCodes,
                          [](const std::vector<std::string>& argv) { return RunTransferVerb(TransferDirection::kWrite, argv); }});
 VerbRegistrar factoryReadVerb(

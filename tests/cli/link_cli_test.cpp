@@ -7,10 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
@@ -88,11 +90,13 @@ struct Child {
 struct Sim {
   Child child;
   std::string path;
-  explicit Sim(std::vector<std::string> options) {
-    std::vector<std::string> argv = {DPMR_SIM_PATH, "--baud", "115200"};
+  std::vector<std::string> paths;  // with --count N: one per radio
+  explicit Sim(std::vector<std::string> options, int count = 1) {
+    std::vector<std::string> argv = {DPMR_SIM_PATH, "--baud", "115200", "--count", std::to_string(count)};
     argv.insert(argv.end(), options.begin(), options.end());
     child = Child::Start(argv);
-    path = child.ReadLine();
+    for (int i = 0; i < count; ++i) paths.push_back(child.ReadLine());
+    path = paths[0];
   }
   ~Sim() {
     kill(child.pid, SIGTERM);
@@ -236,6 +240,53 @@ TEST_F(LinkCli, TraceOfAFailedReadShowsWhereItStopped) {
 
   r = Cli({"write", "--port", sim.path, "--trace", P("no-such-dir/x.trace"), P("out.dat")});
   EXPECT_EQ(r.code, 1);
+}
+
+TEST_F(LinkCli, SeveralRadiosAtOnceEachWithItsOwnId) {
+  WriteFile(P("img.dat"), Pattern(5));
+  Sim sim({"--fault", "stop:50@2", "--save", P("radio.dat")}, 3);
+  std::vector<std::string> write = {"write"};
+  for (const auto& p : sim.paths) write.insert(write.end(), {"--port", p});
+  write.insert(write.end(), {"--app-dir", dir_.string(), "--no-backup", P("img.dat")});
+
+  // 8999998, 8999999, 9000000: the last is no valid ID; nothing is written.
+  std::vector<std::string> refused = write;
+  refused.insert(refused.end(), {"--id-from", "8999998"});
+  CliRun r = Cli(refused);
+  EXPECT_EQ(r.code, 2) << r.err;
+  EXPECT_NE(r.err.find("9000000"), std::string::npos) << r.err;
+
+  write.insert(write.end(), {"--id-from", "500"});
+  r = Cli(write);
+  EXPECT_EQ(r.code, 4) << r.err;
+  const std::string header = "port        result               time      radio id\n";
+  ASSERT_EQ(r.out.rfind(header, 0), 0u) << r.out;
+  std::vector<std::string> rows;
+  std::istringstream table(r.out.substr(header.size()));
+  for (std::string line; std::getline(table, line);)
+    rows.push_back(line.substr(0, 33) + "|" + line.substr(line.size() - 7));
+  const std::string pad = std::string(12 - sim.paths[0].size(), ' ');
+  EXPECT_EQ(rows, (std::vector<std::string>{sim.paths[0] + pad + "written              |0000500",
+                                            sim.paths[1] + pad + "communication error  |0000501",
+                                            sim.paths[2] + pad + "written              |0000502"}));
+  EXPECT_NE(r.err.find("1 of 3 radios failed: " + sim.paths[1] + "\n"), std::string::npos) << r.err;
+  for (int i = 0; i < 50 && !fs::exists(P("radio-3.dat")); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  auto radioId = [&](const std::string& file) {
+    const Bytes b = ReadFile(P(file));
+    return b.size() == 16384 ? Bytes(b.begin() + 0x388, b.begin() + 0x38F) : Bytes{};
+  };
+  EXPECT_EQ(radioId("radio-1.dat"), (Bytes{0, 0, 0, 0, 5, 0, 0}));
+  EXPECT_EQ(radioId("radio-3.dat"), (Bytes{0, 0, 0, 0, 5, 0, 2}));
+  EXPECT_FALSE(fs::exists(P("radio-2.dat")));
+
+  std::vector<std::string> read = {"read", "--port", sim.paths[0], "--port", sim.paths[2], "-o", P("reads"),
+                                   "--app-dir", dir_.string()};
+  r = Cli(read);
+  EXPECT_EQ(r.code, 0) << r.err;
+  std::string third = sim.paths[2].substr(5);  // "/dev/pts/7" is kept as "pts-7.dat"
+  std::replace(third.begin(), third.end(), '/', '-');
+  EXPECT_EQ(radioId("reads/" + third + ".dat"), (Bytes{0, 0, 0, 0, 5, 0, 2}));
+  EXPECT_EQ(std::distance(fs::directory_iterator(P("backups")), fs::directory_iterator()), 2);
 }
 
 TEST_F(LinkCli, InterruptStopsLikeExit) {
