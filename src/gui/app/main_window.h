@@ -74,6 +74,7 @@ class CMainFrame : public QMainWindow {
   void OnRead();          // main_window_link.cpp
   void OnWrite();         // main_window_link.cpp
   void OnBackups();       // main_window_link.cpp
+  void OnWriteSeveral();  // main_window_link.cpp
   // Setting menu
   void OnPortSetting();   // main_window_link.cpp
   // Help menu
@@ -106,10 +107,10 @@ class CMainFrame : public QMainWindow {
   void AddLinkMenuItems(QMenu* program);
   // Keeps an image read from the radio in the backups folder; a warning
   // when it cannot.
-  void KeepBackup(const RadioImage& read);
+  void KeepBackup(const RadioImage& read, const std::string& port);
   // OpenRadioPort, traced into the traces folder when "Log serial traffic"
   // is on.
-  PortOpener LinkOpener();
+  PortOpener LinkOpener(const std::string& traceName);
 
   AppSettings settings_;
   CProgramDoc doc_;

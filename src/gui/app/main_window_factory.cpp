@@ -7,8 +7,8 @@
 namespace cps {
 
 void CMainFrame::OnFactoryAdjust() {
-  FactoryAdjustDialog dlg(image(), LinkOpener(), settings().portName, settings().baudRate, this);
-  dlg.keepRead = [this](const RadioImage& read) { KeepBackup(read); };
+  FactoryAdjustDialog dlg(image(), LinkOpener(settings().portName), settings().portName, settings().baudRate, this);
+  dlg.keepRead = [this](const RadioImage& read) { KeepBackup(read, settings().portName); };
   dlg.showMessage = [](QWidget* parent, const QString& text, bool success) {
     ShowMessage(parent, text, success ? QMessageBox::Information : QMessageBox::Warning);
   };

@@ -9,6 +9,7 @@
 #include "core/link/serial_trace.h"
 #include "gui/app/main_window.h"
 #include "gui/link/backups_dialog.h"
+#include "gui/link/fleet_dialog.h"
 #include "gui/link/port_setting_dialog.h"
 #include "gui/link/transfer_dialog.h"
 #include "port/radio_port.h"
@@ -21,11 +22,15 @@ void CMainFrame::AddLinkMenuItems(QMenu* program) {
   backups->setObjectName("actionBackups");
   backups->setStatusTip("Open an image kept from an earlier read");
   connect(backups, &QAction::triggered, this, &CMainFrame::OnBackups);
+  QAction* several = program->addAction("Write to several radios...");
+  several->setObjectName("actionWriteSeveral");
+  several->setStatusTip("Write the image into several radios at once");
+  connect(several, &QAction::triggered, this, &CMainFrame::OnWriteSeveral);
 }
 
-PortOpener CMainFrame::LinkOpener() {
+PortOpener CMainFrame::LinkOpener(const std::string& traceName) {
   if (!settings().logSerial) return OpenRadioPort;
-  auto path = ReserveDatedFile(settings().traceDirectory, std::time(nullptr), settings().portName, ".txt",
+  auto path = ReserveDatedFile(settings().traceDirectory, std::time(nullptr), traceName, ".txt",
                                kBackupsKept);
   auto trace = path ? SerialTrace::ToFile(*path) : Result<std::shared_ptr<SerialTrace>>(Error{path.error()});
   if (!trace) {
@@ -35,8 +40,8 @@ PortOpener CMainFrame::LinkOpener() {
   return TracingOpener(OpenRadioPort, *trace);
 }
 
-void CMainFrame::KeepBackup(const RadioImage& read) {
-  auto kept = SaveBackup(settings().backupDirectory, read, settings().portName, std::time(nullptr));
+void CMainFrame::KeepBackup(const RadioImage& read, const std::string& port) {
+  auto kept = SaveBackup(settings().backupDirectory, read, port, std::time(nullptr));
   if (!kept)
     ShowMessage(this, "The read is complete, but no backup of it could be kept.\n\n" +
                           QString::fromStdString(kept.error()));
@@ -54,22 +59,37 @@ void CMainFrame::OnPortSetting() {
 }
 
 void CMainFrame::OnRead() {
-  TransferDialog dialog(TransferDirection::kRead, image(), LinkOpener(), settings().portName, settings().baudRate,
+  TransferDialog dialog(TransferDirection::kRead, image(), LinkOpener(settings().portName), settings().portName, settings().baudRate,
                         this);
   dialog.showMessage = [](QWidget* parent, const QString& text) { ShowMessage(parent, text); };
-  dialog.keepRead = [this](const RadioImage& read) { KeepBackup(read); };
+  dialog.keepRead = [this](const RadioImage& read) { KeepBackup(read, settings().portName); };
   dialog.exec();
   if (dialog.succeeded()) AfterRead();
 }
 
 void CMainFrame::OnWrite() {
   WriteBackChannelTable();
-  TransferDialog dialog(TransferDirection::kWrite, image(), LinkOpener(), settings().portName,
+  TransferDialog dialog(TransferDirection::kWrite, image(), LinkOpener(settings().portName), settings().portName,
                         settings().baudRate, this);
   dialog.showMessage = [](QWidget* parent, const QString& text) { ShowMessage(parent, text); };
-  dialog.keepRead = [this](const RadioImage& read) { KeepBackup(read); };
+  dialog.keepRead = [this](const RadioImage& read) { KeepBackup(read, settings().portName); };
   dialog.setVerify(settings().verifyAfterWrite);
   connect(&dialog, &TransferDialog::verifyToggled, this, [this](bool on) {
+    settings().verifyAfterWrite = on;
+    settings().SaveKey("Verify", on ? "1" : "0");
+  });
+  dialog.exec();
+}
+
+void CMainFrame::OnWriteSeveral() {
+  WriteBackChannelTable();
+  std::vector<std::string> ports;
+  for (const SerialDevice& d : ListSerialDevices()) ports.push_back(d.path);
+  FleetDialog dialog(image(), LinkOpener("several"), settings().baudRate, ports, settings().portName, this);
+  dialog.showMessage = [](QWidget* parent, const QString& text) { ShowMessage(parent, text); };
+  dialog.keepRead = [this](const RadioImage& read, const std::string& port) { KeepBackup(read, port); };
+  dialog.setVerify(settings().verifyAfterWrite);
+  connect(&dialog, &FleetDialog::verifyToggled, this, [this](bool on) {
     settings().verifyAfterWrite = on;
     settings().SaveKey("Verify", on ? "1" : "0");
   });
