@@ -5,7 +5,6 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -57,10 +56,13 @@ FleetDialog::FleetDialog(const RadioImage& image, PortOpener openPort, int baud,
   if (!current.empty() && std::find(ports.begin(), ports.end(), current) == ports.end()) AddPort(current);
   path_ = new QLineEdit(portBox);
   path_->setPlaceholderText("another device path, e.g. a dpmr-sim terminal");
-  path_->installEventFilter(this);
+  // Enter in the path field adds the path; no button is the default, so
+  // Enter never starts a write.
+  connect(path_, &QLineEdit::returnPressed, this, &FleetDialog::AddTyped);
   auto* add = new QPushButton("Add", portBox);
   add->setAutoDefault(false);
   connect(add, &QPushButton::clicked, this, &FleetDialog::AddTyped);
+  ports_->setMaximumHeight(ports_->fontMetrics().height() * 8);
   portLayout->addWidget(ports_, 0, 0, 1, 2);
   portLayout->addWidget(path_, 1, 0);
   portLayout->addWidget(add, 1, 1);
@@ -86,8 +88,9 @@ FleetDialog::FleetDialog(const RadioImage& image, PortOpener openPort, int baud,
   summary_ = new QLabel(this);
 
   start_ = new QPushButton("Start", this);
-  start_->setDefault(true);
+  start_->setAutoDefault(false);
   stop_ = new QPushButton("Stop", this);
+  stop_->setAutoDefault(false);
   stop_->setEnabled(false);
   close_ = new QPushButton("Close", this);
   close_->setAutoDefault(false);
@@ -106,7 +109,8 @@ FleetDialog::FleetDialog(const RadioImage& image, PortOpener openPort, int baud,
   layout->addWidget(verifyBox_);
   layout->addWidget(table_, 1);
   layout->addLayout(buttons);
-  resize(640, 560);
+  table_->setMinimumHeight(table_->horizontalHeader()->sizeHint().height() + 8 * 30);
+  resize(660, 680);
 }
 
 FleetDialog::~FleetDialog() {
@@ -133,18 +137,6 @@ void FleetDialog::AddTyped() {
   if (typed.isEmpty()) return;
   AddPort(typed.toStdString());
   path_->clear();
-}
-
-bool FleetDialog::eventFilter(QObject* watched, QEvent* event) {
-  // Enter in the path field adds the path instead of starting.
-  if (watched == path_ && event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-      AddTyped();
-      return true;
-    }
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 std::vector<std::string> FleetDialog::chosenPorts() const {

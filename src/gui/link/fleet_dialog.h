@@ -65,9 +65,6 @@ class FleetDialog : public QDialog {
  public:
   void reject() override;  // Esc and the close box: stop first
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   void AddTyped();
   void OnRadioFinished(std::size_t radio, const FleetOutcome& outcome);
