@@ -1,7 +1,9 @@
 // Full read and write against dpmr-sim on a pseudo-terminal, through the
 // real port code, at 9600 and 115200 baud. Prints measured time ÷ ideal wire
 // time (bytes in both directions × 10 bits ÷ baud, plus the fixed pauses).
-//   bench_transfer [--runs N] [BAUD...]   (default: 9600 115200)
+//   bench_transfer [--runs N] [--latency MS] [BAUD...]   (default: 9600 115200)
+// --latency MS has the simulated radio hold each reply back MS ms, as a USB
+// adapter's latency timer does (16 ms unless the port asks for low latency).
 // Each transfer runs N times (default 3 above 9600 baud, 1 at 9600 and
 // below); the best ratio is the one to compare with the targets (1.02 at
 // 9600, 1.05 at 115200), the others show the noise of a busy machine.
@@ -74,15 +76,15 @@ class CountingPort : public SerialPort {
 struct Sim {
   pid_t pid = -1;
   std::string path;
-  explicit Sim(int baud) {
+  explicit Sim(int baud, int latencyMs) {
     int fds[2];
     if (pipe(fds) != 0) return;
     pid = fork();
     if (pid == 0) {
       dup2(fds[1], 1);
       close(fds[0]);
-      const std::string b = std::to_string(baud);
-      execl(DPMR_SIM_PATH, DPMR_SIM_PATH, "--baud", b.c_str(), static_cast<char*>(nullptr));
+      const std::string b = std::to_string(baud), l = std::to_string(latencyMs);
+      execl(DPMR_SIM_PATH, DPMR_SIM_PATH, "--baud", b.c_str(), "--latency", l.c_str(), static_cast<char*>(nullptr));
       _exit(127);
     }
     close(fds[1]);
@@ -125,10 +127,12 @@ double Measure(const std::string& port, int baud, TransferDirection direction, R
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   std::vector<int> bauds;
-  int runs = 0;
+  int runs = 0, latencyMs = 0;
   for (int i = 1; i < argc; ++i) {
     if (std::string(argv[i]) == "--runs" && i + 1 < argc) {
       runs = std::atoi(argv[++i]);
+    } else if (std::string(argv[i]) == "--latency" && i + 1 < argc) {
+      latencyMs = std::atoi(argv[++i]);
     } else {
       bauds.push_back(std::atoi(argv[i]));
     }
@@ -136,7 +140,7 @@ int main(int argc, char** argv) {
   if (bauds.empty()) bauds = {9600, 115200};
   std::printf("%-8s %-6s %10s %10s %8s\n", "baud", "what", "measured", "ideal", "ratio");
   for (int baud : bauds) {
-    Sim sim(baud);
+    Sim sim(baud, latencyMs);
     if (sim.path.empty()) {
       std::fprintf(stderr, "dpmr-sim did not start\n");
       return 1;

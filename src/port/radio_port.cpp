@@ -11,6 +11,7 @@
 #include <QThread>
 #include <algorithm>
 #include <chrono>
+#include <optional>
 #include <thread>
 
 #if defined(Q_OS_UNIX)
@@ -62,9 +63,17 @@ std::string OpenFailureReason(const std::string& name, QSerialPort::SerialPortEr
 
 class QtRadioPort : public SerialPort, private ByteSource {
  public:
-  explicit QtRadioPort(std::unique_ptr<QSerialPort> port) : port_(std::move(port)) { clock_.start(); }
+  QtRadioPort(std::unique_ptr<QSerialPort> port, const SerialFlagAccess& flags) : port_(std::move(port)) {
+    clock_.start();
+#if defined(Q_OS_UNIX)
+    lowLatency_.emplace(static_cast<int>(port_->handle()), flags);
+#else
+    (void)flags;
+#endif
+  }
   ~QtRadioPort() override {
     Drain(200);
+    lowLatency_.reset();  // the old flags go back before the port closes
     port_->close();
   }
 
@@ -112,11 +121,17 @@ class QtRadioPort : public SerialPort, private ByteSource {
   std::unique_ptr<QSerialPort> port_;
   ReadTimeouts timeouts_;
   QElapsedTimer clock_;
+  std::optional<LowLatencyRequest> lowLatency_;
 };
 
 }  // namespace
 
 Result<std::unique_ptr<SerialPort>> OpenRadioPort(const std::string& name, int baud) {
+  return OpenRadioPortWith(name, baud, SystemSerialFlags());
+}
+
+Result<std::unique_ptr<SerialPort>> OpenRadioPortWith(const std::string& name, int baud,
+                                                      const SerialFlagAccess& flags) {
   if (name.empty()) return Error{OpenFailureReason(name, QSerialPort::DeviceNotFoundError, {})};
   // The port only blocks (waitFor...), but Qt wants an event dispatcher in
   // the thread that opens it; a plain worker thread gets one here.
@@ -131,7 +146,7 @@ Result<std::unique_ptr<SerialPort>> OpenRadioPort(const std::string& name, int b
   port->setParity(QSerialPort::NoParity);
   port->setStopBits(QSerialPort::OneStop);
   port->setFlowControl(QSerialPort::NoFlowControl);
-  auto radioPort = std::make_unique<QtRadioPort>(std::move(port));
+  auto radioPort = std::make_unique<QtRadioPort>(std::move(port), flags);
   radioPort->SetReadTimeouts(ReadTimeouts{});
   return std::unique_ptr<SerialPort>(std::move(radioPort));
 }

@@ -306,3 +306,57 @@ TEST(OpenRadioPortTest, ReasonsForFailure) {
 
 }  // namespace
 }  // namespace cps
+
+namespace cps {
+namespace {
+
+// The low-latency request through the port layer's seam: asked on open,
+// the old flags back at close, a port without flags or a refusal ignored.
+TEST(OpenRadioPortTest, AsksForLowLatencyAndRestoresTheFlags) {
+  struct Row {
+    const char* name;
+    std::optional<int> found;  // the driver's flags (none: no serial flags)
+    bool accepts;
+    std::vector<int> expectSets;  // flags written, in order
+  };
+  const int low = LowLatencyFlag();
+  const Row rows[] = {
+      {"adapter", 0x0040, true, {0x0040 | low, 0x0040}},
+      {"already low", 0x0040 | low, true, {}},
+      {"no serial flags (a pseudo-terminal)", std::nullopt, true, {}},
+      {"refused", 0x0040, false, {0x0040 | low}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    SimulatedRadio radio;
+    PtyRadioServer server(radio, 9600);
+    ASSERT_TRUE(server.Open().ok());
+    std::vector<int> sets;
+    std::vector<int> fds;
+    SerialFlagAccess access{[&](int fd) {
+                              fds.push_back(fd);
+                              return row.found;
+                            },
+                            [&](int fd, int flags) {
+                              fds.push_back(fd);
+                              sets.push_back(flags);
+                              return row.accepts;
+                            }};
+    {
+      auto port = OpenRadioPortWith(server.devicePath(), 9600, access);
+      ASSERT_TRUE(port.ok()) << port.error();
+      EXPECT_EQ(sets.size(), row.expectSets.empty() ? 0u : 1u);  // asked on open, nothing more yet
+    }
+    EXPECT_EQ(sets, row.expectSets);
+    for (int fd : fds) EXPECT_EQ(fd, fds.front());
+  }
+  // A pseudo-terminal has no serial flags: the system's access says so.
+  SimulatedRadio radio;
+  PtyRadioServer server(radio, 9600);
+  ASSERT_TRUE(server.Open().ok());
+  auto port = OpenRadioPort(server.devicePath(), 9600);
+  EXPECT_TRUE(port.ok());
+}
+
+}  // namespace
+}  // namespace cps
