@@ -12,6 +12,7 @@
 #include "cli/link_shared.h"
 #include "core/image/image_file.h"
 #include "core/image/new_image.h"
+#include "core/factory/factory_pages.h"
 #include "core/link/backups.h"
 #include "core/link/factory_exchange.h"
 #include "core/link/serial_trace.h"
@@ -150,6 +151,9 @@ int RunFactoryVerb(FactoryDirection direction, const std::vector<std::string>& a
   auto loaded = LoadRaw(path);
   if (!loaded) return Fail(verb + ": " + loaded.error(), 1);
   RadioImage image = *loaded;
+  // The block as the factory dialog's Write sends it: its tabs stored first.
+  // The file itself is not changed.
+  if (!read) StoreFactoryPages(image);
   auto opener = Opener(*args);
   if (!opener) return Fail(verb + ": " + opener.error(), 1);
 
@@ -221,7 +225,8 @@ VerbRegistrar factoryReadVerb(
 VerbRegistrar factoryWriteVerb(
     {"factory-write", "write the calibration block of an image file into the radio",
      std::string("usage: dpmr-cli factory-write [--port PORT] [--baud N] [--trace FILE] FILE [--app-dir DIR]\n"
-                 "Writes the 72-byte calibration block of FILE's image into the radio.\n") +
+                 "Writes the 72-byte calibration block of FILE's image into the radio, as the\n"
+                 "factory dialog's Write sends it (a gain outside its list is sent as 0).\n") +
          kExitCodes,
      [](const std::vector<std::string>& argv) { return RunFactoryVerb(FactoryDirection::kWrite, argv); }});
 

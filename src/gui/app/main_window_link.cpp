@@ -64,11 +64,11 @@ void CMainFrame::OnRead() {
   dialog.showMessage = [](QWidget* parent, const QString& text) { ShowMessage(parent, text); };
   dialog.keepRead = [this](const RadioImage& read) { KeepBackup(read, settings().portName); };
   dialog.exec();
-  if (dialog.succeeded()) AfterRead();
+  if (dialog.succeeded()) doc_.AfterRead();
 }
 
 void CMainFrame::OnWrite() {
-  WriteBackChannelTable();
+  doc_.BeforeWrite();
   TransferDialog dialog(TransferDirection::kWrite, image(), LinkOpener(settings().portName), settings().portName,
                         settings().baudRate, this);
   dialog.showMessage = [](QWidget* parent, const QString& text) { ShowMessage(parent, text); };
@@ -82,7 +82,7 @@ void CMainFrame::OnWrite() {
 }
 
 void CMainFrame::OnWriteSeveral() {
-  WriteBackChannelTable();
+  doc_.BeforeWrite();
   std::vector<std::string> ports;
   for (const SerialDevice& d : ListSerialDevices()) ports.push_back(d.path);
   FleetDialog dialog(image(), LinkOpener("several"), settings().baudRate, ports, settings().portName, this);
