@@ -3,9 +3,6 @@
 // 115200 baud. Prints each time and its ratio to the time for one radio
 // (target: 8 radios within 1.1 × one radio at 9600 baud).
 //   bench_fleet [--counts 1,2,4,8] [--latency MS] [BAUD...]
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <chrono>
@@ -17,46 +14,12 @@
 
 #include "core/link/fleet.h"
 #include "port/radio_port.h"
+#include "sim_process.h"
 
 namespace {
 
 using namespace cps;
 
-struct Sims {
-  pid_t pid = -1;
-  std::vector<std::string> paths;
-  Sims(int count, int baud, int latencyMs) {
-    int fds[2];
-    if (pipe(fds) != 0) return;
-    pid = fork();
-    if (pid == 0) {
-      dup2(fds[1], 1);
-      close(fds[0]);
-      const std::string b = std::to_string(baud), n = std::to_string(count), l = std::to_string(latencyMs);
-      execl(DPMR_SIM_PATH, DPMR_SIM_PATH, "--baud", b.c_str(), "--count", n.c_str(), "--latency", l.c_str(),
-            static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    close(fds[1]);
-    std::string line;
-    char ch;
-    while (static_cast<int>(paths.size()) < count && read(fds[0], &ch, 1) == 1) {
-      if (ch != '\n') {
-        line += ch;
-        continue;
-      }
-      paths.push_back(line);
-      line.clear();
-    }
-    close(fds[0]);
-  }
-  ~Sims() {
-    if (pid > 0) {
-      kill(pid, SIGTERM);
-      waitpid(pid, nullptr, 0);
-    }
-  }
-};
 
 double WriteAll(const std::vector<std::string>& ports, int baud) {
   RadioImage image;
@@ -98,7 +61,7 @@ int main(int argc, char** argv) {
   for (int baud : bauds) {
     double one = 0;
     for (int n : counts) {
-      Sims sims(n, baud, latencyMs);
+      SimProcess sims(n, baud, latencyMs);
       if (static_cast<int>(sims.paths.size()) != n) {
         std::fprintf(stderr, "dpmr-sim did not start\n");
         return 1;

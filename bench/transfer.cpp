@@ -7,9 +7,6 @@
 // Each transfer runs N times (default 3 above 9600 baud, 1 at 9600 and
 // below); the best ratio is the one to compare with the targets (1.02 at
 // 9600, 1.05 at 115200), the others show the noise of a busy machine.
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -21,6 +18,7 @@
 
 #include "core/link/transfer.h"
 #include "port/radio_port.h"
+#include "sim_process.h"
 
 namespace {
 
@@ -73,32 +71,6 @@ class CountingPort : public SerialPort {
   Tally& tally_;
 };
 
-struct Sim {
-  pid_t pid = -1;
-  std::string path;
-  explicit Sim(int baud, int latencyMs) {
-    int fds[2];
-    if (pipe(fds) != 0) return;
-    pid = fork();
-    if (pid == 0) {
-      dup2(fds[1], 1);
-      close(fds[0]);
-      const std::string b = std::to_string(baud), l = std::to_string(latencyMs);
-      execl(DPMR_SIM_PATH, DPMR_SIM_PATH, "--baud", b.c_str(), "--latency", l.c_str(), static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    close(fds[1]);
-    char ch;
-    while (read(fds[0], &ch, 1) == 1 && ch != '\n') path += ch;
-    close(fds[0]);
-  }
-  ~Sim() {
-    if (pid > 0) {
-      kill(pid, SIGTERM);
-      waitpid(pid, nullptr, 0);
-    }
-  }
-};
 
 double Measure(const std::string& port, int baud, TransferDirection direction, RadioImage& image, double& ideal) {
   Tally tally;
@@ -140,8 +112,8 @@ int main(int argc, char** argv) {
   if (bauds.empty()) bauds = {9600, 115200};
   std::printf("%-8s %-6s %10s %10s %8s\n", "baud", "what", "measured", "ideal", "ratio");
   for (int baud : bauds) {
-    Sim sim(baud, latencyMs);
-    if (sim.path.empty()) {
+    SimProcess sim(1, baud, latencyMs);
+    if (sim.paths.empty()) {
       std::fprintf(stderr, "dpmr-sim did not start\n");
       return 1;
     }
@@ -153,7 +125,7 @@ int main(int argc, char** argv) {
       double best = 1e9;
       for (int run = 0; run < n; ++run) {
         double ideal = 0;
-        const double measured = Measure(sim.path, baud, d, image, ideal);
+        const double measured = Measure(sim.paths[0], baud, d, image, ideal);
         best = std::min(best, measured / ideal);
         std::printf("%-8d %-6s %9.3fs %9.3fs %8.4f\n", baud, what, measured, ideal, measured / ideal);
         std::fflush(stdout);

@@ -100,6 +100,8 @@ class CMainFrame : public QMainWindow {
   // OpenRadioPort, traced into the traces folder when "Log serial traffic"
   // is on.
   PortOpener LinkOpener(const std::string& traceName);
+  // "Verify after write" changed: kept in Program.ini at once.
+  void RememberVerify(bool on);
 
   AppSettings settings_;
   CProgramDoc doc_;

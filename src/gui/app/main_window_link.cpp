@@ -47,6 +47,11 @@ void CMainFrame::KeepBackup(const RadioImage& read, const std::string& port) {
                           QString::fromStdString(kept.error()));
 }
 
+void CMainFrame::RememberVerify(bool on) {
+  settings().verifyAfterWrite = on;
+  settings().SaveKey("Verify", on ? "1" : "0");
+}
+
 void CMainFrame::OnPortSetting() {
   PortSettingDialog dialog(settings().portName, this);
   dialog.setLogSerial(settings().logSerial, settings().traceDirectory);
@@ -74,10 +79,7 @@ void CMainFrame::OnWrite() {
   dialog.showMessage = [](QWidget* parent, const QString& text) { ShowMessage(parent, text); };
   dialog.keepRead = [this](const RadioImage& read) { KeepBackup(read, settings().portName); };
   dialog.setVerify(settings().verifyAfterWrite);
-  connect(&dialog, &TransferDialog::verifyToggled, this, [this](bool on) {
-    settings().verifyAfterWrite = on;
-    settings().SaveKey("Verify", on ? "1" : "0");
-  });
+  connect(&dialog, &TransferDialog::verifyToggled, this, &CMainFrame::RememberVerify);
   dialog.exec();
 }
 
@@ -89,10 +91,7 @@ void CMainFrame::OnWriteSeveral() {
   dialog.showMessage = [](QWidget* parent, const QString& text) { ShowMessage(parent, text); };
   dialog.keepRead = [this](const RadioImage& read, const std::string& port) { KeepBackup(read, port); };
   dialog.setVerify(settings().verifyAfterWrite);
-  connect(&dialog, &FleetDialog::verifyToggled, this, [this](bool on) {
-    settings().verifyAfterWrite = on;
-    settings().SaveKey("Verify", on ? "1" : "0");
-  });
+  connect(&dialog, &FleetDialog::verifyToggled, this, &CMainFrame::RememberVerify);
   dialog.exec();
 }
 
