@@ -1,7 +1,8 @@
 // Full read and write against dpmr-sim on a pseudo-terminal, through the
 // real port code, at 9600 and 115200 baud. Prints measured time ÷ ideal wire
 // time (bytes in both directions × 10 bits ÷ baud, plus the fixed pauses).
-//   bench_transfer [--runs N] [--latency MS] [BAUD...]   (default: 9600 115200)
+//   bench_transfer [--runs N] [--latency MS] [--trace FILE] [BAUD...]   (default: 9600 115200)
+// --trace FILE traces every transfer into FILE (to see what tracing costs).
 // --latency MS has the simulated radio hold each reply back MS ms, as a USB
 // adapter's latency timer does (16 ms unless the port asks for low latency).
 // Each transfer runs N times (default 3 above 9600 baud, 1 at 9600 and
@@ -16,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "core/link/serial_trace.h"
 #include "core/link/transfer.h"
 #include "port/radio_port.h"
 #include "sim_process.h"
@@ -72,10 +74,13 @@ class CountingPort : public SerialPort {
 };
 
 
+std::shared_ptr<SerialTrace> gTrace;
+
 double Measure(const std::string& port, int baud, TransferDirection direction, RadioImage& image, double& ideal) {
   Tally tally;
-  PortOpener counting = [&tally](const std::string& name, int b) -> Result<std::unique_ptr<SerialPort>> {
-    auto p = OpenRadioPort(name, b);
+  const PortOpener open = gTrace ? TracingOpener(OpenRadioPort, gTrace) : PortOpener(OpenRadioPort);
+  PortOpener counting = [&tally, open](const std::string& name, int b) -> Result<std::unique_ptr<SerialPort>> {
+    auto p = open(name, b);
     if (!p) return Error{p.error()};
     return std::unique_ptr<SerialPort>(std::make_unique<CountingPort>(std::move(*p), tally));
   };
@@ -103,6 +108,13 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     if (std::string(argv[i]) == "--runs" && i + 1 < argc) {
       runs = std::atoi(argv[++i]);
+    } else if (std::string(argv[i]) == "--trace" && i + 1 < argc) {
+      auto trace = SerialTrace::ToFile(argv[++i]);
+      if (!trace) {
+        std::fprintf(stderr, "%s\n", trace.error().c_str());
+        return 1;
+      }
+      gTrace = *trace;
     } else if (std::string(argv[i]) == "--latency" && i + 1 < argc) {
       latencyMs = std::atoi(argv[++i]);
     } else {
