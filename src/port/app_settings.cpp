@@ -76,11 +76,8 @@ AppSettings AppSettings::Load(const std::string& appDirOverride) {
 }
 
 Status AppSettings::SavePort() const {
-  if (portName.empty() || profileFile.empty()) return Status::Ok();
-  QDir().mkpath(QFileInfo(QString::fromStdString(profileFile)).absolutePath());
-  IniFile ini = IniFile::Load(profileFile);
-  ini.Set("Setup", "COM", portName);
-  return ini.Save(profileFile);
+  if (portName.empty()) return Status::Ok();
+  return SaveKey("COM", portName);
 }
 
 Status AppSettings::SaveKey(const std::string& key, const std::string& value) const {

@@ -4,6 +4,7 @@
 
 #include "core/codec/frequency.h"
 #include "core/link/serial_port.h"
+#include "core/print/print_sheet.h"
 #include "gui/app/document.h"
 #include "port/app_settings.h"
 
@@ -12,6 +13,8 @@ class QMenu;
 class QToolBar;
 
 namespace cps {
+
+class CompareDialog;
 
 class ChannelForm;  // the central form with the channel table
 
@@ -46,9 +49,20 @@ class CMainFrame : public QMainWindow {
   // The band the channel editors use now.
   BandLimits CurrentBand() const;
 
+  // ---- the image as text (main_window_text.cpp) ----
+  // Without their file dialogs; failures are shown.
+  bool ExportTextTo(const QString& path);
+  // Replaces the image as one step with a new, unsaved document.
+  bool ImportTextFrom(const QString& path);
+  // The comparison of the image with a .dat or .yaml file, not yet shown.
+  CompareDialog* CompareWith(const QString& path);
+
   // The common message box of the program: caption "Program", an "OK"
   // button (icon chosen by `icon`).
   static void ShowMessage(QWidget* parent, const QString& text, int icon = 2 /*warning*/);
+
+  // What Print and Print Preview put on paper now (main_window_channels.cpp).
+  PrintSheet SheetToPrint();
 
  public slots:
   // File menu
@@ -59,6 +73,9 @@ class CMainFrame : public QMainWindow {
   void OnFilePrint();         // main_window_channels.cpp
   void OnFilePrintPreview();  // main_window_channels.cpp
   void OnFilePrintSetup();    // main_window_channels.cpp
+  void OnExportText();        // main_window_text.cpp
+  void OnImportText();        // main_window_text.cpp
+  void OnCompareWithFile();   // main_window_text.cpp
   // Edit menu
   void OnScanInfo();      // main_window_settings.cpp
   void OnBasicSetting();  // main_window_settings.cpp
@@ -102,6 +119,10 @@ class CMainFrame : public QMainWindow {
   PortOpener LinkOpener(const std::string& traceName);
   // "Verify after write" changed: kept in Program.ini at once.
   void RememberVerify(bool on);
+  // The three text items, placed before `before` (main_window_text.cpp).
+  void AddTextItems(QMenu* file, QAction* before);
+  // What an import starts from: the image File, New makes.
+  RadioImage TextBase() const;
 
   AppSettings settings_;
   CProgramDoc doc_;
