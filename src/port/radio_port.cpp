@@ -101,7 +101,10 @@ class QtRadioPort : public SerialPort, private ByteSource {
 
  private:
   long long TakeArrived(std::uint8_t* out, std::size_t n) override {
-    return port_->read(reinterpret_cast<char*>(out), static_cast<qint64>(n));
+    const qint64 r = port_->read(reinterpret_cast<char*>(out), static_cast<qint64>(n));
+    // A port that failed (an adapter pulled out) ends the read at once.
+    if (r == 0 && port_->error() != QSerialPort::NoError && port_->error() != QSerialPort::TimeoutError) return -1;
+    return r;
   }
   void WaitForBytes(int ms) override { port_->waitForReadyRead(ms); }
   long long NowMs() override { return clock_.elapsed(); }
