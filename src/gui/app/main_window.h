@@ -4,6 +4,7 @@
 
 #include "core/codec/frequency.h"
 #include "gui/app/document.h"
+#include "gui/widgets/step_runner.h"
 #include "port/app_settings.h"
 
 class QAction;
@@ -13,6 +14,7 @@ class QToolBar;
 namespace cps {
 
 class ChannelForm;  // the central form with the channel table
+class UndoHistory;
 
 // The main frame: menus, toolbar, status bar and the routing of every
 // command to the editor that does the work. The handlers of each area live
@@ -49,6 +51,13 @@ class CMainFrame : public QMainWindow {
   // The band the channel editors use now.
   BandLimits CurrentBand() const;
 
+  // ---- undo and redo (main_window_history.cpp) ----
+  UndoHistory& history() { return *history_; }
+  QAction* undoAction() const { return undoAction_; }
+  QAction* redoAction() const { return redoAction_; }
+  // Makes each change an editor hands over one step of the history.
+  StepRunner EditorSteps();
+
   // The common message box of the program: caption "Program", an "OK"
   // button (icon chosen by `icon`).
   static void ShowMessage(QWidget* parent, const QString& text, int icon = 2 /*warning*/);
@@ -84,6 +93,9 @@ class CMainFrame : public QMainWindow {
   // Ctrl+F11 / Ctrl+Shift+F11: the access code, then the hidden command
   void OnAccessCode();
   void OnFactoryAccessCode();
+  // Edit, Undo / Redo
+  void OnUndo();  // main_window_history.cpp
+  void OnRedo();  // main_window_history.cpp
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -99,6 +111,11 @@ class CMainFrame : public QMainWindow {
   void RunRepairAfterRead();  // main_window_channels.cpp
   // After a successful read from the radio.
   void AfterRead();
+  // Undo and Redo: actions at the top of Edit and on the toolbar, the
+  // history over the image, the editors' steps (main_window_history.cpp).
+  void SetUpHistory();
+  void UpdateUndoActions();
+  void AfterRestore(const QString& text);
 
   AppSettings settings_;
   CProgramDoc doc_;
@@ -107,6 +124,10 @@ class CMainFrame : public QMainWindow {
   QToolBar* toolBar_ = nullptr;
   // ---- state of the areas (each area adds its own members below) ----
   ChannelForm* form_ = nullptr;  // owned by the window
+  UndoHistory* history_ = nullptr;
+  QAction* undoAction_ = nullptr;
+  QAction* redoAction_ = nullptr;
+  bool modalBlocked_ = false;  // a modal dialog (or a transfer) is open
 };
 
 }  // namespace cps

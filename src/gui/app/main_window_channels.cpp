@@ -10,6 +10,7 @@
 #include "core/channels/channel_table.h"
 #include "core/image/contact_repair.h"
 #include "gui/app/main_window.h"
+#include "gui/app/undo_history.h"
 #include "gui/channels/channel_edit_dialog.h"
 #include "gui/channels/channel_form.h"
 #include "gui/channels/channel_print.h"
@@ -88,6 +89,7 @@ void CMainFrame::OnChannelEdit() {
   WriteBackChannelTable();
   const int channel = form_->CurrentChannel();
   ChannelEditDialog dialog(image(), ChannelEditDialog::Variant::kMain, CurrentBand(), channel, this);
+  ImageStep step(history(), dialog.windowTitle());
   dialog.exec();
   ReloadChannelTable();
   form_->view()->setFocus();
@@ -96,6 +98,7 @@ void CMainFrame::OnChannelEdit() {
 void CMainFrame::OnFactoryLoad() {
   if (!form_) return;
   form_->view()->CommitOpenEditor();
+  ImageStep step(history(), kFactoryButtonText);
   const std::string path = settings_.FactoryDatPath();
   Status st = LoadFactoryImage(path, image());
   if (!st) {
@@ -111,6 +114,8 @@ void CMainFrame::OnFactoryLoad() {
 
 void CMainFrame::OnPmrChannel() {
   PmrChannelDialog dialog(image(), CurrentBand(), settings_.FactoryDatPath(), this);
+  dialog.setStepRunner(EditorSteps());
+  ImageStep step(history(), dialog.windowTitle());
   dialog.exec();
 }
 

@@ -1,5 +1,6 @@
 // The radio link's side of the main window: port setting, read and write.
 #include "gui/app/main_window.h"
+#include "gui/app/undo_history.h"
 #include "gui/link/port_setting_dialog.h"
 #include "gui/link/transfer_dialog.h"
 #include "port/radio_port.h"
@@ -12,6 +13,7 @@ void CMainFrame::OnPortSetting() {
 }
 
 void CMainFrame::OnRead() {
+  ImageStep step(history(), kReadStepName);  // a failed read changes nothing: no step
   TransferDialog dialog(TransferDirection::kRead, image(), OpenRadioPort, settings().portName, settings().baudRate,
                         this);
   dialog.showMessage = [](QWidget* parent, const QString& text) { ShowMessage(parent, text); };

@@ -73,14 +73,23 @@ bool ChannelTableItemModel::setData(const QModelIndex& index, const QVariant& va
   if (!index.isValid() || role != Qt::EditRole) return false;
   const int row = index.row() + 1, col = index.column();
   const std::string text = value.toString().toStdString();
-  if (IsFrequencyColumn(col))
-    table_.CommitFrequency(image_, row, col, text);
-  else if (IsToneColumn(col))
-    table_.CommitTone(row, col, text);
-  else if (IsChoiceColumn(col))
-    table_.CommitChoice(row, col, text);
-  else
-    return false;
+  if (!IsFrequencyColumn(col) && !IsToneColumn(col) && !IsChoiceColumn(col)) return false;
+  const QString name = QString("Channel %1 %2").arg(row).arg(headerData(col, Qt::Horizontal, Qt::DisplayRole).toString());
+  RunStep(runStep_, name, [&] {
+    std::array<std::string, kChannelColumns> shown;
+    for (int c = 0; c < kChannelColumns; ++c) shown[static_cast<std::size_t>(c)] = table_.Cell(row, c);
+    if (IsFrequencyColumn(col))
+      table_.CommitFrequency(image_, row, col, text);
+    else if (IsToneColumn(col))
+      table_.CommitTone(row, col, text);
+    else
+      table_.CommitChoice(row, col, text);
+    // As a step, a changed row goes into the image at once: it is what the
+    // step records and what Undo takes back.
+    bool changed = false;
+    for (int c = 0; c < kChannelColumns; ++c) changed |= shown[static_cast<std::size_t>(c)] != table_.Cell(row, c);
+    if (runStep_ && changed) table_.WriteBack(image_);
+  });
   emit dataChanged(this->index(index.row(), 0), this->index(index.row(), kChannelColumns - 1));
   return true;
 }

@@ -10,6 +10,7 @@
 
 #include "core/channels/channel_table.h"
 #include "core/image/radio_image.h"
+#include "gui/widgets/step_runner.h"
 
 namespace cps {
 
@@ -30,9 +31,14 @@ class ChannelTableItemModel : public QAbstractTableModel {
   void Refresh();
   ChannelTable& table() { return table_; }
 
+  // With a runner, each committed cell is a step ("Channel 3 Rx Freq") and
+  // a row it changed is written back into the image with it.
+  void setStepRunner(StepRunner runner) { runStep_ = std::move(runner); }
+
  private:
   RadioImage& image_;
   ChannelTable& table_;
+  StepRunner runStep_;
 };
 
 // Editors by column: frequency edit (at most 10 characters), editable tone

@@ -37,24 +37,34 @@ PmrChannelDialog::PmrChannelDialog(RadioImage& image, BandLimits band, std::stri
   view_->Load();
 }
 
+void PmrChannelDialog::setStepRunner(const StepRunner& runner) {
+  runStep_ = runner;
+  view_->itemModel()->setStepRunner(runner);
+}
+
 void PmrChannelDialog::OnChannelEdit() {
   view_->WriteBack();
   ChannelEditDialog dialog(image_, ChannelEditDialog::Variant::kPmr, band_, view_->CurrentChannel(), this);
-  dialog.exec();
-  view_->Load();
+  RunStep(runStep_, dialog.windowTitle(), [&] {
+    dialog.exec();
+    view_->Load();
+  });
   view_->setFocus();
 }
 
 void PmrChannelDialog::OnFactory() {
   view_->CommitOpenEditor();
-  Status st = LoadFactoryPmrChannels(factoryPath_, image_);
+  Status st = Status::Ok();
+  RunStep(runStep_, "Factory", [&] {
+    st = LoadFactoryPmrChannels(factoryPath_, image_);
+    if (!st) return;
+    view_->Load();
+  });
   if (!st) {
     QMessageBox box(QMessageBox::Warning, "Program", kNoFactoryFileText, QMessageBox::Ok, this);
     if (!factoryPath_.empty()) box.setInformativeText(QString::fromStdString(st.error()));
     box.exec();
-    return;
   }
-  view_->Load();
 }
 
 void PmrChannelDialog::done(int result) {

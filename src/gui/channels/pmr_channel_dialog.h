@@ -7,6 +7,7 @@
 
 #include "core/codec/frequency.h"
 #include "core/image/radio_image.h"
+#include "gui/widgets/step_runner.h"
 
 class QPushButton;
 
@@ -22,6 +23,9 @@ class PmrChannelDialog : public QDialog {
   ChannelTableView* view() const { return view_; }
   void OnChannelEdit();
   void OnFactory();
+  // Committed cells, the channel dialog and "Factory" become steps through
+  // `runner`.
+  void setStepRunner(const StepRunner& runner);
 
  public slots:
   // Every way of closing writes the table back.
@@ -32,6 +36,7 @@ class PmrChannelDialog : public QDialog {
   BandLimits band_;
   std::string factoryPath_;
   ChannelTableView* view_;
+  StepRunner runStep_;
 };
 
 }  // namespace cps

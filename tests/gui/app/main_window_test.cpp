@@ -55,7 +55,8 @@ TEST_F(MainWindowTest, TitleMenusToolbarAndStatus) {
   const auto menuAt = [&](int i) { return w.menuBar()->actions().at(i)->menu(); };
   EXPECT_EQ(MenuTexts(menuAt(0)), (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
                                                "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
-  EXPECT_EQ(MenuTexts(menuAt(1)), (QStringList{"Scan Info", "Basic setting", "Alarm", "DTMF", "dPMR"}));
+  EXPECT_EQ(MenuTexts(menuAt(1)),
+            (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Scan Info", "Basic setting", "Alarm", "DTMF", "dPMR"}));
   EXPECT_EQ(MenuTexts(menuAt(2)), (QStringList{"Read", "Write"}));
   EXPECT_EQ(MenuTexts(menuAt(3)), (QStringList{"&Toolbar", "&Status Bar"}));
   EXPECT_EQ(MenuTexts(menuAt(4)), (QStringList{"Port"}));
@@ -67,8 +68,8 @@ TEST_F(MainWindowTest, TitleMenusToolbarAndStatus) {
   ASSERT_NE(tb, nullptr);
   QStringList tools;
   for (QAction* a : tb->actions()) tools << (a->isSeparator() ? QString("-") : a->objectName());
-  EXPECT_EQ(tools, (QStringList{"actionNew", "actionOpen", "actionSave", "-", "actionRead", "actionWrite", "-",
-                                "actionAbout"}));
+  EXPECT_EQ(tools, (QStringList{"actionNew", "actionOpen", "actionSave", "-", "actionUndo", "actionRedo", "-",
+                                "actionRead", "actionWrite", "-", "actionAbout"}));
   for (QAction* a : tb->actions()) {
     if (!a->isSeparator()) {
       EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();
