@@ -17,21 +17,19 @@ void UndoHistory::End() {
 
 bool UndoHistory::Undo() {
   const QString name = UndoName();
-  const RadioImage* before = history_.Undo();
-  if (!before) return false;
-  image_ = *before;
-  emit changed();
-  emit restored(QString("Undone: %1").arg(name));
-  return true;
+  return Restore(history_.Undo(), QString("Undone: %1").arg(name));
 }
 
 bool UndoHistory::Redo() {
   const QString name = RedoName();
-  const RadioImage* after = history_.Redo();
-  if (!after) return false;
-  image_ = *after;
+  return Restore(history_.Redo(), QString("Redone: %1").arg(name));
+}
+
+bool UndoHistory::Restore(const RadioImage* image, const QString& text) {
+  if (!image) return false;
+  image_ = *image;
   emit changed();
-  emit restored(QString("Redone: %1").arg(name));
+  emit restored(text);
   return true;
 }
 

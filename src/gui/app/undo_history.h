@@ -39,6 +39,8 @@ class UndoHistory : public QObject {
   void restored(const QString& text);
 
  private:
+  bool Restore(const RadioImage* image, const QString& text);
+
   RadioImage& image_;
   ImageHistory history_;
 };
