@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
@@ -14,6 +13,7 @@
 
 #include "core/channels/channel_table.h"
 #include "core/channels/channel_test_util.h"
+#include "core/image/image_file.h"
 #include "core/link/pty_radio.h"
 #include "core/link/simulated_radio.h"
 #include "gui/app/main_window.h"
@@ -35,20 +35,8 @@ using testing::WhenModal;
 
 RadioImage FileImage(const QString& path) {
   RadioImage image;
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly) || f.size() != static_cast<qint64>(kImageSize)) {
-    ADD_FAILURE() << "cannot read " << path.toStdString();
-    return image;
-  }
-  const QByteArray all = f.readAll();
-  image.Write(0, std::span<const std::uint8_t>(reinterpret_cast<const std::uint8_t*>(all.data()), kImageSize));
+  EXPECT_TRUE(LoadImageFile(path.toStdString(), image).ok()) << path.toStdString();
   return image;
-}
-
-void WriteFile(const QString& path, const RadioImage& image) {
-  QFile f(path);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(reinterpret_cast<const char*>(image.data()), kImageSize);
 }
 
 // In the dialog that is about to open: the first combo box that can be used
@@ -88,16 +76,14 @@ class UndoWindow : public ::testing::Test {
   void CommitCell(QAbstractItemModel* model, int row, int column, const QString& text) {
     model->setData(model->index(row, column), text, Qt::EditRole);
   }
-  bool Undo() {
-    if (!window_->undoAction()->isEnabled()) return false;
-    window_->undoAction()->trigger();
+  // Edit, Undo / Redo as the user picks them: only when enabled.
+  static bool Press(QAction* action) {
+    if (!action->isEnabled()) return false;
+    action->trigger();
     return true;
   }
-  bool Redo() {
-    if (!window_->redoAction()->isEnabled()) return false;
-    window_->redoAction()->trigger();
-    return true;
-  }
+  bool Undo() { return Press(window_->undoAction()); }
+  bool Redo() { return Press(window_->redoAction()); }
 
   QTemporaryDir dir_;
   std::unique_ptr<CMainFrame> window_;
@@ -125,7 +111,7 @@ TEST_F(UndoWindow, EveryKindOfStepUndoesAndRedoesExactly) {
          RadioImage factory = t.window_->image();
          Put(factory, 0x0100, {0x00, 0x00, 0x50, 0x44});
          Put(factory, 0x0388, {0x01, 0x02, 0x03});
-         WriteFile(t.dir_.filePath("Factory.dat"), factory);
+         ASSERT_TRUE(SaveImageFile(t.dir_.filePath("Factory.dat").toStdString(), factory).ok());
          t.window_->OnFactoryLoad();
        },
        {{0x0100, {0x00, 0x00, 0x50, 0x44}}, {0x0388, {0x01, 0x02, 0x03}}}},
@@ -158,6 +144,7 @@ TEST_F(UndoWindow, EveryKindOfStepUndoesAndRedoesExactly) {
     const RadioImage before = window_->image();
     c.act(*this);
     const RadioImage after = window_->image();
+    const QString bandAfter = form_->bandSelector()->currentText(), rxAfter = Cell(0, kColRxFreq);
     ASSERT_NE(after, before);
     for (const auto& [addr, bytes] : c.after) EXPECT_EQ(Get(after, addr, bytes.size()), bytes) << std::hex << addr;
     EXPECT_EQ(window_->undoAction()->text(), QString("&Undo %1").arg(QString::fromUtf8(c.step)));
@@ -175,25 +162,10 @@ TEST_F(UndoWindow, EveryKindOfStepUndoesAndRedoesExactly) {
     ASSERT_TRUE(Redo());
     EXPECT_EQ(window_->image(), after);
     EXPECT_FALSE(window_->redoAction()->isEnabled());
+    EXPECT_EQ(form_->bandSelector()->currentText(), bandAfter);
+    EXPECT_EQ(Cell(0, kColRxFreq), rxAfter);
+    EXPECT_EQ(window_->statusBar()->currentMessage(), QString("Redone: %1").arg(QString::fromUtf8(c.step)));
   }
-}
-
-TEST_F(UndoWindow, TableAndBandSelectorShowWhatUndoAndRedoPutBack) {
-  CommitCell(view()->model(), 2, kColRxFreq, "438.5");
-  emit form_->bandSelector()->activated(0);
-  EXPECT_EQ(Cell(2, kColRxFreq), "");
-  ASSERT_TRUE(Undo());
-  EXPECT_EQ(form_->bandSelector()->currentText(), "400-470MHz");
-  EXPECT_EQ(Cell(2, kColRxFreq), "438.500000");
-  ASSERT_TRUE(Undo());
-  EXPECT_EQ(Cell(2, kColRxFreq), "");
-  EXPECT_FALSE(window_->undoAction()->isEnabled());
-  ASSERT_TRUE(Redo());
-  ASSERT_TRUE(Redo());
-  EXPECT_EQ(form_->bandSelector()->currentText(), "136-174MHz");
-  EXPECT_EQ(Cell(2, kColRxFreq), "");
-  EXPECT_EQ(window_->CurrentBand(), kBandVhf);
-  EXPECT_EQ(window_->statusBar()->currentMessage(), "Redone: Freq range");
 }
 
 TEST_F(UndoWindow, MenuTextsKeysAndEnabledStates) {
@@ -205,8 +177,6 @@ TEST_F(UndoWindow, MenuTextsKeysAndEnabledStates) {
   EXPECT_FALSE(redo->isEnabled());
   EXPECT_EQ(undo->shortcuts(), QList<QKeySequence>{QKeySequence("Ctrl+Z")});
   EXPECT_EQ(redo->shortcuts(), (QList<QKeySequence>{QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")}));
-  EXPECT_FALSE(undo->icon().isNull());
-  EXPECT_FALSE(redo->icon().isNull());
 
   CommitCell(view()->model(), 3, kColRxFreq, "440");
   EXPECT_EQ(undo->text(), "&Undo Channel 4 Rx Freq");
@@ -263,7 +233,7 @@ TEST_F(UndoWindow, DialogsClosedWithoutChangesAddNoStep) {
   }
 }
 
-TEST_F(UndoWindow, SaveQuestionFollowsTheBytesLastSaved) {
+TEST_F(UndoWindow, SaveQuestionAfterUndoAndTheHistoryOfNewAndOpen) {
   const QString path = dir_.filePath("a.dat");
   CommitCell(view()->model(), 0, kColRxFreq, "439.0");
   ASSERT_TRUE(window_->SaveDocument(path));
@@ -276,21 +246,13 @@ TEST_F(UndoWindow, SaveQuestionFollowsTheBytesLastSaved) {
   ASSERT_TRUE(Undo());
   EXPECT_FALSE(window_->MaybeSave());  // cancelled
   EXPECT_EQ(asked, "Save changes to a.dat?");
-  ASSERT_TRUE(Redo());
-  EXPECT_TRUE(window_->MaybeSave());
-}
 
-TEST_F(UndoWindow, NewAndOpenStartAnEmptyHistory) {
-  const QString path = dir_.filePath("b.dat");
-  CommitCell(view()->model(), 0, kColRxFreq, "439.0");
-  ASSERT_TRUE(window_->SaveDocument(path));
-  EXPECT_TRUE(window_->undoAction()->isEnabled());
   ASSERT_TRUE(window_->OpenDocument(path));
   EXPECT_FALSE(window_->undoAction()->isEnabled());
+  EXPECT_FALSE(window_->redoAction()->isEnabled());
   CommitCell(view()->model(), 0, kColRxFreq, "439.5");
   ASSERT_TRUE(Undo());
   window_->NewDocument();
-  EXPECT_FALSE(window_->undoAction()->isEnabled());
   EXPECT_FALSE(window_->redoAction()->isEnabled());
 }
 
