@@ -161,24 +161,8 @@ void CMainFrame::ShowMessage(QWidget* parent, const QString& text, int icon) {
 
 // ---- documents ----------------------------------------------------------
 
-void CMainFrame::AfterImageReplaced() {
-  ReloadChannelTable();
-  RunRepairAfterOpen();
-  // The clean state is the image as Save would write it now.
-  WriteBackChannelTable();
-  doc_.MarkClean();
-}
-
-void CMainFrame::AfterRead() {
-  ReloadChannelTable();
-  RunRepairAfterRead();
-  WriteBackChannelTable();
-  doc_.MarkClean();
-}
-
 void CMainFrame::NewDocument() {
   doc_.New(QString::fromStdString(settings_.DefaultDatPath()), CurrentBand());
-  AfterImageReplaced();
 }
 
 bool CMainFrame::OpenDocument(const QString& path) {
@@ -187,12 +171,10 @@ bool CMainFrame::OpenDocument(const QString& path) {
     ShowMessage(this, QString("Failed to open document.\n%1").arg(QString::fromStdString(st.error())));
     return false;
   }
-  AfterImageReplaced();
   return true;
 }
 
 bool CMainFrame::SaveDocument(const QString& path) {
-  WriteBackChannelTable();
   Status st = doc_.SaveAs(path);
   if (!st) {
     ShowMessage(this, QString("Failed to save document %1.\n%2")
@@ -214,7 +196,6 @@ bool CMainFrame::Save() {
 }
 
 bool CMainFrame::MaybeSave() {
-  WriteBackChannelTable();
   if (!doc_.Modified()) return true;
   QMessageBox box(QMessageBox::Warning, "Program", QString("Save changes to %1?").arg(doc_.displayName()),
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);

@@ -42,10 +42,10 @@ QString MenuText(const char* verb, const QString& step) {
 }  // namespace
 
 void CMainFrame::SetUpHistory() {
-  history_ = new UndoHistory(image(), this);
+  history_ = new UndoHistory(image(), [this](const RadioImage& image) { doc_.Restore(image); }, this);
   connect(history_, &UndoHistory::changed, this, &CMainFrame::UpdateUndoActions);
   connect(history_, &UndoHistory::restored, this, &CMainFrame::AfterRestore);
-  connect(&doc_, &CProgramDoc::imageReplaced, history_, &UndoHistory::Clear);
+  connect(&doc_, &CProgramDoc::replaced, history_, &UndoHistory::Clear);
 
   undoAction_ = new QAction(this);
   undoAction_->setObjectName("actionUndo");
@@ -115,7 +115,6 @@ void CMainFrame::OnRedo() {
 }
 
 void CMainFrame::AfterRestore(const QString& text) {
-  ReloadChannelTable();
   statusBar()->showMessage(text, 5000);
 }
 

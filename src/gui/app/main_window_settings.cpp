@@ -7,7 +7,7 @@ namespace cps {
 
 void CMainFrame::OnScanInfo() {
   // The channel lists of the dialog must see the table as edited.
-  WriteBackChannelTable();
+  doc_.BeforeScanInfo();
   CScanInfoDlg dlg(image(), this);
   ImageStep step(history(), dlg.windowTitle());
   dlg.exec();

@@ -2,7 +2,8 @@
 
 namespace cps {
 
-UndoHistory::UndoHistory(RadioImage& image, QObject* parent) : QObject(parent), image_(image) {}
+UndoHistory::UndoHistory(const RadioImage& image, std::function<void(const RadioImage&)> restore, QObject* parent)
+    : QObject(parent), image_(image), restore_(std::move(restore)) {}
 
 void UndoHistory::Begin(const QString& name) {
   history_.Begin(name.toStdString(), image_);
@@ -27,7 +28,7 @@ bool UndoHistory::Redo() {
 
 bool UndoHistory::Restore(const RadioImage* image, const QString& text) {
   if (!image) return false;
-  image_ = *image;
+  restore_(*image);
   emit changed();
   emit restored(text);
   return true;

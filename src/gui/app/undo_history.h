@@ -6,6 +6,7 @@
 //   { ImageStep step(history, dialog.windowTitle()); dialog.exec(); }
 #include <QObject>
 #include <QString>
+#include <functional>
 
 #include "core/history/image_history.h"
 #include "core/image/radio_image.h"
@@ -15,7 +16,9 @@ namespace cps {
 class UndoHistory : public QObject {
   Q_OBJECT
  public:
-  UndoHistory(RadioImage& image, QObject* parent = nullptr);
+  // `image`: the document's image, taken at the start and end of a step.
+  // `restore`: puts an image back into the document (and its table).
+  UndoHistory(const RadioImage& image, std::function<void(const RadioImage&)> restore, QObject* parent = nullptr);
 
   ImageHistory& steps() { return history_; }
   const ImageHistory& steps() const { return history_; }
@@ -35,13 +38,14 @@ class UndoHistory : public QObject {
  signals:
   // The steps or the open state changed: menu texts and enabled states.
   void changed();
-  // Undo or Redo replaced the image; `text` says which step.
+  // Undo or Redo put an image back; `text` says which step.
   void restored(const QString& text);
 
  private:
   bool Restore(const RadioImage* image, const QString& text);
 
-  RadioImage& image_;
+  const RadioImage& image_;
+  std::function<void(const RadioImage&)> restore_;
   ImageHistory history_;
 };
 

@@ -168,7 +168,19 @@ void ChannelCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOpti
 // ---- view -----------------------------------------------------------------
 
 ChannelTableView::ChannelTableView(RadioImage& image, std::size_t base, bool withBand, QWidget* parent)
-    : QTableView(parent), image_(image), table_(base, withBand) {
+    : QTableView(parent),
+      image_(image),
+      owned_(std::make_unique<ChannelTable>(base, withBand)),
+      table_(*owned_) {
+  Build();
+}
+
+ChannelTableView::ChannelTableView(RadioImage& image, ChannelTable& table, QWidget* parent)
+    : QTableView(parent), image_(image), table_(table) {
+  Build();
+}
+
+void ChannelTableView::Build() {
   model_ = new ChannelTableItemModel(image_, table_, this);
   delegate_ = new ChannelCellDelegate(this);
   setModel(model_);

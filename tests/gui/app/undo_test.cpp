@@ -247,12 +247,27 @@ TEST_F(UndoWindow, SaveQuestionAfterUndoAndTheHistoryOfNewAndOpen) {
   EXPECT_FALSE(window_->MaybeSave());  // cancelled
   EXPECT_EQ(asked, "Save changes to a.dat?");
 
+  // A file as stored, with bytes the table's write-back will change: Undo
+  // brings back those very bytes, and a save then writes what it would
+  // have written before the step.
+  RadioImage stored = window_->image();
+  Put(stored, 0x3FD4, {0x12, 0x34, 0x56, 0x78});
+  Put(stored, 0x034C, {0xAA, 0x55});
+  ASSERT_TRUE(SaveImageFile(path.toStdString(), stored).ok());
   ASSERT_TRUE(window_->OpenDocument(path));
   EXPECT_FALSE(window_->undoAction()->isEnabled());
   EXPECT_FALSE(window_->redoAction()->isEnabled());
-  CommitCell(view()->model(), 0, kColRxFreq, "439.5");
+  const RadioImage opened = window_->image();
+  const RadioImage wouldSave = window_->doc().core().SavedForm();
+  ASSERT_NE(wouldSave, opened);
+  CommitCell(view()->model(), 1, kColRxFreq, "439.5");
   ASSERT_TRUE(Undo());
+  EXPECT_EQ(window_->image(), opened);
+  ASSERT_TRUE(window_->SaveDocument(dir_.filePath("c.dat")));
+  EXPECT_EQ(FileImage(dir_.filePath("c.dat")), wouldSave);
+
   window_->NewDocument();
+  EXPECT_FALSE(window_->undoAction()->isEnabled());
   EXPECT_FALSE(window_->redoAction()->isEnabled());
 }
 
