@@ -75,23 +75,29 @@ bool ChannelTableItemModel::setData(const QModelIndex& index, const QVariant& va
   const std::string text = value.toString().toStdString();
   if (!IsFrequencyColumn(col) && !IsToneColumn(col) && !IsChoiceColumn(col)) return false;
   const QString name = QString("Channel %1 %2").arg(row).arg(headerData(col, Qt::Horizontal, Qt::DisplayRole).toString());
-  RunStep(runStep_, name, [&] {
-    std::array<std::string, kChannelColumns> shown;
-    for (int c = 0; c < kChannelColumns; ++c) shown[static_cast<std::size_t>(c)] = table_.Cell(row, c);
+  ChangeAsStep(name, [&] {
     if (IsFrequencyColumn(col))
       table_.CommitFrequency(image_, row, col, text);
     else if (IsToneColumn(col))
       table_.CommitTone(row, col, text);
     else
       table_.CommitChoice(row, col, text);
-    // As a step, a changed row goes into the image at once: it is what the
-    // step records and what Undo takes back.
-    bool changed = false;
-    for (int c = 0; c < kChannelColumns; ++c) changed |= shown[static_cast<std::size_t>(c)] != table_.Cell(row, c);
-    if (runStep_ && changed) table_.WriteBack(image_);
   });
   emit dataChanged(this->index(index.row(), 0), this->index(index.row(), kChannelColumns - 1));
   return true;
+}
+
+void ChannelTableItemModel::ChangeAsStep(const QString& name, const std::function<void()>& change) {
+  RunStep(runStep_, name, [&] {
+    const ChannelTable shown = table_;
+    change();
+    // As a step, changed rows go into the image at once: they are what the
+    // step records and what Undo takes back.
+    bool changed = false;
+    for (int r = 1; r <= kChannelCount && !changed; ++r)
+      for (int c = 0; c < kChannelColumns; ++c) changed |= shown.Cell(r, c) != table_.Cell(r, c);
+    if (runStep_ && changed) table_.WriteBack(image_);
+  });
 }
 
 void ChannelTableItemModel::Refresh() {

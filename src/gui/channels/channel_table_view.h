@@ -35,6 +35,9 @@ class ChannelTableItemModel : public QAbstractTableModel {
   // With a runner, each committed cell is a step ("Channel 3 Rx Freq") and
   // a row it changed is written back into the image with it.
   void setStepRunner(StepRunner runner) { runStep_ = std::move(runner); }
+  // Runs a change of the table's cells (a commit, a paste, ...) as the step
+  // `name`, written back as a committed cell is.
+  void ChangeAsStep(const QString& name, const std::function<void()>& change);
 
  private:
   RadioImage& image_;
