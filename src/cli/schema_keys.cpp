@@ -60,7 +60,8 @@ void NoteChanges(const PageSchema& page, const RadioImage& image,
     const std::string shown = DisplayText(after, i);
     const Field& f = page.fields[static_cast<std::size_t>(i)];
     const bool same = f.kind == ControlKind::Check || f.kind == ControlKind::Combo ? true : shown == value;
-    if (!same) std::cerr << "dpmr-cli: note: " << page.key << "." << key << "=" << value << " is stored as " << shown << "\n";
+    if (!same)
+      std::cerr << "dpmr-cli: note: " << page.key << "." << key << "=" << value << " is stored as " << shown << "\n";
   }
 }
 

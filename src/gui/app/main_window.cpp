@@ -22,7 +22,7 @@ namespace cps {
 void InitResources();  // resources.cpp
 
 namespace {
-constexpr const char* kFileFilter = "*.dat (*.dat)";
+constexpr const char* kFileFilter = "*.dat (*.dat);;All files (*)";
 }
 
 CMainFrame::CMainFrame(AppSettings settings, QWidget* parent)
@@ -152,6 +152,9 @@ void CMainFrame::CreateToolBar() {
   toolBar_->addAction(find("actionWrite"));
   toolBar_->addSeparator();
   toolBar_->addAction(find("actionAbout"));
+  // Hidden or shown from the toolbar's own context menu: the View item
+  // follows.
+  connect(toolBar_->toggleViewAction(), &QAction::toggled, find("actionToolbar"), &QAction::setChecked);
 }
 
 void CMainFrame::ShowMessage(QWidget* parent, const QString& text, int icon) {

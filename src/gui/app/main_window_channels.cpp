@@ -1,6 +1,6 @@
-// The channel table's side of the main window: the central form, the
-// write-back and reload moments, the repair passes, printing and the
-// channel dialogs.
+// The channel table's side of the main window: the central form (a view of
+// the document's table, which commits and refreshes at the document's
+// moments), printing and the channel dialogs.
 #include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -95,7 +95,7 @@ void CMainFrame::OnFactoryLoad() {
 }
 
 void CMainFrame::OnPmrChannel() {
-  PmrChannelDialog dialog(image(), CurrentBand(), settings_.FactoryDatPath(), this);
+  PmrChannelDialog dialog(image(), CurrentBand(), [this] { return settings_.FactoryDatPath(); }, this);
   dialog.setStepRunner(EditorSteps());
   ImageStep step(history(), dialog.windowTitle());
   dialog.exec();

@@ -47,7 +47,8 @@ RadioImage RandomImage(Rng& rng) {
   if (Pick(rng, 2) == 0) {
     for (std::size_t a = 0; a < kImageSize; ++a) img.SetByte(a, static_cast<std::uint8_t>(Pick(rng, 256)));
   } else {
-    for (int i = 0; i < 300; ++i) img.SetByte(static_cast<std::size_t>(Pick(rng, kImageSize)), static_cast<std::uint8_t>(Pick(rng, 256)));
+    for (int i = 0; i < 300; ++i)
+      img.SetByte(static_cast<std::size_t>(Pick(rng, kImageSize)), static_cast<std::uint8_t>(Pick(rng, 256)));
   }
   return img;
 }
@@ -66,7 +67,8 @@ std::string RandomTone(Rng& rng) {
     default: {
       // A list entry, DCS codes also as typed short ("23n").
       std::string tone = ToneList()[static_cast<std::size_t>(Pick(rng, static_cast<int>(ToneList().size())))];
-      if (tone[0] == 'D' && Pick(rng, 2)) tone = std::to_string(std::stoi(tone.substr(1, 3))) + (tone[4] == 'N' ? "n" : "i");
+      if (tone[0] == 'D' && Pick(rng, 2))
+        tone = std::to_string(std::stoi(tone.substr(1, 3))) + (tone[4] == 'N' ? "n" : "i");
       return tone;
     }
   }
@@ -143,7 +145,8 @@ std::string EditInWindow(Rng& rng, CMainFrame& window) {
     const int row = 1 + Pick(rng, kChannelCount);
     int column = kColRxFreq + Pick(rng, kColType);
     if (view->table().RowEmpty(row)) column = kColRxFreq;
-    static const char* const kKeys[] = {"", "rx_freq", "tx_freq", "rx_tone", "tx_tone", "power", "scan", "bandwidth", "type"};
+    static const char* const kKeys[] = {"",        "rx_freq", "tx_freq", "rx_tone", "tx_tone",
+                                        "power",   "scan",    "bandwidth", "type"};
     std::string value;
     if (column <= kColTxFreq) {
       value = RandomFrequency(rng);
@@ -206,7 +209,8 @@ int RunCliVerb(const std::vector<std::string>& argv) {
 
 TEST(FrontEndParity, SetSavesWhatTheWindowSavesAfterTheSameEdit) {
   // Three saves per sample: in memory where the system has a folder there.
-  QTemporaryDir dir(QDir("/dev/shm").exists() ? "/dev/shm/dpmr-parity-XXXXXX" : QDir::tempPath() + "/dpmr-parity-XXXXXX");
+  const QString folder = QDir("/dev/shm").exists() ? "/dev/shm" : QDir::tempPath();
+  QTemporaryDir dir(folder + "/dpmr-parity-XXXXXX");
   ASSERT_TRUE(dir.isValid());
   const std::string original = dir.filePath("a.dat").toStdString();
   const QString byWindow = dir.filePath("window.dat");

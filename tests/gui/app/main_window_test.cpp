@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -14,6 +15,7 @@
 #include "gui/app/password_dialog.h"
 #include "gui/channels/channel_form.h"
 #include "gui/channels/channel_table_view.h"
+#include "gui/channels/pmr_channel_dialog.h"
 #include "gui/dpmr/dpmr_param_dialog.h"
 #include "gui/settings/schema_page.h"
 #include "gui_test_util.h"
@@ -199,6 +201,55 @@ TEST_F(MainWindowTest, OpenShowsTheFileAsStoredUntilTheTableIsWrittenBack) {
   QAbstractItemModel* model = w.findChild<ChannelForm*>("channelForm")->view()->model();
   model->setData(model->index(0, 1), "150");
   EXPECT_EQ(model->index(0, 1).data().toString(), "148.000000");
+}
+
+TEST_F(MainWindowTest, PmrFactoryLooksForFactoryDatAtEachPress) {
+  CMainFrame w(Settings());
+  w.NewDocument();
+  w.AddPmrChannelItem();
+  RadioImage factory = NewImage("");
+  const std::uint8_t pmr[4] = {0x00, 0x50, 0x60, 0x44};  // 446.00625 MHz
+  for (int i = 0; i < 4; ++i) factory.SetByte(0x2160 + i, pmr[i]);
+  QString first;
+  OnNextModal([&](QWidget* d) {
+    auto* dlg = qobject_cast<PmrChannelDialog*>(d);
+    ASSERT_NE(dlg, nullptr);
+    // No Factory.dat when the dialog opens ...
+    AnswerNextMessageBox(QMessageBox::Ok, &first);
+    dlg->OnFactory();
+    // ... and one put there while it is open is found at the next press.
+    ASSERT_TRUE(SaveImageFile(Path("Factory.dat").toStdString(), factory));
+    dlg->OnFactory();
+    dlg->done(0);
+  });
+  w.OnPmrChannel();
+  EXPECT_EQ(first, "Not find factory.dat");
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(w.image().Byte(0x2160 + i), pmr[i]) << i;
+}
+
+TEST_F(MainWindowTest, ToolbarItemFollowsTheToolbarAndFileDialogsOfferAllFiles) {
+  CMainFrame w(Settings());
+  w.NewDocument();
+  w.show();
+  auto* toolbar = w.findChild<QToolBar*>("mainToolBar");
+  QAction* item = w.findChild<QAction*>("actionToolbar");
+  // Hidden from the toolbar's own context menu, then shown again.
+  toolbar->toggleViewAction()->trigger();
+  EXPECT_FALSE(toolbar->isVisible());
+  EXPECT_FALSE(item->isChecked());
+  toolbar->toggleViewAction()->trigger();
+  EXPECT_TRUE(toolbar->isVisible());
+  EXPECT_TRUE(item->isChecked());
+  item->trigger();
+  EXPECT_FALSE(toolbar->isVisible());
+
+  QStringList filters;
+  OnNextModal([&](QWidget* d) {
+    if (auto* dlg = qobject_cast<QFileDialog*>(d)) filters = dlg->nameFilters();
+    static_cast<QDialog*>(d)->reject();
+  });
+  w.OnFileOpen();
+  EXPECT_EQ(filters, (QStringList{"*.dat (*.dat)", "All files (*)"}));
 }
 
 TEST_F(MainWindowTest, UnsavedChangesAreNotLostSilently) {
