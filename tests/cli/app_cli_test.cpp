@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <array>
 #include <cstdio>
@@ -77,6 +78,15 @@ TEST(CliImage, InfoAndErrors) {
   r = RunCli({"info", "--help"});
   EXPECT_EQ(r.code, 0);
   EXPECT_NE(r.out.find("usage: dpmr-cli info"), std::string::npos);
+}
+
+// A FIFO named as the file is refused at once instead of waited on.
+TEST(CliImage, FifoIsRefusedNotWaitedOn) {
+  CliTempDir dir;
+  ASSERT_EQ(::mkfifo(dir.File("pipe.dat").c_str(), 0644), 0);
+  auto r = cps::testing::RunProgram("timeout", {"10", DPMR_CLI_PATH, "info", dir.File("pipe.dat")});
+  EXPECT_EQ(r.code, 1) << r.err;
+  EXPECT_NE(r.err.find("FIFO"), std::string::npos) << r.err;
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
 #include "core/channels/channel_table.h"
 
-#include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "core/base/c_text.h"
+#include "core/base/file_io.h"
 #include "core/codec/bcd.h"
 #include "core/codec/tone.h"
 #include "core/image/image_file.h"
@@ -302,16 +301,12 @@ namespace {
 // Reads `length` bytes at `offset` of the file; an error when it cannot be
 // opened or is too short.
 Result<std::vector<char>> ReadFilePart(const std::string& path, std::size_t offset, std::size_t length) {
-  std::error_code ec;
-  if (path.empty() || std::filesystem::is_directory(path, ec)) return Error{"no factory image file"};
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Error{path + ": cannot be opened"};
-  in.seekg(static_cast<std::streamoff>(offset));
-  std::vector<char> buf(length);
-  in.read(buf.data(), static_cast<std::streamsize>(length));
-  if (static_cast<std::size_t>(in.gcount()) != length)
+  if (path.empty()) return Error{"no factory image file"};
+  auto file = ReadRegularFile(path, offset + length);
+  if (!file) return Error{file.error()};
+  if (file->bytes.size() != offset + length)
     return Error{path + ": the file is too short for an image (" + std::to_string(kImageSize) + " bytes)"};
-  return buf;
+  return std::vector<char>(file->bytes.begin() + static_cast<long>(offset), file->bytes.end());
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QPointer>
 
 #include "core/codec/frequency.h"
+#include "core/print/print_sheet.h"
 #include "gui/app/document.h"
 #include "gui/widgets/step_runner.h"
 #include "port/app_settings.h"
@@ -57,6 +58,9 @@ class CMainFrame : public QMainWindow {
   // The common message box of the program: caption "Program", an "OK"
   // button (icon chosen by `icon`).
   static void ShowMessage(QWidget* parent, const QString& text, int icon = 2 /*warning*/);
+
+  // What Print and Print Preview put on paper now (main_window_channels.cpp).
+  PrintSheet SheetToPrint();
 
  public slots:
   // File menu
