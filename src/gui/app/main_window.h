@@ -14,6 +14,8 @@ class QToolBar;
 
 namespace cps {
 
+class CompareDialog;
+
 class ChannelForm;  // the central form with the channel table
 class UndoHistory;
 
@@ -55,6 +57,14 @@ class CMainFrame : public QMainWindow {
   // Makes each change an editor hands over one step of the history.
   StepRunner EditorSteps();
 
+  // ---- the image as text (main_window_text.cpp) ----
+  // Without their file dialogs; failures are shown.
+  bool ExportTextTo(const QString& path);
+  // Replaces the image as one step with a new, unsaved document.
+  bool ImportTextFrom(const QString& path);
+  // The comparison of the image with a .dat or .yaml file, not yet shown.
+  CompareDialog* CompareWith(const QString& path);
+
   // The common message box of the program: caption "Program", an "OK"
   // button (icon chosen by `icon`).
   static void ShowMessage(QWidget* parent, const QString& text, int icon = 2 /*warning*/);
@@ -71,6 +81,9 @@ class CMainFrame : public QMainWindow {
   void OnFilePrint();         // main_window_channels.cpp
   void OnFilePrintPreview();  // main_window_channels.cpp
   void OnFilePrintSetup();    // main_window_channels.cpp
+  void OnExportText();        // main_window_text.cpp
+  void OnImportText();        // main_window_text.cpp
+  void OnCompareWithFile();   // main_window_text.cpp
   // Edit menu
   void OnScanInfo();      // main_window_settings.cpp
   void OnBasicSetting();  // main_window_settings.cpp
@@ -109,6 +122,11 @@ class CMainFrame : public QMainWindow {
   void SetUpHistory();
   void UpdateUndoActions();
   void AfterRestore(const QString& text);
+
+  // The three text items, placed before `before` (main_window_text.cpp).
+  void AddTextItems(QMenu* file, QAction* before);
+  // What an import starts from: the image File, New makes.
+  RadioImage TextBase() const;
 
   AppSettings settings_;
   CProgramDoc doc_;

@@ -60,6 +60,7 @@ TEST_F(MainWindowTest, TitleMenusToolbarAndStatus) {
   EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&Program", "&View", "&Setting", "&Help"}));
   const auto menuAt = [&](int i) { return w.menuBar()->actions().at(i)->menu(); };
   EXPECT_EQ(MenuTexts(menuAt(0)), (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
+                                               "Export as text...", "Import from text...", "Compare with file...", "-",
                                                "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
   EXPECT_EQ(MenuTexts(menuAt(1)),
             (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Scan Info", "Basic setting", "Alarm", "DTMF", "dPMR"}));

@@ -271,6 +271,24 @@ TEST_F(UndoWindow, SaveQuestionAfterUndoAndTheHistoryOfNewAndOpen) {
   EXPECT_FALSE(window_->redoAction()->isEnabled());
 }
 
+TEST_F(UndoWindow, ImportFromTextIsTheFirstStepOfItsNewDocument) {
+  const RadioImage fresh = window_->image();
+  const QString path = dir_.filePath("c.yaml");
+  CommitCell(view()->model(), 2, kColRxFreq, "438.5");
+  ASSERT_TRUE(window_->ExportTextTo(path));
+  ASSERT_TRUE(window_->ImportTextFrom(path));
+  const RadioImage imported = window_->image();
+  EXPECT_EQ(Get(imported, 0x0140, 4), (Bytes{0x00, 0x00, 0x85, 0x43}));
+  EXPECT_EQ(window_->undoAction()->text(), "&Undo Import from text");
+  ASSERT_TRUE(Undo());
+  EXPECT_EQ(window_->image(), fresh);
+  EXPECT_EQ(Cell(2, kColRxFreq), "");
+  EXPECT_FALSE(window_->undoAction()->isEnabled());
+  ASSERT_TRUE(Redo());
+  EXPECT_EQ(window_->image(), imported);
+  EXPECT_EQ(Cell(2, kColRxFreq), "438.500000");
+}
+
 // Reads through a pseudo-terminal: the main Read and the factory dialog's
 // Read are steps named "Read from radio"; a failed read adds none.
 TEST_F(UndoWindow, ReadsFromTheRadio) {
