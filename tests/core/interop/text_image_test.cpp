@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <set>
 
+#include <unistd.h>
+
 #include "core/channels/channel_test_util.h"
 #include "core/channels/channel_table.h"
 #include "core/document/document.h"
@@ -24,7 +26,8 @@ RadioImage Saved(RadioImage image) {
 
 // An image as the program opens it from a file and then saves it.
 RadioImage OpenedAndSaved(const RadioImage& image) {
-  const std::string path = ::testing::TempDir() + "interop-opened.dat";
+  // CTest runs the tests of this file side by side: one file per process.
+  const std::string path = ::testing::TempDir() + "interop-opened-" + std::to_string(::getpid()) + ".dat";
   EXPECT_TRUE(SaveImageFile(path, image));
   Document doc;
   EXPECT_TRUE(doc.Open(path));
