@@ -24,17 +24,6 @@ inline void OnNextModal(std::function<void(QWidget*)> act, int attempts = 200) {
   });
 }
 
-// Calls `act` once the active modal widget is a T (polled, no nested loop).
-template <typename T>
-void WhenModal(std::function<void(T*)> act, int attempts = 1000) {
-  QTimer::singleShot(10, [act, attempts] {
-    if (auto* w = qobject_cast<T*>(QApplication::activeModalWidget()))
-      act(w);
-    else if (attempts > 0)
-      WhenModal<T>(act, attempts - 1);
-  });
-}
-
 // Presses the button with `role` of the next message box and remembers its text.
 inline void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* text = nullptr) {
   OnNextModal([button, text](QWidget* w) {
@@ -44,6 +33,15 @@ inline void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* te
     } else if (auto* d = qobject_cast<QDialog*>(w)) {
       d->reject();
     }
+  });
+}
+
+// Runs `act` once the active modal widget is a T (polled, no nested loop).
+template <typename T>
+void WhenModal(std::function<void(T*)> act, int attempts = 1000) {
+  QTimer::singleShot(10, [act, attempts] {
+    if (auto* w = qobject_cast<T*>(QApplication::activeModalWidget())) act(w);
+    else if (attempts > 0) WhenModal<T>(act, attempts - 1);
   });
 }
 

@@ -41,6 +41,8 @@ class FactoryAdjustDialog : public TabHostDialog {
   std::function<void(QWidget* parent, const QString& text, bool success)> showMessage;
   // A successful "Read" changes the image as one step through this runner.
   StepRunner runStep;
+  // Called with the image after a successful read (the backups).
+  std::function<void(const RadioImage& read)> keepRead;
 
   QPushButton* readButton() const { return read_; }
   QPushButton* writeButton() const { return write_; }

@@ -16,7 +16,7 @@
 namespace cps {
 namespace {
 
-using testing::WhenModal;
+using cps::testing::WhenModal;
 
 TEST(FactoryMainWindow, OpensOnTheImageAndUsesTheChosenPort) {
   QTemporaryDir dir;
