@@ -96,9 +96,12 @@ int RunTransferVerb(TransferDirection direction, const std::vector<std::string>&
     }
   } else {
     if (args->positional.size() != 1) return Fail("write: name one image file: dpmr-cli write --port PORT FILE");
-    auto loaded = LoadRaw(args->positional[0]);
-    if (!loaded) return Fail("write: " + loaded.error(), 1);
-    image = *loaded;
+    // What the window's Write sends for this file: the file as opened (its
+    // repair passes), then the channel table's write-back.
+    auto doc = OpenDocument(args->positional[0]);
+    if (!doc) return Fail("write: " + doc.error(), 1);
+    doc->BeforeWrite();
+    image = doc->image();
   }
 
   const std::vector<std::string> ports = args->Values("port");
