@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 
+#include "core/base/file_io.h"
 #include "core/channels/channel_table.h"
 
 namespace cps {
@@ -15,6 +16,7 @@ namespace {
 
 constexpr const char* kRawKey = "raw";
 constexpr std::size_t kRawRunLength = 16;  // bytes per raw line
+constexpr std::size_t kMaxTextSize = 16 << 20;
 
 // Runs of consecutive addresses, at most `maxLength` long (0: no limit).
 std::vector<RawDifference> Runs(const std::vector<std::size_t>& addresses, std::size_t maxLength) {
@@ -227,6 +229,16 @@ Result<RadioImage> ImportText(std::string_view text, const RadioImage& base) {
   for (const auto& [addr, bytes] : raw)
     for (std::size_t i = 0; i < bytes.size(); ++i) image.SetByte(addr + i, bytes[i]);
   return image;
+}
+
+bool IsTextImagePath(std::string_view path) { return path.ends_with(".yaml") || path.ends_with(".yml"); }
+
+Result<std::string> ReadTextImageFile(const std::string& path) {
+  auto file = ReadRegularFile(path, kMaxTextSize);
+  if (!file) return Error{file.error()};
+  if (file->size > kMaxTextSize)
+    return Error{path + ": " + std::to_string(file->size) + " bytes is too large for the text of an image"};
+  return std::move(file->bytes);
 }
 
 ImageDifference CompareImages(const RadioImage& a, const RadioImage& b, const RadioImage& base) {
