@@ -82,6 +82,11 @@ class Document {
 
  private:
   void WriteBackTable() { table_.WriteBack(image_); }
+  // After New and Open: the table loads, the contact names and then the
+  // contact references are repaired, and that is the clean state.
+  void AfterOpen();
+  // The absolute form of `path`, as far as it can be made.
+  void SetPath(const std::string& path);
   void MarkClean() { clean_ = SavedForm(); }
 
   RadioImage image_;
