@@ -83,9 +83,10 @@ Status AppSettings::SavePort() const {
 Status AppSettings::SaveKey(const std::string& key, const std::string& value) const {
   if (profileFile.empty()) return Status::Ok();
   QDir().mkpath(QFileInfo(QString::fromStdString(profileFile)).absolutePath());
-  IniFile ini = IniFile::Load(profileFile);
-  ini.Set("Setup", key, value);
-  return ini.Save(profileFile);
+  auto ini = IniFile::LoadForUpdate(profileFile);
+  if (!ini) return Status(Error{ini.error()});
+  ini->Set("Setup", key, value);
+  return ini->Save(profileFile);
 }
 
 std::string AppSettings::FindDataFile(const std::string& name) const {
