@@ -52,6 +52,10 @@ bool LoadImagePrefix(const std::string& path, RadioImage& image) {
 }
 
 Status SaveImageFile(const std::string& path, const RadioImage& image) {
+  return WriteFileAtomic(path, std::string_view(reinterpret_cast<const char*>(image.data()), kImageSize));
+}
+
+Status WriteFileAtomic(const std::string& path, std::string_view data) {
   const fs::path target(path);
   std::error_code ec;
   if (fs::is_directory(target, ec)) return Error{path + ": is a folder"};
@@ -63,8 +67,8 @@ Status SaveImageFile(const std::string& path, const RadioImage& image) {
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
   if (fd < 0) return Error{path + ": " + Reason()};
   std::size_t done = 0;
-  while (done < kImageSize) {
-    const ssize_t n = ::write(fd, image.data() + done, kImageSize - done);
+  while (done < data.size()) {
+    const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
     if (n < 0) {
       if (errno == EINTR) continue;
       const std::string why = Reason();
@@ -86,7 +90,7 @@ Status SaveImageFile(const std::string& path, const RadioImage& image) {
   {
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
     if (!out) return Error{path + ": cannot create a file in " + dir.string()};
-    out.write(reinterpret_cast<const char*>(image.data()), kImageSize);
+    out.write(data.data(), static_cast<std::streamsize>(data.size()));
     out.close();
     if (!out) {
       fs::remove(temp, ec);

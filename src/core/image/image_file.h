@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "core/base/result.h"
 #include "core/image/radio_image.h"
@@ -19,5 +20,9 @@ bool LoadImagePrefix(const std::string& path, RadioImage& image);
 // folder that is then renamed over the target, so a failed save leaves an
 // existing file untouched.
 Status SaveImageFile(const std::string& path, const RadioImage& image);
+
+// Writes `data` as the whole file `path` the same way: a temporary file
+// renamed over the target, so a failure leaves an existing file as it was.
+Status WriteFileAtomic(const std::string& path, std::string_view data);
 
 }  // namespace cps
