@@ -230,6 +230,14 @@ Result<ChannelRowTexts> ChirpRowToChannel(const CsvTable& table, const CsvRecord
   if (freq.empty()) return Error{"no frequency"};
   const auto rx = ParseMillionths(freq);
   if (!rx || *rx == 0) return Error{"Frequency '" + freq + "' is not a frequency in MHz"};
+  const std::string mode = table.Field(row, "Mode");
+  if (mode.empty() || EqualsIgnoreCase(mode, "FM"))
+    t[kColBandwidth] = "Wide";
+  else if (EqualsIgnoreCase(mode, "NFM"))
+    t[kColBandwidth] = "Narrow";
+  else
+    return Error{"mode " + mode + " cannot be programmed into this radio"};
+
   auto inBand = [&](long long hz) { return hz / 10 >= band.low && hz / 10 <= band.high; };
   if (!inBand(*rx)) return Error{"receive frequency " + FormatMhz(*rx) + " MHz is outside the band " + BandText(band)};
 
@@ -267,14 +275,6 @@ Result<ChannelRowTexts> ChirpRowToChannel(const CsvTable& table, const CsvRecord
   if (!tones) return Error{tones.error()};
   t[kColTxTone] = tones->first;
   t[kColRxTone] = tones->second;
-
-  const std::string mode = table.Field(row, "Mode");
-  if (mode.empty() || EqualsIgnoreCase(mode, "FM"))
-    t[kColBandwidth] = "Wide";
-  else if (EqualsIgnoreCase(mode, "NFM"))
-    t[kColBandwidth] = "Narrow";
-  else
-    return Error{"mode " + mode + " cannot be programmed into this radio"};
 
   const std::string skip = table.Field(row, "Skip");
   if (skip.empty())

@@ -64,6 +64,8 @@ void CMainFrame::CreateMenus() {
   add(file, "&Save", &CMainFrame::OnFileSave, QKeySequence(Qt::CTRL | Qt::Key_S))->setObjectName("actionSave");
   add(file, "Save &As...", &CMainFrame::OnFileSaveAs)->setObjectName("actionSaveAs");
   file->addSeparator();
+  AddInteropMenuItems(file);
+  file->addSeparator();
   // The menu shows Ctrl+P, but no key is assigned to Print.
   QAction* print = add(file, "&Print...\tCtrl+P", &CMainFrame::OnFilePrint);
   print->setObjectName("actionPrint");

@@ -49,6 +49,13 @@ class CMainFrame : public QMainWindow {
   // The band the channel editors use now.
   BandLimits CurrentBand() const;
 
+  // ---- channel lists (main_window_interop.cpp) ----
+  // Reads a CHIRP CSV file, shows the import preview and, on OK, puts the
+  // rows into the channel table. False when nothing was imported.
+  bool ImportChannelsFrom(const QString& path);
+  // Writes every channel in use as a CHIRP CSV file; shows a failure.
+  bool ExportChannelsTo(const QString& path);
+
   // The common message box of the program: caption "Program", an "OK"
   // button (icon chosen by `icon`).
   static void ShowMessage(QWidget* parent, const QString& text, int icon = 2 /*warning*/);
@@ -62,6 +69,8 @@ class CMainFrame : public QMainWindow {
   void OnFilePrint();         // main_window_channels.cpp
   void OnFilePrintPreview();  // main_window_channels.cpp
   void OnFilePrintSetup();    // main_window_channels.cpp
+  void OnImportChannels();    // main_window_interop.cpp
+  void OnExportChannels();    // main_window_interop.cpp
   // Edit menu
   void OnScanInfo();      // main_window_settings.cpp
   void OnBasicSetting();  // main_window_settings.cpp
@@ -92,6 +101,8 @@ class CMainFrame : public QMainWindow {
   void CreateMenus();
   void CreateToolBar();
   void CreateCentralForm();  // main_window_channels.cpp
+  void AddInteropMenuItems(QMenu* file);  // main_window_interop.cpp
+  QString CsvFolder() const;              // main_window_interop.cpp
   // After New/Open: the table reloads, the repair passes run (names, then
   // references), and this state becomes the clean one.
   void AfterImageReplaced();
