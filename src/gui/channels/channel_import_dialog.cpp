@@ -29,6 +29,7 @@ ChannelImportDialog::ChannelImportDialog(CsvTable csv, BandLimits band, int firs
   first_->setRange(1, kChannelCount);
   first_->setValue(firstChannel);
   auto* form = new QFormLayout;
+  form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
   form->addRow("First channel to fill:", first_);
 
   rows_ = new QTableWidget(0, 4);

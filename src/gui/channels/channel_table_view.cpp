@@ -188,6 +188,8 @@ ChannelTableView::ChannelTableView(RadioImage& image, std::size_t base, bool wit
     if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) return;
     // Shift and Ctrl extend the selection instead.
     if (QGuiApplication::keyboardModifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) return;
+    // The channel numbers select rows; they have no editor.
+    if (table_.EditorColumn(index.row() + 1, index.column()) == 0) return;
     QAbstractItemView::edit(index);
     auto* box = qobject_cast<QComboBox*>(delegate_->openEditor());
     if (box && !box->isEditable()) QTimer::singleShot(0, box, &QComboBox::showPopup);
