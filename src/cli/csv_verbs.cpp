@@ -7,6 +7,7 @@
 #include "core/channels/channel_table.h"
 #include "core/image/image_file.h"
 #include "core/interop/csv_chirp.h"
+#include "core/interop/csv_template.h"
 
 namespace cps::cli {
 namespace {
@@ -78,6 +79,21 @@ int RunImportCsv(const std::vector<std::string>& argv) {
   return 0;
 }
 
+int RunTemplates(const std::vector<std::string>& argv) {
+  auto args = ParseArgs(argv, {"app-dir"}, {});
+  if (!args) return Fail(args.error());
+  if (!args->positional.empty()) return Fail("templates: unexpected argument '" + args->positional[0] + "'");
+  for (const auto& t : FindChannelTemplates(LoadSettings(*args).TemplateFolders()))
+    std::cout << t.name << "\t" << t.path << "\n";
+  return 0;
+}
+
+VerbRegistrar templatesVerb({"templates", "list the channel templates of new --template",
+                             "usage: dpmr-cli templates [--app-dir DIR]\n"
+                             "Lists every channel template, name and file, one per line separated by a tab.\n"
+                             "The user's own templates (in templates/ of the user's configuration folder)\n"
+                             "replace shipped ones of the same name.\n",
+                             RunTemplates});
 VerbRegistrar exportVerb({"export-csv", "write the channels as a CHIRP CSV file",
                           "usage: dpmr-cli export-csv FILE.dat [-o OUT.csv] [--pmr]\n"
                           "Writes every channel in use, one CSV row each, with CHIRP's 21 columns;\n"

@@ -357,7 +357,7 @@ std::string ImportReportLine(const CsvRowPlan& row) {
   return out;
 }
 
-std::string ExportChirpCsv(const ChannelTable& table) {
+std::string ExportChirpCsv(const ChannelTable& table, std::string_view locationPrefix) {
   std::string out = CsvLine(ChirpColumns());
   for (int n = 1; n <= kChannelCount; ++n) {
     if (table.RowEmpty(n)) continue;
@@ -393,7 +393,7 @@ std::string ExportChirpCsv(const ChannelTable& table) {
       cross = std::string(name(tx)) + "->" + name(rxTone);
     }
     const std::vector<std::string> fields = {
-        std::to_string(n), "", cell(kColRxFreq), duplex, offset, mode, rTone, cTone, dcs, polarity, rxDcs, cross,
+        std::string(locationPrefix) + std::to_string(n), "", cell(kColRxFreq), duplex, offset, mode, rTone, cTone, dcs, polarity, rxDcs, cross,
         cell(kColBandwidth) == "Narrow" ? "NFM" : "FM", TuningStep(rx), cell(kColScan) == "Del" ? "S" : "",
         cell(kColPower) == "High" ? kHighPowerText : kLowPowerText, cell(kColType), "", "", "", ""};
     out += CsvLine(fields);

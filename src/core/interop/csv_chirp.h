@@ -75,7 +75,8 @@ void ApplyChirpImport(RadioImage& image, ChannelTable& table, const CsvImportPla
 std::string ImportReportLine(const CsvRowPlan& row);
 
 // Every channel of the table that has a receive frequency, one row each
-// with Location = channel number, under the 21-column header; CRLF lines.
-std::string ExportChirpCsv(const ChannelTable& table);
+// with Location = channel number (after `locationPrefix`), under the
+// 21-column header; CRLF lines.
+std::string ExportChirpCsv(const ChannelTable& table, std::string_view locationPrefix = {});
 
 }  // namespace cps
