@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -82,6 +83,40 @@ TEST(CliCsv, BadInputWritesNothing) {
     EXPECT_NE(r.err.find(c.inMessage), std::string::npos) << r.err;
     EXPECT_EQ(Slurp(dir.File("a.dat")), before) << c.args[2];
   }
+}
+
+// dpmr-cli with the user's folders in `home`.
+cps::testing::CliResult RunCliAt(const CliTempDir& home, std::vector<std::string> args) {
+  args.insert(args.begin(), {"XDG_CONFIG_HOME=" + home.File("config"), "XDG_DATA_HOME=" + home.File("data"),
+                             "XDG_DATA_DIRS=" + home.File("none"), DPMR_CLI_PATH});
+  return cps::testing::RunProgram("env", args);
+}
+
+TEST(CliCsv, TemplatesListAndStartNewImages) {
+  CliTempDir dir;
+  auto r = RunCliAt(dir, {"templates"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("PMR446 analog\t"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("dPMR446 digital + PMR446 analog\t"), std::string::npos) << r.out;
+
+  r = RunCliAt(dir, {"new", "-o", dir.File("d.dat"), "--template", "dpmr446 digital"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  r = RunCli({"get", dir.File("d.dat"), "channel.16.rx_freq", "channel.16.type", "channel.16.bandwidth"});
+  EXPECT_EQ(r.out, "channel.16.rx_freq=446.196875\nchannel.16.type=Digit\nchannel.16.bandwidth=Narrow\n");
+
+  // The user's own template of the same name wins.
+  std::filesystem::create_directories(dir.File("config/dpmr-cps/templates"));
+  Write(dir.File("config/dpmr-cps/templates/mine.csv"), "# dPMR446 digital\nFrequency,Mode\n446.5,FM\n");
+  r = RunCliAt(dir, {"templates"});
+  EXPECT_NE(r.out.find("dPMR446 digital\t" + dir.File("config/dpmr-cps/templates/mine.csv")), std::string::npos) << r.out;
+  r = RunCliAt(dir, {"new", "-o", dir.File("m.dat"), "--template", "dPMR446 digital"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  r = RunCli({"get", dir.File("m.dat"), "channel.1.rx_freq", "channel.2.rx_freq"});
+  EXPECT_EQ(r.out, "channel.1.rx_freq=446.500000\nchannel.2.rx_freq=\n");
+
+  r = RunCliAt(dir, {"new", "-o", dir.File("x.dat"), "--template", "nope"});
+  EXPECT_EQ(r.code, 2);
+  EXPECT_NE(r.err.find("PMR446 analog"), std::string::npos) << r.err;
 }
 
 }  // namespace

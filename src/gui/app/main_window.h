@@ -13,6 +13,7 @@ class QToolBar;
 namespace cps {
 
 class ChannelForm;  // the central form with the channel table
+struct ChannelTemplate;
 
 // The main frame: menus, toolbar, status bar and the routing of every
 // command to the editor that does the work. The handlers of each area live
@@ -55,6 +56,11 @@ class CMainFrame : public QMainWindow {
   bool ImportChannelsFrom(const QString& path);
   // Writes every channel in use as a CHIRP CSV file; shows a failure.
   bool ExportChannelsTo(const QString& path);
+  // File, New, then the template's channels (a template of the other band
+  // asks the band question first). False when the user cancels.
+  bool NewFromTemplate(const ChannelTemplate& t);
+  // Writes the channel table and the PMR channels as template `name` to `path`.
+  bool SaveChannelsAsTemplate(const QString& name, const QString& path);
 
   // The common message box of the program: caption "Program", an "OK"
   // button (icon chosen by `icon`).
@@ -71,6 +77,8 @@ class CMainFrame : public QMainWindow {
   void OnFilePrintSetup();    // main_window_channels.cpp
   void OnImportChannels();    // main_window_interop.cpp
   void OnExportChannels();    // main_window_interop.cpp
+  void OnNewFromTemplate();   // main_window_interop.cpp
+  void OnSaveChannelsAsTemplate();  // main_window_interop.cpp
   // Edit menu
   void OnScanInfo();      // main_window_settings.cpp
   void OnBasicSetting();  // main_window_settings.cpp

@@ -1,15 +1,23 @@
 // Channel lists in and out of the main window: File, Import channels and
-// Export channels (CHIRP CSV files).
+// Export channels (CHIRP CSV files), New from template and Save channels as
+// template.
 #include <QAction>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMenu>
+#include <QMessageBox>
+#include <QStatusBar>
 
 #include "core/image/image_file.h"
+#include "core/image/new_image.h"
 #include "core/interop/csv_chirp.h"
+#include "core/interop/csv_template.h"
 #include "gui/app/main_window.h"
 #include "gui/channels/channel_form.h"
 #include "gui/channels/channel_import_dialog.h"
+#include "gui/channels/channel_template_dialog.h"
 #include "gui/channels/channel_table_view.h"
 
 namespace cps {
@@ -27,6 +35,14 @@ void CMainFrame::AddInteropMenuItems(QMenu* file) {
   exportAction->setObjectName("actionExportChannels");
   exportAction->setStatusTip("Write the channels to a CHIRP CSV file");
   connect(exportAction, &QAction::triggered, this, &CMainFrame::OnExportChannels);
+  QAction* fromTemplate = file->addAction("New from template…");
+  fromTemplate->setObjectName("actionNewFromTemplate");
+  fromTemplate->setStatusTip("Create a new document from a channel plan");
+  connect(fromTemplate, &QAction::triggered, this, &CMainFrame::OnNewFromTemplate);
+  QAction* saveTemplate = file->addAction("Save channels as template…");
+  saveTemplate->setObjectName("actionSaveTemplate");
+  saveTemplate->setStatusTip("Keep the channels as a template of your own");
+  connect(saveTemplate, &QAction::triggered, this, &CMainFrame::OnSaveChannelsAsTemplate);
 }
 
 QString CMainFrame::CsvFolder() const {
@@ -79,6 +95,68 @@ bool CMainFrame::ExportChannelsTo(const QString& path) {
                           .arg(QFileInfo(path).fileName(), QString::fromStdString(st.error())));
     return false;
   }
+  return true;
+}
+
+void CMainFrame::OnNewFromTemplate() {
+  ChannelTemplateDialog dialog(FindChannelTemplates(settings_.TemplateFolders()), this);
+  if (dialog.exec() != QDialog::Accepted || !dialog.selected()) return;
+  NewFromTemplate(*dialog.selected());
+}
+
+bool CMainFrame::NewFromTemplate(const ChannelTemplate& t) {
+  if (!form_) return false;
+  const int band = TemplateBandIndex(t);
+  if (band < 0) {
+    ShowMessage(this, QString::fromStdString("The channels of template '" + t.name + "' lie in no band of this radio."));
+    return false;
+  }
+  // The band of the image File, New makes: a template of the other band
+  // asks first, as the band selector does.
+  ChannelTable fresh;
+  fresh.Load(NewImage(settings_.DefaultDatPath(), CurrentBand()));
+  if (fresh.BandChangeClears(band) && !form_->Confirm(kBandChangeQuestion)) return false;
+  if (!MaybeSave()) return false;
+  NewDocument();
+  Status st = ApplyChannelTemplate(image(), t);
+  ReloadChannelTable();
+  if (!st) {
+    ShowMessage(this, QString::fromStdString(st.error()));
+    return false;
+  }
+  return true;
+}
+
+void CMainFrame::OnSaveChannelsAsTemplate() {
+  bool ok = false;
+  const QString name = QInputDialog::getText(this, "Save channels as template", "Template name:", QLineEdit::Normal,
+                                             QString(), &ok).trimmed();
+  if (!ok || name.isEmpty()) return;
+  const QString path =
+      QString::fromStdString(settings_.userTemplateFolder + TemplateFileName(name.toStdString()));
+  if (QFileInfo::exists(path)) {
+    QMessageBox box(QMessageBox::Question, "Program", QString("Replace the template %1?").arg(name),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    if (box.exec() != QMessageBox::Yes) return;
+  }
+  SaveChannelsAsTemplate(name, path);
+}
+
+bool CMainFrame::SaveChannelsAsTemplate(const QString& name, const QString& path) {
+  if (!form_) return false;
+  form_->view()->CommitOpenEditor();
+  ChannelTable pmr(kPmrChannelBase, false);
+  pmr.setBand(CurrentBand());
+  pmr.Load(image());
+  const std::string text = ChannelTemplateText(name.toStdString(), "Saved from " + doc_.displayName().toStdString(),
+                                               form_->view()->table(), pmr);
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  Status st = WriteFileAtomic(path.toStdString(), text);
+  if (!st) {
+    ShowMessage(this, QString("Cannot save the template %1.\n%2").arg(name, QString::fromStdString(st.error())));
+    return false;
+  }
+  statusBar()->showMessage(QString("Template %1 saved in %2").arg(name, QFileInfo(path).absolutePath()), 5000);
   return true;
 }
 

@@ -54,7 +54,8 @@ TEST_F(MainWindowTest, TitleMenusToolbarAndStatus) {
   EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&Program", "&View", "&Setting", "&Help"}));
   const auto menuAt = [&](int i) { return w.menuBar()->actions().at(i)->menu(); };
   EXPECT_EQ(MenuTexts(menuAt(0)), (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
-                                               "Import channels…", "Export channels…", "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
+                                               "Import channels…", "Export channels…", "New from template…",
+                                               "Save channels as template…", "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
   EXPECT_EQ(MenuTexts(menuAt(1)), (QStringList{"Scan Info", "Basic setting", "Alarm", "DTMF", "dPMR"}));
   EXPECT_EQ(MenuTexts(menuAt(2)), (QStringList{"Read", "Write"}));
   EXPECT_EQ(MenuTexts(menuAt(3)), (QStringList{"&Toolbar", "&Status Bar"}));

@@ -12,11 +12,16 @@
 #include <gtest/gtest.h>
 
 #include "core/channels/channel_record.h"
+#include "core/interop/csv_clipboard.h"
 #include "core/channels/channel_test_util.h"
 #include "gui_test_util.h"
 #include "gui/app/main_window.h"
 #include "gui/channels/channel_form.h"
 #include "gui/channels/channel_import_dialog.h"
+#include "gui/channels/channel_template_dialog.h"
+#include <QComboBox>
+#include <QDir>
+#include <QListWidget>
 #include "gui/channels/channel_table_view.h"
 #include "gui/channels/pmr_channel_dialog.h"
 
@@ -187,6 +192,65 @@ TEST_F(InteropWindow, PmrTableTakesTheSameKeys) {
   Click(pmr, 0, kColNumber);
   QTest::keyClick(pmr, Qt::Key_C, Qt::ControlModifier);
   EXPECT_TRUE(QApplication::clipboard()->mimeData()->hasFormat(kChannelRecordsMime));
+}
+
+TEST_F(InteropWindow, NewFromTemplateShowsAppliesAndSavesTemplates) {
+  // The shipped templates beside the program, the user's folder of its own.
+  QDir().mkpath(dir_.filePath("templates"));
+  for (const char* f : {"pmr446-analog.csv", "dpmr446-digital.csv", "dpmr446-digital-pmr446-analog.csv"})
+    ASSERT_TRUE(QFile::copy(QString(DPMR_TEST_DATA_DIR "/../../res/templates/") + f, dir_.filePath("templates/") + f));
+  window_->settings().userTemplateFolder = dir_.filePath("user/").toStdString();
+
+  QStringList names;
+  int previewRows = 0;
+  QString description;
+  testing::OnNextModal([&](QWidget* w) {
+    auto* d = qobject_cast<ChannelTemplateDialog*>(w);
+    ASSERT_NE(d, nullptr);
+    for (int i = 0; i < d->list()->count(); ++i) names << d->list()->item(i)->text();
+    d->list()->setCurrentRow(1);
+    previewRows = d->preview()->rowCount();
+    description = d->description()->text();
+    d->reject();
+  });
+  window_->OnNewFromTemplate();
+  EXPECT_EQ(names, (QStringList{"dPMR446 digital", "dPMR446 digital + PMR446 analog", "PMR446 analog"}));
+  EXPECT_EQ(previewRows, 32);
+  EXPECT_TRUE(description.endsWith("(400-470MHz)")) << description.toStdString();
+
+  // From a 136-174MHz image the band question comes first; No changes nothing.
+  auto* form = window_->findChild<ChannelForm*>();
+  bool answer = true;
+  QStringList asked;
+  form->setConfirm([&](const QString& q) { asked << q; return answer; });
+  emit form->bandSelector()->activated(0);
+  window_->WriteBackChannelTable();
+  window_->doc().MarkClean();
+  const RadioImage vhf = window_->image();
+  const auto templates = FindChannelTemplates(window_->settings().TemplateFolders());
+  const ChannelTemplate* pmr = FindTemplateByName(templates, "PMR446 analog");
+  ASSERT_NE(pmr, nullptr);
+  answer = false;
+  asked.clear();
+  EXPECT_FALSE(window_->NewFromTemplate(*pmr));
+  EXPECT_EQ(asked, QStringList{kBandChangeQuestion});
+  EXPECT_EQ(window_->image(), vhf);
+  answer = true;
+  EXPECT_TRUE(window_->NewFromTemplate(*pmr));
+  EXPECT_EQ(form->bandSelector()->currentText(), "400-470MHz");
+  EXPECT_EQ(Cell(view_, 15, kColRxFreq), "446.193750");
+  EXPECT_EQ(Cell(view_, 15, kColBandwidth), "Narrow");
+  EXPECT_EQ(Cell(view_, 15, kColType), "Analog");
+
+  // Saved under the same name, the user's template replaces the shipped one.
+  ClearChannels(window_->image(), view_->table(), {2, 3});
+  const QString path = QString::fromStdString(window_->settings().userTemplateFolder + "pmr446-analog.csv");
+  ASSERT_TRUE(window_->SaveChannelsAsTemplate("PMR446 analog", path));
+  const auto after = FindChannelTemplates(window_->settings().TemplateFolders());
+  const ChannelTemplate* mine = FindTemplateByName(after, "PMR446 analog");
+  ASSERT_NE(mine, nullptr);
+  EXPECT_EQ(mine->path, path.toStdString());
+  EXPECT_EQ(mine->main.rows.size(), 14u);
 }
 
 }  // namespace
