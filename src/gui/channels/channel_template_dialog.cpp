@@ -16,7 +16,14 @@ ChannelTemplateDialog::ChannelTemplateDialog(std::vector<ChannelTemplate> templa
   setObjectName("ChannelTemplateDialog");
   list_ = new QListWidget;
   list_->setObjectName("templateList");
-  for (const auto& t : templates_) list_->addItem(QString::fromStdString(t.name));
+  list_->setWordWrap(true);
+  list_->setSpacing(2);
+  // Each template with its one-line description; the name is the item's data.
+  for (const auto& t : templates_) {
+    auto* item = new QListWidgetItem(QString::fromStdString(t.name + (t.description.empty() ? "" : "\n" + t.description)));
+    item->setData(Qt::UserRole, QString::fromStdString(t.name));
+    list_->addItem(item);
+  }
   description_ = new QLabel;
   description_->setObjectName("templateDescription");
   description_->setWordWrap(true);
@@ -31,13 +38,13 @@ ChannelTemplateDialog::ChannelTemplateDialog(std::vector<ChannelTemplate> templa
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* top = new QHBoxLayout;
-  top->addWidget(list_, 1);
+  top->addWidget(list_, 2);
   top->addWidget(preview_, 3);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top, 1);
   layout->addWidget(description_);
   layout->addWidget(buttons);
-  resize(820, 480);
+  resize(980, 480);
   connect(list_, &QListWidget::currentRowChanged, this, &ChannelTemplateDialog::ShowPreview);
   connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
   if (!templates_.empty()) list_->setCurrentRow(0);
@@ -58,9 +65,8 @@ void ChannelTemplateDialog::ShowPreview() {
     return;
   }
   const int band = TemplateBandIndex(*t);
-  description_->setText(QString::fromStdString(t->description) +
-                        (band >= 0 ? QString(" (%1)").arg(QString::fromStdString(BandItems()[static_cast<std::size_t>(band)]))
-                                   : QString(" (outside both bands)")));
+  description_->setText(band >= 0 ? QString("Band: %1").arg(QString::fromStdString(BandItems()[static_cast<std::size_t>(band)]))
+                                  : QString("The channels lie outside both bands."));
   const TemplatePlan plan = PlanChannelTemplate(*t, band >= 0 ? BandOfItem(band) : BandLimits{});
   const std::pair<const char*, const CsvImportPlan*> sets[] = {{"Channel table", &plan.main}, {"PMR channels", &plan.pmr}};
   for (const auto& [set, p] : sets) {

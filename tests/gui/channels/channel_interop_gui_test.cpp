@@ -203,20 +203,22 @@ TEST_F(InteropWindow, NewFromTemplateShowsAppliesAndSavesTemplates) {
 
   QStringList names;
   int previewRows = 0;
-  QString description;
+  QString description, band;
   testing::OnNextModal([&](QWidget* w) {
     auto* d = qobject_cast<ChannelTemplateDialog*>(w);
     ASSERT_NE(d, nullptr);
-    for (int i = 0; i < d->list()->count(); ++i) names << d->list()->item(i)->text();
+    for (int i = 0; i < d->list()->count(); ++i) names << d->list()->item(i)->data(Qt::UserRole).toString();
+    description = d->list()->item(2)->text();
     d->list()->setCurrentRow(1);
     previewRows = d->preview()->rowCount();
-    description = d->description()->text();
+    band = d->description()->text();
     d->reject();
   });
   window_->OnNewFromTemplate();
   EXPECT_EQ(names, (QStringList{"dPMR446 digital", "dPMR446 digital + PMR446 analog", "PMR446 analog"}));
   EXPECT_EQ(previewRows, 32);
-  EXPECT_TRUE(description.endsWith("(400-470MHz)")) << description.toStdString();
+  EXPECT_EQ(description, "PMR446 analog\nThe 16 licence-free PMR446 channels, 446.00625-446.19375 MHz, narrow analog FM");
+  EXPECT_EQ(band, "Band: 400-470MHz");
 
   // From a 136-174MHz image the band question comes first; No changes nothing.
   auto* form = window_->findChild<ChannelForm*>();
