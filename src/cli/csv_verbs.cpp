@@ -5,26 +5,19 @@
 #include "cli/cli.h"
 #include "core/base/c_text.h"
 #include "core/channels/channel_table.h"
-#include "core/image/image_file.h"
+#include "core/base/file_io.h"
 #include "core/interop/csv_chirp.h"
 #include "core/interop/csv_template.h"
 
 namespace cps::cli {
 namespace {
 
-// The table the verbs work on, loaded as the program shows it. The PMR
-// channels clamp to the band of the main table.
-ChannelTable LoadedTable(const RadioImage& image, bool pmr) {
-  if (!pmr) {
-    ChannelTable table;
-    table.Load(image);
-    return table;
-  }
-  ChannelTable main;
-  main.Load(image);
+// The PMR channel table of an opened document; it clamps to the band of
+// the main table.
+ChannelTable PmrTable(const Document& doc) {
   ChannelTable table(kPmrChannelBase, false);
-  table.setBand(main.band());
-  table.Load(image);
+  table.setBand(doc.table().band());
+  table.Load(doc.image());
   return table;
 }
 
@@ -32,15 +25,15 @@ int RunExportCsv(const std::vector<std::string>& argv) {
   auto args = ParseArgs(argv, {"o", "output"}, {"pmr"});
   if (!args) return Fail(args.error());
   if (args->positional.size() != 1) return Fail("export-csv: usage: dpmr-cli export-csv FILE.dat [-o OUT.csv] [--pmr]");
-  auto image = OpenDocument(args->positional[0]);
-  if (!image) return Fail(image.error(), 1);
-  const std::string csv = ExportChirpCsv(LoadedTable(*image, args->Has("pmr")));
+  auto doc = OpenDocument(args->positional[0]);
+  if (!doc) return Fail(doc.error(), 1);
+  const std::string csv = ExportChirpCsv(args->Has("pmr") ? PmrTable(*doc) : doc->table());
   const std::string out = args->Has("o") ? args->Value("o") : args->Value("output");
   if (out.empty()) {
     std::cout << csv;
     return 0;
   }
-  Status st = WriteFileAtomic(out, csv);
+  Status st = WriteFileSafely(out, csv);
   if (!st) return Fail("export-csv: cannot write " + st.error(), 1);
   return 0;
 }
@@ -61,20 +54,20 @@ int RunImportCsv(const std::vector<std::string>& argv) {
   }
   const std::string file = args->positional[0];
   const std::string out = args->Has("o") ? args->Value("o") : args->Value("output", file);
-  auto image = OpenDocument(file);
-  if (!image) return Fail(image.error(), 1);
+  auto doc = OpenDocument(file);
+  if (!doc) return Fail(doc.error(), 1);
   auto text = ReadCsvFile(args->positional[1]);
   if (!text) return Fail("import-csv: " + text.error() + " (nothing written)", 1);
   auto csv = ReadChirpCsv(*text);
   if (!csv) return Fail("import-csv: " + args->positional[1] + ": " + csv.error() + " (nothing written)", 1);
 
-  ChannelTable table = LoadedTable(*image, args->Has("pmr"));
+  ChannelTable pmr = PmrTable(*doc);
+  ChannelTable& table = args->Has("pmr") ? pmr : doc->table();
   const CsvImportPlan plan = PlanChirpImport(*csv, table.band(), start);
   for (const auto& row : plan.rows) std::cout << ImportReportLine(row) << "\n";
   if (plan.Count(CsvRowOutcome::kPlaced) == 0) return Fail("import-csv: no row could be placed (nothing written)", 1);
-  RadioImage edited = *image;
-  ApplyChirpImport(edited, table, plan);
-  Status st = SaveDocument(edited, out);
+  ApplyChirpImport(doc->image(), table, plan);
+  Status st = SaveDocument(*doc, out);
   if (!st) return Fail("import-csv: cannot save " + st.error(), 1);
   return 0;
 }

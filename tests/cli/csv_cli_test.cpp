@@ -74,7 +74,7 @@ TEST(CliCsv, BadInputWritesNothing) {
       {{"import-csv", dir.File("a.dat"), dir.File("a.dat")}, 1, "not a text file"},
       {{"import-csv", dir.File("a.dat"), dir.File("names.csv")}, 1, "no Frequency column"},
       {{"import-csv", dir.File("a.dat"), dir.File("vhf.csv")}, 1, "no row could be placed"},
-      {{"import-csv", dir.File("a.dat"), dir.File("missing.csv")}, 1, "cannot be opened"},
+      {{"import-csv", dir.File("a.dat"), dir.File("missing.csv")}, 1, "missing.csv"},
       {{"import-csv", dir.File("a.dat"), dir.File("vhf.csv"), "--start", "17"}, 2, "1..16"},
   };
   for (const Case& c : cases) {

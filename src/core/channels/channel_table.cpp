@@ -1,10 +1,9 @@
 #include "core/channels/channel_table.h"
 
-#include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "core/base/c_text.h"
+#include "core/base/file_io.h"
 #include "core/codec/bcd.h"
 #include "core/codec/tone.h"
 #include "core/image/image_file.h"
@@ -263,7 +262,18 @@ void ChannelTable::CommitFrequency(RadioImage& image, int row, int column, std::
 
 void ChannelTable::CommitTone(int row, int column, std::string_view text) {
   if (row < 1 || row > kChannelCount || (column != kColRxTone && column != kColTxTone)) return;
-  At(row, column) = RowEmpty(row) ? std::string() : NormalizeToneText(text);
+  if (RowEmpty(row)) {
+    At(row, column).clear();
+    return;
+  }
+  // An editor left as it opened changes nothing, whatever the cell holds.
+  if (text == Cell(row, column)) return;
+  // The cell shows the text of the tone it stores ("  88.5" and "88.55"
+  // both store 88.5), where that text stores the same bytes again.
+  const std::string normal = NormalizeToneText(text);
+  const ToneCode code = ToneFromText(normal);
+  const std::string stored = ToneToText(code);
+  At(row, column) = ToneFromText(stored) == code ? stored : normal;
 }
 
 void ChannelTable::CommitChoice(int row, int column, std::string_view text) {
@@ -291,16 +301,12 @@ namespace {
 // Reads `length` bytes at `offset` of the file; an error when it cannot be
 // opened or is too short.
 Result<std::vector<char>> ReadFilePart(const std::string& path, std::size_t offset, std::size_t length) {
-  std::error_code ec;
-  if (path.empty() || std::filesystem::is_directory(path, ec)) return Error{"no factory image file"};
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Error{path + ": cannot be opened"};
-  in.seekg(static_cast<std::streamoff>(offset));
-  std::vector<char> buf(length);
-  in.read(buf.data(), static_cast<std::streamsize>(length));
-  if (static_cast<std::size_t>(in.gcount()) != length)
+  if (path.empty()) return Error{"no factory image file"};
+  auto file = ReadRegularFile(path, offset + length);
+  if (!file) return Error{file.error()};
+  if (file->bytes.size() != offset + length)
     return Error{path + ": the file is too short for an image (" + std::to_string(kImageSize) + " bytes)"};
-  return buf;
+  return std::vector<char>(file->bytes.begin() + static_cast<long>(offset), file->bytes.end());
 }
 
 }  // namespace

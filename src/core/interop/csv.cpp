@@ -1,11 +1,10 @@
 #include "core/interop/csv.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
 #include <iterator>
 
 #include "core/base/c_text.h"
+#include "core/base/file_io.h"
 
 namespace cps {
 
@@ -122,18 +121,10 @@ std::string CsvLine(const std::vector<std::string>& fields, char delimiter, std:
 }
 
 Result<std::string> ReadCsvFile(const std::string& path) {
-  std::error_code ec;
-  if (std::filesystem::is_directory(path, ec)) return Error{path + ": is a folder"};
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Error{path + ": cannot be opened"};
-  std::string text;
-  char buf[65536];
-  while (in.read(buf, sizeof buf) || in.gcount() > 0) {
-    text.append(buf, static_cast<std::size_t>(in.gcount()));
-    if (text.size() > kMaxCsvFileSize) return Error{path + ": too large for a channel list"};
-  }
-  if (in.bad()) return Error{path + ": cannot be read"};
-  return text;
+  auto file = ReadRegularFile(path, kMaxCsvFileSize);
+  if (!file) return Error{file.error()};
+  if (file->size > kMaxCsvFileSize) return Error{path + ": too large for a channel list"};
+  return std::move(file->bytes);
 }
 
 }  // namespace cps

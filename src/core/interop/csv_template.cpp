@@ -88,11 +88,9 @@ TemplatePlan PlanChannelTemplate(const ChannelTemplate& t, const BandLimits& ban
   return {PlanChirpImport(t.main, band, 1), PlanChirpImport(t.pmr, band, 1)};
 }
 
-Status ApplyChannelTemplate(RadioImage& image, const ChannelTemplate& t) {
+Status ApplyChannelTemplate(RadioImage& image, ChannelTable& main, const ChannelTemplate& t) {
   const int band = TemplateBandIndex(t);
   if (band < 0) return Error{"the channels of template '" + t.name + "' lie in no band of this radio"};
-  ChannelTable main;
-  main.Load(image);
   main.ChangeBand(image, band);
   const TemplatePlan plan = PlanChannelTemplate(t, main.band());
   ApplyChirpImport(image, main, plan.main);

@@ -43,11 +43,12 @@ struct TemplatePlan {
 // Where the rows go in an image of band `band`, each set from channel 1.
 TemplatePlan PlanChannelTemplate(const ChannelTemplate& t, const BandLimits& band);
 
-// Applies a template to an image: switches the band first when the
-// template needs the other one (which clears the channels, as the band
-// selector does), then imports both sets from channel 1. An error when no
-// band holds the template; the image is then unchanged.
-Status ApplyChannelTemplate(RadioImage& image, const ChannelTemplate& t);
+// Applies a template through the loaded main channel table `main`:
+// switches the band first when the template needs the other one (which
+// clears the channels, as the band selector does), then imports both sets
+// from channel 1. An error when no band holds the template; the image is
+// then unchanged.
+Status ApplyChannelTemplate(RadioImage& image, ChannelTable& main, const ChannelTemplate& t);
 
 // The text of a template file holding the channels of both tables.
 std::string ChannelTemplateText(const std::string& name, const std::string& description, const ChannelTable& main,

@@ -3,6 +3,7 @@
 #include <QPointer>
 
 #include "core/codec/frequency.h"
+#include "core/print/print_sheet.h"
 #include "gui/app/document.h"
 #include "port/app_settings.h"
 
@@ -43,10 +44,6 @@ class CMainFrame : public QMainWindow {
   QMenu* editMenu() const { return editMenu_; }
 
   // ---- channel table (main_window_channels.cpp) ----
-  // The channel table writes its edited cells back into the image.
-  void WriteBackChannelTable();
-  // The channel table shows the image again.
-  void ReloadChannelTable();
   // The band the channel editors use now.
   BandLimits CurrentBand() const;
 
@@ -65,6 +62,9 @@ class CMainFrame : public QMainWindow {
   // The common message box of the program: caption "Program", an "OK"
   // button (icon chosen by `icon`).
   static void ShowMessage(QWidget* parent, const QString& text, int icon = 2 /*warning*/);
+
+  // What Print and Print Preview put on paper now (main_window_channels.cpp).
+  PrintSheet SheetToPrint();
 
  public slots:
   // File menu
@@ -111,13 +111,6 @@ class CMainFrame : public QMainWindow {
   void CreateCentralForm();  // main_window_channels.cpp
   void AddInteropMenuItems(QMenu* file);  // main_window_interop.cpp
   QString CsvFolder() const;              // main_window_interop.cpp
-  // After New/Open: the table reloads, the repair passes run (names, then
-  // references), and this state becomes the clean one.
-  void AfterImageReplaced();
-  void RunRepairAfterOpen();  // main_window_channels.cpp
-  void RunRepairAfterRead();  // main_window_channels.cpp
-  // After a successful read from the radio.
-  void AfterRead();
 
   AppSettings settings_;
   CProgramDoc doc_;

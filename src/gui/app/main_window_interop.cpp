@@ -10,7 +10,7 @@
 #include <QMessageBox>
 #include <QStatusBar>
 
-#include "core/image/image_file.h"
+#include "core/base/file_io.h"
 #include "core/image/new_image.h"
 #include "core/interop/csv_chirp.h"
 #include "core/interop/csv_template.h"
@@ -89,7 +89,7 @@ void CMainFrame::OnExportChannels() {
 bool CMainFrame::ExportChannelsTo(const QString& path) {
   if (!form_) return false;
   form_->view()->CommitOpenEditor();
-  Status st = WriteFileAtomic(path.toStdString(), ExportChirpCsv(form_->view()->table()));
+  Status st = WriteFileSafely(path.toStdString(), ExportChirpCsv(form_->view()->table()));
   if (!st) {
     ShowMessage(this, QString("Cannot export the channels to %1.\n%2")
                           .arg(QFileInfo(path).fileName(), QString::fromStdString(st.error())));
@@ -118,8 +118,9 @@ bool CMainFrame::NewFromTemplate(const ChannelTemplate& t) {
   if (fresh.BandChangeClears(band) && !form_->Confirm(kBandChangeQuestion)) return false;
   if (!MaybeSave()) return false;
   NewDocument();
-  Status st = ApplyChannelTemplate(image(), t);
-  ReloadChannelTable();
+  Status st;
+  form_->view()->ChangeChannels([&](RadioImage& img, ChannelTable& table) { st = ApplyChannelTemplate(img, table, t); });
+  form_->Refresh();  // the band selector too
   if (!st) {
     ShowMessage(this, QString::fromStdString(st.error()));
     return false;
@@ -151,7 +152,7 @@ bool CMainFrame::SaveChannelsAsTemplate(const QString& name, const QString& path
   const std::string text = ChannelTemplateText(name.toStdString(), "Saved from " + doc_.displayName().toStdString(),
                                                form_->view()->table(), pmr);
   QDir().mkpath(QFileInfo(path).absolutePath());
-  Status st = WriteFileAtomic(path.toStdString(), text);
+  Status st = WriteFileSafely(path.toStdString(), text);
   if (!st) {
     ShowMessage(this, QString("Cannot save the template %1.\n%2").arg(name, QString::fromStdString(st.error())));
     return false;

@@ -8,6 +8,7 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "core/channels/channel_table.h"
@@ -63,6 +64,8 @@ class ChannelTableView : public QTableView {
  public:
   // `base`: record base of the channel set; `withBand`: the main table.
   ChannelTableView(RadioImage& image, std::size_t base, bool withBand, QWidget* parent = nullptr);
+  // A view of a table kept elsewhere (the document's main table).
+  ChannelTableView(RadioImage& image, ChannelTable& table, QWidget* parent = nullptr);
 
   ChannelTable& table() { return table_; }
   const ChannelTable& table() const { return table_; }
@@ -110,12 +113,14 @@ class ChannelTableView : public QTableView {
   void channelsChanged();
 
  private:
+  void Build();
   // A selected channel number selects its whole row.
   void ExpandRowSelection();
   void Notify(const QString& text);
 
   RadioImage& image_;
-  ChannelTable table_;
+  std::unique_ptr<ChannelTable> owned_;  // the table, unless it is kept elsewhere
+  ChannelTable& table_;
   ChannelTableItemModel* model_;
   ChannelCellDelegate* delegate_;
   std::function<void(const QString&)> notify_;

@@ -27,6 +27,12 @@ const std::vector<std::string> kDpmr446 = {
     "446.103125", "446.109375", "446.115625", "446.121875", "446.128125", "446.134375", "446.140625", "446.146875",
     "446.153125", "446.159375", "446.165625", "446.171875", "446.178125", "446.184375", "446.190625", "446.196875"};
 
+Status Apply(RadioImage& img, const ChannelTemplate& t) {
+  ChannelTable main;
+  main.Load(img);
+  return ApplyChannelTemplate(img, main, t);
+}
+
 void ExpectPlan(const RadioImage& img, std::size_t base, const std::vector<std::string>& freqs, const char* type,
                 const char* what) {
   ChannelTable main;
@@ -51,7 +57,7 @@ TEST(ChannelTemplates, ShippedTemplatesGiveTheirChannelPlans) {
   EXPECT_EQ(templates[2].name, "PMR446 analog");
 
   RadioImage pmr = NewImage("");
-  ASSERT_TRUE(ApplyChannelTemplate(pmr, *FindTemplateByName(templates, "pmr446 ANALOG")));
+  ASSERT_TRUE(Apply(pmr, *FindTemplateByName(templates, "pmr446 ANALOG")));
   ExpectPlan(pmr, kMainChannelBase, kPmr446, "Analog", "PMR446");
   // 446.00625 MHz in BCD, low power, narrow, scan; no offset.
   EXPECT_EQ(Get(pmr, 0x0100, 19), (Bytes{0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44, 0xFF, 0xFF, 0xFF, 0xFF, 0x00,
@@ -59,12 +65,12 @@ TEST(ChannelTemplates, ShippedTemplatesGiveTheirChannelPlans) {
 
   // Started from a 136-174MHz image: the band is switched first.
   RadioImage dpmr = NewImage("", kBandVhf);
-  ASSERT_TRUE(ApplyChannelTemplate(dpmr, *FindTemplateByName(templates, "dPMR446 digital")));
+  ASSERT_TRUE(Apply(dpmr, *FindTemplateByName(templates, "dPMR446 digital")));
   ExpectPlan(dpmr, kMainChannelBase, kDpmr446, "Digit", "dPMR446");
   EXPECT_EQ(Get(dpmr, 0x3FA0, 8), (Bytes{0x00, 0x00, 0x00, 0x40, 0x00, 0x00, 0x00, 0x47}));
 
   RadioImage both = NewImage("");
-  ASSERT_TRUE(ApplyChannelTemplate(both, *FindTemplateByName(templates, "dPMR446 digital + PMR446 analog")));
+  ASSERT_TRUE(Apply(both, *FindTemplateByName(templates, "dPMR446 digital + PMR446 analog")));
   ExpectPlan(both, kMainChannelBase, kDpmr446, "Digit", "both, channel table");
   ExpectPlan(both, kPmrChannelBase, kPmr446, "Analog", "both, PMR channels");
 }
@@ -95,7 +101,7 @@ TEST(ChannelTemplates, UsersTemplateOverridesAShippedOneAndSavedTablesReadBack) 
   EXPECT_EQ(mine->pmr.rows.size(), 1u);
 
   RadioImage fresh = NewImage("");
-  ASSERT_TRUE(ApplyChannelTemplate(fresh, *mine));
+  ASSERT_TRUE(Apply(fresh, *mine));
   ChannelTable back;
   back.Load(fresh);
   ChannelTable backPmr(kPmrChannelBase, false);

@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -12,6 +13,11 @@
 #include "core/image/new_image.h"
 #include "gui/app/main_window.h"
 #include "gui/app/password_dialog.h"
+#include "gui/channels/channel_form.h"
+#include "gui/channels/channel_table_view.h"
+#include "gui/channels/pmr_channel_dialog.h"
+#include "gui/dpmr/dpmr_param_dialog.h"
+#include "gui/settings/schema_page.h"
 #include "gui_test_util.h"
 
 namespace cps {
@@ -158,6 +164,94 @@ TEST_F(MainWindowTest, SaveWritesTheImageAndReopenReadsTheDiskAgain) {
   EXPECT_FALSE(w.doc().Modified());
 }
 
+TEST_F(MainWindowTest, OpenShowsTheFileAsStoredUntilTheTableIsWrittenBack) {
+  // Band limits 144-148 MHz (no entry of the selector), channel 1 at 146,
+  // the dPMR all code 1234567 and a pre-carrier time of 40 (stored 2).
+  RadioImage img = NewImage("");
+  const std::uint8_t band[8] = {0x00, 0x00, 0x40, 0x14, 0x00, 0x00, 0x80, 0x14};
+  for (int i = 0; i < 8; ++i) img.SetByte(0x3FA0 + i, band[i]);
+  const std::uint8_t channel[8] = {0x00, 0x00, 0x60, 0x14, 0x00, 0x00, 0x60, 0x14};
+  for (int i = 0; i < 8; ++i) img.SetByte(0x0100 + i, channel[i]);
+  for (int i = 0; i < 7; ++i) img.SetByte(0x0390 + i, static_cast<std::uint8_t>(i + 1));
+  img.SetByte(0x0399, 2);
+  ASSERT_TRUE(SaveImageFile(Path("a.dat").toStdString(), img));
+
+  CMainFrame w(Settings());
+  ASSERT_TRUE(w.OpenDocument(Path("a.dat")));
+  EXPECT_FALSE(w.doc().Modified());
+  QString allCode, preCarrier;
+  OnNextModal([&](QWidget* d) {
+    auto* dlg = qobject_cast<CDpmrParamDlg*>(d);
+    ASSERT_NE(dlg, nullptr);
+    allCode = dlg->basicPage()->lineEdit("all_code")->text();
+    preCarrier = dlg->basicPage()->lineEdit("tx_pre_carrier_time")->text();
+    // Shown, but not editable: the write-back overwrites both.
+    for (const char* key : {"all_code", "tx_pre_carrier_time"}) {
+      QWidget* control = dlg->basicPage()->control(key);
+      EXPECT_FALSE(control->isEnabled()) << key;
+      EXPECT_TRUE(control->toolTip().startsWith("Saving the file or writing to the radio always stores")) << key;
+    }
+    dlg->done(0);
+  });
+  w.OnDpmr();
+  EXPECT_EQ(allCode, "1234567");
+  EXPECT_EQ(preCarrier, "40");
+
+  // Typing 150 clamps to the stored limit, as after "Factroy".
+  QAbstractItemModel* model = w.findChild<ChannelForm*>("channelForm")->view()->model();
+  model->setData(model->index(0, 1), "150");
+  EXPECT_EQ(model->index(0, 1).data().toString(), "148.000000");
+}
+
+TEST_F(MainWindowTest, PmrFactoryLooksForFactoryDatAtEachPress) {
+  CMainFrame w(Settings());
+  w.NewDocument();
+  w.AddPmrChannelItem();
+  RadioImage factory = NewImage("");
+  const std::uint8_t pmr[4] = {0x00, 0x50, 0x60, 0x44};  // 446.00625 MHz
+  for (int i = 0; i < 4; ++i) factory.SetByte(0x2160 + i, pmr[i]);
+  QString first;
+  OnNextModal([&](QWidget* d) {
+    auto* dlg = qobject_cast<PmrChannelDialog*>(d);
+    ASSERT_NE(dlg, nullptr);
+    // No Factory.dat when the dialog opens ...
+    AnswerNextMessageBox(QMessageBox::Ok, &first);
+    dlg->OnFactory();
+    // ... and one put there while it is open is found at the next press.
+    ASSERT_TRUE(SaveImageFile(Path("Factory.dat").toStdString(), factory));
+    dlg->OnFactory();
+    dlg->done(0);
+  });
+  w.OnPmrChannel();
+  EXPECT_EQ(first, "Not find factory.dat");
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(w.image().Byte(0x2160 + i), pmr[i]) << i;
+}
+
+TEST_F(MainWindowTest, ToolbarItemFollowsTheToolbarAndFileDialogsOfferAllFiles) {
+  CMainFrame w(Settings());
+  w.NewDocument();
+  w.show();
+  auto* toolbar = w.findChild<QToolBar*>("mainToolBar");
+  QAction* item = w.findChild<QAction*>("actionToolbar");
+  // Hidden from the toolbar's own context menu, then shown again.
+  toolbar->toggleViewAction()->trigger();
+  EXPECT_FALSE(toolbar->isVisible());
+  EXPECT_FALSE(item->isChecked());
+  toolbar->toggleViewAction()->trigger();
+  EXPECT_TRUE(toolbar->isVisible());
+  EXPECT_TRUE(item->isChecked());
+  item->trigger();
+  EXPECT_FALSE(toolbar->isVisible());
+
+  QStringList filters;
+  OnNextModal([&](QWidget* d) {
+    if (auto* dlg = qobject_cast<QFileDialog*>(d)) filters = dlg->nameFilters();
+    static_cast<QDialog*>(d)->reject();
+  });
+  w.OnFileOpen();
+  EXPECT_EQ(filters, (QStringList{"*.dat (*.dat)", "All files (*)"}));
+}
+
 TEST_F(MainWindowTest, UnsavedChangesAreNotLostSilently) {
   CMainFrame w(Settings());
   w.NewDocument();
@@ -209,6 +303,52 @@ TEST_F(MainWindowTest, ClosingWritesOnlyThePortIntoProgramIni) {
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   EXPECT_EQ(QString::fromUtf8(f.readAll()),
             "; my settings\r\n[Setup]\r\nModel=KD-4173\r\nCOM=/dev/ttyUSB0\r\n[Extra]\r\nx=1\r\n");
+}
+
+// A profile saved as UTF-16 by a Windows editor is read, and the port goes
+// back into it in UTF-16.
+TEST_F(MainWindowTest, Utf16ProgramIniIsReadAndWrittenInItsEncoding) {
+  auto wide = [](const char* ascii) {
+    QByteArray out("\xFF\xFE", 2);
+    for (const char* c = ascii; *c; ++c) out.append(*c).append('\0');
+    return out;
+  };
+  {
+    QFile f(Path("Program.ini"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(wide("[Setup]\r\nModel=KD-7\r\nCOM=COM3\r\n"));
+  }
+  {
+    CMainFrame w(AppSettings::Load(dir_.path().toStdString()));
+    EXPECT_EQ(w.windowTitle(), "KD-7 Software");
+    EXPECT_EQ(w.settings().portName, "COM3");
+    w.NewDocument();
+    w.settings().portName = "/dev/ttyUSB1";
+    w.show();
+    w.close();
+  }
+  QFile f(Path("Program.ini"));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), wide("[Setup]\r\nModel=KD-7\r\nCOM=/dev/ttyUSB1\r\n"));
+}
+
+// A read-only file is refused with a message that says so and keeps its
+// bytes.
+TEST_F(MainWindowTest, SaveRefusesAReadOnlyFile) {
+  CMainFrame w(Settings());
+  w.NewDocument();
+  w.image().SetByte(0x0301, 0x07);
+  ASSERT_TRUE(w.SaveDocument(Path("real.dat")));
+  RadioImage onDisk;
+  ASSERT_TRUE(QFile::setPermissions(Path("real.dat"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+  w.image().SetByte(0x0301, 0x08);
+  QString message;
+  AnswerNextMessageBox(QMessageBox::Ok, &message);
+  EXPECT_FALSE(w.SaveDocument(Path("real.dat")));
+  EXPECT_TRUE(message.contains("real.dat")) << message.toStdString();
+  EXPECT_TRUE(message.contains("read-only")) << message.toStdString();
+  ASSERT_TRUE(LoadImageFile(Path("real.dat").toStdString(), onDisk));
+  EXPECT_EQ(onDisk.Byte(0x0301), 0x07);
 }
 
 }  // namespace

@@ -178,7 +178,7 @@ TEST_F(InteropWindow, ClipboardCopiesAndPastesRowsAndCells) {
 }
 
 TEST_F(InteropWindow, PmrTableTakesTheSameKeys) {
-  PmrChannelDialog dialog(window_->image(), window_->CurrentBand(), "", window_.get());
+  PmrChannelDialog dialog(window_->image(), window_->CurrentBand(), [] { return std::string(); }, window_.get());
   dialog.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
   ChannelTableView* pmr = dialog.view();
@@ -226,8 +226,6 @@ TEST_F(InteropWindow, NewFromTemplateShowsAppliesAndSavesTemplates) {
   QStringList asked;
   form->setConfirm([&](const QString& q) { asked << q; return answer; });
   emit form->bandSelector()->activated(0);
-  window_->WriteBackChannelTable();
-  window_->doc().MarkClean();
   const RadioImage vhf = window_->image();
   const auto templates = FindChannelTemplates(window_->settings().TemplateFolders());
   const ChannelTemplate* pmr = FindTemplateByName(templates, "PMR446 analog");
@@ -238,6 +236,7 @@ TEST_F(InteropWindow, NewFromTemplateShowsAppliesAndSavesTemplates) {
   EXPECT_EQ(asked, QStringList{kBandChangeQuestion});
   EXPECT_EQ(window_->image(), vhf);
   answer = true;
+  testing::AnswerNextMessageBox(QMessageBox::Discard);  // the cleared channels are not kept
   EXPECT_TRUE(window_->NewFromTemplate(*pmr));
   EXPECT_EQ(form->bandSelector()->currentText(), "400-470MHz");
   EXPECT_EQ(Cell(view_, 15, kColRxFreq), "446.193750");
