@@ -10,7 +10,7 @@ BUILD_DIR=${BUILD_DIR:-$ROOT/build}
 
 PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools
           qt6-serialport-dev libgl1-mesa-dev libgtest-dev libgmock-dev
-          ccache xvfb xauth fonts-dejavu-core)
+          ccache xvfb xauth fonts-dejavu-core libyaml-cpp-dev)
 
 install_packages() {
   command -v dpkg-query >/dev/null 2>&1 || return 0

@@ -64,10 +64,6 @@ std::vector<Verb>& VerbList() {
   static std::vector<Verb> v;
   return v;
 }
-std::vector<std::shared_ptr<KeySpace>>& SpaceList() {
-  static std::vector<std::shared_ptr<KeySpace>> v;
-  return v;
-}
 std::vector<ShowSection>& SectionList() {
   static std::vector<ShowSection> v;
   return v;
@@ -94,9 +90,6 @@ Result<Document> OpenDocument(const std::string& path) {
 Status SaveDocument(Document& doc, const std::string& path) { return doc.Save(path); }
 
 AppSettings LoadSettings(const Args& args) { return AppSettings::Load(args.Value("app-dir")); }
-
-void RegisterKeySpace(std::shared_ptr<KeySpace> space) { SpaceList().push_back(std::move(space)); }
-const std::vector<std::shared_ptr<KeySpace>>& KeySpaces() { return SpaceList(); }
 
 void RegisterShowSection(ShowSection section) { SectionList().push_back(std::move(section)); }
 const std::vector<ShowSection>& ShowSections() { return SectionList(); }

@@ -63,9 +63,9 @@ void CMainFrame::CreateMenus() {
   add(file, "&Open...", &CMainFrame::OnFileOpen, QKeySequence(Qt::CTRL | Qt::Key_O))->setObjectName("actionOpen");
   add(file, "&Save", &CMainFrame::OnFileSave, QKeySequence(Qt::CTRL | Qt::Key_S))->setObjectName("actionSave");
   add(file, "Save &As...", &CMainFrame::OnFileSaveAs)->setObjectName("actionSaveAs");
-  file->addSeparator();
-  AddInteropMenuItems(file);
-  file->addSeparator();
+  QAction* printGroup = file->addSeparator();
+  AddTextItems(file, printGroup);
+  AddInteropMenuItems(file, printGroup);
   // The menu shows Ctrl+P, but no key is assigned to Print.
   QAction* print = add(file, "&Print...\tCtrl+P", &CMainFrame::OnFilePrint);
   print->setObjectName("actionPrint");

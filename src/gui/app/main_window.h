@@ -13,6 +13,8 @@ class QToolBar;
 
 namespace cps {
 
+class CompareDialog;
+
 class ChannelForm;  // the central form with the channel table
 struct ChannelTemplate;
 
@@ -47,6 +49,14 @@ class CMainFrame : public QMainWindow {
   // The band the channel editors use now.
   BandLimits CurrentBand() const;
 
+  // ---- the image as text (main_window_text.cpp) ----
+  // Without their file dialogs; failures are shown.
+  bool ExportTextTo(const QString& path);
+  // Replaces the image as one step with a new, unsaved document.
+  bool ImportTextFrom(const QString& path);
+  // The comparison of the image with a .dat or .yaml file, not yet shown.
+  CompareDialog* CompareWith(const QString& path);
+
   // ---- channel lists (main_window_interop.cpp) ----
   // Reads a CHIRP CSV file, shows the import preview and, on OK, puts the
   // rows into the channel table. False when nothing was imported.
@@ -75,6 +85,9 @@ class CMainFrame : public QMainWindow {
   void OnFilePrint();         // main_window_channels.cpp
   void OnFilePrintPreview();  // main_window_channels.cpp
   void OnFilePrintSetup();    // main_window_channels.cpp
+  void OnExportText();        // main_window_text.cpp
+  void OnImportText();        // main_window_text.cpp
+  void OnCompareWithFile();   // main_window_text.cpp
   void OnImportChannels();    // main_window_interop.cpp
   void OnExportChannels();    // main_window_interop.cpp
   void OnNewFromTemplate();   // main_window_interop.cpp
@@ -109,7 +122,12 @@ class CMainFrame : public QMainWindow {
   void CreateMenus();
   void CreateToolBar();
   void CreateCentralForm();  // main_window_channels.cpp
-  void AddInteropMenuItems(QMenu* file);  // main_window_interop.cpp
+  // The three text items, placed before `before` (main_window_text.cpp).
+  void AddTextItems(QMenu* file, QAction* before);
+  // What an import starts from: the image File, New makes.
+  RadioImage TextBase() const;
+  // The channel list and template items, placed before `before`.
+  void AddInteropMenuItems(QMenu* file, QAction* before);  // main_window_interop.cpp
   QString CsvFolder() const;              // main_window_interop.cpp
 
   AppSettings settings_;

@@ -26,23 +26,22 @@ namespace {
 constexpr const char* kCsvFilter = "*.csv (*.csv)";
 }
 
-void CMainFrame::AddInteropMenuItems(QMenu* file) {
-  QAction* import = file->addAction("Import channels…");
-  import->setObjectName("actionImportChannels");
-  import->setStatusTip("Put the channels of a CHIRP CSV file into the channel table");
-  connect(import, &QAction::triggered, this, &CMainFrame::OnImportChannels);
-  QAction* exportAction = file->addAction("Export channels…");
-  exportAction->setObjectName("actionExportChannels");
-  exportAction->setStatusTip("Write the channels to a CHIRP CSV file");
-  connect(exportAction, &QAction::triggered, this, &CMainFrame::OnExportChannels);
-  QAction* fromTemplate = file->addAction("New from template…");
-  fromTemplate->setObjectName("actionNewFromTemplate");
-  fromTemplate->setStatusTip("Create a new document from a channel plan");
-  connect(fromTemplate, &QAction::triggered, this, &CMainFrame::OnNewFromTemplate);
-  QAction* saveTemplate = file->addAction("Save channels as template…");
-  saveTemplate->setObjectName("actionSaveTemplate");
-  saveTemplate->setStatusTip("Keep the channels as a template of your own");
-  connect(saveTemplate, &QAction::triggered, this, &CMainFrame::OnSaveChannelsAsTemplate);
+void CMainFrame::AddInteropMenuItems(QMenu* file, QAction* before) {
+  file->insertSeparator(before);
+  auto add = [&](const QString& text, const char* name, const char* tip, void (CMainFrame::*slot)()) {
+    auto* a = new QAction(text, file);
+    a->setObjectName(name);
+    a->setStatusTip(tip);
+    connect(a, &QAction::triggered, this, slot);
+    file->insertAction(before, a);
+  };
+  add("Import channels…", "actionImportChannels", "Put the channels of a CHIRP CSV file into the channel table",
+      &CMainFrame::OnImportChannels);
+  add("Export channels…", "actionExportChannels", "Write the channels to a CHIRP CSV file", &CMainFrame::OnExportChannels);
+  add("New from template…", "actionNewFromTemplate", "Create a new document from a channel plan",
+      &CMainFrame::OnNewFromTemplate);
+  add("Save channels as template…", "actionSaveTemplate", "Keep the channels as a template of your own",
+      &CMainFrame::OnSaveChannelsAsTemplate);
 }
 
 QString CMainFrame::CsvFolder() const {
