@@ -52,34 +52,14 @@ std::string FormatMhz(long long hz) {
 }
 
 // A CTCSS tone in Hz as it appears in the tone list ("88.5"), or nullopt
-// when the text is not a decimal number.
+// when the text is not a decimal number. A tone with hundredths is not one
+// the radio knows: it keeps its text, so the reason names it.
 std::optional<std::string> CtcssText(std::string_view text) {
-  long long tenths = 0;
-  int decimals = 0, digits = 0;
-  bool point = false, exact = true;
-  for (char c : text) {
-    if (c == '.') {
-      if (point) return std::nullopt;
-      point = true;
-    } else if (c >= '0' && c <= '9') {
-      if (!point) {
-        if (++digits > 5) return std::nullopt;
-        tenths = tenths * 10 + (c - '0');
-      } else if (decimals++ == 0) {
-        tenths = tenths * 10 + (c - '0');
-      } else if (c != '0') {
-        exact = false;
-      }
-    } else {
-      return std::nullopt;
-    }
-  }
-  if (digits == 0 && decimals == 0) return std::nullopt;
-  if (decimals == 0) tenths *= 10;
-  std::string out = std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
-  // A tone with hundredths is not one the radio knows; say so by its text.
-  if (!exact) out = std::string(text);
-  return out;
+  const auto millionths = ParseMillionths(text);
+  if (!millionths) return std::nullopt;
+  if (*millionths % 100000 != 0) return std::string(text);
+  const long long tenths = *millionths / 100000;
+  return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
 }
 
 bool InToneList(const std::string& text) {

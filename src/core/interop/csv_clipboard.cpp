@@ -13,16 +13,6 @@ namespace {
 constexpr std::string_view kRecordMagic = "dpmr-cps channels 1\n";
 constexpr std::size_t kCopiedRecordSize = kChannelRecordSize + kChannelExtSize;
 
-bool IsFrequencyText(std::string_view text) {
-  int dots = 0, digits = 0;
-  for (char c : text) {
-    if (c == '.') ++dots;
-    else if (c >= '0' && c <= '9') ++digits;
-    else return false;
-  }
-  return dots <= 1 && digits > 0;
-}
-
 }  // namespace
 
 std::string CellsToTabText(const CellTexts& cells) {
@@ -57,32 +47,6 @@ CellTexts TabTextToCells(std::string_view text) {
   return cells;
 }
 
-std::optional<std::string> PastableCellText(int column, std::string_view raw) {
-  const std::string text = Trim(raw);
-  switch (column) {
-    case kColRxFreq:
-    case kColTxFreq:
-      if (text.empty() || IsFrequencyText(text)) return text;
-      return std::nullopt;
-    case kColRxTone:
-    case kColTxTone: {
-      if (text.empty()) return std::nullopt;
-      const std::string normal = NormalizeToneText(text);
-      if (normal == "None" && !EqualsIgnoreCase(text, "None")) return std::nullopt;
-      return normal;
-    }
-    case kColPower:
-    case kColScan:
-    case kColBandwidth:
-    case kColType:
-      for (const auto& item : ChannelChoiceItems(column))
-        if (EqualsIgnoreCase(item, text)) return item;
-      return std::nullopt;
-    default:
-      return std::nullopt;
-  }
-}
-
 int PasteChannelTexts(RadioImage& image, ChannelTable& table, int row, int column, const CellTexts& cells) {
   int applied = 0;
   column = std::max(column, static_cast<int>(kColRxFreq));
@@ -92,15 +56,9 @@ int PasteChannelTexts(RadioImage& image, ChannelTable& table, int row, int colum
     for (std::size_t j = 0; j < cells[i].size(); ++j) {
       const int c = column + static_cast<int>(j);
       if (c > kColType) break;
-      const auto text = PastableCellText(c, cells[i][j]);
-      if (!text) continue;
-      if (c == kColRxFreq || c == kColTxFreq)
-        table.CommitFrequency(image, r, c, *text);
-      else if (c == kColRxTone || c == kColTxTone)
-        table.CommitTone(r, c, *text);
-      else
-        table.CommitChoice(r, c, *text);
-      ++applied;
+      // An empty tone cell is left as it is rather than set to None.
+      if ((c == kColRxTone || c == kColTxTone) && Trim(cells[i][j]).empty()) continue;
+      if (table.CommitCell(image, r, c, cells[i][j])) ++applied;
     }
   }
   table.WriteBack(image);

@@ -21,11 +21,6 @@ std::string CellsToTabText(const CellTexts& cells);
 // The cells of tab-separated text (a spreadsheet's quoting is understood).
 CellTexts TabTextToCells(std::string_view text);
 
-// The text that the commit rule of `column` gets for a pasted `text`, or
-// nothing when the column cannot take it (not a number, not a tone, not
-// one of the column's items). An empty frequency is taken (it clears).
-std::optional<std::string> PastableCellText(int column, std::string_view text);
-
 // Pastes `cells` with their first cell at (row, column), rightwards and
 // downwards; cells beyond channel 16 or the Channel type column, and texts
 // a column cannot take, are dropped. Returns the number of cells applied.

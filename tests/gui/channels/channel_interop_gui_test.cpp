@@ -24,6 +24,7 @@
 #include <QListWidget>
 #include "gui/channels/channel_table_view.h"
 #include "gui/channels/pmr_channel_dialog.h"
+#include "channel_window.h"
 
 namespace cps {
 namespace {
@@ -39,16 +40,11 @@ void Click(QTableView* view, int row, int column, Qt::KeyboardModifiers mods = Q
 
 QString SampleFile(const char* name) { return QString(DPMR_TEST_DATA_DIR "/interop/") + name; }
 
-class InteropWindow : public ::testing::Test {
+class InteropWindow : public ChannelWindow {
  protected:
   void SetUp() override {
-    ASSERT_TRUE(dir_.isValid());
-    window_ = std::make_unique<CMainFrame>(AppSettings::Load(dir_.path().toStdString() + "/"));
-    window_->NewDocument();
-    window_->show();
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-    view_ = window_->findChild<ChannelForm*>()->view();
+    ChannelWindow::SetUp();
+    view_ = form_->view();
     view_->setNotify([this](const QString& t) { notes_ << t; });
   }
   // Runs the import of `file`, letting `act` handle the preview dialog.
@@ -59,8 +55,6 @@ class InteropWindow : public ::testing::Test {
     });
     return window_->ImportChannelsFrom(file);
   }
-  QTemporaryDir dir_;
-  std::unique_ptr<CMainFrame> window_;
   ChannelTableView* view_ = nullptr;
   QStringList notes_;
 };
@@ -221,7 +215,7 @@ TEST_F(InteropWindow, NewFromTemplateShowsAppliesAndSavesTemplates) {
   EXPECT_EQ(band, "Band: 400-470MHz");
 
   // From a 136-174MHz image the band question comes first; No changes nothing.
-  auto* form = window_->findChild<ChannelForm*>();
+  auto* form = form_;
   bool answer = true;
   QStringList asked;
   form->setConfirm([&](const QString& q) { asked << q; return answer; });
