@@ -17,6 +17,13 @@ std::string Args::Value(std::string_view name, std::string_view fallback) const 
   return std::string(fallback);
 }
 
+std::vector<std::string> Args::Values(std::string_view name) const {
+  std::vector<std::string> values;
+  for (const auto& o : options)
+    if (o.first == name) values.push_back(o.second);
+  return values;
+}
+
 Result<Args> ParseArgs(const std::vector<std::string>& argv, const std::vector<std::string>& valued,
                        const std::vector<std::string>& flags) {
   Args args;

@@ -26,6 +26,8 @@ struct Args {
   std::vector<std::pair<std::string, std::string>> options;  // name without dashes
   bool Has(std::string_view name) const;
   std::string Value(std::string_view name, std::string_view fallback = {}) const;
+  // Every value of an option given more than once, in order.
+  std::vector<std::string> Values(std::string_view name) const;
 };
 // Parses argv of a verb. Unknown options are an error naming them.
 Result<Args> ParseArgs(const std::vector<std::string>& argv, const std::vector<std::string>& valued,

@@ -56,6 +56,14 @@ AppSettings AppSettings::Load(const std::string& appDirOverride) {
   s.portName = ini.Read("Setup", "COM", "");
   s.modelName = ini.Read("Setup", "Model", "KD-4173");
   s.baudRate = static_cast<int>(ParseInt(ini.Read("Setup", "BaudRate", "9600")));
+  s.verifyAfterWrite = ParseInt(ini.Read("Setup", "Verify", "0")) != 0;
+  s.logSerial = ParseInt(ini.Read("Setup", "LogSerial", "0")) != 0;
+  const bool portable = s.profileFile == local;
+  const std::string data =
+      portable ? s.appDirectory
+               : WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+  s.backupDirectory = data + "backups/";
+  s.traceDirectory = data + "traces/";
   const std::string img = s.appDirectory + "Img/";
   s.bitmapDirectory = img;
   if (!QFileInfo(QString::fromStdString(img)).isDir() && appDirOverride.empty()) {
@@ -70,10 +78,15 @@ AppSettings AppSettings::Load(const std::string& appDirOverride) {
 }
 
 Status AppSettings::SavePort() const {
-  if (portName.empty() || profileFile.empty()) return Status::Ok();
+  if (portName.empty()) return Status::Ok();
+  return SaveKey("COM", portName);
+}
+
+Status AppSettings::SaveKey(const std::string& key, const std::string& value) const {
+  if (profileFile.empty()) return Status::Ok();
   QDir().mkpath(QFileInfo(QString::fromStdString(profileFile)).absolutePath());
   IniFile ini = IniFile::Load(profileFile);
-  ini.Set("Setup", "COM", portName);
+  ini.Set("Setup", key, value);
   return ini.Save(profileFile);
 }
 

@@ -18,6 +18,13 @@ struct AppSettings {
   int baudRate = 9600;        // "BaudRate", read like atoi
   std::string bitmapDirectory;  // "Img/" folder of the side-key pictures
   bool appDirOverridden = false;  // --app-dir given: look nowhere else
+  bool verifyAfterWrite = false;  // "Verify": read the radio back after a write
+  bool logSerial = false;         // "LogSerial": trace every transfer into traceDirectory
+  // Where reads are kept (backups/) and serial traces go (traces/): beside
+  // Program.ini in a portable install, else in the user's data folder
+  // (~/.local/share/dpmr-cps/).
+  std::string backupDirectory;
+  std::string traceDirectory;
   // The user's own channel templates: "templates/" in the user's
   // configuration folder, where Program.ini lives when the program folder
   // is not writable.
@@ -30,6 +37,9 @@ struct AppSettings {
   // At exit: writes "COM" = portName into the profile, only when not empty;
   // every other line of the file stays as it was.
   Status SavePort() const;
+  // Writes one key of section "Setup" now (the check boxes remembered at
+  // once: "Verify", "LogSerial"); every other line stays as it was.
+  Status SaveKey(const std::string& key, const std::string& value) const;
 
   // A data file by name: the program's folder first, then (unless the
   // folder was given with --app-dir) the standard application-data

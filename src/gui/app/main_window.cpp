@@ -90,6 +90,7 @@ void CMainFrame::CreateMenus() {
   write->setObjectName("actionWrite");
   write->setStatusTip("Write Data to Radio ");
   write->setToolTip("Write");
+  AddLinkMenuItems(program);
 
   QMenu* view = menuBar()->addMenu("&View");
   QAction* toolbarToggle = view->addAction("&Toolbar");

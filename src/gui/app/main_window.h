@@ -3,6 +3,7 @@
 #include <QPointer>
 
 #include "core/codec/frequency.h"
+#include "core/link/serial_port.h"
 #include "core/print/print_sheet.h"
 #include "gui/app/document.h"
 #include "port/app_settings.h"
@@ -102,6 +103,8 @@ class CMainFrame : public QMainWindow {
   // Program menu
   void OnRead();          // main_window_link.cpp
   void OnWrite();         // main_window_link.cpp
+  void OnBackups();       // main_window_link.cpp
+  void OnWriteSeveral();  // main_window_link.cpp
   // Setting menu
   void OnPortSetting();   // main_window_link.cpp
   // Help menu
@@ -122,6 +125,17 @@ class CMainFrame : public QMainWindow {
   void CreateMenus();
   void CreateToolBar();
   void CreateCentralForm();  // main_window_channels.cpp
+  // ---- radio link (main_window_link.cpp) ----
+  // The Program menu's items after Read and Write.
+  void AddLinkMenuItems(QMenu* program);
+  // Keeps an image read from the radio in the backups folder; a warning
+  // when it cannot.
+  void KeepBackup(const RadioImage& read, const std::string& port);
+  // OpenRadioPort, traced into the traces folder when "Log serial traffic"
+  // is on.
+  PortOpener LinkOpener(const std::string& traceName);
+  // "Verify after write" changed: kept in Program.ini at once.
+  void RememberVerify(bool on);
   // The three text items, placed before `before` (main_window_text.cpp).
   void AddTextItems(QMenu* file, QAction* before);
   // What an import starts from: the image File, New makes.

@@ -65,7 +65,7 @@ TEST_F(MainWindowTest, TitleMenusToolbarAndStatus) {
                                                "Save channels as template…", "-", "&Print...	Ctrl+P", "Print Pre&view",
                                                "P&rint Setup...", "-", "E&xit"}));
   EXPECT_EQ(MenuTexts(menuAt(1)), (QStringList{"Scan Info", "Basic setting", "Alarm", "DTMF", "dPMR"}));
-  EXPECT_EQ(MenuTexts(menuAt(2)), (QStringList{"Read", "Write"}));
+  EXPECT_EQ(MenuTexts(menuAt(2)), (QStringList{"Read", "Write", "-", "Backups...", "Write to several radios..."}));
   EXPECT_EQ(MenuTexts(menuAt(3)), (QStringList{"&Toolbar", "&Status Bar"}));
   EXPECT_EQ(MenuTexts(menuAt(4)), (QStringList{"Port"}));
   EXPECT_EQ(MenuTexts(menuAt(5)), (QStringList{"About ..."}));
