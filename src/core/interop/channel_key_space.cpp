@@ -362,35 +362,19 @@ class ChannelKeySpace : public KeySpace {
 
   Status CommitCell(RadioImage& image, ChannelTable& table, int row, const TableField& f, const std::string& key,
                     const std::string& value) const {
-    const std::string v = Trim(value);
     // The value first, so that a wrong value is named even on an empty channel.
-    std::string text = v;
-    switch (f.column) {
-      case kColRxFreq:
-      case kColTxFreq:
-        if (!v.empty() && !IsDecimal(v)) return Error{key + ": '" + value + "' is not a frequency (" + f.allowed + ")"};
-        break;
-      case kColRxTone:
-      case kColTxTone: {
-        const std::string normal = NormalizeToneText(v);
-        if (normal.empty() || (normal == "None" && !EqualsIgnoreCase(v, "None")))
-          return Error{key + ": '" + value + "' is not a tone (" + f.allowed + ")"};
-        break;
-      }
-      default: {
-        const auto& items = ChannelChoiceItems(f.column);
-        const int i = FindItem(items, v);
-        if (i < 0) return Error{key + ": '" + value + "' is not one of " + JoinItems(items)};
-        text = items[static_cast<std::size_t>(i)];
+    const auto text = ChannelTable::AcceptedCellText(f.column, value);
+    if (!text) {
+      switch (f.column) {
+        case kColRxFreq:
+        case kColTxFreq: return Error{key + ": '" + value + "' is not a frequency (" + f.allowed + ")"};
+        case kColRxTone:
+        case kColTxTone: return Error{key + ": '" + value + "' is not a tone (" + f.allowed + ")"};
+        default: return Error{key + ": '" + value + "' is not one of " + JoinItems(ChannelChoiceItems(f.column))};
       }
     }
     if (f.column != kColRxFreq && table.RowEmpty(row)) return EmptyChannel(key, row);
-    if (f.column == kColRxFreq || f.column == kColTxFreq)
-      table.CommitFrequency(image, row, f.column, text);
-    else if (f.column == kColRxTone || f.column == kColTxTone)
-      table.CommitTone(row, f.column, text);
-    else
-      table.CommitChoice(row, f.column, text);
+    table.CommitCell(image, row, f.column, *text);
     return Status::Ok();
   }
 
@@ -416,17 +400,6 @@ class ChannelKeySpace : public KeySpace {
     l.editText = l.items[static_cast<std::size_t>(i)];
     editor.SelectionChanged(list);
     return Status::Ok();
-  }
-
-  // A text that reads fully as a non-negative decimal number.
-  static bool IsDecimal(std::string_view text) {
-    int dots = 0, digits = 0;
-    for (char c : text) {
-      if (c == '.') ++dots;
-      else if (c >= '0' && c <= '9') ++digits;
-      else return false;
-    }
-    return dots <= 1 && digits > 0;
   }
 
   std::string name_;

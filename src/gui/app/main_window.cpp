@@ -66,6 +66,7 @@ void CMainFrame::CreateMenus() {
   add(file, "Save &As...", &CMainFrame::OnFileSaveAs)->setObjectName("actionSaveAs");
   QAction* printGroup = file->addSeparator();
   AddTextItems(file, printGroup);
+  AddInteropMenuItems(file, printGroup);
   // The menu shows Ctrl+P, but no key is assigned to Print.
   QAction* print = add(file, "&Print...\tCtrl+P", &CMainFrame::OnFilePrint);
   print->setObjectName("actionPrint");

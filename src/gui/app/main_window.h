@@ -19,6 +19,7 @@ class CompareDialog;
 
 class ChannelForm;  // the central form with the channel table
 class UndoHistory;
+struct ChannelTemplate;
 
 // The main frame: menus, toolbar, status bar and the routing of every
 // command to the editor that does the work. The handlers of each area live
@@ -66,6 +67,18 @@ class CMainFrame : public QMainWindow {
   // The comparison of the image with a .dat or .yaml file, not yet shown.
   CompareDialog* CompareWith(const QString& path);
 
+  // ---- channel lists (main_window_interop.cpp) ----
+  // Reads a CHIRP CSV file, shows the import preview and, on OK, puts the
+  // rows into the channel table. False when nothing was imported.
+  bool ImportChannelsFrom(const QString& path);
+  // Writes every channel in use as a CHIRP CSV file; shows a failure.
+  bool ExportChannelsTo(const QString& path);
+  // File, New, then the template's channels (a template of the other band
+  // asks the band question first). False when the user cancels.
+  bool NewFromTemplate(const ChannelTemplate& t);
+  // Writes the channel table and the PMR channels as template `name` to `path`.
+  bool SaveChannelsAsTemplate(const QString& name, const QString& path);
+
   // The common message box of the program: caption "Program", an "OK"
   // button (icon chosen by `icon`).
   static void ShowMessage(QWidget* parent, const QString& text, int icon = 2 /*warning*/);
@@ -85,6 +98,10 @@ class CMainFrame : public QMainWindow {
   void OnExportText();        // main_window_text.cpp
   void OnImportText();        // main_window_text.cpp
   void OnCompareWithFile();   // main_window_text.cpp
+  void OnImportChannels();    // main_window_interop.cpp
+  void OnExportChannels();    // main_window_interop.cpp
+  void OnNewFromTemplate();   // main_window_interop.cpp
+  void OnSaveChannelsAsTemplate();  // main_window_interop.cpp
   // Edit menu
   void OnScanInfo();      // main_window_settings.cpp
   void OnBasicSetting();  // main_window_settings.cpp
@@ -141,6 +158,9 @@ class CMainFrame : public QMainWindow {
   void AddTextItems(QMenu* file, QAction* before);
   // What an import starts from: the image File, New makes.
   RadioImage TextBase() const;
+  // The channel list and template items, placed before `before`.
+  void AddInteropMenuItems(QMenu* file, QAction* before);  // main_window_interop.cpp
+  QString CsvFolder() const;              // main_window_interop.cpp
 
   AppSettings settings_;
   CProgramDoc doc_;

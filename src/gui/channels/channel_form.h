@@ -45,6 +45,8 @@ class ChannelForm : public QWidget {
   void setConfirm(std::function<bool(const QString&)> confirm) { confirm_ = std::move(confirm); }
   // Committed cells and band changes become steps through `runner`.
   void setStepRunner(const StepRunner& runner);
+  // Asks `question` the way a band change does.
+  bool Confirm(const QString& question) const { return confirm_(question); }
 
  signals:
   void channelEditRequested();

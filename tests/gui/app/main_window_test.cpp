@@ -61,7 +61,9 @@ TEST_F(MainWindowTest, TitleMenusToolbarAndStatus) {
   const auto menuAt = [&](int i) { return w.menuBar()->actions().at(i)->menu(); };
   EXPECT_EQ(MenuTexts(menuAt(0)), (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
                                                "Export as text...", "Import from text...", "Compare with file...", "-",
-                                               "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
+                                               "Import channels…", "Export channels…", "New from template…",
+                                               "Save channels as template…", "-", "&Print...	Ctrl+P", "Print Pre&view",
+                                               "P&rint Setup...", "-", "E&xit"}));
   EXPECT_EQ(MenuTexts(menuAt(1)),
             (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Scan Info", "Basic setting", "Alarm", "DTMF", "dPMR"}));
   EXPECT_EQ(MenuTexts(menuAt(2)), (QStringList{"Read", "Write", "-", "Backups...", "Write to several radios..."}));

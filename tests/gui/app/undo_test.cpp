@@ -2,7 +2,9 @@
 // the bytes before it and reapplies exactly the bytes after it.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStatusBar>
@@ -19,6 +21,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/undo_history.h"
 #include "gui/channels/channel_form.h"
+#include "gui/channels/channel_import_dialog.h"
 #include "gui/channels/channel_table_view.h"
 #include "gui/channels/pmr_channel_dialog.h"
 #include "gui/factory/factory_adjust_dialog.h"
@@ -132,6 +135,36 @@ TEST_F(UndoWindow, EveryKindOfStepUndoesAndRedoesExactly) {
          t.window_->OnPmrChannel();
        },
        {{0x21A0, {0x00, 0x00, 0x61, 0x44, 0x00, 0x00, 0x61, 0x44}}}},
+      {"Paste",
+       [](UndoWindow& t) {
+         QApplication::clipboard()->setText("438.5\t438.5");
+         t.view()->setCurrentIndex(t.view()->model()->index(2, kColRxFreq));
+         t.view()->PasteClipboard();
+       },
+       {{0x0140, {0x00, 0x00, 0x85, 0x43, 0x00, 0x00, 0x85, 0x43}}}},
+      {"Cut",
+       [](UndoWindow& t) {
+         t.view()->selectionModel()->select(t.view()->model()->index(0, kColRxFreq), QItemSelectionModel::ClearAndSelect);
+         t.view()->CutSelection();
+       },
+       {{0x0100, {0xFF, 0xFF, 0xFF, 0xFF}}}},
+      {"Clear",
+       [](UndoWindow& t) {
+         t.view()->selectionModel()->select(t.view()->model()->index(0, kColRxFreq), QItemSelectionModel::ClearAndSelect);
+         t.view()->ClearSelection();
+       },
+       {{0x0100, {0xFF, 0xFF, 0xFF, 0xFF}}}},
+      {"Import channels",
+       [](UndoWindow& t) {
+         const QString csv = t.dir_.filePath("c.csv");
+         QFile f(csv);
+         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+         f.write("Location,Name,Frequency,Mode\r\n2,A,446.5,NFM\r\n");
+         f.close();
+         WhenModal<ChannelImportDialog>([](ChannelImportDialog* d) { d->accept(); });
+         ASSERT_TRUE(t.window_->ImportChannelsFrom(csv));
+       },
+       {{0x0100, {0x00, 0x00, 0x65, 0x44}}}},  // filled from the first channel
       {"可调节参数",
        [](UndoWindow& t) { ChangeAComboAndClose(); t.window_->OnFactoryAdjust(); }, {}},
   };
