@@ -4,6 +4,7 @@
 
 #include "cli/cli.h"
 #include "core/codec/frequency.h"
+#include "core/document/document.h"
 #include "core/image/image_file.h"
 #include "core/image/image_text.h"
 #include "core/image/new_image.h"
@@ -19,7 +20,10 @@ int RunNew(const std::vector<std::string>& argv) {
   if (out.empty()) return Fail("new: an output file is needed: dpmr-cli new -o FILE");
   if (!args->positional.empty()) return Fail("new: unexpected argument '" + args->positional[0] + "'");
   const AppSettings settings = LoadSettings(*args);
-  RadioImage image = NewImage(settings.DefaultDatPath());
+  // File, New and then File, Save: the new image's repair passes and the
+  // channel table's write-back, as the window saves it.
+  Document doc;
+  doc.New(settings.DefaultDatPath());
   if (args->Has("template")) {
     const auto templates = FindChannelTemplates(settings.TemplateFolders());
     const ChannelTemplate* t = FindTemplateByName(templates, args->Value("template"));
@@ -28,12 +32,10 @@ int RunNew(const std::vector<std::string>& argv) {
       for (const auto& each : templates) names += (names.empty() ? "" : ", ") + each.name;
       return Fail("new: no template '" + args->Value("template") + "' (templates: " + names + ")");
     }
-    ChannelTable table;
-    table.Load(image);
-    Status applied = ApplyChannelTemplate(image, table, *t);
+    Status applied = ApplyChannelTemplate(doc.image(), doc.table(), *t);
     if (!applied) return Fail("new: " + applied.error(), 1);
   }
-  Status st = SaveImageFile(out, image);
+  Status st = doc.Save(out);
   if (!st) return Fail("new: cannot write " + st.error(), 1);
   return 0;
 }
@@ -76,7 +78,7 @@ int RunInfo(const std::vector<std::string>& argv) {
 
 VerbRegistrar newVerb({"new", "write the image File, New starts from",
                        "usage: dpmr-cli new -o FILE [--template NAME] [--app-dir DIR]\n"
-                       "Writes the image that File, New puts into memory: the program folder's\n"
+                       "Writes what File, New and then File, Save write: the program folder's\n"
                        "Default.dat when there is one, else the built-in defaults.\n"
                        "  -o FILE        the image file to write\n"
                        "  --template NAME  then put the channels of a template in (see templates);\n"
