@@ -2,7 +2,6 @@
 #include <ostream>
 
 #include "cli/cli.h"
-#include "cli/cli.h"
 #include "cli/schema_keys.h"
 #include "core/factory/factory_pages.h"
 

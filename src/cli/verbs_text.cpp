@@ -1,7 +1,5 @@
 // Verbs on the text form of an image: export, import, diff.
-#include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include "cli/cli.h"
 #include "core/base/file_io.h"
@@ -12,29 +10,13 @@
 namespace cps::cli {
 namespace {
 
-bool IsTextFile(const std::string& path) {
-  auto endsWith = [&](std::string_view tail) {
-    return path.size() >= tail.size() && path.compare(path.size() - tail.size(), tail.size(), tail) == 0;
-  };
-  return endsWith(".yaml") || endsWith(".yml");
-}
-
-Result<std::string> ReadText(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Error{path + ": cannot be opened"};
-  std::stringstream ss;
-  ss << in.rdbuf();
-  if (in.bad()) return Error{path + ": cannot be read"};
-  return ss.str();
-}
-
 // The image File, New starts from: the base of an import.
 RadioImage NewDocument(const Args& args) { return NewImage(LoadSettings(args).DefaultDatPath()); }
 
 // A .yaml file imported onto `base`, or the bytes of an image file.
 Result<RadioImage> LoadEither(const std::string& path, const RadioImage& base) {
-  if (!IsTextFile(path)) return LoadRaw(path);
-  auto text = ReadText(path);
+  if (!IsTextImagePath(path)) return LoadRaw(path);
+  auto text = ReadTextImageFile(path);
   if (!text) return Error{text.error()};
   auto image = ImportText(*text, base);
   if (!image) return Error{path + ": " + image.error()};
@@ -65,7 +47,7 @@ int RunImport(const std::vector<std::string>& argv) {
   const std::string out = args->Has("o") ? args->Value("o") : args->Value("output");
   if (args->positional.size() != 1 || out.empty())
     return Fail("import: usage: dpmr-cli import IN.yaml -o OUT.dat [--base BASE.dat]");
-  auto text = ReadText(args->positional[0]);
+  auto text = ReadTextImageFile(args->positional[0]);
   if (!text) return Fail("import: " + text.error(), 1);
   RadioImage base;
   if (args->Has("base")) {

@@ -50,6 +50,8 @@ AppSettings AppSettings::Load(const std::string& appDirOverride) {
     const QString cfg = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     s.profileFile = WithSlash(cfg.toStdString()) + "Program.ini";
   }
+  s.userTemplateFolder =
+      WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString()) + "templates/";
   const IniFile ini = IniFile::Load(s.profileFile);
   s.portName = ini.Read("Setup", "COM", "");
   s.modelName = ini.Read("Setup", "Model", "KD-4173");
@@ -83,9 +85,10 @@ Status AppSettings::SavePort() const {
 Status AppSettings::SaveKey(const std::string& key, const std::string& value) const {
   if (profileFile.empty()) return Status::Ok();
   QDir().mkpath(QFileInfo(QString::fromStdString(profileFile)).absolutePath());
-  IniFile ini = IniFile::Load(profileFile);
-  ini.Set("Setup", key, value);
-  return ini.Save(profileFile);
+  auto ini = IniFile::LoadForUpdate(profileFile);
+  if (!ini) return Status(Error{ini.error()});
+  ini->Set("Setup", key, value);
+  return ini->Save(profileFile);
 }
 
 std::string AppSettings::FindDataFile(const std::string& name) const {
@@ -97,6 +100,18 @@ std::string AppSettings::FindDataFile(const std::string& name) const {
     if (QFileInfo(p).isFile()) return p.toStdString();
   }
   return {};
+}
+
+std::vector<std::string> AppSettings::TemplateFolders() const {
+  std::vector<std::string> folders;
+  if (!appDirOverridden) {
+    const QStringList data = QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
+    for (auto it = data.rbegin(); it != data.rend(); ++it) folders.push_back(WithSlash(it->toStdString()) + "templates/");
+  }
+  folders.push_back(appDirectory + "../share/dpmr-cps/templates/");
+  folders.push_back(appDirectory + "templates/");
+  folders.push_back(userTemplateFolder);
+  return folders;
 }
 
 }  // namespace cps

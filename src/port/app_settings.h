@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "core/base/ini_file.h"
 #include "core/base/result.h"
@@ -24,6 +25,10 @@ struct AppSettings {
   // (~/.local/share/dpmr-cps/).
   std::string backupDirectory;
   std::string traceDirectory;
+  // The user's own channel templates: "templates/" in the user's
+  // configuration folder, where Program.ini lives when the program folder
+  // is not writable.
+  std::string userTemplateFolder;
 
   // Reads "Program.ini". `appDirOverride` (the --app-dir option) replaces
   // the program's folder when not empty.
@@ -42,6 +47,11 @@ struct AppSettings {
   std::string FindDataFile(const std::string& name) const;
   std::string DefaultDatPath() const { return FindDataFile("Default.dat"); }
   std::string FactoryDatPath() const { return FindDataFile("Factory.dat"); }
+  // Folders that hold channel templates, the shipped ones first and the
+  // user's folder last (a later folder's template overrides one of the
+  // same name): the system data folders (unless --app-dir was given), the
+  // install's share/dpmr-cps/templates, the program folder's templates/.
+  std::vector<std::string> TemplateFolders() const;
 };
 
 // Folder of the running program file, with a trailing '/'.

@@ -189,12 +189,6 @@ Status WriteInPlace(const std::string& path, const fs::path& target, std::string
 
 }  // namespace
 
-std::string NonRegularKind(const std::string& path) {
-  struct stat st{};
-  if (::stat(path.c_str(), &st) != 0) return {};
-  return KindOfMode(st.st_mode);
-}
-
 Result<FileBytes> ReadRegularFile(const std::string& path, std::size_t limit) {
   struct stat st{};
   if (::stat(path.c_str(), &st) != 0) return Error{path + ": " + Reason(errno)};

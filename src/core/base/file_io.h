@@ -34,8 +34,4 @@ Result<FileBytes> ReadRegularFile(const std::string& path, std::size_t limit);
 // On failure the message starts with `path`.
 Status WriteFileSafely(const std::string& path, std::string_view bytes);
 
-// "a folder", "a FIFO", "a device", ... for the kind of the file at `path`
-// (following links); empty for a regular file or when nothing is there.
-std::string NonRegularKind(const std::string& path);
-
 }  // namespace cps

@@ -1,6 +1,7 @@
 #include "core/base/ini_file.h"
 
 #include <cstdint>
+#include <filesystem>
 #include <vector>
 
 #include "core/base/c_text.h"
@@ -147,6 +148,15 @@ IniFile IniFile::Load(const std::string& path) {
   // Only a regular file: a FIFO or a device must not hang the start-up.
   auto file = ReadRegularFile(path, kMaxFileSize);
   if (!file) return {};
+  return Parse(file->bytes);
+}
+
+Result<IniFile> IniFile::LoadForUpdate(const std::string& path) {
+  std::error_code ec;
+  if (std::filesystem::symlink_status(path, ec).type() == std::filesystem::file_type::not_found) return IniFile{};
+  auto file = ReadRegularFile(path, kMaxFileSize);
+  if (!file) return Error{file.error()};
+  if (file->size > file->bytes.size()) return Error{path + ": the file is larger than 1 MiB"};
   return Parse(file->bytes);
 }
 

@@ -22,6 +22,10 @@ class IniFile {
   // `bytes`: the file's content.
   static IniFile Parse(std::string_view bytes);
   static IniFile Load(const std::string& path);  // missing or unreadable file: empty
+  // For rewriting a key: a missing file is empty, but a file that cannot be
+  // read whole (unreadable, not a regular file, too large) is an error, so
+  // that saving one key never replaces lines that were not read.
+  static Result<IniFile> LoadForUpdate(const std::string& path);
   // The file's content, in its encoding.
   std::string Text() const;
   Encoding encoding() const { return encoding_; }

@@ -281,6 +281,50 @@ void ChannelTable::CommitChoice(int row, int column, std::string_view text) {
   At(row, column) = RowEmpty(row) ? std::string() : std::string(text);
 }
 
+std::optional<std::string> ChannelTable::AcceptedCellText(int column, std::string_view raw) {
+  const std::string text = Trim(raw);
+  switch (column) {
+    case kColRxFreq:
+    case kColTxFreq: {
+      int dots = 0, digits = 0;
+      for (char c : text) {
+        if (c == '.') ++dots;
+        else if (c >= '0' && c <= '9') ++digits;
+        else return std::nullopt;
+      }
+      if (text.empty() || (dots <= 1 && digits > 0)) return text;
+      return std::nullopt;
+    }
+    case kColRxTone:
+    case kColTxTone: {
+      const std::string normal = NormalizeToneText(text);
+      if (normal.empty() || (normal == kNone && !EqualsIgnoreCase(text, kNone))) return std::nullopt;
+      return normal;
+    }
+    case kColPower:
+    case kColScan:
+    case kColBandwidth:
+    case kColType:
+      for (const auto& item : ChannelChoiceItems(column))
+        if (EqualsIgnoreCase(item, text)) return item;
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+bool ChannelTable::CommitCell(RadioImage& image, int row, int column, std::string_view raw) {
+  const auto text = AcceptedCellText(column, raw);
+  if (!text) return false;
+  if (column == kColRxFreq || column == kColTxFreq)
+    CommitFrequency(image, row, column, *text);
+  else if (column == kColRxTone || column == kColTxTone)
+    CommitTone(row, column, *text);
+  else
+    CommitChoice(row, column, *text);
+  return true;
+}
+
 bool ChannelTable::BandChangeClears(int index) const {
   if (index < 0 || index >= static_cast<int>(BandItems().size())) return false;
   return !(BandOfItem(index) == band_);

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "core/base/result.h"
 #include "core/image/radio_image.h"

@@ -39,12 +39,12 @@ const std::vector<TableField>& TableFields() {
 // A control of the channel dialog that the table does not show.
 struct DialogField {
   const char* key;
-  const char* caption;
   bool check;       // a check box (else a list)
   int control;      // EditCheck or EditList
   bool afterLists;  // picks an entry of a list edited further down the menus
   bool extension;   // stored in the digital extension record (main set only)
-  const char* rule = "";  // the enabling rule that may disable the list
+  bool hidden = false;  // loaded and stored, never shown
+  int offBy = -1;       // the list whose "Off" disables this one
 };
 
 constexpr int L(EditList l) { return static_cast<int>(l); }
@@ -52,33 +52,53 @@ constexpr int C(EditCheck c) { return static_cast<int>(c); }
 
 const std::vector<DialogField>& DialogFields() {
   static const std::vector<DialogField> fields = {
-      {"reverse", "Reverse", true, C(EditCheck::kReverse), false, false},
-      {"talk_around", "Talk around", true, C(EditCheck::kTalkAround), false, false},
-      {"auto_contact", "Auto contact (hidden)", true, C(EditCheck::kAutoContact), false, false},
-      {"work_alone", "Work alone (hidden)", true, C(EditCheck::kWorkAlone), false, false},
-      {"signal_type", "Signal type", false, L(EditList::kSignalType), false, false},
-      {"ptt_id", "PTTID", true, C(EditCheck::kPttId), false, false},
-      {"only_rx", "Only rx (hidden)", false, L(EditList::kOnlyRx), false, false},
-      {"analog_call_1", "Analog call 1", false, L(EditList::kAnalogCall1), true, false, "Signal type is Off"},
-      {"analog_call_2", "Analog call 2", false, L(EditList::kAnalogCall2), true, false, "Signal type is Off"},
-      {"encrypt_key", "Encrypt key", false, L(EditList::kEncryptKey), true, false},
-      {"tx_contact", "Tx contact", false, L(EditList::kTxContact), true, false},
-      {"group_rx_list", "Group rx list", false, L(EditList::kGroupRxList), true, false},
-      {"call_1_type", "Call 1 Type", false, L(EditList::kCall1Type), false, false},
-      {"call_1_contact", "Call 1 Contact", false, L(EditList::kCall1Contact), true, false, "Call 1 Type is Off"},
-      {"call_1_msg", "Call 1 Msg no.", false, L(EditList::kCall1Message), true, false, "Call 1 Type is Off"},
-      {"call_2_type", "Call 2 Type", false, L(EditList::kCall2Type), false, false},
-      {"call_2_contact", "Call 2 Contact", false, L(EditList::kCall2Contact), true, false, "Call 2 Type is Off"},
-      {"call_2_msg", "Call 2 Msg no.", false, L(EditList::kCall2Message), true, false, "Call 2 Type is Off"},
-      {"busy", "Busy", false, L(EditList::kBusy), false, false},
-      {"oacsu", "OACSU", true, C(EditCheck::kOacsu), false, true},
-      {"status_info", "Status info no", false, L(EditList::kStatusInfo), false, true},
-      {"data_type", "Data type", false, L(EditList::kDataType), false, true},
-      {"rx_color_code", "Rx color code", false, L(EditList::kRxColorCode), false, true},
-      {"tx_color_code", "Tx color code", false, L(EditList::kTxColorCode), false, true},
-      {"color_code", "Color code (hidden)", false, L(EditList::kColorCode), false, false},
+      {"reverse", true, C(EditCheck::kReverse), false, false},
+      {"talk_around", true, C(EditCheck::kTalkAround), false, false},
+      {"auto_contact", true, C(EditCheck::kAutoContact), false, false, true},
+      {"work_alone", true, C(EditCheck::kWorkAlone), false, false, true},
+      {"signal_type", false, L(EditList::kSignalType), false, false},
+      {"ptt_id", true, C(EditCheck::kPttId), false, false},
+      {"only_rx", false, L(EditList::kOnlyRx), false, false, true},
+      {"analog_call_1", false, L(EditList::kAnalogCall1), true, false, false, L(EditList::kSignalType)},
+      {"analog_call_2", false, L(EditList::kAnalogCall2), true, false, false, L(EditList::kSignalType)},
+      {"encrypt_key", false, L(EditList::kEncryptKey), true, false},
+      {"tx_contact", false, L(EditList::kTxContact), true, false},
+      {"group_rx_list", false, L(EditList::kGroupRxList), true, false},
+      {"call_1_type", false, L(EditList::kCall1Type), false, false},
+      {"call_1_contact", false, L(EditList::kCall1Contact), true, false, false, L(EditList::kCall1Type)},
+      {"call_1_msg", false, L(EditList::kCall1Message), true, false, false, L(EditList::kCall1Type)},
+      {"call_2_type", false, L(EditList::kCall2Type), false, false},
+      {"call_2_contact", false, L(EditList::kCall2Contact), true, false, false, L(EditList::kCall2Type)},
+      {"call_2_msg", false, L(EditList::kCall2Message), true, false, false, L(EditList::kCall2Type)},
+      {"busy", false, L(EditList::kBusy), false, false},
+      {"oacsu", true, C(EditCheck::kOacsu), false, true},
+      {"status_info", false, L(EditList::kStatusInfo), false, true},
+      {"data_type", false, L(EditList::kDataType), false, true},
+      {"rx_color_code", false, L(EditList::kRxColorCode), false, true},
+      {"tx_color_code", false, L(EditList::kTxColorCode), false, true},
+      {"color_code", false, L(EditList::kColorCode), false, false, true},
   };
   return fields;
+}
+
+// A list's caption as the dialog shows it, the calls' lists under their
+// frame's caption ("Call 1 Type").
+std::string ListCaption(EditList l) {
+  switch (l) {
+    case EditList::kCall1Type:
+    case EditList::kCall1Contact:
+    case EditList::kCall1Message: return std::string(kCallCaptions[0]) + " " + EditListCaption(l);
+    case EditList::kCall2Type:
+    case EditList::kCall2Contact:
+    case EditList::kCall2Message: return std::string(kCallCaptions[1]) + " " + EditListCaption(l);
+    default: return EditListCaption(l);
+  }
+}
+
+std::string Caption(const DialogField& f) {
+  const std::string caption =
+      f.check ? std::string(EditCheckCaption(static_cast<EditCheck>(f.control))) : ListCaption(static_cast<EditList>(f.control));
+  return f.hidden ? caption + " (hidden)" : caption;
 }
 
 // Allowed values of the lists filled from other data.
@@ -134,7 +154,7 @@ class ChannelKeySpace : public KeySpace {
           const char* hint = ListHint(l);
           allowed = hint ? hint : JoinItems(editor.state().list(l).items);
         }
-        keys.push_back({p + f.key, f.caption, allowed});
+        keys.push_back({p + f.key, Caption(f), allowed});
       }
     }
     return keys;
@@ -342,35 +362,19 @@ class ChannelKeySpace : public KeySpace {
 
   Status CommitCell(RadioImage& image, ChannelTable& table, int row, const TableField& f, const std::string& key,
                     const std::string& value) const {
-    const std::string v = Trim(value);
     // The value first, so that a wrong value is named even on an empty channel.
-    std::string text = v;
-    switch (f.column) {
-      case kColRxFreq:
-      case kColTxFreq:
-        if (!v.empty() && !IsDecimal(v)) return Error{key + ": '" + value + "' is not a frequency (" + f.allowed + ")"};
-        break;
-      case kColRxTone:
-      case kColTxTone: {
-        const std::string normal = NormalizeToneText(v);
-        if (normal.empty() || (normal == "None" && !EqualsIgnoreCase(v, "None")))
-          return Error{key + ": '" + value + "' is not a tone (" + f.allowed + ")"};
-        break;
-      }
-      default: {
-        const auto& items = ChannelChoiceItems(f.column);
-        const int i = FindItem(items, v);
-        if (i < 0) return Error{key + ": '" + value + "' is not one of " + JoinItems(items)};
-        text = items[static_cast<std::size_t>(i)];
+    const auto text = ChannelTable::AcceptedCellText(f.column, value);
+    if (!text) {
+      switch (f.column) {
+        case kColRxFreq:
+        case kColTxFreq: return Error{key + ": '" + value + "' is not a frequency (" + f.allowed + ")"};
+        case kColRxTone:
+        case kColTxTone: return Error{key + ": '" + value + "' is not a tone (" + f.allowed + ")"};
+        default: return Error{key + ": '" + value + "' is not one of " + JoinItems(ChannelChoiceItems(f.column))};
       }
     }
     if (f.column != kColRxFreq && table.RowEmpty(row)) return EmptyChannel(key, row);
-    if (f.column == kColRxFreq || f.column == kColTxFreq)
-      table.CommitFrequency(image, row, f.column, text);
-    else if (f.column == kColRxTone || f.column == kColTxTone)
-      table.CommitTone(row, f.column, text);
-    else
-      table.CommitChoice(row, f.column, text);
+    table.CommitCell(image, row, f.column, *text);
     return Status::Ok();
   }
 
@@ -390,23 +394,12 @@ class ChannelKeySpace : public KeySpace {
     if (i < 0) return Error{key + ": '" + value + "' is not one of " + JoinItems(l.items)};
     if (!l.enabled) {
       if (i == l.index) return Status::Ok();
-      return Error{key + ": cannot be chosen while " + f.rule};
+      return Error{key + ": cannot be chosen while " + ListCaption(static_cast<EditList>(f.offBy)) + " is Off"};
     }
     l.index = i;
     l.editText = l.items[static_cast<std::size_t>(i)];
     editor.SelectionChanged(list);
     return Status::Ok();
-  }
-
-  // A text that reads fully as a non-negative decimal number.
-  static bool IsDecimal(std::string_view text) {
-    int dots = 0, digits = 0;
-    for (char c : text) {
-      if (c == '.') ++dots;
-      else if (c >= '0' && c <= '9') ++digits;
-      else return false;
-    }
-    return dots <= 1 && digits > 0;
   }
 
   std::string name_;

@@ -8,6 +8,7 @@
 #include <map>
 #include <set>
 
+#include "core/base/file_io.h"
 #include "core/channels/channel_table.h"
 
 namespace cps {
@@ -15,6 +16,7 @@ namespace {
 
 constexpr const char* kRawKey = "raw";
 constexpr std::size_t kRawRunLength = 16;  // bytes per raw line
+constexpr std::size_t kMaxTextSize = 16 << 20;
 
 // Runs of consecutive addresses, at most `maxLength` long (0: no limit).
 std::vector<RawDifference> Runs(const std::vector<std::size_t>& addresses, std::size_t maxLength) {
@@ -47,13 +49,6 @@ std::string Scalar(const std::string& value) {
   return e.c_str();
 }
 
-struct Assignment {
-  std::string key;
-  std::string value;
-  int line;
-  const KeySpace* space;
-};
-
 // The key already shows the value: applying it is left out, so that
 // editors whose store writes more than the one field do not touch the rest.
 bool Shows(const RadioImage& image, const std::string& key, const std::string& value) {
@@ -68,13 +63,14 @@ void WriteBackTable(RadioImage& image) {
   table.WriteBack(image);
 }
 
-// Keys in import order: keys naming a list entry last; read-only keys out.
-std::vector<const KeyValue*> ImportOrder(const KeyValues& values) {
-  std::vector<const KeyValue*> first, late;
-  for (const KeyValue& kv : values) {
-    const KeySpace* space = SpaceOf(kv.first);
-    if (!space || space->ReadOnly(kv.first)) continue;
-    (space->AfterLists(kv.first) ? late : first).push_back(&kv);
+// Indices of `values` in import order: keys naming a list entry after all
+// others; read-only and unknown keys left out.
+std::vector<std::size_t> ImportOrder(const KeyValues& values) {
+  std::vector<std::size_t> first, late;
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    const KeySpace* space = SpaceOf(values[i].first);
+    if (!space || space->ReadOnly(values[i].first)) continue;
+    (space->AfterLists(values[i].first) ? late : first).push_back(i);
   }
   first.insert(first.end(), late.begin(), late.end());
   return first;
@@ -147,13 +143,14 @@ ImageText DescribeImage(const RadioImage& image, const RadioImage& base) {
   // Import them, and keep only what is taken.
   std::set<std::string> refused;
   RadioImage scratch = base;
-  for (const KeyValue* kv : ImportOrder(all)) {
-    if (Shows(scratch, kv->first, kv->second)) continue;
+  for (std::size_t i : ImportOrder(all)) {
+    const KeyValue& kv = all[i];
+    if (Shows(scratch, kv.first, kv.second)) continue;
     RadioImage trial = scratch;
-    if (SpaceOf(kv->first)->Set(trial, {*kv}, nullptr))
+    if (SpaceOf(kv.first)->Set(trial, {kv}, nullptr))
       scratch = trial;
     else
-      refused.insert(kv->first);
+      refused.insert(kv.first);
   }
   WriteBackTable(scratch);
   ImageText out;
@@ -196,7 +193,8 @@ Result<RadioImage> ImportText(std::string_view text, const RadioImage& base) {
   if (root.IsNull() || !root.IsDefined()) return Error{"the text holds no keys"};
   if (!root.IsMap()) return Error{"line " + std::to_string(root.Mark().line + 1) + ": expected lines of KEY: VALUE"};
 
-  std::vector<Assignment> first, late;
+  KeyValues values;
+  std::vector<int> lines;  // of each value
   std::vector<std::pair<std::size_t, std::vector<std::uint8_t>>> raw;
   for (const auto& entry : root) {
     const YAML::Node k = entry.first;
@@ -211,22 +209,31 @@ Result<RadioImage> ImportText(std::string_view text, const RadioImage& base) {
       continue;
     }
     if (!v.IsNull() && !v.IsScalar()) return Error{where + key + ": the value must be one text"};
-    const KeySpace* space = SpaceOf(key);
-    if (!space) return Error{where + "unknown key '" + key + "' (see dpmr-cli keys)"};
-    if (space->ReadOnly(key)) continue;
-    (space->AfterLists(key) ? late : first).push_back({key, v.IsNull() ? std::string() : v.Scalar(), line, space});
+    if (!SpaceOf(key)) return Error{where + "unknown key '" + key + "' (see dpmr-cli keys)"};
+    values.emplace_back(key, v.IsNull() ? std::string() : v.Scalar());
+    lines.push_back(line);
   }
-  first.insert(first.end(), late.begin(), late.end());
   RadioImage image = base;
-  for (const Assignment& a : first) {
-    if (Shows(image, a.key, a.value)) continue;
-    Status st = a.space->Set(image, {{a.key, a.value}}, nullptr);
-    if (!st) return Error{"line " + std::to_string(a.line) + ": " + st.error()};
+  for (std::size_t i : ImportOrder(values)) {
+    const KeyValue& kv = values[i];
+    if (Shows(image, kv.first, kv.second)) continue;
+    Status st = SpaceOf(kv.first)->Set(image, {kv}, nullptr);
+    if (!st) return Error{"line " + std::to_string(lines[i]) + ": " + st.error()};
   }
   WriteBackTable(image);
   for (const auto& [addr, bytes] : raw)
     for (std::size_t i = 0; i < bytes.size(); ++i) image.SetByte(addr + i, bytes[i]);
   return image;
+}
+
+bool IsTextImagePath(std::string_view path) { return path.ends_with(".yaml") || path.ends_with(".yml"); }
+
+Result<std::string> ReadTextImageFile(const std::string& path) {
+  auto file = ReadRegularFile(path, kMaxTextSize);
+  if (!file) return Error{file.error()};
+  if (file->size > kMaxTextSize)
+    return Error{path + ": " + std::to_string(file->size) + " bytes is too large for the text of an image"};
+  return std::move(file->bytes);
 }
 
 ImageDifference CompareImages(const RadioImage& a, const RadioImage& b, const RadioImage& base) {

@@ -40,6 +40,13 @@ std::string ExportText(const RadioImage& image, const RadioImage& base);
 // not given.
 Result<RadioImage> ImportText(std::string_view text, const RadioImage& base);
 
+// Whether `path` names a text form (".yaml" or ".yml") rather than an
+// image file.
+bool IsTextImagePath(std::string_view path);
+// The content of a text form file: only a regular file, and not one past a
+// size no text form of an image comes near. The message starts with `path`.
+Result<std::string> ReadTextImageFile(const std::string& path);
+
 // One key whose value differs.
 struct KeyDifference {
   std::string key;

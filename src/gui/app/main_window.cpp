@@ -36,6 +36,7 @@ CMainFrame::CMainFrame(AppSettings settings, QWidget* parent)
   CreateToolBar();
   statusBar()->showMessage("Ready");
   CreateCentralForm();
+  SetUpHistory();
 
   auto* access = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F11), this);
   connect(access, &QShortcut::activated, this, &CMainFrame::OnAccessCode);
@@ -67,6 +68,7 @@ void CMainFrame::CreateMenus() {
   add(file, "Save &As...", &CMainFrame::OnFileSaveAs)->setObjectName("actionSaveAs");
   QAction* printGroup = file->addSeparator();
   AddTextItems(file, printGroup);
+  AddInteropMenuItems(file, printGroup);
   // The menu shows Ctrl+P, but no key is assigned to Print.
   QAction* print = add(file, "&Print...\tCtrl+P", &CMainFrame::OnFilePrint);
   print->setObjectName("actionPrint");

@@ -6,6 +6,7 @@
 #include "core/link/serial_port.h"
 #include "core/print/print_sheet.h"
 #include "gui/app/document.h"
+#include "gui/widgets/step_runner.h"
 #include "port/app_settings.h"
 
 class QAction;
@@ -18,6 +19,8 @@ namespace cps {
 class CompareDialog;
 
 class ChannelForm;  // the central form with the channel table
+class UndoHistory;
+struct ChannelTemplate;
 
 // The main frame: menus, toolbar, status bar and the routing of every
 // command to the editor that does the work. The handlers of each area live
@@ -50,6 +53,13 @@ class CMainFrame : public QMainWindow {
   // The band the channel editors use now.
   BandLimits CurrentBand() const;
 
+  // ---- undo and redo (main_window_history.cpp) ----
+  UndoHistory& history() { return *history_; }
+  QAction* undoAction() const { return undoAction_; }
+  QAction* redoAction() const { return redoAction_; }
+  // Makes each change an editor hands over one step of the history.
+  StepRunner EditorSteps();
+
   // ---- the image as text (main_window_text.cpp) ----
   // Without their file dialogs; failures are shown.
   bool ExportTextTo(const QString& path);
@@ -57,6 +67,18 @@ class CMainFrame : public QMainWindow {
   bool ImportTextFrom(const QString& path);
   // The comparison of the image with a .dat or .yaml file, not yet shown.
   CompareDialog* CompareWith(const QString& path);
+
+  // ---- channel lists (main_window_interop.cpp) ----
+  // Reads a CHIRP CSV file, shows the import preview and, on OK, puts the
+  // rows into the channel table. False when nothing was imported.
+  bool ImportChannelsFrom(const QString& path);
+  // Writes every channel in use as a CHIRP CSV file; shows a failure.
+  bool ExportChannelsTo(const QString& path);
+  // File, New, then the template's channels (a template of the other band
+  // asks the band question first). False when the user cancels.
+  bool NewFromTemplate(const ChannelTemplate& t);
+  // Writes the channel table and the PMR channels as template `name` to `path`.
+  bool SaveChannelsAsTemplate(const QString& name, const QString& path);
 
   // ---- desktop (main_window_desk.cpp) ----
   // Opens `path` the way File, Open does once its dialog is done: the
@@ -92,6 +114,10 @@ class CMainFrame : public QMainWindow {
   void OnExportText();        // main_window_text.cpp
   void OnImportText();        // main_window_text.cpp
   void OnCompareWithFile();   // main_window_text.cpp
+  void OnImportChannels();    // main_window_interop.cpp
+  void OnExportChannels();    // main_window_interop.cpp
+  void OnNewFromTemplate();   // main_window_interop.cpp
+  void OnSaveChannelsAsTemplate();  // main_window_interop.cpp
   // Edit menu
   void OnScanInfo();      // main_window_settings.cpp
   void OnBasicSetting();  // main_window_settings.cpp
@@ -116,6 +142,9 @@ class CMainFrame : public QMainWindow {
   // Ctrl+F11 / Ctrl+Shift+F11: the access code, then the hidden command
   void OnAccessCode();
   void OnFactoryAccessCode();
+  // Edit, Undo / Redo
+  void OnUndo();  // main_window_history.cpp
+  void OnRedo();  // main_window_history.cpp
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -127,6 +156,12 @@ class CMainFrame : public QMainWindow {
   void CreateMenus();
   void CreateToolBar();
   void CreateCentralForm();  // main_window_channels.cpp
+  // Undo and Redo: actions at the top of Edit and on the toolbar, the
+  // history over the image, the editors' steps (main_window_history.cpp).
+  void SetUpHistory();
+  void UpdateUndoActions();
+  void AfterRestore(const QString& text);
+
   // ---- radio link (main_window_link.cpp) ----
   // The Program menu's items after Read and Write.
   void AddLinkMenuItems(QMenu* program);
@@ -142,6 +177,8 @@ class CMainFrame : public QMainWindow {
   void AddTextItems(QMenu* file, QAction* before);
   // What an import starts from: the image File, New makes.
   RadioImage TextBase() const;
+  // The channel list and template items, placed before `before`.
+  void AddInteropMenuItems(QMenu* file, QAction* before);  // main_window_interop.cpp
 
   // main_window_desk.cpp: the recent-files submenu and the window place,
   // set up at creation and kept at close; a file opened or saved goes to
@@ -158,6 +195,10 @@ class CMainFrame : public QMainWindow {
   QToolBar* toolBar_ = nullptr;
   // ---- state of the areas (each area adds its own members below) ----
   ChannelForm* form_ = nullptr;  // owned by the window
+  UndoHistory* history_ = nullptr;
+  QAction* undoAction_ = nullptr;
+  QAction* redoAction_ = nullptr;
+  bool modalBlocked_ = false;  // a modal dialog (or a transfer) is open
   QMenu* recentMenu_ = nullptr;  // File, "Recent files"
 };
 

@@ -1,6 +1,5 @@
 // File menu items on the text form of the image: "Export as text...",
 // "Import from text...", "Compare with file...".
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
@@ -12,6 +11,7 @@
 #include "core/interop/text_image.h"
 #include "gui/app/compare_dialog.h"
 #include "gui/app/main_window.h"
+#include "gui/app/undo_history.h"
 
 namespace cps {
 
@@ -19,14 +19,6 @@ namespace {
 
 constexpr const char* kTextFilter = "*.yaml (*.yaml *.yml)";
 constexpr const char* kCompareFilter = "*.dat *.yaml (*.dat *.yaml *.yml)";
-
-bool IsText(const QString& path) { return path.endsWith(".yaml") || path.endsWith(".yml"); }
-
-Result<std::string> ReadFile(const QString& path) {
-  QFile f(path);
-  if (!f.open(QIODevice::ReadOnly)) return Error{f.errorString().toStdString()};
-  return f.readAll().toStdString();
-}
 
 // The dialog starts in the folder the file dialogs were last in.
 QString ChooseFile(CMainFrame* parent, const QString& caption, const QString& filter, bool save) {
@@ -69,7 +61,7 @@ bool CMainFrame::ExportTextTo(const QString& path) {
 }
 
 bool CMainFrame::ImportTextFrom(const QString& path) {
-  auto text = ReadFile(path);
+  auto text = ReadTextImageFile(path.toStdString());
   auto imported = text ? ImportText(*text, TextBase()) : Result<RadioImage>(Error{text.error()});
   if (!imported) {
     ShowMessage(this, QString("Failed to import %1.\n%2")
@@ -79,6 +71,7 @@ bool CMainFrame::ImportTextFrom(const QString& path) {
   // A new, unsaved document holding the imported image; the table shows it
   // as it does after a dialog changed the image.
   NewDocument();
+  ImageStep step(history(), "Import from text");  // undone, the new document's image comes back
   image() = *imported;
   doc_.AfterChannelDialog();
   return true;
@@ -86,8 +79,8 @@ bool CMainFrame::ImportTextFrom(const QString& path) {
 
 CompareDialog* CMainFrame::CompareWith(const QString& path) {
   Result<RadioImage> other = Error{""};
-  if (IsText(path)) {
-    auto text = ReadFile(path);
+  if (IsTextImagePath(path.toStdString())) {
+    auto text = ReadTextImageFile(path.toStdString());
     other = text ? ImportText(*text, TextBase()) : Result<RadioImage>(Error{text.error()});
   } else {
     // As File, Open shows it, and as Save would write it.

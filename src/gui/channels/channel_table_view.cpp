@@ -77,21 +77,40 @@ bool ChannelTableItemModel::setData(const QModelIndex& index, const QVariant& va
   if (!index.isValid() || role != Qt::EditRole) return false;
   const int row = index.row() + 1, col = index.column();
   const std::string text = value.toString().toStdString();
-  if (IsFrequencyColumn(col))
-    table_.CommitFrequency(image_, row, col, text);
-  else if (IsToneColumn(col))
-    table_.CommitTone(row, col, text);
-  else if (IsChoiceColumn(col))
-    table_.CommitChoice(row, col, text);
-  else
-    return false;
+  if (!IsFrequencyColumn(col) && !IsToneColumn(col) && !IsChoiceColumn(col)) return false;
+  const QString name = QString("Channel %1 %2").arg(row).arg(headerData(col, Qt::Horizontal, Qt::DisplayRole).toString());
+  ChangeAsStep(name, [&] {
+    if (IsFrequencyColumn(col))
+      table_.CommitFrequency(image_, row, col, text);
+    else if (IsToneColumn(col))
+      table_.CommitTone(row, col, text);
+    else
+      table_.CommitChoice(row, col, text);
+  });
   emit dataChanged(this->index(index.row(), 0), this->index(index.row(), kChannelColumns - 1));
   return true;
+}
+
+void ChannelTableItemModel::ChangeAsStep(const QString& name, const std::function<void()>& change) {
+  RunStep(runStep_, name, [&] {
+    const ChannelTable shown = table_;
+    change();
+    // As a step, changed rows go into the image at once: they are what the
+    // step records and what Undo takes back.
+    bool changed = false;
+    for (int r = 1; r <= kChannelCount && !changed; ++r)
+      for (int c = 0; c < kChannelColumns; ++c) changed |= shown.Cell(r, c) != table_.Cell(r, c);
+    if (runStep_ && changed) table_.WriteBack(image_);
+  });
 }
 
 void ChannelTableItemModel::Refresh() {
   beginResetModel();
   endResetModel();
+}
+
+void ChannelTableItemModel::CellsChanged() {
+  emit dataChanged(index(0, 0), index(kChannelCount - 1, kChannelColumns - 1));
 }
 
 // ---- delegate -------------------------------------------------------------
@@ -195,7 +214,7 @@ void ChannelTableView::Build() {
   verticalHeader()->hide();
   horizontalHeader()->setHighlightSections(false);
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
   setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::DoubleClicked |
                   QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
@@ -217,8 +236,13 @@ void ChannelTableView::Build() {
   });
   // A press opens the editor of the cell at once; a choice cell opens its
   // list with it, so one more click picks the item.
+  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &ChannelTableView::ExpandRowSelection);
   connect(this, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
     if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) return;
+    // Shift and Ctrl extend the selection instead.
+    if (QGuiApplication::keyboardModifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) return;
+    // The channel numbers select rows; they have no editor.
+    if (table_.EditorColumn(index.row() + 1, index.column()) == 0) return;
     QAbstractItemView::edit(index);
     auto* box = qobject_cast<QComboBox*>(delegate_->openEditor());
     if (box && !box->isEditable()) QTimer::singleShot(0, box, &QComboBox::showPopup);
@@ -236,6 +260,14 @@ void ChannelTableView::Load() {
   CommitOpenEditor();
   table_.Load(image_);
   model_->Refresh();
+}
+
+void ChannelTableView::ChangeChannels(const QString& step,
+                                      const std::function<void(RadioImage&, ChannelTable&)>& change) {
+  CommitOpenEditor();
+  model_->ChangeAsStep(step, [&] { change(image_, table_); });
+  model_->CellsChanged();
+  emit channelsChanged();
 }
 
 void ChannelTableView::WriteBack() {

@@ -7,11 +7,13 @@
 #include <QPointer>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <functional>
 #include <memory>
 #include <vector>
 
 #include "core/channels/channel_table.h"
 #include "core/image/radio_image.h"
+#include "gui/widgets/step_runner.h"
 
 namespace cps {
 
@@ -30,11 +32,21 @@ class ChannelTableItemModel : public QAbstractTableModel {
 
   // The core table changed as a whole (load, band change).
   void Refresh();
+  // Cells changed in place: the view keeps its current cell and selection.
+  void CellsChanged();
   ChannelTable& table() { return table_; }
+
+  // With a runner, each committed cell is a step ("Channel 3 Rx Freq") and
+  // a row it changed is written back into the image with it.
+  void setStepRunner(StepRunner runner) { runStep_ = std::move(runner); }
+  // Runs a change of the table's cells (a commit, a paste, ...) as the step
+  // `name`, written back as a committed cell is.
+  void ChangeAsStep(const QString& name, const std::function<void()>& change);
 
  private:
   RadioImage& image_;
   ChannelTable& table_;
+  StepRunner runStep_;
 };
 
 // Editors by column: frequency edit (at most 10 characters), editable tone
@@ -76,6 +88,24 @@ class ChannelTableView : public QTableView {
   void WriteBack();
   // The current row, 1..16 (1 when there is none).
   int CurrentChannel() const;
+
+  // Commits an open editor, runs `change` (one change of the image through
+  // the table, ending with its write-back) as the undo step `step` and
+  // shows the result.
+  void ChangeChannels(const QString& step, const std::function<void(RadioImage&, ChannelTable&)>& change);
+
+  // Clipboard (channel_table_clipboard.cpp). Whole rows (selected from the
+  // channel number column) also carry their exact records.
+  void CopySelection();
+  void CutSelection();
+  void PasteClipboard();
+  void ClearSelection(const QString& step = "Clear");
+  // Rows (1..16) whose data columns are all selected.
+  std::vector<int> SelectedWholeRows() const;
+  // Selected data cells (row 1..16, column 1..8).
+  std::vector<std::pair<int, int>> SelectedCells() const;
+  // Shows what a paste could not place; a message box unless replaced.
+  void setNotify(std::function<void(const QString&)> notify) { notify_ = std::move(notify); }
   // The first size: the 17 rows and 10 columns at their first heights and
   // widths. Given more room, the columns grow in the proportions of their
   // first widths and the rows share the height; given less (a small screen
@@ -87,12 +117,21 @@ class ChannelTableView : public QTableView {
   // frequency; the channel numbers and a channel's spare column have no
   // editor.
   bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+  // Copy, cut, paste, Delete, and Enter opening the cell editor as F2 does.
+  void keyPressEvent(QKeyEvent* event) override;
   bool viewportEvent(QEvent* event) override;
+
+ signals:
+  // The image changed through the table (paste, cut, clear, import).
+  void channelsChanged();
 
  private:
   void Build();
   // Columns and rows share the viewport, never below their first sizes.
   void FitSections();
+  // A selected channel number selects its whole row.
+  void ExpandRowSelection();
+  void Notify(const QString& text);
 
   RadioImage& image_;
   std::unique_ptr<ChannelTable> owned_;  // the table, unless it is kept elsewhere
@@ -104,6 +143,11 @@ class ChannelTableView : public QTableView {
   bool fitting_ = false;  // FitSections is running
   bool refit_ = false;    // the viewport changed meanwhile
   QPoint keptCell_{-1, -1};  // the current cell (column, row) across a reload
+  std::function<void(const QString&)> notify_;
+  bool expanding_ = false;
 };
+
+// The clipboard format of whole channel rows.
+inline constexpr const char* kChannelRecordsMime = "application/x-dpmr-cps-channels";
 
 }  // namespace cps

@@ -209,5 +209,16 @@ TEST(IniFile, KeepsEncodingAndEveryUntouchedByte) {
   }
 }
 
+TEST(IniFile, RewritingAKeyNeedsTheWholeFile) {
+  TempDir dir;
+  EXPECT_TRUE(IniFile::LoadForUpdate(dir.File("missing.ini")));  // a new file
+  EXPECT_FALSE(IniFile::LoadForUpdate(dir.path().string()));     // a folder
+  const std::string big = dir.File("big.ini");
+  std::ofstream(big, std::ios::binary) << "[Setup]\nCOM=COM1\n; " << std::string(1 << 20, 'x') << "\n";
+  auto ini = IniFile::LoadForUpdate(big);
+  ASSERT_FALSE(ini);
+  EXPECT_NE(ini.error().find("larger than 1 MiB"), std::string::npos) << ini.error();
+}
+
 }  // namespace
 }  // namespace cps

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <set>
 
 #include <unistd.h>
@@ -167,6 +168,30 @@ TEST(TextImage, ComparisonListsKeysInExportOrderThenRawBytes) {
   ASSERT_EQ(diff.keys.size(), 2u);
   EXPECT_EQ(diff.keys[0].label, "TOT (s)");
   EXPECT_TRUE(CompareImages(a, a, base).empty());
+}
+
+TEST(TextImage, TextFilesAreYamlNamesAndRegularFiles) {
+  const struct {
+    const char* path;
+    bool text;
+  } names[] = {{"a.yaml", true}, {"dir/a.yml", true}, {"a.dat", false}, {"a.yaml.dat", false}, {"yaml", false}};
+  for (const auto& n : names) EXPECT_EQ(IsTextImagePath(n.path), n.text) << n.path;
+
+  const std::string dir = ::testing::TempDir() + "interop-text-" + std::to_string(::getpid());
+  std::filesystem::create_directories(dir);
+  const auto folder = ReadTextImageFile(dir);
+  ASSERT_FALSE(folder);
+  EXPECT_NE(folder.error().find("a folder"), std::string::npos) << folder.error();
+  const auto missing = ReadTextImageFile(dir + "/absent.yaml");
+  ASSERT_FALSE(missing);
+  EXPECT_EQ(missing.error().rfind(dir + "/absent.yaml: ", 0), 0u) << missing.error();
+  {
+    std::ofstream(dir + "/a.yaml", std::ios::binary) << "option.tot: 30\r\n";
+  }
+  const auto read = ReadTextImageFile(dir + "/a.yaml");
+  std::filesystem::remove_all(dir);
+  ASSERT_TRUE(read) << read.error();
+  EXPECT_EQ(*read, "option.tot: 30\r\n");
 }
 
 }  // namespace

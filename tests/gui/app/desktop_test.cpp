@@ -175,7 +175,8 @@ TEST_F(DesktopTest, FocusReturnsToTheTablesCurrentCellAfterTheChannelDialog) {
 
 TEST_F(DesktopTest, IconsAreDrawnForAnyScale) {
   auto w = Window();
-  for (const char* name : {"actionNew", "actionOpen", "actionSave", "actionRead", "actionWrite", "actionAbout"})
+  for (const char* name : {"actionNew", "actionOpen", "actionSave", "actionRead", "actionWrite", "actionAbout",
+                           "actionUndo", "actionRedo"})
     EXPECT_EQ(w->findChild<QAction*>(name)->icon().pixmap(QSize(16, 16), 2.0).width(), 32) << name;  // not 16
   EXPECT_EQ(w->windowIcon().pixmap(QSize(48, 48), 2.0).width(), 96);
 }

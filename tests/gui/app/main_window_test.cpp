@@ -61,9 +61,11 @@ TEST_F(MainWindowTest, TitleMenusToolbarAndStatus) {
   const auto menuAt = [&](int i) { return w.menuBar()->actions().at(i)->menu(); };
   EXPECT_EQ(MenuTexts(menuAt(0)), (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
                                                "Export as text...", "Import from text...", "Compare with file...", "-",
-                                               "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "Recent &files",
-                                               "-", "E&xit"}));
-  EXPECT_EQ(MenuTexts(menuAt(1)), (QStringList{"Scan Info", "Basic setting", "Alarm", "DTMF", "dPMR"}));
+                                               "Import channels…", "Export channels…", "New from template…",
+                                               "Save channels as template…", "-", "&Print...\tCtrl+P", "Print Pre&view",
+                                               "P&rint Setup...", "-", "Recent &files", "-", "E&xit"}));
+  EXPECT_EQ(MenuTexts(menuAt(1)),
+            (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Scan Info", "Basic setting", "Alarm", "DTMF", "dPMR"}));
   EXPECT_EQ(MenuTexts(menuAt(2)), (QStringList{"Read", "Write", "-", "Backups...", "Write to several radios..."}));
   EXPECT_EQ(MenuTexts(menuAt(3)), (QStringList{"&Toolbar", "&Status Bar"}));
   EXPECT_EQ(MenuTexts(menuAt(4)), (QStringList{"Port"}));
@@ -75,8 +77,8 @@ TEST_F(MainWindowTest, TitleMenusToolbarAndStatus) {
   ASSERT_NE(tb, nullptr);
   QStringList tools;
   for (QAction* a : tb->actions()) tools << (a->isSeparator() ? QString("-") : a->objectName());
-  EXPECT_EQ(tools, (QStringList{"actionNew", "actionOpen", "actionSave", "-", "actionRead", "actionWrite", "-",
-                                "actionAbout"}));
+  EXPECT_EQ(tools, (QStringList{"actionNew", "actionOpen", "actionSave", "-", "actionUndo", "actionRedo", "-",
+                                "actionRead", "actionWrite", "-", "actionAbout"}));
   for (QAction* a : tb->actions()) {
     if (!a->isSeparator()) {
       EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();
