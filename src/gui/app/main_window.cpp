@@ -174,13 +174,13 @@ void CMainFrame::NewDocument() {
   doc_.New(QString::fromStdString(settings_.DefaultDatPath()), CurrentBand());
 }
 
-bool CMainFrame::OpenDocument(const QString& path) {
+bool CMainFrame::OpenDocument(const QString& path, bool remember) {
   Status st = doc_.Open(path);
   if (!st) {
     ShowMessage(this, QString("Failed to open document.\n%1").arg(QString::fromStdString(st.error())));
     return false;
   }
-  NoteRecentFile(path);
+  if (remember) NoteRecentFile(path);
   return true;
 }
 

@@ -37,7 +37,9 @@ class CMainFrame : public QMainWindow {
 
   // File operations without their dialogs (the menu commands add them).
   void NewDocument();
-  bool OpenDocument(const QString& path);          // shows the failure
+  // Shows the failure; a remembered file also goes on the recent files and
+  // its folder becomes the one the file dialogs start in.
+  bool OpenDocument(const QString& path, bool remember = true);
   bool SaveDocument(const QString& path);          // write-back, atomic save
   bool Save();                                     // Save, or Save As for a new document
   // Asks "Save changes to <name>?" when the image differs from its clean

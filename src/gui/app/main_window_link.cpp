@@ -102,8 +102,9 @@ void CMainFrame::OnBackups() {
   if (dialog.exec() != QDialog::Accepted || dialog.chosenPath().empty()) return;
   if (!MaybeSave()) return;
   // A new document with the backup's bytes: Save asks for a name, so the
-  // backup itself stays as it was kept.
-  if (OpenDocument(QString::fromStdString(dialog.chosenPath()))) doc().ForgetPath();
+  // backup itself stays as it was kept. Nor is it a recent file, which would
+  // open it under its own name.
+  if (OpenDocument(QString::fromStdString(dialog.chosenPath()), false)) doc().ForgetPath();
 }
 
 }  // namespace cps

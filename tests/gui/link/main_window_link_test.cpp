@@ -17,6 +17,7 @@
 #include "core/link/backups.h"
 #include "core/link/pty_radio.h"
 #include "gui/app/main_window.h"
+#include "gui/app/user_settings.h"
 #include "gui/link/backups_dialog.h"
 #include "gui/link/port_setting_dialog.h"
 #include "gui/link/transfer_dialog.h"
@@ -71,6 +72,7 @@ TEST(MainWindowLink, ReadKeepsABackupThatBackupsOpensAsANewDocument) {
   older.SetByte(0x0020, 0x77);
   ASSERT_TRUE(SaveBackup(w.settings().backupDirectory, older, "/dev/ttyUSB3", std::time(nullptr) - 3600).ok());
   w.NewDocument();
+  OpenUserSettings()->clear();
   QStringList ports;
   WhenModal<BackupsDialog>([&](BackupsDialog* d) {
     for (int r = 0; r < d->table()->rowCount(); ++r) ports << d->table()->item(r, 1)->text();
@@ -82,6 +84,10 @@ TEST(MainWindowLink, ReadKeepsABackupThatBackupsOpensAsANewDocument) {
   EXPECT_EQ(w.image().Byte(0x0020), 0x77);
   EXPECT_TRUE(w.doc().path().isEmpty());  // Save asks for a name
   EXPECT_FALSE(w.doc().Modified());
+  // Not a recent file (from there it would open with its name, and Save would
+  // overwrite it), and the file dialogs stay where they were.
+  EXPECT_TRUE(w.recentFiles().isEmpty());
+  EXPECT_FALSE(OpenUserSettings()->contains(kLastFolderKey));
 }
 
 TEST(MainWindowLink, VerifyAfterWriteIsRemembered) {
