@@ -131,7 +131,10 @@ int RunTransferVerb(TransferDirection direction, const std::vector<std::string>&
   // The percent text stops at 99%: say plainly that the transfer completed.
   if (read) {
     Status st = SaveImageFile(out, image);
-    if (!st) return Fail("read: cannot write " + st.error(), 1);
+    if (!st) {
+      backups.Print();  // the read is not lost: say where it is kept
+      return Fail("read: cannot write " + st.error(), 1);
+    }
     std::cout << "Read " << kReadBlockCount << " blocks from the radio into " << out << "\n";
   } else {
     std::cout << "Wrote " << kWriteBlockCount << " blocks into the radio" << (args->Has("verify") ? ", verified" : "")
@@ -169,16 +172,19 @@ int RunFactoryVerb(FactoryDirection direction, const std::vector<std::string>& a
   }
   const std::string message = FactoryMessage(result, direction);
   if (result.ok()) {
+    // Kept before the file is written, so that a file that cannot take the
+    // read does not lose it.
+    BackupKeeper backups(*args);
+    if (read) backups.Keep(image, target->port);
     if (read) {
       Status st = SaveImageFile(path, image);
-      if (!st) return Fail(verb + ": cannot write " + st.error(), 1);
+      if (!st) {
+        backups.Print();
+        return Fail(verb + ": cannot write " + st.error(), 1);
+      }
     }
     std::cout << message << "\n";
-    if (read) {
-      BackupKeeper backups(*args);
-      backups.Keep(image, target->port);
-      backups.Print();
-    }
+    backups.Print();
     return 0;
   }
   if (result.outcome == TransferOutcome::kCancelled) {

@@ -226,6 +226,42 @@ TEST_F(LinkCli, FailuresGiveTheirExitCodesAndWriteNothing) {
   EXPECT_NE(r.err.find("does not exist"), std::string::npos) << r.err;
 }
 
+TEST_F(LinkCli, AReadThatCannotBeSavedNamesItsBackup) {
+  // The radio's memory was read, but the file cannot take it: the read is
+  // not lost, the backup holds it and its path is printed.
+  const Bytes radio = Pattern(5);
+  WriteFile(P("radio.dat"), radio);
+  Sim sim({"--image", P("radio.dat")});
+  fs::create_directories(P("folder.dat"));
+  WriteFile(P("locked.dat"), Bytes(16384, 0x10));
+  fs::permissions(P("locked.dat"), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  struct Case {
+    std::vector<std::string> args;
+    std::size_t from, to;  // the bytes the backup holds from the radio
+  };
+  const Case cases[] = {
+      {{"read", "-o", P("folder.dat")}, 0x0100, 0x3F80},
+      {{"factory-read", P("locked.dat")}, 0x0040, 0x0088},
+  };
+  for (const Case& c : cases) {
+    fs::remove_all(P("backups"));
+    std::vector<std::string> args = c.args;
+    args.insert(args.end(), {"--port", sim.path, "--baud", "115200", "--app-dir", dir_.string()});
+    CliRun r = Cli(args);
+    EXPECT_EQ(r.code, 1) << c.args[0] << r.out << r.err;
+    EXPECT_NE(r.err.find("cannot write"), std::string::npos) << c.args[0] << r.err;
+    const std::size_t at = r.out.find("Backup kept as ");
+    if (at == std::string::npos) {
+      ADD_FAILURE() << c.args[0] << ": no backup named in: " << r.out;
+      continue;
+    }
+    const std::string path = r.out.substr(at + 15, r.out.find('\n', at) - at - 15);
+    const Bytes kept = ReadFile(path);
+    ASSERT_EQ(kept.size(), 16384u) << c.args[0] << path;
+    for (std::size_t a = c.from; a < c.to; ++a) ASSERT_EQ(kept[a], radio[a]) << c.args[0] << std::hex << a;
+  }
+}
+
 TEST_F(LinkCli, WriteWithVerify) {
   WriteFile(P("img.dat"), Pattern(4));
   Sim good({});
