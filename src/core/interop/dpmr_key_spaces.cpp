@@ -229,18 +229,31 @@ class GroupListKeySpace : public ListKeySpace {
     for (auto& e : editor.allocated()) e.selected = true;
     editor.Del();
     std::string_view rest = Trim(value) == "" ? std::string_view() : std::string_view(value);
-    while (!rest.empty()) {
-      while (!rest.empty() && (rest.front() == ' ' || rest.front() == ',')) rest.remove_prefix(1);
-      if (rest.empty()) break;
-      // The longest group contact name the text goes on with.
-      auto& pool = editor.unallocated();
+    auto& pool = editor.unallocated();
+    // The longest group contact name the text goes on with.
+    auto longest = [&pool](std::string_view text) {
       int best = -1;
       for (std::size_t i = 0; i < pool.size(); ++i) {
         const std::string& name = pool[i].name;
-        if (name.empty() || !rest.starts_with(name)) continue;
-        const std::string_view after = rest.substr(name.size());
+        if (name.empty() || !text.starts_with(name)) continue;
+        const std::string_view after = text.substr(name.size());
         if (!after.empty() && !after.starts_with(",")) continue;
         if (best < 0 || name.size() > pool[static_cast<std::size_t>(best)].name.size()) best = static_cast<int>(i);
+      }
+      return best;
+    };
+    bool first = true;
+    while (!rest.empty()) {
+      // Names are written with ", " between them, and a name may begin with
+      // a space or a comma: the text right after one separator is tried
+      // first, then the text after every space and comma.
+      if (!first) rest.remove_prefix(rest.starts_with(", ") ? 2 : 1);
+      first = false;
+      int best = longest(rest);
+      if (best < 0) {
+        while (!rest.empty() && (rest.front() == ' ' || rest.front() == ',')) rest.remove_prefix(1);
+        if (rest.empty()) break;
+        best = longest(rest);
       }
       if (best < 0) {
         std::string names;

@@ -126,6 +126,37 @@ TEST(Keys, RefusedChannelValuesNameTheRule) {
   }
 }
 
+// A list's members are its names with ", " between: names that begin with
+// a space or a comma read back as they were written.
+TEST(Keys, GroupListMembersReadBackAsShown) {
+  RadioImage base = NewImage("");
+  ASSERT_TRUE(SetKeys(base, {{"contact.count", "4"},
+                             {"contact.2.name", " Bob"},
+                             {"contact.2.type", "Group call"},
+                             {"contact.3.name", "Ann"},
+                             {"contact.3.type", "Group call"},
+                             {"contact.4.name", ",x"},
+                             {"contact.4.type", "Group call"}}));
+  struct Case {
+    const char* typed;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {" Bob", " Bob"},
+      {"Ann,  Bob", "Ann,  Bob"},
+      {" Bob, Ann", " Bob, Ann"},
+      {"Name 1, ,x", "Name 1, ,x"},
+      {",x, Ann", ",x, Ann"},
+      {"Ann,Name 1", "Ann, Name 1"},  // a sloppy separator still reads
+  };
+  for (const Case& c : cases) {
+    RadioImage image = base;
+    Status st = SetKeys(image, {{"grouplist.1.members", c.typed}});
+    ASSERT_TRUE(st) << c.typed << ": " << st.error();
+    EXPECT_EQ(*GetKey(image, "grouplist.1.members"), c.shown) << c.typed;
+  }
+}
+
 // Adding and removing list entries goes through the list models: slots,
 // index words and references as the pages leave them.
 TEST(Keys, ListEntriesAddedAndRemovedThroughTheModels) {
