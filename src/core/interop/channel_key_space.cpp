@@ -390,7 +390,9 @@ class ChannelKeySpace : public KeySpace {
     }
     const EditList list = static_cast<EditList>(f.control);
     EditListState& l = s.list(list);
-    const int i = FindItem(l.items, v);
+    // As typed first: a contact's name may begin or end with a space.
+    int i = FindItem(l.items, value);
+    if (i < 0) i = FindItem(l.items, v);
     if (i < 0) return Error{key + ": '" + value + "' is not one of " + JoinItems(l.items)};
     if (!l.enabled) {
       if (i == l.index) return Status::Ok();

@@ -126,9 +126,10 @@ TEST(Keys, RefusedChannelValuesNameTheRule) {
   }
 }
 
-// A list's members are its names with ", " between: names that begin with
-// a space or a comma read back as they were written.
-TEST(Keys, GroupListMembersReadBackAsShown) {
+// Contact names that begin with a space or a comma read back as they were
+// written: in a list's members (names with ", " between) and as a channel's
+// contact.
+TEST(Keys, ContactNamesReadBackAsShown) {
   RadioImage base = NewImage("");
   ASSERT_TRUE(SetKeys(base, {{"contact.count", "4"},
                              {"contact.2.name", " Bob"},
@@ -154,6 +155,14 @@ TEST(Keys, GroupListMembersReadBackAsShown) {
     Status st = SetKeys(image, {{"grouplist.1.members", c.typed}});
     ASSERT_TRUE(st) << c.typed << ": " << st.error();
     EXPECT_EQ(*GetKey(image, "grouplist.1.members"), c.shown) << c.typed;
+  }
+  // So does a channel's contact of such a name.
+  RadioImage image = base;
+  ASSERT_TRUE(SetKeys(image, {{"channel.2.rx_freq", "446.00625"}, {"channel.2.type", "Digit"}}));
+  for (const char* name : {" Bob", ",x", "Ann"}) {
+    Status st = SetKeys(image, {{"channel.2.tx_contact", name}});
+    ASSERT_TRUE(st) << name << ": " << st.error();
+    EXPECT_EQ(*GetKey(image, "channel.2.tx_contact"), name);
   }
 }
 
