@@ -57,8 +57,10 @@ int RunImport(const std::vector<std::string>& argv) {
   } else {
     base = NewDocument(*args);
   }
-  auto image = ImportText(*text, base);
+  std::vector<std::string> notes;
+  auto image = ImportText(*text, base, &notes);
   if (!image) return Fail("import: " + args->positional[0] + ": " + image.error() + " (nothing written)");
+  for (const auto& n : notes) std::cerr << "dpmr-cli: note: " << n << "\n";
   // The import ran the save's write-back before the raw bytes: the result
   // is written as it stands.
   Status st = SaveImageFile(out, *image);

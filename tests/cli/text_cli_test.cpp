@@ -60,6 +60,7 @@ TEST(CliText, RandomImagesTheProgramSavedComeBackExactly) {
     auto r = RunCli({"import", dir.File("s.yaml"), "-o", dir.File("t.dat")});
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_EQ(Slurp(dir.File("t.dat")), Slurp(dir.File("s.dat"))) << seed;
+    EXPECT_EQ(r.err, "") << "the raw bytes bring odd values back: nothing is stored otherwise";
     EXPECT_EQ(RunCli({"diff", dir.File("s.dat"), dir.File("s.yaml")}).code, 0) << seed;
   }
 }
@@ -97,6 +98,18 @@ TEST(CliText, ImportStartsFromTheBaseGiven) {
   auto r = RunCli({"diff", a, dir.File("b.dat")});
   EXPECT_EQ(r.code, 1);
   EXPECT_EQ(r.out, "option.tot: 0 -> 120\n");
+}
+
+TEST(CliText, ImportSaysWhereAValueIsStoredOtherwise) {
+  // A hand-written text: a value the editor's rule changes is noted with its
+  // line, as set notes it; values kept as written are not.
+  CliTempDir dir;
+  WriteText(dir.File("in.yaml"), "option.tot: 100\nchannel.1.rx_freq: 146.5\noption.apo: 1H\n");
+  auto r = RunCli({"import", dir.File("in.yaml"), "-o", dir.File("b.dat")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.err,
+            "dpmr-cli: note: line 1: option.tot=100 is stored as 90\n"
+            "dpmr-cli: note: line 2: channel.1.rx_freq=146.5 is stored as 400.000000\n");
 }
 
 TEST(CliText, DiffExitCodes) {

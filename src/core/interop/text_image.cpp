@@ -183,7 +183,7 @@ std::string ExportText(const RadioImage& image, const RadioImage& base) {
   return out;
 }
 
-Result<RadioImage> ImportText(std::string_view text, const RadioImage& base) {
+Result<RadioImage> ImportText(std::string_view text, const RadioImage& base, std::vector<std::string>* notes) {
   YAML::Node root;
   try {
     root = YAML::Load(std::string(text));
@@ -214,15 +214,23 @@ Result<RadioImage> ImportText(std::string_view text, const RadioImage& base) {
     lines.push_back(line);
   }
   RadioImage image = base;
+  std::vector<std::pair<std::size_t, std::string>> noted;  // value index, note
   for (std::size_t i : ImportOrder(values)) {
     const KeyValue& kv = values[i];
     if (Shows(image, kv.first, kv.second)) continue;
-    Status st = SpaceOf(kv.first)->Set(image, {kv}, nullptr);
+    std::vector<std::string> stored;
+    Status st = SpaceOf(kv.first)->Set(image, {kv}, &stored);
     if (!st) return Error{"line " + std::to_string(lines[i]) + ": " + st.error()};
+    for (const std::string& n : stored) noted.push_back({i, "line " + std::to_string(lines[i]) + ": " + n});
   }
   WriteBackTable(image);
   for (const auto& [addr, bytes] : raw)
     for (std::size_t i = 0; i < bytes.size(); ++i) image.SetByte(addr + i, bytes[i]);
+  // A value the raw bytes bring back in the end (an export of odd bytes)
+  // was not stored otherwise.
+  if (notes)
+    for (const auto& [i, n] : noted)
+      if (!Shows(image, values[i].first, values[i].second)) notes->push_back(n);
   return image;
 }
 

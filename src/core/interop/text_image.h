@@ -38,7 +38,10 @@ std::string ExportText(const RadioImage& image, const RadioImage& base);
 // the channel table's write-back a save makes; then the raw bytes. The
 // result is the image to write. An error names the line; the image is then
 // not given.
-Result<RadioImage> ImportText(std::string_view text, const RadioImage& base);
+// A value an editor's rule stores otherwise adds "line N: KEY=VALUE is
+// stored as SHOWN" to `notes` when given.
+Result<RadioImage> ImportText(std::string_view text, const RadioImage& base,
+                              std::vector<std::string>* notes = nullptr);
 
 // Whether `path` names a text form (".yaml" or ".yml") rather than an
 // image file.
