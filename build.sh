@@ -3,6 +3,7 @@
 #   ./build.sh run [ARGS]   install what the build needs, build, start dpmr-cps
 #   ./build.sh test         install what the build needs, build, run all tests
 #   ./build.sh build        only build
+#   ./build.sh package      build the Debian package into build/package/
 set -euo pipefail
 cd "$(dirname "$0")"
 ROOT=$(pwd)
@@ -10,12 +11,15 @@ BUILD_DIR=${BUILD_DIR:-$ROOT/build}
 
 PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools
           qt6-serialport-dev libgl1-mesa-dev libgtest-dev libgmock-dev
-          ccache xvfb xauth fonts-dejavu-core)
+          ccache xvfb xauth fonts-dejavu-core scdoc libqt6svg6)
+# what `./build.sh package` needs on top: CPack's DEB generator finds the
+# package's dependencies with dpkg-shlibdeps
+PACKAGE_TOOLS=(dpkg-dev file fakeroot)
 
 install_packages() {
   command -v dpkg-query >/dev/null 2>&1 || return 0
   local missing=()
-  for p in "${PACKAGES[@]}"; do
+  for p in "${PACKAGES[@]}" "$@"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
   [ ${#missing[@]} -eq 0 ] && return 0
@@ -61,8 +65,15 @@ case "$cmd" in
     install_packages
     configure_and_build
     ;;
+  package)
+    install_packages "${PACKAGE_TOOLS[@]}"
+    configure_and_build
+    rm -rf "$BUILD_DIR/package"
+    (cd "$BUILD_DIR" && cpack -G DEB)
+    ls "$BUILD_DIR"/package/*.deb
+    ;;
   *)
-    echo "usage: ./build.sh run [ARGS] | test | build" >&2
+    echo "usage: ./build.sh run [ARGS] | test | build | package" >&2
     exit 2
     ;;
 esac

@@ -11,6 +11,7 @@
 #include <sys/prctl.h>
 #endif
 
+#include "app_version.h"
 #include "core/image/image_file.h"
 #include "core/image/new_image.h"
 #include "core/link/pty_radio.h"
@@ -33,7 +34,8 @@ const char* const kUsage =
 const char* const kUsageEnd =
     "\n"
     "                  K counts blocks within a session; delay:MS waits MS ms before each byte\n"
-    "  --save FILE     write the memory to FILE after each write session (\"ENDW\")\n";
+    "  --save FILE     write the memory to FILE after each write session (\"ENDW\")\n"
+    "  --version       print the version and exit\n";
 
 int Usage(const std::string& problem) {
   std::ostream& os = problem.empty() ? std::cout : std::cerr;
@@ -61,6 +63,10 @@ int main(int argc, char** argv) {
     const std::string a = argv[i];
     if (a == "-h" || a == "--help") {
       Usage("");
+      return 0;
+    }
+    if (a == "--version") {
+      std::cout << "dpmr-sim " << cps::kVersion << "\n";
       return 0;
     }
     if (i + 1 >= argc) return Usage("unknown option or missing value: " + a);

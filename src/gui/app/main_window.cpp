@@ -15,6 +15,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "app_version.h"
 #include "gui/app/password_dialog.h"
 
 namespace cps {
@@ -272,7 +273,7 @@ void CMainFrame::OnAbout() {
   auto* icon = new QLabel;
   icon->setPixmap(windowIcon().pixmap(32, 32));
   row->addWidget(icon);
-  auto* version = new QLabel("Version 3.0.0");
+  auto* version = new QLabel(QString("Version ") + kVersion);
   version->setObjectName("versionLabel");
   row->addWidget(version);
   layout->addLayout(row);
