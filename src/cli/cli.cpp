@@ -94,11 +94,14 @@ Result<RadioImage> LoadRaw(const std::string& path) {
   return image;
 }
 
+void AfterOpen(RadioImage& image) {
+  for (const auto& h : HookList())
+    if (h.afterOpen) h.afterOpen(image);
+}
+
 Result<RadioImage> OpenDocument(const std::string& path) {
   auto image = LoadRaw(path);
-  if (!image) return image;
-  for (const auto& h : HookList())
-    if (h.afterOpen) h.afterOpen(*image);
+  if (image) AfterOpen(*image);
   return image;
 }
 

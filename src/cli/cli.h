@@ -63,6 +63,8 @@ struct DocumentHookRegistrar {
   explicit DocumentHookRegistrar(DocumentHook hook) { RegisterDocumentHook(std::move(hook)); }
 };
 
+// The after-open hooks on an image in memory.
+void AfterOpen(RadioImage& image);
 // Loads FILE as File, Open does (read, then the after-open hooks).
 Result<RadioImage> OpenDocument(const std::string& path);
 // Loads the raw bytes of FILE without any hook.
