@@ -1,7 +1,9 @@
-// The channel tables on the command line: "show FILE channels|pmr", the
-// keys channel.N.*, pmr.N.* and band for get and set, and the document
-// hooks that open and save an image as the program does (repair passes
-// after opening, the table's write-back before saving).
+// The channel tables on the command line: "show FILE channels|pmr" and the
+// keys channel.N.*, pmr.N.* and band for get and set. On an open document
+// the main keys edit the document's table, as the cells of the main window
+// do (written back when the file is saved); the PMR keys edit the table of
+// the "Pmr Channel" dialog, which clamps to the main table's band and is
+// written back when the dialog closes.
 #include <algorithm>
 #include <ostream>
 
@@ -9,7 +11,6 @@
 #include "core/base/c_text.h"
 #include "core/channels/channel_table.h"
 #include "core/codec/tone.h"
-#include "core/image/contact_repair.h"
 
 namespace cps::cli {
 namespace {
@@ -92,15 +93,52 @@ class ChannelKeySpace : public KeySpace {
 
   Status Set(RadioImage& image, const std::vector<std::pair<std::string, std::string>>& assignments) const override {
     ChannelTable table = MakeTable(image);
-    for (const auto& [key, value] : assignments) {
-      Status st = Apply(image, table, key, value);
-      if (!st) return st;
-    }
+    Status st = Apply(image, table, assignments);
+    if (!st) return st;
     table.WriteBack(image);
     return Status::Ok();
   }
 
+  Result<std::string> GetOpen(const Document& doc, std::string_view key) const override {
+    if (!withBand_) return PmrCell(doc.image(), key, doc.table().band());
+    const ChannelTable& table = doc.table();
+    if (key == kBandKey) return BandItems()[static_cast<std::size_t>(table.bandIndex())];
+    auto parsed = Parse(key);
+    if (!parsed) return Error{parsed.error()};
+    return table.Cell(parsed->first, parsed->second->column);
+  }
+
+  Status SetOpen(Document& doc, const std::vector<std::pair<std::string, std::string>>& assignments) const override {
+    if (withBand_) return Apply(doc.image(), doc.table(), assignments);
+    // The PMR dialog: opened, edited, closed.
+    ChannelTable table(base_, false);
+    table.setBand(doc.table().band());
+    table.Load(doc.image());
+    Status st = Apply(doc.image(), table, assignments);
+    if (!st) return st;
+    table.WriteBack(doc.image());
+    return st;
+  }
+
  private:
+  Result<std::string> PmrCell(const RadioImage& image, std::string_view key, const BandLimits& band) const {
+    ChannelTable table(base_, false);
+    table.setBand(band);
+    table.Load(image);
+    auto parsed = Parse(key);
+    if (!parsed) return Error{parsed.error()};
+    return table.Cell(parsed->first, parsed->second->column);
+  }
+
+  Status Apply(RadioImage& image, ChannelTable& table,
+               const std::vector<std::pair<std::string, std::string>>& assignments) const {
+    for (const auto& [key, value] : assignments) {
+      Status st = Apply(image, table, key, value);
+      if (!st) return st;
+    }
+    return Status::Ok();
+  }
+
   ChannelTable MakeTable(const RadioImage& image) const {
     ChannelTable table(base_, withBand_);
     if (!withBand_) table.setBand(OpenedBand(image));
@@ -218,24 +256,6 @@ ShowSectionRegistrar showPmr({"pmr", "the 16 PMR channels", [](std::ostream& out
                                 table.Load(image);
                                 PrintTable(out, table);
                               }});
-
-// After opening, as after File, Open: the table loads, the repair passes
-// run (names first), and the table writes itself back (the program does
-// that to take the state a save would write). Before saving, as before
-// File, Save: the table's write-back.
-void TableWriteBack(RadioImage& image) {
-  ChannelTable table;
-  table.Load(image);
-  table.WriteBack(image);
-}
-
-DocumentHookRegistrar channelHooks({10,
-                                    [](RadioImage& image) {
-                                      RepairContactNames(image);
-                                      RepairContactReferences(image);
-                                      TableWriteBack(image);
-                                    },
-                                    TableWriteBack});
 
 }  // namespace
 }  // namespace cps::cli

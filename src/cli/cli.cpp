@@ -64,10 +64,6 @@ std::vector<Verb>& VerbList() {
   static std::vector<Verb> v;
   return v;
 }
-std::vector<DocumentHook>& HookList() {
-  static std::vector<DocumentHook> v;
-  return v;
-}
 std::vector<std::shared_ptr<KeySpace>>& SpaceList() {
   static std::vector<std::shared_ptr<KeySpace>> v;
   return v;
@@ -81,12 +77,6 @@ std::vector<ShowSection>& SectionList() {
 void RegisterVerb(Verb verb) { VerbList().push_back(std::move(verb)); }
 const std::vector<Verb>& Verbs() { return VerbList(); }
 
-void RegisterDocumentHook(DocumentHook hook) {
-  auto& list = HookList();
-  list.push_back(std::move(hook));
-  std::stable_sort(list.begin(), list.end(), [](const auto& a, const auto& b) { return a.order < b.order; });
-}
-
 Result<RadioImage> LoadRaw(const std::string& path) {
   RadioImage image;
   Status st = LoadImageFile(path, image);
@@ -94,22 +84,14 @@ Result<RadioImage> LoadRaw(const std::string& path) {
   return image;
 }
 
-void AfterOpen(RadioImage& image) {
-  for (const auto& h : HookList())
-    if (h.afterOpen) h.afterOpen(image);
+Result<Document> OpenDocument(const std::string& path) {
+  Document doc;
+  Status st = doc.Open(path);
+  if (!st) return Error{st.error()};
+  return doc;
 }
 
-Result<RadioImage> OpenDocument(const std::string& path) {
-  auto image = LoadRaw(path);
-  if (image) AfterOpen(*image);
-  return image;
-}
-
-Status SaveDocument(RadioImage& image, const std::string& path) {
-  for (const auto& h : HookList())
-    if (h.beforeSave) h.beforeSave(image);
-  return SaveImageFile(path, image);
-}
+Status SaveDocument(Document& doc, const std::string& path) { return doc.Save(path); }
 
 AppSettings LoadSettings(const Args& args) { return AppSettings::Load(args.Value("app-dir")); }
 

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/base/result.h"
+#include "core/document/document.h"
 #include "core/image/radio_image.h"
 #include "port/app_settings.h"
 
@@ -49,28 +50,13 @@ struct VerbRegistrar {
 
 // ---- documents: open and save as the program does ---------------------
 
-// Hooks that make the CLI treat an image exactly as the GUI does: after a
-// file is opened (the channel table's reload and the repair passes) and
-// before it is saved (the channel table's write-back). Registered by the
-// areas that own those rules, run in `order`.
-struct DocumentHook {
-  int order = 0;
-  std::function<void(RadioImage&)> afterOpen;
-  std::function<void(RadioImage&)> beforeSave;
-};
-void RegisterDocumentHook(DocumentHook hook);
-struct DocumentHookRegistrar {
-  explicit DocumentHookRegistrar(DocumentHook hook) { RegisterDocumentHook(std::move(hook)); }
-};
-
-// The after-open hooks on an image in memory.
-void AfterOpen(RadioImage& image);
-// Loads FILE as File, Open does (read, then the after-open hooks).
-Result<RadioImage> OpenDocument(const std::string& path);
-// Loads the raw bytes of FILE without any hook.
+// Opens FILE as File, Open does (the bytes, the channel table, the repair
+// passes).
+Result<Document> OpenDocument(const std::string& path);
+// Loads the raw bytes of FILE, as they are.
 Result<RadioImage> LoadRaw(const std::string& path);
-// Saves as File, Save does (before-save hooks, then an atomic write).
-Status SaveDocument(RadioImage& image, const std::string& path);
+// Saves as File, Save does (the table's write-back, then an atomic write).
+Status SaveDocument(Document& doc, const std::string& path);
 
 // Settings of the program (Program.ini), honouring --app-dir.
 AppSettings LoadSettings(const Args& args);
@@ -99,6 +85,18 @@ class KeySpace {
   // and the allowed values; the image may then be partly changed, the
   // caller discards it.
   virtual Status Set(RadioImage& image, const std::vector<std::pair<std::string, std::string>>& assignments) const = 0;
+
+  // get and set on the open document: what the editor shows when it opens
+  // right after File, Open, and the edit as the editor makes it (with the
+  // document's moment before it opens: the channel table's write-back
+  // before Scan Info, the table itself for channel keys). By default the
+  // image as it is.
+  virtual Result<std::string> GetOpen(const Document& doc, std::string_view key) const {
+    return Get(doc.image(), key);
+  }
+  virtual Status SetOpen(Document& doc, const std::vector<std::pair<std::string, std::string>>& assignments) const {
+    return Set(doc.image(), assignments);
+  }
 };
 void RegisterKeySpace(std::shared_ptr<KeySpace> space);
 const std::vector<std::shared_ptr<KeySpace>>& KeySpaces();
@@ -112,6 +110,9 @@ struct ShowSection {
   std::string name;     // "channels", "settings", "contacts", ...
   std::string summary;
   std::function<void(std::ostream&, const RadioImage&)> print;
+  // Where what the editors show depends on the document's moments (Scan
+  // Info opens after the channel table's write-back): used instead of print.
+  std::function<void(std::ostream&, const Document&)> printOpen = nullptr;
 };
 void RegisterShowSection(ShowSection section);
 const std::vector<ShowSection>& ShowSections();

@@ -6,6 +6,7 @@
 #include "cli/schema_keys.h"
 #include "core/dpmr/contacts.h"
 #include "core/dpmr/dpmr_basic_page.h"
+#include "core/dpmr/dpmr_dialog.h"
 #include "core/dpmr/encryption_keys.h"
 #include "core/dpmr/group_lists.h"
 #include "core/dpmr/messages.h"
@@ -72,7 +73,8 @@ void PrintGroupLists(std::ostream& out, const RadioImage& image) {
   }
 }
 
-SchemaPagesRegistrar pages({&DpmrBasicPageSchema()});
+// The Basic tab of "dPMR param"; closing the dialog stores the list pages too.
+SchemaPagesRegistrar pages(SchemaDialog{{&DpmrBasicPageSchema()}, nullptr, dpmr::StoreListPagesOnClose});
 
 ShowSectionRegistrar showBasic({"dpmr", "the dPMR Basic page, field by field",
                                 [](std::ostream& out, const RadioImage& image) {

@@ -9,6 +9,7 @@
 #include "cli/cli.h"
 #include "core/image/image_file.h"
 #include "core/image/new_image.h"
+#include "core/factory/factory_pages.h"
 #include "core/link/factory_exchange.h"
 #include "core/link/transfer.h"
 #include "port/radio_port.h"
@@ -169,6 +170,9 @@ int RunFactoryVerb(FactoryDirection direction, const std::vector<std::string>& a
   auto loaded = LoadRaw(path);
   if (!loaded) return Fail(verb + ": " + loaded.error(), 1);
   RadioImage image = *loaded;
+  // The block as the factory dialog's Write sends it: its tabs stored first.
+  // The file itself is not changed.
+  if (!read) StoreFactoryPages(image);
 
   EnsureApplication();
   TransferResult result;
@@ -220,7 +224,8 @@ VerbRegistrar factoryReadVerb(
 VerbRegistrar factoryWriteVerb(
     {"factory-write", "write the calibration block of an image file into the radio",
      std::string("usage: dpmr-cli factory-write [--port PORT] [--baud N] FILE [--app-dir DIR]\n"
-                 "Writes the 72-byte calibration block of FILE's image into the radio.\n") +
+                 "Writes the 72-byte calibration block of FILE's image into the radio, as the\n"
+                 "factory dialog's Write sends it (a gain outside its list is sent as 0).\n") +
          kExitCodes,
      [](const std::vector<std::string>& argv) { return RunFactoryVerb(FactoryDirection::kWrite, argv); }});
 

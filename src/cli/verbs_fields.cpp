@@ -40,14 +40,14 @@ int RunGet(const std::vector<std::string>& argv) {
   auto args = ParseArgs(argv, {}, {});
   if (!args) return Fail(args.error());
   if (args->positional.size() < 2) return Fail("get: usage: dpmr-cli get FILE KEY...");
-  auto image = OpenDocument(args->positional[0]);
-  if (!image) return Fail(image.error(), 1);
+  auto doc = OpenDocument(args->positional[0]);
+  if (!doc) return Fail(doc.error(), 1);
   const bool many = args->positional.size() > 2;
   for (std::size_t i = 1; i < args->positional.size(); ++i) {
     const std::string& key = args->positional[i];
     const KeySpace* space = SpaceOf(key);
     if (!space) return Fail("get: unknown key '" + key + "' (see dpmr-cli keys)");
-    auto value = space->Get(*image, key);
+    auto value = space->GetOpen(*doc, key);
     if (!value) return Fail("get: " + value.error());
     if (many) std::cout << key << "=";
     std::cout << *value << "\n";
@@ -61,8 +61,8 @@ int RunSet(const std::vector<std::string>& argv) {
   if (args->positional.size() < 2) return Fail("set: usage: dpmr-cli set FILE KEY=VALUE... [-o OUT]");
   const std::string file = args->positional[0];
   std::string out = args->Has("o") ? args->Value("o") : args->Value("output", file);
-  auto image = OpenDocument(file);
-  if (!image) return Fail(image.error(), 1);
+  auto doc = OpenDocument(file);
+  if (!doc) return Fail(doc.error(), 1);
   // Group the assignments by key space, keeping their order within each.
   std::vector<std::pair<const KeySpace*, std::vector<std::pair<std::string, std::string>>>> groups;
   for (std::size_t i = 1; i < args->positional.size(); ++i) {
@@ -79,9 +79,9 @@ int RunSet(const std::vector<std::string>& argv) {
     }
     it->second.emplace_back(std::move(key), std::move(value));
   }
-  RadioImage edited = *image;
+  Document edited = *doc;
   for (const auto& [space, assignments] : groups) {
-    Status st = space->Set(edited, assignments);
+    Status st = space->SetOpen(edited, assignments);
     if (!st) return Fail("set: " + st.error() + " (nothing written)");
   }
   Status st = SaveDocument(edited, out);
@@ -97,11 +97,14 @@ int RunShow(const std::vector<std::string>& argv) {
     for (const auto& s : ShowSections()) names += (names.empty() ? "" : ", ") + s.name;
     return Fail("show: usage: dpmr-cli show FILE WHAT (WHAT: " + names + ")");
   }
-  auto image = OpenDocument(args->positional[0]);
-  if (!image) return Fail(image.error(), 1);
+  auto doc = OpenDocument(args->positional[0]);
+  if (!doc) return Fail(doc.error(), 1);
   for (const auto& s : ShowSections()) {
     if (s.name == args->positional[1]) {
-      s.print(std::cout, *image);
+      if (s.printOpen)
+        s.printOpen(std::cout, *doc);
+      else
+        s.print(std::cout, doc->image());
       return 0;
     }
   }

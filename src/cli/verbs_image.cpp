@@ -1,4 +1,5 @@
 // Verbs on whole images: new, info.
+#include <filesystem>
 #include <iostream>
 
 #include "cli/cli.h"
@@ -31,7 +32,13 @@ int RunInfo(const std::vector<std::string>& argv) {
   if (!image) return Fail(image.error(), 1);
   const RadioImage& img = *image;
   std::cout << "file: " << args->positional[0] << "\n";
-  std::cout << "size: " << kImageSize << " bytes\n";
+  // The file may be longer than an image: its first bytes are the image.
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(args->positional[0], ec);
+  if (ec || size <= kImageSize)
+    std::cout << "size: " << kImageSize << " bytes\n";
+  else
+    std::cout << "size: " << size << " bytes (the bytes past " << kImageSize << " are ignored)\n";
   if (img.FrequencyEmpty(0x3FA0)) {
     std::cout << "band: (not set)\n";
   } else {

@@ -48,6 +48,15 @@ TEST(CliImage, InfoAndErrors) {
   EXPECT_NE(r.out.find("band: 400-470MHz (400.000000 - 470.000000 MHz)"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("channels in use: 2 (1,5)"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("radio name: BASE 1"), std::string::npos) << r.out;
+  // A longer file: its real size, and what is read of it.
+  {
+    std::ofstream longer(dir.File("long.dat"), std::ios::binary | std::ios::app);
+    longer << std::ifstream(dir.File("a.dat"), std::ios::binary).rdbuf() << std::string(700, 'x');
+  }
+  r = RunCli({"info", dir.File("long.dat")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("size: 17084 bytes (the bytes past 16384 are ignored)\n"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("radio name: BASE 1"), std::string::npos) << r.out;
 
   std::ofstream(dir.File("short.dat")) << "abc";
   r = RunCli({"info", dir.File("short.dat")});

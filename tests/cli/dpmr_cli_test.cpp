@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 #include "cli_test_util.h"
@@ -91,6 +92,17 @@ TEST(CliDpmr, SetAndGetBasicFields) {
   auto bad = RunCli({"set", dir.File("a.dat"), "dpmr.kill_type=Stun", "-o", dir.File("c.dat")});
   EXPECT_NE(bad.code, 0);
   EXPECT_NE(bad.err.find("Tx inhibit"), std::string::npos) << bad.err;
+
+  // The two fields the channel table's write-back overwrites are refused.
+  for (const char* assignment : {"dpmr.tx_pre_carrier_time=55", "dpmr.all_code=123"}) {
+    auto ro = RunCli({"set", dir.File("a.dat"), assignment, "-o", dir.File("d.dat")});
+    EXPECT_EQ(ro.code, 2) << assignment;
+    EXPECT_NE(ro.err.find("cannot be set: Saving the file or writing to the radio always stores"), std::string::npos)
+        << ro.err;
+    EXPECT_FALSE(std::filesystem::exists(dir.File("d.dat"))) << assignment;
+  }
+  auto keys = RunCli({"keys", "dpmr"});
+  EXPECT_NE(keys.out.find("dpmr.all_code\tAll code (read-only)\tread-only: "), std::string::npos) << keys.out;
 }
 
 }  // namespace

@@ -127,6 +127,15 @@ TEST(FactoryCli, ReadChangeWriteReadAgain) {
   EXPECT_EQ(r.out, "factory.post_limiter_gain=BEEF\nfactory.vco_output_gain=0\nfactory.lout_dc_offset=" +
                        std::string(lout) + "\n");
 
+  // A gain index outside its list goes out as the dialog's Write sends it:
+  // the "0" item (57 of list B at 0x52); the file keeps its byte.
+  RadioImage odd = LoadOrFail(dir.File("mine.dat"));
+  odd.SetByte(0x52, 200);
+  ASSERT_TRUE(SaveImageFile(dir.File("odd.dat"), odd));
+  r = RunCli({"factory-write", "--port", pty.path(), "--baud", "115200", dir.File("odd.dat")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(LoadOrFail(dir.File("odd.dat")).Byte(0x52), 200);
+
   pty.Stop();
   // The radio holds the new values and nothing else changed in it.
   for (std::size_t a = 0; a < kImageSize; ++a) {
@@ -134,6 +143,7 @@ TEST(FactoryCli, ReadChangeWriteReadAgain) {
     if (a == 0x6A) expected = 0xEF;
     if (a == 0x6B) expected = 0xBE;
     if (a == 0x81) expected = 57;
+    if (a == 0x52) expected = 57;
     ASSERT_EQ(radio.memory().Byte(a), expected) << std::hex << a;
   }
 }

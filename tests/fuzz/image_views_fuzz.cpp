@@ -1,6 +1,6 @@
-// Fuzz target: any bytes as an image (cut or padded with 0xFF to 16384),
-// opened as dpmr-cli opens a file, then every `show` section and every
-// `get` key printed.
+// Fuzz target: any bytes as the radio's memory (cut or padded with 0xFF to
+// 16384), taken in as after a read from the radio, then every `show`
+// section and every `get` key of dpmr-cli printed.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
@@ -8,17 +8,21 @@
 #include <sstream>
 
 #include "cli/cli.h"
+#include "core/document/document.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  cps::RadioImage image;
-  image.Fill(0xFF);
-  image.Write(0, std::span<const std::uint8_t>(data, std::min(size, cps::kImageSize)));
-  cps::cli::AfterOpen(image);
+  cps::Document doc;
+  doc.image().Fill(0xFF);
+  doc.image().Write(0, std::span<const std::uint8_t>(data, std::min(size, cps::kImageSize)));
+  doc.AfterRead();
   std::ostringstream out;
-  for (const auto& section : cps::cli::ShowSections()) section.print(out, image);
+  for (const auto& section : cps::cli::ShowSections()) {
+    if (section.printOpen) section.printOpen(out, doc);
+    else section.print(out, doc.image());
+  }
   for (const auto& space : cps::cli::KeySpaces())
     for (const auto& key : space->Keys()) {
-      auto value = space->Get(image, key.key);
+      auto value = space->GetOpen(doc, key.key);
       if (!value) __builtin_trap();  // every listed key reads on any image
       out << *value;
     }

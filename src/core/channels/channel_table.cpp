@@ -263,7 +263,18 @@ void ChannelTable::CommitFrequency(RadioImage& image, int row, int column, std::
 
 void ChannelTable::CommitTone(int row, int column, std::string_view text) {
   if (row < 1 || row > kChannelCount || (column != kColRxTone && column != kColTxTone)) return;
-  At(row, column) = RowEmpty(row) ? std::string() : NormalizeToneText(text);
+  if (RowEmpty(row)) {
+    At(row, column).clear();
+    return;
+  }
+  // An editor left as it opened changes nothing, whatever the cell holds.
+  if (text == Cell(row, column)) return;
+  // The cell shows the text of the tone it stores ("  88.5" and "88.55"
+  // both store 88.5), where that text stores the same bytes again.
+  const std::string normal = NormalizeToneText(text);
+  const ToneCode code = ToneFromText(normal);
+  const std::string stored = ToneToText(code);
+  At(row, column) = ToneFromText(stored) == code ? stored : normal;
 }
 
 void ChannelTable::CommitChoice(int row, int column, std::string_view text) {

@@ -90,6 +90,8 @@ class ChannelTable {
 
   // The commit rules of the in-place editors. A receive frequency that is
   // blanked on an existing channel resets that channel in `image` at once.
+  // A tone committed with the text its cell shows changes nothing; any
+  // other is cleaned up and shown as the text of the tone it stores.
   void CommitFrequency(RadioImage& image, int row, int column, std::string_view text);
   void CommitTone(int row, int column, std::string_view text);
   void CommitChoice(int row, int column, std::string_view text);

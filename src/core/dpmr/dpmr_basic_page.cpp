@@ -26,6 +26,11 @@ constexpr std::size_t kTxDelay = 0x3EC2;
 constexpr std::size_t kRadioName = 0x3F88;
 constexpr std::size_t kRadioNameLength = 8;
 
+constexpr const char* kAllCodeReadOnly =
+    "Saving the file or writing to the radio always stores AAAAAAA here, so it cannot be changed.";
+constexpr const char* kPreCarrierReadOnly =
+    "Saving the file or writing to the radio always stores 0 here, so it cannot be changed.";
+
 std::string PrintableChars() {
   std::string s;
   for (char c = 0x20; c < 0x7F; ++c) s += c;
@@ -85,7 +90,9 @@ PageSchema Build() {
       SevenDigitId("radio_id", "Radio id", kRadioId, "0000001", "0123456789"),
       // Saving the radio id also erases the all-call code bytes before the
       // all code is written; the all code's own save does both.
-      DigitCodes("all_code", "All code", kAllCode, 7),
+      // The channel table's write-back stores these two whenever the image
+      // is saved or written to the radio: shown, but not editable.
+      ReadOnly(DigitCodes("all_code", "All code", kAllCode, 7), kAllCodeReadOnly),
       SevenDigitId("kill_code", "Kill code", kKillCode, "9999990", std::string(kDtmfKeyChars)),
       SevenDigitId("active_code", "Active code", kActiveCode, "9999991", std::string(kDtmfKeyChars)),
       ComboIndex("codec_type", "Codec type", {"AMBE+2C", "ASELP", "ASELP 2"}, kOptions, 0, 0x03),
@@ -93,7 +100,10 @@ PageSchema Build() {
       ComboIndex("kill_type", "Kill type", {"Tx inhibit", "tx/rx inhibit", "Kill"}, kOptions, 0, 0x30),
       ComboIndex("repeat_mode", "Repeat mode", {"Direct", "Repeat"}, kOptions, 0, 0x40),
       ComboIndex("allow_all_call", "Allow all call", offOn, kOptions, 0, 0x80),
-      InColumn(IntEdit("tx_pre_carrier_time", "tx pre-carrier time", kPreCarrier, {0, 1000, 20}, 4, {.scale = 20}), 1),
+      InColumn(ReadOnly(IntEdit("tx_pre_carrier_time", "tx pre-carrier time", kPreCarrier, {0, 1000, 20}, 4,
+                                {.scale = 20}),
+                        kPreCarrierReadOnly),
+               1),
       InColumn(IntEdit("group_hold_time", "Group hold time", kGroupHold, {0, 30, 1}, 2), 1),
       InColumn(IntEdit("single_call_time", "Single call time", kSingleCall, {0, 30, 1}, 2), 1),
       InColumn(IntEdit("mixed_mode_reset", "Mixed mode reset", kMixedReset, {0, 30, 1}, 2), 1),

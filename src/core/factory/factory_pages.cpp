@@ -112,4 +112,10 @@ const std::vector<const PageSchema*>& FactoryPageSchemas() {
   return pages;
 }
 
+void StoreFactoryPages(RadioImage& image) {
+  std::vector<PageValues> tabs;
+  for (const PageSchema* p : FactoryPageSchemas()) tabs.push_back(LoadPage(*p, image));
+  for (PageValues& values : tabs) SavePage(values, image);
+}
+
 }  // namespace cps

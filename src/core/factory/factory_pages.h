@@ -19,6 +19,10 @@ const PageSchema& FactoryRxPageSchema();
 const PageSchema& FactoryDtmfPageSchema();
 // Tx, Rx, DTMF: the tabs in order.
 const std::vector<const PageSchema*>& FactoryPageSchemas();
+// The three tabs as the dialog opens them, stored again: what the dialog's
+// Write sends of an image (a gain index outside its list becomes the "0"
+// item).
+void StoreFactoryPages(RadioImage& image);
 
 // Gain list A: item i reads i × 0.75 - 12 as "%G" (-12 ... 35.25); item 16
 // is 0. Gain list B: item i reads i - 57 (-57 ... 6); item 57 is 0.

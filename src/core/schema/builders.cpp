@@ -192,6 +192,11 @@ Field InColumn(Field f, int column) {
   return f;
 }
 
+Field ReadOnly(Field f, std::string why) {
+  f.readOnly = std::move(why);
+  return f;
+}
+
 std::function<void(PageValues&)> ApplyLeaveRules(std::vector<std::string> fieldKeys) {
   return [keys = std::move(fieldKeys)](PageValues& values) {
     for (const auto& k : keys) {

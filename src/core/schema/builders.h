@@ -68,6 +68,8 @@ Field HexWord(std::string key, std::string label, std::size_t addr, std::uint16_
 Field Hide(Field f);
 Field InGroup(Field f, std::string group);
 Field InColumn(Field f, int column);
+// Shown, loaded and saved, but not editable, for the reason given.
+Field ReadOnly(Field f, std::string why);
 
 // A page hook that applies the leave rule of the named edits (e.g. "clamp
 // the VOX delay after load and before save").

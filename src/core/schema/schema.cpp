@@ -106,6 +106,7 @@ std::string DisplayText(const PageValues& values, int field) {
 }
 
 std::string AllowedText(const Field& field, const std::vector<std::string>& items) {
+  if (!field.readOnly.empty()) return "read-only: " + field.readOnly;
   switch (field.kind) {
     case ControlKind::Check:
       return "on|off";
@@ -132,6 +133,7 @@ Status SetFieldText(PageValues& values, std::string_view fieldKey, std::string_v
   const std::string name = values.schema->key + "." + std::string(fieldKey);
   if (fi < 0) return Error{"unknown key '" + name + "'"};
   const Field& f = values.schema->fields[static_cast<std::size_t>(fi)];
+  if (!f.readOnly.empty()) return Error{name + " cannot be set: " + f.readOnly};
   ControlValue& v = values.values[static_cast<std::size_t>(fi)];
   switch (f.kind) {
     case ControlKind::Check: {

@@ -82,6 +82,10 @@ struct Field {
   bool upperCase = false;     // edit: typed letters are upper-cased first
   std::vector<std::string> words;  // edit: texts it shows besides numbers ("continue"), settable whole
   std::string hint;           // edit, or combo filled from the image: the values it takes, for "dpmr-cli keys"
+  // Why the user cannot change the field (the control shows disabled with
+  // this as its tooltip, dpmr-cli refuses to set it); empty: editable. The
+  // field is still loaded and saved.
+  std::string readOnly;
 
   std::function<ControlValue(const RadioImage&)> load;
   std::function<void(RadioImage&, const ControlValue&)> save;

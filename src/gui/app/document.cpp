@@ -2,41 +2,69 @@
 
 #include <QFileInfo>
 
-#include "core/image/image_file.h"
-#include "core/image/new_image.h"
-
 namespace cps {
 
 CProgramDoc::CProgramDoc(QObject* parent) : QObject(parent) {}
 
 QString CProgramDoc::displayName() const {
-  return path_.isEmpty() ? untitledName_ : QFileInfo(path_).fileName();
+  return doc_.path().empty() ? untitledName_ : QFileInfo(path()).fileName();
 }
 
 void CProgramDoc::New(const QString& defaultDatPath, const BandLimits& band) {
-  image_ = NewImage(defaultDatPath.toStdString(), band);
-  clean_ = image_;
-  path_.clear();
-  emit imageReplaced();
+  emit tableSyncing();
+  doc_.New(defaultDatPath.toStdString(), band);
+  emit tableLoaded();
 }
 
 Status CProgramDoc::Open(const QString& path) {
-  RadioImage loaded = image_;
-  Status st = LoadImageFile(path.toStdString(), loaded);
-  if (!st) return st;
-  image_ = loaded;
-  clean_ = image_;
-  path_ = QFileInfo(path).absoluteFilePath();
-  emit imageReplaced();
+  emit tableSyncing();
+  Status st = doc_.Open(path.toStdString());
+  if (st) emit tableLoaded();
+  return st;
+}
+
+void CProgramDoc::AfterRead() {
+  emit tableSyncing();
+  doc_.AfterRead();
+  emit tableLoaded();
+}
+
+Status CProgramDoc::LoadFactory(const QString& path) {
+  emit tableSyncing();
+  Status st = doc_.LoadFactory(path.toStdString());
+  if (st) emit tableLoaded();
   return st;
 }
 
 Status CProgramDoc::SaveAs(const QString& path) {
-  Status st = SaveImageFile(path.toStdString(), image_);
-  if (!st) return st;
-  path_ = QFileInfo(path).absoluteFilePath();
-  clean_ = image_;
-  return st;
+  emit tableSyncing();
+  return doc_.Save(path.toStdString());
+}
+
+void CProgramDoc::BeforeWrite() {
+  emit tableSyncing();
+  doc_.BeforeWrite();
+}
+
+void CProgramDoc::BeforeScanInfo() {
+  emit tableSyncing();
+  doc_.BeforeScanInfo();
+}
+
+void CProgramDoc::BeforeChannelDialog() {
+  emit tableSyncing();
+  doc_.BeforeChannelDialog();
+}
+
+void CProgramDoc::AfterChannelDialog() {
+  emit tableSyncing();
+  doc_.AfterChannelDialog();
+  emit tableLoaded();
+}
+
+bool CProgramDoc::Modified() {
+  emit tableSyncing();
+  return doc_.Modified();
 }
 
 }  // namespace cps

@@ -4,24 +4,27 @@
 
 #include "core/base/result.h"
 #include "core/codec/frequency.h"
-#include "core/image/radio_image.h"
+#include "core/document/document.h"
 
 namespace cps {
 
-// The one document of the program: it owns the image every editor works on
-// and moves it to and from files. Editors get a reference to image() and
-// change it in place.
+// The program's document as the window sees it: the core Document (image,
+// channel table, clean state, the write-back moments) with signals for the
+// views. Editors get a reference to image() and change it in place.
 class CProgramDoc : public QObject {
   Q_OBJECT
  public:
   explicit CProgramDoc(QObject* parent = nullptr);
 
-  RadioImage& image() { return image_; }
-  const RadioImage& image() const { return image_; }
+  Document& core() { return doc_; }
+  RadioImage& image() { return doc_.image(); }
+  const RadioImage& image() const { return doc_.image(); }
+  ChannelTable& table() { return doc_.table(); }
+  const ChannelTable& table() const { return doc_.table(); }
 
   // The file the document was opened from or saved to; empty for a new
   // document.
-  const QString& path() const { return path_; }
+  QString path() const { return QString::fromStdString(doc_.path()); }
   // What a first Save proposes / what the unsaved-changes question names.
   QString displayName() const;
   void setUntitledName(const QString& name) { untitledName_ = name; }
@@ -31,22 +34,34 @@ class CProgramDoc : public QObject {
   void New(const QString& defaultDatPath, const BandLimits& band = kBandUhf);
   // Reads the file; on failure nothing changes.
   Status Open(const QString& path);
-  // Atomic write of the image as it is now; on failure the file on disk and
-  // the document stay as they were.
+  // After a successful read from the radio.
+  void AfterRead();
+  // "Factroy": the whole image from `path`; on failure nothing changes.
+  Status LoadFactory(const QString& path);
+  // The table's write-back, then an atomic write of the image; on failure
+  // the file on disk and the document stay as they were.
   Status SaveAs(const QString& path);
 
-  // Marks the current bytes as the clean state (after a read from the radio).
-  void MarkClean() { clean_ = image_; }
-  bool Modified() const { return !(image_ == clean_); }
+  // The moments the channel table is written back or loaded again.
+  void BeforeWrite();
+  void BeforeScanInfo();
+  void BeforeChannelDialog();
+  void AfterChannelDialog();
+
+  // Whether Save would write other bytes than were last created, opened,
+  // read or saved (a cell still being edited counts).
+  bool Modified();
 
  signals:
-  // The image was replaced as a whole (new, open, read).
-  void imageReplaced();
+  // The channel table is about to be written back or loaded: a view
+  // commits the cell editor it has open.
+  void tableSyncing();
+  // The channel table was loaded from the image (new, open, read, factory
+  // load, after the channel dialog): views show it again.
+  void tableLoaded();
 
  private:
-  RadioImage image_;
-  RadioImage clean_;
-  QString path_;
+  Document doc_;
   QString untitledName_ = "KD-4173";
 };
 

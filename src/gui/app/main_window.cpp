@@ -23,7 +23,7 @@ namespace cps {
 void InitResources();  // resources.cpp
 
 namespace {
-constexpr const char* kFileFilter = "*.dat (*.dat)";
+constexpr const char* kFileFilter = "*.dat (*.dat);;All files (*)";
 }
 
 CMainFrame::CMainFrame(AppSettings settings, QWidget* parent)
@@ -152,6 +152,9 @@ void CMainFrame::CreateToolBar() {
   toolBar_->addAction(find("actionWrite"));
   toolBar_->addSeparator();
   toolBar_->addAction(find("actionAbout"));
+  // Hidden or shown from the toolbar's own context menu: the View item
+  // follows.
+  connect(toolBar_->toggleViewAction(), &QAction::toggled, find("actionToolbar"), &QAction::setChecked);
 }
 
 void CMainFrame::ShowMessage(QWidget* parent, const QString& text, int icon) {
@@ -161,24 +164,8 @@ void CMainFrame::ShowMessage(QWidget* parent, const QString& text, int icon) {
 
 // ---- documents ----------------------------------------------------------
 
-void CMainFrame::AfterImageReplaced() {
-  ReloadChannelTable();
-  RunRepairAfterOpen();
-  // The clean state is the image as Save would write it now.
-  WriteBackChannelTable();
-  doc_.MarkClean();
-}
-
-void CMainFrame::AfterRead() {
-  ReloadChannelTable();
-  RunRepairAfterRead();
-  WriteBackChannelTable();
-  doc_.MarkClean();
-}
-
 void CMainFrame::NewDocument() {
   doc_.New(QString::fromStdString(settings_.DefaultDatPath()), CurrentBand());
-  AfterImageReplaced();
 }
 
 bool CMainFrame::OpenDocument(const QString& path) {
@@ -187,12 +174,10 @@ bool CMainFrame::OpenDocument(const QString& path) {
     ShowMessage(this, QString("Failed to open document.\n%1").arg(QString::fromStdString(st.error())));
     return false;
   }
-  AfterImageReplaced();
   return true;
 }
 
 bool CMainFrame::SaveDocument(const QString& path) {
-  WriteBackChannelTable();
   Status st = doc_.SaveAs(path);
   if (!st) {
     ShowMessage(this, QString("Failed to save document %1.\n%2")
@@ -214,7 +199,6 @@ bool CMainFrame::Save() {
 }
 
 bool CMainFrame::MaybeSave() {
-  WriteBackChannelTable();
   if (!doc_.Modified()) return true;
   QMessageBox box(QMessageBox::Warning, "Program", QString("Save changes to %1?").arg(doc_.displayName()),
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);

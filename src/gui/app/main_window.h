@@ -42,10 +42,6 @@ class CMainFrame : public QMainWindow {
   QMenu* editMenu() const { return editMenu_; }
 
   // ---- channel table (main_window_channels.cpp) ----
-  // The channel table writes its edited cells back into the image.
-  void WriteBackChannelTable();
-  // The channel table shows the image again.
-  void ReloadChannelTable();
   // The band the channel editors use now.
   BandLimits CurrentBand() const;
 
@@ -92,13 +88,6 @@ class CMainFrame : public QMainWindow {
   void CreateMenus();
   void CreateToolBar();
   void CreateCentralForm();  // main_window_channels.cpp
-  // After New/Open: the table reloads, the repair passes run (names, then
-  // references), and this state becomes the clean one.
-  void AfterImageReplaced();
-  void RunRepairAfterOpen();  // main_window_channels.cpp
-  void RunRepairAfterRead();  // main_window_channels.cpp
-  // After a successful read from the radio.
-  void AfterRead();
 
   AppSettings settings_;
   CProgramDoc doc_;

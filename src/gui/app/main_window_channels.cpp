@@ -1,6 +1,6 @@
-// The channel table's side of the main window: the central form, the
-// write-back and reload moments, the repair passes, printing and the
-// channel dialogs.
+// The channel table's side of the main window: the central form (a view of
+// the document's table, which commits and refreshes at the document's
+// moments), printing and the channel dialogs.
 #include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -8,7 +8,6 @@
 #include <QPrinter>
 
 #include "core/channels/channel_table.h"
-#include "core/image/contact_repair.h"
 #include "gui/app/main_window.h"
 #include "gui/channels/channel_edit_dialog.h"
 #include "gui/channels/channel_form.h"
@@ -27,32 +26,17 @@ QString PrintedFileName(const CProgramDoc& doc) {
 }  // namespace
 
 void CMainFrame::CreateCentralForm() {
-  form_ = new ChannelForm(image(), this);
+  form_ = new ChannelForm(image(), doc_.table(), this);
   form_->setObjectName("channelForm");
   setCentralWidget(form_);
+  connect(&doc_, &CProgramDoc::tableSyncing, form_->view(), &ChannelTableView::CommitOpenEditor);
+  connect(&doc_, &CProgramDoc::tableLoaded, form_, &ChannelForm::Refresh);
+  form_->Refresh();
   connect(form_, &ChannelForm::channelEditRequested, this, &CMainFrame::OnChannelEdit);
   connect(form_, &ChannelForm::factoryRequested, this, &CMainFrame::OnFactoryLoad);
 }
 
-void CMainFrame::WriteBackChannelTable() {
-  if (form_) form_->WriteBack();
-}
-
-void CMainFrame::ReloadChannelTable() {
-  if (form_) form_->Load();
-}
-
 BandLimits CMainFrame::CurrentBand() const { return form_ ? form_->band() : kBandUhf; }
-
-void CMainFrame::RunRepairAfterOpen() {
-  RepairContactNames(image());
-  RepairContactReferences(image());
-}
-
-void CMainFrame::RunRepairAfterRead() {
-  RepairContactReferences(image());
-  RepairContactNames(image());
-}
 
 void CMainFrame::OnFilePrint() {
   if (!form_) return;
@@ -85,32 +69,29 @@ void CMainFrame::OnFilePrintSetup() {
 
 void CMainFrame::OnChannelEdit() {
   if (!form_) return;
-  WriteBackChannelTable();
+  doc_.BeforeChannelDialog();
   const int channel = form_->CurrentChannel();
   ChannelEditDialog dialog(image(), ChannelEditDialog::Variant::kMain, CurrentBand(), channel, this);
   dialog.exec();
-  ReloadChannelTable();
+  doc_.AfterChannelDialog();
   form_->view()->setFocus();
 }
 
 void CMainFrame::OnFactoryLoad() {
   if (!form_) return;
-  form_->view()->CommitOpenEditor();
   const std::string path = settings_.FactoryDatPath();
-  Status st = LoadFactoryImage(path, image());
+  Status st = doc_.LoadFactory(QString::fromStdString(path));
   if (!st) {
     // A missing file is the usual case; a file that is there but unreadable
     // or short gets its reason underneath.
     QString text = kNoFactoryFileText;
     if (!path.empty()) text += "\n" + QString::fromStdString(st.error());
     ShowMessage(this, text);
-    return;
   }
-  ReloadChannelTable();
 }
 
 void CMainFrame::OnPmrChannel() {
-  PmrChannelDialog dialog(image(), CurrentBand(), settings_.FactoryDatPath(), this);
+  PmrChannelDialog dialog(image(), CurrentBand(), [this] { return settings_.FactoryDatPath(); }, this);
   dialog.exec();
 }
 

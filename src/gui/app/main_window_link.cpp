@@ -16,11 +16,11 @@ void CMainFrame::OnRead() {
                         this);
   dialog.showMessage = [](QWidget* parent, const QString& text) { ShowMessage(parent, text); };
   dialog.exec();
-  if (dialog.succeeded()) AfterRead();
+  if (dialog.succeeded()) doc_.AfterRead();
 }
 
 void CMainFrame::OnWrite() {
-  WriteBackChannelTable();
+  doc_.BeforeWrite();
   TransferDialog dialog(TransferDirection::kWrite, image(), OpenRadioPort, settings().portName,
                         settings().baudRate, this);
   dialog.showMessage = [](QWidget* parent, const QString& text) { ShowMessage(parent, text); };

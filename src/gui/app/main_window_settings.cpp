@@ -6,7 +6,7 @@ namespace cps {
 
 void CMainFrame::OnScanInfo() {
   // The channel lists of the dialog must see the table as edited.
-  WriteBackChannelTable();
+  doc_.BeforeScanInfo();
   CScanInfoDlg dlg(image(), this);
   dlg.exec();
 }

@@ -13,7 +13,7 @@
 
 namespace cps {
 
-ChannelForm::ChannelForm(RadioImage& image, QWidget* parent) : QWidget(parent), image_(image) {
+ChannelForm::ChannelForm(RadioImage& image, ChannelTable& table, QWidget* parent) : QWidget(parent), image_(image) {
   auto* bandLabel = new QLabel("Freq range");
   band_ = new QComboBox;
   band_->setObjectName("bandSelector");
@@ -23,7 +23,7 @@ ChannelForm::ChannelForm(RadioImage& image, QWidget* parent) : QWidget(parent), 
   channelEdit_->setObjectName("channelEditButton");
   factory_ = new QPushButton("Factroy");
   factory_->setObjectName("factoryButton");
-  view_ = new ChannelTableView(image_, kMainChannelBase, true);
+  view_ = new ChannelTableView(image_, table);
   view_->setObjectName("channelTable");
 
   auto* top = new QHBoxLayout;
@@ -61,12 +61,10 @@ void ChannelForm::ShowBandIndex() {
   band_->setCurrentIndex(view_->table().bandIndex());
 }
 
-void ChannelForm::Load() {
-  view_->Load();
+void ChannelForm::Refresh() {
+  view_->itemModel()->Refresh();
   ShowBandIndex();
 }
-
-void ChannelForm::WriteBack() { view_->WriteBack(); }
 
 BandLimits ChannelForm::band() const { return view_->table().band(); }
 

@@ -14,21 +14,21 @@ class QPushButton;
 
 namespace cps {
 
+class ChannelTable;
 class ChannelTableView;
 
 class ChannelForm : public QWidget {
   Q_OBJECT
  public:
-  explicit ChannelForm(RadioImage& image, QWidget* parent = nullptr);
+  // `table`: the main channel table, kept by the document.
+  ChannelForm(RadioImage& image, ChannelTable& table, QWidget* parent = nullptr);
   ~ChannelForm() override;
 
   ChannelTableView* view() const { return view_; }
   QComboBox* bandSelector() const { return band_; }
 
-  // Image -> table and band selector.
-  void Load();
-  // Table and band -> image, with the derived bytes.
-  void WriteBack();
+  // The table was loaded from the image: show it and its band again.
+  void Refresh();
   // The band the channel editors clamp to.
   BandLimits band() const;
   // The table's current row (1..16).

@@ -136,14 +136,22 @@ void ChannelCellDelegate::setEditorData(QWidget* editor, const QModelIndex& inde
       box->setCurrentIndex(found);
     else if (box->isEditable())
       box->setEditText(text);
+    // What the box shows before the user touches it, and the cell behind it.
+    box->setProperty("shownText", box->currentText());
+    box->setProperty("cellText", text);
   }
 }
 
 void ChannelCellDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
   if (auto* edit = qobject_cast<QLineEdit*>(editor))
     model->setData(index, edit->text(), Qt::EditRole);
-  else if (auto* box = qobject_cast<QComboBox*>(editor))
-    model->setData(index, box->currentText(), Qt::EditRole);
+  else if (auto* box = qobject_cast<QComboBox*>(editor)) {
+    // A box left as it opened commits the cell's own text: nothing changes
+    // (an odd stored tone that no list entry shows keeps its bytes).
+    const QVariant shown = box->property("shownText");
+    const bool untouched = shown.isValid() && box->currentText() == shown.toString();
+    model->setData(index, untouched ? box->property("cellText").toString() : box->currentText(), Qt::EditRole);
+  }
 }
 
 void ChannelCellDelegate::destroyEditor(QWidget* editor, const QModelIndex& index) const {
@@ -159,7 +167,19 @@ void ChannelCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOpti
 // ---- view -----------------------------------------------------------------
 
 ChannelTableView::ChannelTableView(RadioImage& image, std::size_t base, bool withBand, QWidget* parent)
-    : QTableView(parent), image_(image), table_(base, withBand) {
+    : QTableView(parent),
+      image_(image),
+      owned_(std::make_unique<ChannelTable>(base, withBand)),
+      table_(*owned_) {
+  Build();
+}
+
+ChannelTableView::ChannelTableView(RadioImage& image, ChannelTable& table, QWidget* parent)
+    : QTableView(parent), image_(image), table_(table) {
+  Build();
+}
+
+void ChannelTableView::Build() {
   model_ = new ChannelTableItemModel(image_, table_, this);
   delegate_ = new ChannelCellDelegate(this);
   setModel(model_);

@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <memory>
 
 #include "core/channels/channel_table.h"
 #include "core/image/radio_image.h"
@@ -59,6 +60,8 @@ class ChannelTableView : public QTableView {
  public:
   // `base`: record base of the channel set; `withBand`: the main table.
   ChannelTableView(RadioImage& image, std::size_t base, bool withBand, QWidget* parent = nullptr);
+  // A view of a table kept elsewhere (the document's main table).
+  ChannelTableView(RadioImage& image, ChannelTable& table, QWidget* parent = nullptr);
 
   ChannelTable& table() { return table_; }
   const ChannelTable& table() const { return table_; }
@@ -83,8 +86,11 @@ class ChannelTableView : public QTableView {
   bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 
  private:
+  void Build();
+
   RadioImage& image_;
-  ChannelTable table_;
+  std::unique_ptr<ChannelTable> owned_;  // the table, unless it is kept elsewhere
+  ChannelTable& table_;
   ChannelTableItemModel* model_;
   ChannelCellDelegate* delegate_;
 };

@@ -11,8 +11,9 @@
 
 namespace cps {
 
-PmrChannelDialog::PmrChannelDialog(RadioImage& image, BandLimits band, std::string factoryPath, QWidget* parent)
-    : QDialog(parent), image_(image), band_(band), factoryPath_(std::move(factoryPath)) {
+PmrChannelDialog::PmrChannelDialog(RadioImage& image, BandLimits band, std::function<std::string()> findFactoryFile,
+                                   QWidget* parent)
+    : QDialog(parent), image_(image), band_(band), findFactoryFile_(std::move(findFactoryFile)) {
   setWindowTitle("Pmr Channel");
   setObjectName("PmrChannelDialog");
   view_ = new ChannelTableView(image_, kPmrChannelBase, false);
@@ -47,10 +48,13 @@ void PmrChannelDialog::OnChannelEdit() {
 
 void PmrChannelDialog::OnFactory() {
   view_->CommitOpenEditor();
-  Status st = LoadFactoryPmrChannels(factoryPath_, image_);
+  // Looked up at each press, as "Factroy" does: a file put there while the
+  // dialog is open counts.
+  const std::string path = findFactoryFile_ ? findFactoryFile_() : std::string();
+  Status st = LoadFactoryPmrChannels(path, image_);
   if (!st) {
     QMessageBox box(QMessageBox::Warning, "Program", kNoFactoryFileText, QMessageBox::Ok, this);
-    if (!factoryPath_.empty()) box.setInformativeText(QString::fromStdString(st.error()));
+    if (!path.empty()) box.setInformativeText(QString::fromStdString(st.error()));
     box.exec();
     return;
   }

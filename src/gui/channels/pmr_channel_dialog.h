@@ -3,6 +3,7 @@
 // edit" button (the channel dialog with the digital controls hidden) and a
 // "Factory" button that reloads only the PMR records from the factory image.
 #include <QDialog>
+#include <functional>
 #include <string>
 
 #include "core/codec/frequency.h"
@@ -17,7 +18,10 @@ class ChannelTableView;
 class PmrChannelDialog : public QDialog {
   Q_OBJECT
  public:
-  PmrChannelDialog(RadioImage& image, BandLimits band, std::string factoryPath, QWidget* parent = nullptr);
+  // `findFactoryFile` names the factory image at each press of "Factory"
+  // (empty: there is none).
+  PmrChannelDialog(RadioImage& image, BandLimits band, std::function<std::string()> findFactoryFile,
+                   QWidget* parent = nullptr);
 
   ChannelTableView* view() const { return view_; }
   void OnChannelEdit();
@@ -30,7 +34,7 @@ class PmrChannelDialog : public QDialog {
  private:
   RadioImage& image_;
   BandLimits band_;
-  std::string factoryPath_;
+  std::function<std::string()> findFactoryFile_;
   ChannelTableView* view_;
 };
 

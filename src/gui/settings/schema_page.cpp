@@ -114,7 +114,13 @@ void SchemaPage::Build() {
         break;
       }
     }
-    if (auto* l = qobject_cast<QLabel*>(form->labelForField(controls_[i]))) labels.push_back({l, formBox, f.column});
+    auto* rowLabel = qobject_cast<QLabel*>(form->labelForField(controls_[i]));
+    if (rowLabel) labels.push_back({rowLabel, formBox, f.column});
+    if (!f.readOnly.empty()) {
+      controls_[i]->setEnabled(false);
+      controls_[i]->setToolTip(QString::fromStdString(f.readOnly));
+      if (rowLabel) rowLabel->setToolTip(QString::fromStdString(f.readOnly));
+    }
     controls_[i]->setObjectName(QString::fromStdString(f.key));
     fieldOf_.insert(focusTarget, fi);
     focusTarget->installEventFilter(this);

@@ -159,6 +159,37 @@ TEST(ChannelTable, EditorRulesOnEmptyAndExistingRows) {
   EXPECT_EQ(Get(img, 0x3E80, 4), (Bytes{0xFF, 0xFF, 0xFE, 0x1E}));
 }
 
+TEST(ChannelTable, ToneCommitShowsTheStoredToneAndAnUnchangedOneKeepsItsBytes) {
+  struct Case {
+    Bytes stored;       // the tone bytes the row starts with
+    const char* typed;  // what the editor commits
+    const char* shown;  // the cell afterwards
+    Bytes written;      // the bytes after the write-back
+  };
+  const Case cases[] = {
+      {{0x70, 0x06}, "  88.5", "88.5", {0x85, 0x08}},
+      {{0x70, 0x06}, "100.05HZ", "100.0", {0x00, 0x10}},
+      {{0x70, 0x06}, "67.05", "67.0", {0x70, 0x06}},
+      {{0x70, 0x06}, "i23", "D023I", {0x23, 0xC0}},
+      // Odd stored codes that no list entry shows, left as they opened.
+      {{0x23, 0xBF}, "D6323N", "D6323N", {0x23, 0xBF}},
+      {{0x07, 0xC0}, "D07I", "D07I", {0x07, 0xC0}},
+      // The same texts typed anew are cleaned up as any other (D007I
+      // shows as the table renders its bytes).
+      {{0x70, 0x06}, "D6323N", "None", {0xFF, 0xFF}},
+      {{0x70, 0x06}, "D07I", "D07I", {0x07, 0xC0}},
+  };
+  for (const Case& c : cases) {
+    RadioImage img = SampleImage();
+    Put(img, 0x0108, c.stored);
+    ChannelTable table = Loaded(img);
+    table.CommitTone(1, kColRxTone, c.typed);
+    EXPECT_EQ(table.Cell(1, kColRxTone), c.shown) << c.typed;
+    table.WriteBack(img);
+    EXPECT_EQ(Get(img, 0x0108, 2), c.written) << c.typed;
+  }
+}
+
 TEST(ChannelTable, BandChangeResetsChannelsButNotExtensions) {
   RadioImage img = SampleImage();
   Put(img, 0x3E80, {0x01, 0x02, 0x03, 0x04});

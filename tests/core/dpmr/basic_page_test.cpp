@@ -29,8 +29,7 @@ TEST(DpmrBasicPage, LeaveRulesAsTyped) {
       {"radio_id", "123", "0000123"},          {"radio_id", "1000000", "0000001"},
       {"radio_id", "9000001", "0000001"},      {"radio_id", "0", "0000001"},
       {"kill_code", "5", "0000005"},           {"kill_code", "0000000", "9999990"},
-      {"active_code", "7000000", "9999991"},   {"tx_pre_carrier_time", "55", "40"},
-      {"tx_pre_carrier_time", "1200", "1000"}, {"group_hold_time", "45", "30"},
+      {"active_code", "7000000", "9999991"},   {"group_hold_time", "45", "30"},
       {"ack_reply_delay", "30", "4.4"},        {"ack_reply_delay", "0", "0.1"},
       {"tx_delay_time", "60", "5.0"},
   };
@@ -39,6 +38,33 @@ TEST(DpmrBasicPage, LeaveRulesAsTyped) {
     ASSERT_TRUE(SetFieldText(values, c.field, c.typed)) << c.field << " " << c.typed;
     EXPECT_EQ(values[c.field].text, c.shown) << c.field << " " << c.typed;
   }
+  // The pre-carrier time cannot be typed, but its rule still corrects what
+  // is loaded before it is stored.
+  const Field* preCarrier = DpmrBasicPageSchema().Find("tx_pre_carrier_time");
+  EXPECT_EQ(preCarrier->onLeave("55"), "40");
+  EXPECT_EQ(preCarrier->onLeave("1200"), "1000");
+}
+
+TEST(DpmrBasicPage, FieldsTheWriteBackOverwritesAreReadOnly) {
+  RadioImage image = BasicImage();
+  SetBytes(image, 0x0390, {1, 2, 3, 4, 5, 6, 7});
+  for (const char* field : {"all_code", "tx_pre_carrier_time"}) {
+    const Field* f = DpmrBasicPageSchema().Find(field);
+    EXPECT_FALSE(f->readOnly.empty()) << field;
+    RadioImage edited = image;
+    const Status st = SetPageFields(DpmrBasicPageSchema(), edited, {{field, "40"}});
+    ASSERT_FALSE(st) << field;
+    EXPECT_EQ(st.error().rfind(std::string("dpmr.") + field + " cannot be set: ", 0), 0u) << st.error();
+    EXPECT_EQ(edited, image) << field;
+  }
+  // Stored as loaded when the page is saved.
+  PageValues v = LoadPage(DpmrBasicPageSchema(), image);
+  EXPECT_EQ(v["all_code"].text, "1234567");
+  EXPECT_EQ(v["tx_pre_carrier_time"].text, "100");
+  RadioImage saved = image;
+  SavePage(v, saved);
+  ExpectBytes(saved, 0x0390, {1, 2, 3, 4, 5, 6, 7});
+  ExpectBytes(saved, 0x0399, {5});
 }
 
 TEST(DpmrBasicPage, SpinRules) {
@@ -96,8 +122,6 @@ TEST(DpmrBasicPage, SetStoresEveryField) {
   ASSERT_TRUE(SetPageFields(DpmrBasicPageSchema(), image,
                             {{"radio_name", "Base"},
                              {"radio_id", "123"},
-                             {"all_code", "12*"},
-                             {"tx_pre_carrier_time", "260"},
                              {"wake_frame", "1200"},
                              {"codec_type", "ASELP 2"},
                              {"kill_type", "Kill"},
@@ -107,8 +131,8 @@ TEST(DpmrBasicPage, SetStoresEveryField) {
                              {"ack_reply_delay", "2.5"},
                              {"ack_reply_wait", "7"},
                              {"ack_reply_times", "10"}}));
-  ExpectBytes(image, 0x0388, {0, 0, 0, 0, 1, 2, 3, 0xFF, 1, 2, 0x0E, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
-  ExpectBytes(image, 0x0399, {13});
+  ExpectBytes(image, 0x0388, {0, 0, 0, 0, 1, 2, 3, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF});
+  ExpectBytes(image, 0x0399, {5});
   ExpectBytes(image, 0x039D, {15, 10, 0x02 | 0x04 | 0x20 | 0x40 | 0x80});
   ExpectBytes(image, 0x3EC0, {25, 7});
   ExpectBytes(image, 0x3F88, {'B', 'a', 's', 'e', 0xFF, 0xFF, 0xFF, 0xFF});

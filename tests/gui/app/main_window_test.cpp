@@ -1,5 +1,6 @@
 #include <QAction>
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -12,6 +13,11 @@
 #include "core/image/new_image.h"
 #include "gui/app/main_window.h"
 #include "gui/app/password_dialog.h"
+#include "gui/channels/channel_form.h"
+#include "gui/channels/channel_table_view.h"
+#include "gui/channels/pmr_channel_dialog.h"
+#include "gui/dpmr/dpmr_param_dialog.h"
+#include "gui/settings/schema_page.h"
 #include "gui_test_util.h"
 
 namespace cps {
@@ -155,6 +161,94 @@ TEST_F(MainWindowTest, SaveWritesTheImageAndReopenReadsTheDiskAgain) {
   ASSERT_TRUE(w.OpenDocument(Path("radio.dat")));
   EXPECT_EQ(w.image().Byte(0x0301), 0x03);
   EXPECT_FALSE(w.doc().Modified());
+}
+
+TEST_F(MainWindowTest, OpenShowsTheFileAsStoredUntilTheTableIsWrittenBack) {
+  // Band limits 144-148 MHz (no entry of the selector), channel 1 at 146,
+  // the dPMR all code 1234567 and a pre-carrier time of 40 (stored 2).
+  RadioImage img = NewImage("");
+  const std::uint8_t band[8] = {0x00, 0x00, 0x40, 0x14, 0x00, 0x00, 0x80, 0x14};
+  for (int i = 0; i < 8; ++i) img.SetByte(0x3FA0 + i, band[i]);
+  const std::uint8_t channel[8] = {0x00, 0x00, 0x60, 0x14, 0x00, 0x00, 0x60, 0x14};
+  for (int i = 0; i < 8; ++i) img.SetByte(0x0100 + i, channel[i]);
+  for (int i = 0; i < 7; ++i) img.SetByte(0x0390 + i, static_cast<std::uint8_t>(i + 1));
+  img.SetByte(0x0399, 2);
+  ASSERT_TRUE(SaveImageFile(Path("a.dat").toStdString(), img));
+
+  CMainFrame w(Settings());
+  ASSERT_TRUE(w.OpenDocument(Path("a.dat")));
+  EXPECT_FALSE(w.doc().Modified());
+  QString allCode, preCarrier;
+  OnNextModal([&](QWidget* d) {
+    auto* dlg = qobject_cast<CDpmrParamDlg*>(d);
+    ASSERT_NE(dlg, nullptr);
+    allCode = dlg->basicPage()->lineEdit("all_code")->text();
+    preCarrier = dlg->basicPage()->lineEdit("tx_pre_carrier_time")->text();
+    // Shown, but not editable: the write-back overwrites both.
+    for (const char* key : {"all_code", "tx_pre_carrier_time"}) {
+      QWidget* control = dlg->basicPage()->control(key);
+      EXPECT_FALSE(control->isEnabled()) << key;
+      EXPECT_TRUE(control->toolTip().startsWith("Saving the file or writing to the radio always stores")) << key;
+    }
+    dlg->done(0);
+  });
+  w.OnDpmr();
+  EXPECT_EQ(allCode, "1234567");
+  EXPECT_EQ(preCarrier, "40");
+
+  // Typing 150 clamps to the stored limit, as after "Factroy".
+  QAbstractItemModel* model = w.findChild<ChannelForm*>("channelForm")->view()->model();
+  model->setData(model->index(0, 1), "150");
+  EXPECT_EQ(model->index(0, 1).data().toString(), "148.000000");
+}
+
+TEST_F(MainWindowTest, PmrFactoryLooksForFactoryDatAtEachPress) {
+  CMainFrame w(Settings());
+  w.NewDocument();
+  w.AddPmrChannelItem();
+  RadioImage factory = NewImage("");
+  const std::uint8_t pmr[4] = {0x00, 0x50, 0x60, 0x44};  // 446.00625 MHz
+  for (int i = 0; i < 4; ++i) factory.SetByte(0x2160 + i, pmr[i]);
+  QString first;
+  OnNextModal([&](QWidget* d) {
+    auto* dlg = qobject_cast<PmrChannelDialog*>(d);
+    ASSERT_NE(dlg, nullptr);
+    // No Factory.dat when the dialog opens ...
+    AnswerNextMessageBox(QMessageBox::Ok, &first);
+    dlg->OnFactory();
+    // ... and one put there while it is open is found at the next press.
+    ASSERT_TRUE(SaveImageFile(Path("Factory.dat").toStdString(), factory));
+    dlg->OnFactory();
+    dlg->done(0);
+  });
+  w.OnPmrChannel();
+  EXPECT_EQ(first, "Not find factory.dat");
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(w.image().Byte(0x2160 + i), pmr[i]) << i;
+}
+
+TEST_F(MainWindowTest, ToolbarItemFollowsTheToolbarAndFileDialogsOfferAllFiles) {
+  CMainFrame w(Settings());
+  w.NewDocument();
+  w.show();
+  auto* toolbar = w.findChild<QToolBar*>("mainToolBar");
+  QAction* item = w.findChild<QAction*>("actionToolbar");
+  // Hidden from the toolbar's own context menu, then shown again.
+  toolbar->toggleViewAction()->trigger();
+  EXPECT_FALSE(toolbar->isVisible());
+  EXPECT_FALSE(item->isChecked());
+  toolbar->toggleViewAction()->trigger();
+  EXPECT_TRUE(toolbar->isVisible());
+  EXPECT_TRUE(item->isChecked());
+  item->trigger();
+  EXPECT_FALSE(toolbar->isVisible());
+
+  QStringList filters;
+  OnNextModal([&](QWidget* d) {
+    if (auto* dlg = qobject_cast<QFileDialog*>(d)) filters = dlg->nameFilters();
+    static_cast<QDialog*>(d)->reject();
+  });
+  w.OnFileOpen();
+  EXPECT_EQ(filters, (QStringList{"*.dat (*.dat)", "All files (*)"}));
 }
 
 TEST_F(MainWindowTest, UnsavedChangesAreNotLostSilently) {

@@ -11,6 +11,8 @@
 
 #include "core/channels/channel_table.h"
 #include "core/channels/channel_test_util.h"
+#include "core/image/image_file.h"
+#include "core/image/new_image.h"
 #include "gui_test_util.h"
 #include "gui/app/main_window.h"
 #include "gui/channels/channel_edit_dialog.h"
@@ -65,6 +67,34 @@ class ChannelWindow : public ::testing::Test {
   ChannelForm* form_ = nullptr;
 };
 
+TEST_F(ChannelWindow, ToneEditorsShowTheStoredToneAndLeaveAnUntouchedOneAlone) {
+  // Channel 1 at 438.5 with the odd stored receive tone D6323N.
+  RadioImage img = NewImage("");
+  const Bytes channel = {0x00, 0x00, 0x85, 0x43, 0x00, 0x00, 0x85, 0x43, 0x23, 0xBF, 0xFF, 0xFF};
+  for (std::size_t i = 0; i < channel.size(); ++i) img.SetByte(0x0100 + i, channel[i]);
+  const QString path = dir_.filePath("tones.dat");
+  ASSERT_TRUE(SaveImageFile(path.toStdString(), img));
+  ASSERT_TRUE(window_->OpenDocument(path));
+  ChannelTableView* view = form_->view();
+  EXPECT_EQ(CellText(view, 0, kColRxTone), "D6323N");
+  // Opened and left with Tab: nothing changes.
+  PressCell(view, 0, kColRxTone);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  view->CommitOpenEditor();
+  EXPECT_EQ(CellText(view, 0, kColRxTone), "D6323N");
+  // Typed with blanks in front: the cell shows the tone it stores.
+  PressCell(view, 0, kColTxTone);
+  auto* box = qobject_cast<QComboBox*>(QApplication::focusWidget());
+  if (!box && QApplication::focusWidget()) box = qobject_cast<QComboBox*>(QApplication::focusWidget()->parentWidget());
+  ASSERT_NE(box, nullptr);
+  box->lineEdit()->selectAll();
+  QTest::keyClicks(box->lineEdit(), "  88.5");
+  view->CommitOpenEditor();
+  EXPECT_EQ(CellText(view, 0, kColTxTone), "88.5");
+  ASSERT_TRUE(window_->SaveDocument(dir_.filePath("out.dat")));
+  EXPECT_EQ(FileBytes(dir_.filePath("out.dat"), 0x0108, 4), (Bytes{0x23, 0xBF, 0x85, 0x08}));
+}
+
 TEST_F(ChannelWindow, TypingAFrequencyIntoAnEmptyRowThenSaving) {
   ChannelTableView* view = form_->view();
   // A press on the Power cell of the empty row 3 edits its receive frequency.
@@ -92,7 +122,9 @@ TEST_F(ChannelWindow, TypingAFrequencyIntoAnEmptyRowThenSaving) {
   EXPECT_EQ(CellText(view, 2, kColRxTone), "D023N");
   EXPECT_EQ(FileBytes(path, 0x0140, 32),
             (Bytes{0x00, 0x00, 0x85, 0x43, 0x00, 0x00, 0x85, 0x43, 0x23, 0x80, 0xFF, 0xFF, 0x00, 0x00, 0x00, 0x00,
-                   0xC1, 0x00, 0x40, 0xFF, 0x01, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+                   0xC1, 0x00, 0x40, 0xFF, 0x01, 0xFF, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+  // +0x15 is FF: the repair after New cleared the call target 0 (no listed
+  // contact), and nothing resets a row that was empty before it was typed.
   EXPECT_EQ(FileBytes(path, 0x034C, 2), (Bytes{0x04, 0x00}));
   EXPECT_EQ(QFile(path).size(), 16384);
 }
@@ -282,7 +314,7 @@ TEST(ChannelEditDialogGui, SpinWrapsAndEnterCommitsTheReceiveFrequency) {
 TEST(PmrChannelGui, TableAndEditDialogWorkOnThePmrRecords) {
   RadioImage img = DialogImage();
   const Bytes mainRecords = Get(img, 0x0100, 512);
-  PmrChannelDialog dialog(img, kBandVhf, "");
+  PmrChannelDialog dialog(img, kBandVhf, {});
   ASSERT_TRUE(ShownAndExposed(dialog));
   EXPECT_EQ(dialog.windowTitle(), "Pmr Channel");
   PressCell(dialog.view(), 1, kColScan);
@@ -307,7 +339,7 @@ TEST(PmrChannelGui, TableAndEditDialogWorkOnThePmrRecords) {
 TEST(PmrChannelGui, FactoryWithoutFileShowsTheMessage) {
   RadioImage img = DialogImage();
   const RadioImage before = img;
-  PmrChannelDialog dialog(img, kBandUhf, "");
+  PmrChannelDialog dialog(img, kBandUhf, {});
   QString text;
   testing::AnswerNextMessageBox(QMessageBox::Ok, &text);
   dialog.OnFactory();
