@@ -1,13 +1,13 @@
 // Full read and write against dpmr-sim on a pseudo-terminal, through the
 // real port code, at 9600 and 115200 baud. Prints measured time ÷ ideal wire
 // time (bytes in both directions × 10 bits ÷ baud, plus the fixed pauses).
-//   bench_transfer [--runs N] [BAUD...]   (default: 9600 115200)
+//   bench_transfer [--runs N] [--latency MS] [--trace FILE] [BAUD...]   (default: 9600 115200)
+// --trace FILE traces every transfer into FILE (to see what tracing costs).
+// --latency MS has the simulated radio hold each reply back MS ms, as a USB
+// adapter's latency timer does (16 ms unless the port asks for low latency).
 // Each transfer runs N times (default 3 above 9600 baud, 1 at 9600 and
 // below); the best ratio is the one to compare with the targets (1.02 at
 // 9600, 1.05 at 115200), the others show the noise of a busy machine.
-#include <signal.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <QCoreApplication>
 #include <algorithm>
@@ -17,8 +17,10 @@
 #include <string>
 #include <vector>
 
+#include "core/link/serial_trace.h"
 #include "core/link/transfer.h"
 #include "port/radio_port.h"
+#include "sim_process.h"
 
 namespace {
 
@@ -71,37 +73,14 @@ class CountingPort : public SerialPort {
   Tally& tally_;
 };
 
-struct Sim {
-  pid_t pid = -1;
-  std::string path;
-  explicit Sim(int baud) {
-    int fds[2];
-    if (pipe(fds) != 0) return;
-    pid = fork();
-    if (pid == 0) {
-      dup2(fds[1], 1);
-      close(fds[0]);
-      const std::string b = std::to_string(baud);
-      execl(DPMR_SIM_PATH, DPMR_SIM_PATH, "--baud", b.c_str(), static_cast<char*>(nullptr));
-      _exit(127);
-    }
-    close(fds[1]);
-    char ch;
-    while (read(fds[0], &ch, 1) == 1 && ch != '\n') path += ch;
-    close(fds[0]);
-  }
-  ~Sim() {
-    if (pid > 0) {
-      kill(pid, SIGTERM);
-      waitpid(pid, nullptr, 0);
-    }
-  }
-};
+
+std::shared_ptr<SerialTrace> gTrace;
 
 double Measure(const std::string& port, int baud, TransferDirection direction, RadioImage& image, double& ideal) {
   Tally tally;
-  PortOpener counting = [&tally](const std::string& name, int b) -> Result<std::unique_ptr<SerialPort>> {
-    auto p = OpenRadioPort(name, b);
+  const PortOpener open = gTrace ? TracingOpener(OpenRadioPort, gTrace) : PortOpener(OpenRadioPort);
+  PortOpener counting = [&tally, open](const std::string& name, int b) -> Result<std::unique_ptr<SerialPort>> {
+    auto p = open(name, b);
     if (!p) return Error{p.error()};
     return std::unique_ptr<SerialPort>(std::make_unique<CountingPort>(std::move(*p), tally));
   };
@@ -125,10 +104,19 @@ double Measure(const std::string& port, int baud, TransferDirection direction, R
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
   std::vector<int> bauds;
-  int runs = 0;
+  int runs = 0, latencyMs = 0;
   for (int i = 1; i < argc; ++i) {
     if (std::string(argv[i]) == "--runs" && i + 1 < argc) {
       runs = std::atoi(argv[++i]);
+    } else if (std::string(argv[i]) == "--trace" && i + 1 < argc) {
+      auto trace = SerialTrace::ToFile(argv[++i]);
+      if (!trace) {
+        std::fprintf(stderr, "%s\n", trace.error().c_str());
+        return 1;
+      }
+      gTrace = *trace;
+    } else if (std::string(argv[i]) == "--latency" && i + 1 < argc) {
+      latencyMs = std::atoi(argv[++i]);
     } else {
       bauds.push_back(std::atoi(argv[i]));
     }
@@ -136,8 +124,8 @@ int main(int argc, char** argv) {
   if (bauds.empty()) bauds = {9600, 115200};
   std::printf("%-8s %-6s %10s %10s %8s\n", "baud", "what", "measured", "ideal", "ratio");
   for (int baud : bauds) {
-    Sim sim(baud);
-    if (sim.path.empty()) {
+    SimProcess sim(1, baud, latencyMs);
+    if (sim.paths.empty()) {
       std::fprintf(stderr, "dpmr-sim did not start\n");
       return 1;
     }
@@ -149,7 +137,7 @@ int main(int argc, char** argv) {
       double best = 1e9;
       for (int run = 0; run < n; ++run) {
         double ideal = 0;
-        const double measured = Measure(sim.path, baud, d, image, ideal);
+        const double measured = Measure(sim.paths[0], baud, d, image, ideal);
         best = std::min(best, measured / ideal);
         std::printf("%-8d %-6s %9.3fs %9.3fs %8.4f\n", baud, what, measured, ideal, measured / ideal);
         std::fflush(stdout);

@@ -36,6 +36,15 @@ inline void AnswerNextMessageBox(QMessageBox::StandardButton button, QString* te
   });
 }
 
+// Runs `act` once the active modal widget is a T (polled, no nested loop).
+template <typename T>
+void WhenModal(std::function<void(T*)> act, int attempts = 1000) {
+  QTimer::singleShot(10, [act, attempts] {
+    if (auto* w = qobject_cast<T*>(QApplication::activeModalWidget())) act(w);
+    else if (attempts > 0) WhenModal<T>(act, attempts - 1);
+  });
+}
+
 // Runs the event loop until `done` holds or the time is up; returns `done()`.
 inline bool WaitUntil(const std::function<bool()>& done, int timeoutMs = 20000) {
   for (int waited = 0; waited < timeoutMs; waited += 5) {

@@ -17,6 +17,13 @@ std::string Args::Value(std::string_view name, std::string_view fallback) const 
   return std::string(fallback);
 }
 
+std::vector<std::string> Args::Values(std::string_view name) const {
+  std::vector<std::string> values;
+  for (const auto& o : options)
+    if (o.first == name) values.push_back(o.second);
+  return values;
+}
+
 Result<Args> ParseArgs(const std::vector<std::string>& argv, const std::vector<std::string>& valued,
                        const std::vector<std::string>& flags) {
   Args args;
@@ -64,10 +71,6 @@ std::vector<Verb>& VerbList() {
   static std::vector<Verb> v;
   return v;
 }
-std::vector<std::shared_ptr<KeySpace>>& SpaceList() {
-  static std::vector<std::shared_ptr<KeySpace>> v;
-  return v;
-}
 std::vector<ShowSection>& SectionList() {
   static std::vector<ShowSection> v;
   return v;
@@ -94,9 +97,6 @@ Result<Document> OpenDocument(const std::string& path) {
 Status SaveDocument(Document& doc, const std::string& path) { return doc.Save(path); }
 
 AppSettings LoadSettings(const Args& args) { return AppSettings::Load(args.Value("app-dir")); }
-
-void RegisterKeySpace(std::shared_ptr<KeySpace> space) { SpaceList().push_back(std::move(space)); }
-const std::vector<std::shared_ptr<KeySpace>>& KeySpaces() { return SpaceList(); }
 
 void RegisterShowSection(ShowSection section) { SectionList().push_back(std::move(section)); }
 const std::vector<ShowSection>& ShowSections() { return SectionList(); }

@@ -26,6 +26,8 @@ struct Args {
   std::vector<std::pair<std::string, std::string>> options;  // name without dashes
   bool Has(std::string_view name) const;
   std::string Value(std::string_view name, std::string_view fallback = {}) const;
+  // Every value of an option given more than once, in order.
+  std::vector<std::string> Values(std::string_view name) const;
 };
 // Parses argv of a verb. Unknown options are an error naming them.
 Result<Args> ParseArgs(const std::vector<std::string>& argv, const std::vector<std::string>& valued,
@@ -62,47 +64,7 @@ Status SaveDocument(Document& doc, const std::string& path);
 AppSettings LoadSettings(const Args& args);
 
 // ---- keys: get, set, keys ----------------------------------------------
-
-struct KeyInfo {
-  std::string key;      // "option.tot"
-  std::string label;    // the control's caption
-  std::string allowed;  // allowed values, as a user types them
-};
-
-// A family of keys owned by one editor (a settings page, the channel table,
-// the dPMR basic page, ...).
-class KeySpace {
- public:
-  virtual ~KeySpace() = default;
-  // Page name for "dpmr-cli keys PAGE" (e.g. "option", "channel").
-  virtual std::string Name() const = 0;
-  virtual std::vector<KeyInfo> Keys() const = 0;
-  virtual bool Owns(std::string_view key) const = 0;
-  // The value as its control shows it.
-  virtual Result<std::string> Get(const RadioImage& image, std::string_view key) const = 0;
-  // Applies the assignments (all owned by this space) as the editor would
-  // and saves the page as its dialog does on close. An error names the key
-  // and the allowed values; the image may then be partly changed, the
-  // caller discards it.
-  virtual Status Set(RadioImage& image, const std::vector<std::pair<std::string, std::string>>& assignments) const = 0;
-
-  // get and set on the open document: what the editor shows when it opens
-  // right after File, Open, and the edit as the editor makes it (with the
-  // document's moment before it opens: the channel table's write-back
-  // before Scan Info, the table itself for channel keys). By default the
-  // image as it is.
-  virtual Result<std::string> GetOpen(const Document& doc, std::string_view key) const {
-    return Get(doc.image(), key);
-  }
-  virtual Status SetOpen(Document& doc, const std::vector<std::pair<std::string, std::string>>& assignments) const {
-    return Set(doc.image(), assignments);
-  }
-};
-void RegisterKeySpace(std::shared_ptr<KeySpace> space);
-const std::vector<std::shared_ptr<KeySpace>>& KeySpaces();
-struct KeySpaceRegistrar {
-  explicit KeySpaceRegistrar(std::shared_ptr<KeySpace> space) { RegisterKeySpace(std::move(space)); }
-};
+// The keys themselves live in core/interop/key_space.h (KeySpaces()).
 
 // ---- show ---------------------------------------------------------------
 

@@ -1,12 +1,12 @@
-// The dPMR settings on the command line: the Basic page's keys "dpmr.*"
-// for keys/get/set, and "show FILE dpmr|contacts|keys|messages|grouplists".
+// The dPMR settings on the command line: "show FILE
+// dpmr|contacts|keys|messages|grouplists".
 #include <ostream>
 #include <string>
 
+#include "cli/cli.h"
 #include "cli/schema_keys.h"
 #include "core/dpmr/contacts.h"
 #include "core/dpmr/dpmr_basic_page.h"
-#include "core/dpmr/dpmr_dialog.h"
 #include "core/dpmr/encryption_keys.h"
 #include "core/dpmr/group_lists.h"
 #include "core/dpmr/messages.h"
@@ -72,9 +72,6 @@ void PrintGroupLists(std::ostream& out, const RadioImage& image) {
     out << "\n";
   }
 }
-
-// The Basic tab of "dPMR param"; closing the dialog stores the list pages too.
-SchemaPagesRegistrar pages(SchemaDialog{{&DpmrBasicPageSchema()}, nullptr, dpmr::StoreListPagesOnClose});
 
 ShowSectionRegistrar showBasic({"dpmr", "the dPMR Basic page, field by field",
                                 [](std::ostream& out, const RadioImage& image) {

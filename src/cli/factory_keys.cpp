@@ -1,14 +1,12 @@
-// The factory adjustment values on the command line: keys "factory.<field>"
-// for get/set/keys, and "show FILE factory".
+// The factory adjustment values on the command line: "show FILE factory".
 #include <ostream>
 
+#include "cli/cli.h"
 #include "cli/schema_keys.h"
 #include "core/factory/factory_pages.h"
 
 namespace cps::cli {
 namespace {
-
-SchemaPagesRegistrar pages({&FactoryTxPageSchema(), &FactoryRxPageSchema(), &FactoryDtmfPageSchema()});
 
 ShowSectionRegistrar show({"factory", "the factory adjustment values (0x0040-0x0087), tab by tab",
                            [](std::ostream& out, const RadioImage& image) {

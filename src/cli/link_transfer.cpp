@@ -4,67 +4,23 @@
 #include <QCoreApplication>
 #include <atomic>
 #include <csignal>
+#include <ctime>
+#include <mutex>
 #include <iostream>
 
 #include "cli/cli.h"
+#include "cli/link_shared.h"
 #include "core/image/image_file.h"
 #include "core/image/new_image.h"
 #include "core/factory/factory_pages.h"
+#include "core/link/backups.h"
 #include "core/link/factory_exchange.h"
+#include "core/link/serial_trace.h"
 #include "core/link/transfer.h"
 #include "port/radio_port.h"
 
 namespace cps::cli {
 namespace {
-
-constexpr int kExitPortNotOpened = 3;
-constexpr int kExitCommunicationError = 4;
-constexpr int kExitCancelled = 5;
-
-std::atomic<bool> gCancel{false};
-void OnInterrupt(int) { gCancel = true; }
-
-// The serial port wants an application object in the thread that opens it.
-void EnsureApplication() {
-  static int argc = 1;
-  static char name[] = "dpmr-cli";
-  static char* argv[] = {name, nullptr};
-  if (!QCoreApplication::instance()) static QCoreApplication app(argc, argv);
-}
-
-// Ctrl+C acts as "Exit" while a transfer runs.
-class InterruptAsExit {
- public:
-  InterruptAsExit() {
-    gCancel = false;
-    previous_ = std::signal(SIGINT, OnInterrupt);
-  }
-  ~InterruptAsExit() { std::signal(SIGINT, previous_); }
-
- private:
-  void (*previous_)(int);
-};
-
-struct LinkTarget {
-  std::string port;
-  int baud = 0;
-};
-
-// --port and --baud, else "COM" and "BaudRate" of Program.ini.
-Result<LinkTarget> Target(const Args& args) {
-  const AppSettings settings = LoadSettings(args);
-  LinkTarget t{settings.portName, settings.baudRate};
-  if (args.Has("port")) t.port = args.Value("port");
-  if (args.Has("baud")) {
-    const std::string b = args.Value("baud");
-    char* end = nullptr;
-    const long v = std::strtol(b.c_str(), &end, 10);
-    if (b.empty() || *end != '\0' || v <= 0 || v > 10'000'000) return Error{"bad baud rate '" + b + "'"};
-    t.baud = static_cast<int>(v);
-  }
-  return t;
-}
-
 // A progress bar with the percent text on stderr, when it is a terminal.
 class ProgressBar {
  public:
@@ -74,7 +30,7 @@ class ProgressBar {
     if (!enabled_) return;
     constexpr int kWidth = 40;
     const int filled = position * kWidth / kTransferProgressMax;
-    std::cerr << "\r[" << std::string(static_cast<std::size_t>(filled), '#')
+    std::cerr << "\r" << label_ << "[" << std::string(static_cast<std::size_t>(filled), '#')
               << std::string(static_cast<std::size_t>(kWidth - filled), '.') << "] " << ProgressText(position)
               << "   " << std::flush;
     shown_ = true;
@@ -83,8 +39,13 @@ class ProgressBar {
     if (shown_) std::cerr << "\n";
     shown_ = false;
   }
+  void SetLabel(std::string label) {
+    Finish();
+    label_ = std::move(label);
+  }
 
  private:
+  std::string label_;
   bool enabled_;
   bool shown_ = false;
 };
@@ -104,6 +65,9 @@ int Report(const TransferResult& r, const std::string& afterwards) {
     case TransferOutcome::kCancelled:
       std::cerr << "Stopped (\"ENDW\" sent)." << (afterwards.empty() ? "" : " " + afterwards) << "\n";
       return kExitCancelled;
+    case TransferOutcome::kVerifyFailed:
+      std::cerr << r.reason << "\n";
+      return kExitVerifyFailed;
   }
   return 1;
 }
@@ -111,8 +75,8 @@ int Report(const TransferResult& r, const std::string& afterwards) {
 int RunTransferVerb(TransferDirection direction, const std::vector<std::string>& argv) {
   const bool read = direction == TransferDirection::kRead;
   const std::string verb = read ? "read" : "write";
-  auto args = read ? ParseArgs(argv, {"port", "baud", "o", "output", "base", "app-dir"}, {})
-                   : ParseArgs(argv, {"port", "baud", "app-dir"}, {});
+  auto args = read ? ParseArgs(argv, {"port", "baud", "o", "output", "base", "app-dir", "trace"}, {"no-backup"})
+                   : ParseArgs(argv, {"port", "baud", "app-dir", "trace", "id-from"}, {"verify", "no-backup"});
   if (!args) return Fail(verb + ": " + args.error());
   auto target = Target(*args);
   if (!target) return Fail(verb + ": " + target.error());
@@ -132,36 +96,56 @@ int RunTransferVerb(TransferDirection direction, const std::vector<std::string>&
     }
   } else {
     if (args->positional.size() != 1) return Fail("write: name one image file: dpmr-cli write --port PORT FILE");
-    auto loaded = LoadRaw(args->positional[0]);
-    if (!loaded) return Fail("write: " + loaded.error(), 1);
-    image = *loaded;
+    // What the window's Write sends for this file: the file as opened (its
+    // repair passes), then the channel table's write-back.
+    auto doc = OpenDocument(args->positional[0]);
+    if (!doc) return Fail("write: " + doc.error(), 1);
+    doc->BeforeWrite();
+    image = doc->image();
   }
 
+  const std::vector<std::string> ports = args->Values("port");
+  if (ports.size() > 1 || args->Has("id-from"))
+    return RunFleetTransfer(direction, *args, ports.empty() ? std::vector<std::string>{target->port} : ports,
+                            target->baud, image, out);
+
+  auto opener = Opener(*args);
+  if (!opener) return Fail(verb + ": " + opener.error(), 1);
   EnsureApplication();
+  BackupKeeper backups(*args);
   TransferResult result;
   {
     InterruptAsExit interrupt;
     ProgressBar bar;
     TransferCallbacks callbacks;
     callbacks.progress = [&bar](int position) { bar.Show(position); };
-    result = RunTransfer(OpenRadioPort, target->port, target->baud, direction, image, gCancel, callbacks);
+    callbacks.readCompleted = [&backups, &target](const RadioImage& read) { backups.Keep(read, target->port); };
+    callbacks.verifying = [&bar] { bar.SetLabel("verify "); };
+    result = RunTransfer(*opener, target->port, target->baud, direction, image, gCancel, callbacks,
+                         TransferOptions{args->Has("verify")});
   }
-  if (!result.ok()) return Report(result, read ? out + " was not written." : "");
+  if (!result.ok()) {
+    backups.Print();  // a verify read-back that differs is kept too
+    return Report(result, read ? out + " was not written." : "");
+  }
   // The percent text stops at 99%: say plainly that the transfer completed.
   if (read) {
     Status st = SaveImageFile(out, image);
     if (!st) return Fail("read: cannot write " + st.error(), 1);
     std::cout << "Read " << kReadBlockCount << " blocks from the radio into " << out << "\n";
   } else {
-    std::cout << "Wrote " << kWriteBlockCount << " blocks into the radio\n";
+    std::cout << "Wrote " << kWriteBlockCount << " blocks into the radio" << (args->Has("verify") ? ", verified" : "")
+              << "\n";
   }
+  backups.Print();
   return 0;
 }
 
 int RunFactoryVerb(FactoryDirection direction, const std::vector<std::string>& argv) {
   const bool read = direction == FactoryDirection::kRead;
   const std::string verb = read ? "factory-read" : "factory-write";
-  auto args = ParseArgs(argv, {"port", "baud", "app-dir"}, {});
+  auto args = ParseArgs(argv, {"port", "baud", "app-dir", "trace"}, read ? std::vector<std::string>{"no-backup"}
+                                                                 : std::vector<std::string>{});
   if (!args) return Fail(verb + ": " + args.error());
   if (args->positional.size() != 1) return Fail(verb + ": name one image file: dpmr-cli " + verb + " --port PORT FILE");
   auto target = Target(*args);
@@ -173,13 +157,15 @@ int RunFactoryVerb(FactoryDirection direction, const std::vector<std::string>& a
   // The block as the factory dialog's Write sends it: its tabs stored first.
   // The file itself is not changed.
   if (!read) StoreFactoryPages(image);
+  auto opener = Opener(*args);
+  if (!opener) return Fail(verb + ": " + opener.error(), 1);
 
   EnsureApplication();
   TransferResult result;
   {
     InterruptAsExit interrupt;
-    result = read ? FactoryRead(OpenRadioPort, target->port, target->baud, image, gCancel)
-                  : FactoryWrite(OpenRadioPort, target->port, target->baud, image, gCancel);
+    result = read ? FactoryRead(*opener, target->port, target->baud, image, gCancel)
+                  : FactoryWrite(*opener, target->port, target->baud, image, gCancel);
   }
   const std::string message = FactoryMessage(result, direction);
   if (result.ok()) {
@@ -188,6 +174,11 @@ int RunFactoryVerb(FactoryDirection direction, const std::vector<std::string>& a
       if (!st) return Fail(verb + ": cannot write " + st.error(), 1);
     }
     std::cout << message << "\n";
+    if (read) {
+      BackupKeeper backups(*args);
+      backups.Keep(image, target->port);
+      backups.Print();
+    }
     return 0;
   }
   if (result.outcome == TransferOutcome::kCancelled) {
@@ -201,33 +192,75 @@ int RunFactoryVerb(FactoryDirection direction, const std::vector<std::string>& a
 
 const char* const kExitCodes =
     "Exit codes: 0 done, 1 file error, 2 usage, 3 port not opened, 4 communication error,\n"
-    "5 stopped with Ctrl+C. Without --port (--baud), the port (baud rate) comes from\n"
+    "5 stopped with Ctrl+C, 6 verify failed. --trace FILE writes every byte sent and received,\n"
+    "with time stamps, and the port's opens, purges and pauses into FILE. Without --port (--baud), the port (baud rate) comes from\n"
     "\"COM\" (\"BaudRate\") of Program.ini.\n";
 
 VerbRegistrar readVerb({"read", "read the radio's memory into an image file",
-                        std::string("usage: dpmr-cli read [--port PORT] [--baud N] -o FILE [--base FILE] [--app-dir DIR]\n"
+                        std::string("usage: dpmr-cli read [--port PORT]... [--baud N] [--trace FILE] -o FILE [--base FILE] [--no-backup] [--app-dir DIR]\n"
                                     "Reads the radio into the image of --base (default: a new image) and writes\n"
-                                    "FILE only when the read completes, exactly as read.\n") +
+                                    "FILE only when the read completes, exactly as read. A copy is also kept in\n"
+                                    "the backups folder (see 'dpmr-cli backups') unless --no-backup.\n"
+                                    "With --port given more than once, the radios are read at once and -o names\n"
+                                    "a folder: one file per port (e.g. ttyUSB0.dat), a summary table at the end.\n") +
                             kExitCodes,
                         [](const std::vector<std::string>& argv) { return RunTransferVerb(TransferDirection::kRead, argv); }});
 VerbRegistrar writeVerb({"write", "write an image file into the radio",
-                         std::string("usage: dpmr-cli write [--port PORT] [--baud N] FILE [--app-dir DIR]\n"
-                                     "Writes FILE's image into the radio as it is.\n") +
+                         std::string("usage: dpmr-cli write [--port PORT]... [--baud N] [--trace FILE] [--verify] [--id-from N] FILE\n"
+                                     "                      [--app-dir DIR]\n"
+                                     "Writes FILE's image into the radio as it is. --verify reads the radio back\n"
+                                     "afterwards and compares every written block (exit code 6 and the first\n"
+                                     "differing address when they differ).\n"
+                                     "With --port given more than once, every radio is written at once, each on\n"
+                                     "its own thread; a summary table (port, result, time) follows, the exit code\n"
+                                     "is 0 only when all succeeded. --id-from N gives the radios the dPMR radio ids\n"
+                                     "N, N+1, ... in port order (refused before anything is written when one\n"
+                                     "would pass 9000000).\n") +
                              kExitCodes,
                          [](const std::vector<std::string>& argv) { return RunTransferVerb(TransferDirection::kWrite, argv); }});
 VerbRegistrar factoryReadVerb(
     {"factory-read", "read the calibration block (0x0040-0x0087) into an image file",
-     std::string("usage: dpmr-cli factory-read [--port PORT] [--baud N] FILE [--app-dir DIR]\n"
-                 "Reads the 72-byte calibration block from the radio into FILE's image and saves FILE.\n") +
+     std::string("usage: dpmr-cli factory-read [--port PORT] [--baud N] [--trace FILE] [--no-backup] FILE [--app-dir DIR]\n"
+                 "Reads the 72-byte calibration block from the radio into FILE's image and saves FILE\n"
+                 "(a copy also goes into the backups folder unless --no-backup).\n") +
          kExitCodes,
      [](const std::vector<std::string>& argv) { return RunFactoryVerb(FactoryDirection::kRead, argv); }});
 VerbRegistrar factoryWriteVerb(
     {"factory-write", "write the calibration block of an image file into the radio",
-     std::string("usage: dpmr-cli factory-write [--port PORT] [--baud N] FILE [--app-dir DIR]\n"
+     std::string("usage: dpmr-cli factory-write [--port PORT] [--baud N] [--trace FILE] FILE [--app-dir DIR]\n"
                  "Writes the 72-byte calibration block of FILE's image into the radio, as the\n"
                  "factory dialog's Write sends it (a gain outside its list is sent as 0).\n") +
          kExitCodes,
      [](const std::vector<std::string>& argv) { return RunFactoryVerb(FactoryDirection::kWrite, argv); }});
+
+int RunBackupsVerb(const std::vector<std::string>& argv) {
+  auto args = ParseArgs(argv, {"app-dir"}, {});
+  if (!args) return Fail("backups: " + args.error());
+  if (!args->positional.empty()) return Fail("backups: unexpected argument '" + args->positional[0] + "'");
+  const std::string folder = LoadSettings(*args).backupDirectory;
+  const auto list = ListDatedFiles(folder, ".dat");
+  if (list.empty()) {
+    std::cout << "No backups in " << folder << "\n";
+    return 0;
+  }
+  std::cout << "time                 port            size  path\n";
+  for (const DatedFile& b : list) {
+    std::string port = b.port;
+    port.resize(std::max<std::size_t>(port.size() + 1, 12), ' ');
+    std::string size = std::to_string(b.size);
+    size.insert(0, size.size() < 8 ? 8 - size.size() : 0, ' ');
+    std::cout << b.time << "  " << port << size << "  " << b.path << "\n";
+  }
+  return 0;
+}
+
+VerbRegistrar backupsVerb({"backups", "list the images kept from every read (newest first)",
+                           "usage: dpmr-cli backups [--app-dir DIR]\n"
+                           "Lists the backups folder: every successful read (and verify read-back) is kept\n"
+                           "there as YYYYMMDD-HHMMSS-<port>.dat, the newest 100. The folder is backups/\n"
+                           "beside Program.ini in a portable install, else ~/.local/share/dpmr-cps/backups/.\n"
+                           "Open one with dpmr-cps, or write it back with 'dpmr-cli write'.\n",
+                           RunBackupsVerb});
 
 }  // namespace
 }  // namespace cps::cli

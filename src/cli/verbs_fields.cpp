@@ -4,15 +4,10 @@
 #include <algorithm>
 
 #include "cli/cli.h"
+#include "core/interop/key_space.h"
 
 namespace cps::cli {
 namespace {
-
-const KeySpace* SpaceOf(std::string_view key) {
-  for (const auto& s : KeySpaces())
-    if (s->Owns(key)) return s.get();
-  return nullptr;
-}
 
 std::string KnownPages() {
   std::string out;
@@ -63,27 +58,20 @@ int RunSet(const std::vector<std::string>& argv) {
   std::string out = args->Has("o") ? args->Value("o") : args->Value("output", file);
   auto doc = OpenDocument(file);
   if (!doc) return Fail(doc.error(), 1);
-  // Group the assignments by key space, keeping their order within each.
-  std::vector<std::pair<const KeySpace*, std::vector<std::pair<std::string, std::string>>>> groups;
+  KeyValues assignments;
   for (std::size_t i = 1; i < args->positional.size(); ++i) {
     const std::string& a = args->positional[i];
     const auto eq = a.find('=');
     if (eq == std::string::npos) return Fail("set: '" + a + "' is not KEY=VALUE");
     std::string key = a.substr(0, eq), value = a.substr(eq + 1);
-    const KeySpace* space = SpaceOf(key);
-    if (!space) return Fail("set: unknown key '" + key + "' (see dpmr-cli keys)");
-    auto it = std::find_if(groups.begin(), groups.end(), [&](const auto& g) { return g.first == space; });
-    if (it == groups.end()) {
-      groups.push_back({space, {}});
-      it = groups.end() - 1;
-    }
-    it->second.emplace_back(std::move(key), std::move(value));
+    if (!SpaceOf(key)) return Fail("set: unknown key '" + key + "' (see dpmr-cli keys)");
+    assignments.emplace_back(std::move(key), std::move(value));
   }
   Document edited = *doc;
-  for (const auto& [space, assignments] : groups) {
-    Status st = space->SetOpen(edited, assignments);
-    if (!st) return Fail("set: " + st.error() + " (nothing written)");
-  }
+  std::vector<std::string> notes;
+  Status set = SetKeysOpen(edited, assignments, &notes);
+  if (!set) return Fail("set: " + set.error() + " (nothing written)");
+  for (const auto& n : notes) std::cerr << "dpmr-cli: note: " << n << "\n";
   Status st = SaveDocument(edited, out);
   if (!st) return Fail("set: cannot save " + st.error(), 1);
   return 0;
@@ -116,7 +104,8 @@ int RunShow(const std::vector<std::string>& argv) {
 VerbRegistrar keysVerb({"keys", "list the field keys of get and set",
                         "usage: dpmr-cli keys [PAGE]\n"
                         "Lists every field key with its label and allowed values, one per line,\n"
-                        "separated by tabs. PAGE limits the list to one page (e.g. option, channel).\n",
+                        "separated by tabs. PAGE limits the list to one page (e.g. option, channel,\n"
+                        "contact, encrypt).\n",
                         RunKeys});
 VerbRegistrar getVerb({"get", "print field values of an image",
                        "usage: dpmr-cli get FILE KEY...\n"

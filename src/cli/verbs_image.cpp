@@ -4,22 +4,38 @@
 
 #include "cli/cli.h"
 #include "core/codec/frequency.h"
+#include "core/document/document.h"
 #include "core/image/image_file.h"
 #include "core/image/image_text.h"
 #include "core/image/new_image.h"
+#include "core/interop/csv_template.h"
 
 namespace cps::cli {
 namespace {
 
 int RunNew(const std::vector<std::string>& argv) {
-  auto args = ParseArgs(argv, {"o", "output", "app-dir"}, {});
+  auto args = ParseArgs(argv, {"o", "output", "app-dir", "template"}, {});
   if (!args) return Fail(args.error());
   const std::string out = args->Has("o") ? args->Value("o") : args->Value("output");
   if (out.empty()) return Fail("new: an output file is needed: dpmr-cli new -o FILE");
   if (!args->positional.empty()) return Fail("new: unexpected argument '" + args->positional[0] + "'");
   const AppSettings settings = LoadSettings(*args);
-  RadioImage image = NewImage(settings.DefaultDatPath());
-  Status st = SaveImageFile(out, image);
+  // File, New and then File, Save: the new image's repair passes and the
+  // channel table's write-back, as the window saves it.
+  Document doc;
+  doc.New(settings.DefaultDatPath());
+  if (args->Has("template")) {
+    const auto templates = FindChannelTemplates(settings.TemplateFolders());
+    const ChannelTemplate* t = FindTemplateByName(templates, args->Value("template"));
+    if (!t) {
+      std::string names;
+      for (const auto& each : templates) names += (names.empty() ? "" : ", ") + each.name;
+      return Fail("new: no template '" + args->Value("template") + "' (templates: " + names + ")");
+    }
+    Status applied = ApplyChannelTemplate(doc.image(), doc.table(), *t);
+    if (!applied) return Fail("new: " + applied.error(), 1);
+  }
+  Status st = doc.Save(out);
   if (!st) return Fail("new: cannot write " + st.error(), 1);
   return 0;
 }
@@ -61,10 +77,12 @@ int RunInfo(const std::vector<std::string>& argv) {
 }
 
 VerbRegistrar newVerb({"new", "write the image File, New starts from",
-                       "usage: dpmr-cli new -o FILE [--app-dir DIR]\n"
-                       "Writes the image that File, New puts into memory: the program folder's\n"
+                       "usage: dpmr-cli new -o FILE [--template NAME] [--app-dir DIR]\n"
+                       "Writes what File, New and then File, Save write: the program folder's\n"
                        "Default.dat when there is one, else the built-in defaults.\n"
                        "  -o FILE        the image file to write\n"
+                       "  --template NAME  then put the channels of a template in (see templates);\n"
+                       "                 the band is switched when the template needs the other one\n"
                        "  --app-dir DIR  use DIR as the program's folder\n",
                        RunNew});
 VerbRegistrar infoVerb({"info", "print a summary of an image file",

@@ -63,17 +63,27 @@ AppSettings AppSettings::Load(const std::string& appDirOverride) {
   s.appDirectory = WithSlash(appDirOverride.empty() ? ProgramDirectory() : appDirOverride);
   s.appDirOverridden = !appDirOverride.empty();
   const std::string local = s.appDirectory + "Program.ini";
-  const bool portable = DirWritable(s.appDirectory) && !InstalledProgram(s.appDirectory);
-  if (QFileInfo::exists(QString::fromStdString(local)) || portable || !appDirOverride.empty()) {
+  const bool ownFolder = DirWritable(s.appDirectory) && !InstalledProgram(s.appDirectory);
+  if (QFileInfo::exists(QString::fromStdString(local)) || ownFolder || !appDirOverride.empty()) {
     s.profileFile = local;
   } else {
     const QString cfg = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     s.profileFile = WithSlash(cfg.toStdString()) + "Program.ini";
   }
+  s.userTemplateFolder =
+      WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString()) + "templates/";
   const IniFile ini = IniFile::Load(s.profileFile);
   s.portName = ini.Read("Setup", "COM", "");
   s.modelName = ini.Read("Setup", "Model", "KD-4173");
   s.baudRate = static_cast<int>(ParseInt(ini.Read("Setup", "BaudRate", "9600")));
+  s.verifyAfterWrite = ParseInt(ini.Read("Setup", "Verify", "0")) != 0;
+  s.logSerial = ParseInt(ini.Read("Setup", "LogSerial", "0")) != 0;
+  const bool portable = s.profileFile == local;
+  const std::string data =
+      portable ? s.appDirectory
+               : WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+  s.backupDirectory = data + "backups/";
+  s.traceDirectory = data + "traces/";
   const std::string img = s.appDirectory + "Img/";
   s.bitmapDirectory = img;
   if (!QFileInfo(QString::fromStdString(img)).isDir() && appDirOverride.empty()) {
@@ -88,11 +98,17 @@ AppSettings AppSettings::Load(const std::string& appDirOverride) {
 }
 
 Status AppSettings::SavePort() const {
-  if (portName.empty() || profileFile.empty()) return Status::Ok();
+  if (portName.empty()) return Status::Ok();
+  return SaveKey("COM", portName);
+}
+
+Status AppSettings::SaveKey(const std::string& key, const std::string& value) const {
+  if (profileFile.empty()) return Status::Ok();
   QDir().mkpath(QFileInfo(QString::fromStdString(profileFile)).absolutePath());
-  IniFile ini = IniFile::Load(profileFile);
-  ini.Set("Setup", "COM", portName);
-  return ini.Save(profileFile);
+  auto ini = IniFile::LoadForUpdate(profileFile);
+  if (!ini) return Status(Error{ini.error()});
+  ini->Set("Setup", key, value);
+  return ini->Save(profileFile);
 }
 
 std::string AppSettings::FindDataFile(const std::string& name) const {
@@ -104,6 +120,18 @@ std::string AppSettings::FindDataFile(const std::string& name) const {
     if (QFileInfo(p).isFile()) return p.toStdString();
   }
   return {};
+}
+
+std::vector<std::string> AppSettings::TemplateFolders() const {
+  std::vector<std::string> folders;
+  if (!appDirOverridden) {
+    const QStringList data = QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
+    for (auto it = data.rbegin(); it != data.rend(); ++it) folders.push_back(WithSlash(it->toStdString()) + "templates/");
+  }
+  folders.push_back(appDirectory + "../share/dpmr-cps/templates/");
+  folders.push_back(appDirectory + "templates/");
+  folders.push_back(userTemplateFolder);
+  return folders;
 }
 
 }  // namespace cps

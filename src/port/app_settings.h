@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "core/base/ini_file.h"
 #include "core/base/result.h"
@@ -17,6 +18,17 @@ struct AppSettings {
   int baudRate = 9600;        // "BaudRate", read like atoi
   std::string bitmapDirectory;  // "Img/" folder of the side-key pictures
   bool appDirOverridden = false;  // --app-dir given: look nowhere else
+  bool verifyAfterWrite = false;  // "Verify": read the radio back after a write
+  bool logSerial = false;         // "LogSerial": trace every transfer into traceDirectory
+  // Where reads are kept (backups/) and serial traces go (traces/): beside
+  // Program.ini in a portable install, else in the user's data folder
+  // (~/.local/share/dpmr-cps/).
+  std::string backupDirectory;
+  std::string traceDirectory;
+  // The user's own channel templates: "templates/" in the user's
+  // configuration folder, where Program.ini lives when the program folder
+  // is not writable.
+  std::string userTemplateFolder;
 
   // Reads "Program.ini". `appDirOverride` (the --app-dir option) replaces
   // the program's folder when not empty.
@@ -25,6 +37,9 @@ struct AppSettings {
   // At exit: writes "COM" = portName into the profile, only when not empty;
   // every other line of the file stays as it was.
   Status SavePort() const;
+  // Writes one key of section "Setup" now (the check boxes remembered at
+  // once: "Verify", "LogSerial"); every other line stays as it was.
+  Status SaveKey(const std::string& key, const std::string& value) const;
 
   // A data file by name: the program's folder first, then (unless the
   // folder was given with --app-dir) the user's data folder, share/dpmr-cps
@@ -33,6 +48,11 @@ struct AppSettings {
   std::string FindDataFile(const std::string& name) const;
   std::string DefaultDatPath() const { return FindDataFile("Default.dat"); }
   std::string FactoryDatPath() const { return FindDataFile("Factory.dat"); }
+  // Folders that hold channel templates, the shipped ones first and the
+  // user's folder last (a later folder's template overrides one of the
+  // same name): the system data folders (unless --app-dir was given), the
+  // install's share/dpmr-cps/templates, the program folder's templates/.
+  std::vector<std::string> TemplateFolders() const;
 };
 
 // Folder of the running program file, with a trailing '/'.

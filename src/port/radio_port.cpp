@@ -1,5 +1,7 @@
 #include "port/radio_port.h"
 
+#include "core/link/timed_read.h"
+
 #include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -9,6 +11,7 @@
 #include <QThread>
 #include <algorithm>
 #include <chrono>
+#include <optional>
 #include <thread>
 
 #if defined(Q_OS_UNIX)
@@ -58,11 +61,19 @@ std::string OpenFailureReason(const std::string& name, QSerialPort::SerialPortEr
   }
 }
 
-class QtRadioPort : public SerialPort {
+class QtRadioPort : public SerialPort, private ByteSource {
  public:
-  explicit QtRadioPort(std::unique_ptr<QSerialPort> port) : port_(std::move(port)) {}
+  QtRadioPort(std::unique_ptr<QSerialPort> port, const SerialFlagAccess& flags) : port_(std::move(port)) {
+    clock_.start();
+#if defined(Q_OS_UNIX)
+    lowLatency_.emplace(static_cast<int>(port_->handle()), flags);
+#else
+    (void)flags;
+#endif
+  }
   ~QtRadioPort() override {
     Drain(200);
+    lowLatency_.reset();  // the old flags go back before the port closes
     port_->close();
   }
 
@@ -84,34 +95,20 @@ class QtRadioPort : public SerialPort {
     return Drain(WriteTimeoutMs(port_->bytesToWrite()));
   }
 
-  std::size_t Read(std::uint8_t* out, std::size_t n) override {
-    QElapsedTimer clock;
-    clock.start();
-    const qint64 total = static_cast<qint64>(timeouts_.totalMultiplierMs) * static_cast<qint64>(n) + timeouts_.totalConstantMs;
-    std::size_t got = 0;
-    qint64 lastByteAt = 0;
-    while (got < n) {
-      const qint64 r = port_->read(reinterpret_cast<char*>(out + got), static_cast<qint64>(n - got));
-      if (r > 0) {
-        got += static_cast<std::size_t>(r);
-        lastByteAt = clock.elapsed();
-        continue;
-      }
-      if (r < 0) break;
-      qint64 wait = total - clock.elapsed();
-      if (got > 0) wait = std::min(wait, lastByteAt + timeouts_.intervalMs - clock.elapsed());
-      if (wait <= 0) break;
-      if (!port_->waitForReadyRead(static_cast<int>(wait)) && port_->bytesAvailable() == 0) {
-        if (port_->error() != QSerialPort::TimeoutError && port_->error() != QSerialPort::NoError) break;
-        if (clock.elapsed() >= total) break;
-      }
-    }
-    return got;
-  }
+  std::size_t Read(std::uint8_t* out, std::size_t n) override { return ReadWithTimeouts(*this, out, n, timeouts_); }
 
   void Pause(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
  private:
+  long long TakeArrived(std::uint8_t* out, std::size_t n) override {
+    const qint64 r = port_->read(reinterpret_cast<char*>(out), static_cast<qint64>(n));
+    // A port that failed (an adapter pulled out) ends the read at once.
+    if (r == 0 && port_->error() != QSerialPort::NoError && port_->error() != QSerialPort::TimeoutError) return -1;
+    return r;
+  }
+  void WaitForBytes(int ms) override { port_->waitForReadyRead(ms); }
+  long long NowMs() override { return clock_.elapsed(); }
+
   // The write time-outs: 50 ms per byte plus 50 ms.
   static int WriteTimeoutMs(qint64 bytes) { return static_cast<int>(50 * bytes + 50); }
   bool Drain(int timeoutMs) {
@@ -126,11 +123,18 @@ class QtRadioPort : public SerialPort {
 
   std::unique_ptr<QSerialPort> port_;
   ReadTimeouts timeouts_;
+  QElapsedTimer clock_;
+  std::optional<LowLatencyRequest> lowLatency_;
 };
 
 }  // namespace
 
 Result<std::unique_ptr<SerialPort>> OpenRadioPort(const std::string& name, int baud) {
+  return OpenRadioPortWith(name, baud, SystemSerialFlags());
+}
+
+Result<std::unique_ptr<SerialPort>> OpenRadioPortWith(const std::string& name, int baud,
+                                                      const SerialFlagAccess& flags) {
   if (name.empty()) return Error{OpenFailureReason(name, QSerialPort::DeviceNotFoundError, {})};
   // The port only blocks (waitFor...), but Qt wants an event dispatcher in
   // the thread that opens it; a plain worker thread gets one here.
@@ -145,7 +149,7 @@ Result<std::unique_ptr<SerialPort>> OpenRadioPort(const std::string& name, int b
   port->setParity(QSerialPort::NoParity);
   port->setStopBits(QSerialPort::OneStop);
   port->setFlowControl(QSerialPort::NoFlowControl);
-  auto radioPort = std::make_unique<QtRadioPort>(std::move(port));
+  auto radioPort = std::make_unique<QtRadioPort>(std::move(port), flags);
   radioPort->SetReadTimeouts(ReadTimeouts{});
   return std::unique_ptr<SerialPort>(std::move(radioPort));
 }

@@ -7,6 +7,7 @@
 
 #include "core/base/result.h"
 #include "core/link/serial_port.h"
+#include "port/low_latency.h"
 
 namespace cps {
 
@@ -16,7 +17,12 @@ namespace cps {
 // (no such device, in use by another program, or no permission, with the
 // hint about the device's group). Usable from any thread; the port belongs
 // to the calling thread.
+// On a USB serial adapter the port also asks for low latency while it is
+// open (see low_latency.h).
 Result<std::unique_ptr<SerialPort>> OpenRadioPort(const std::string& name, int baud);
+// The same with another access to the driver's serial flags (tests).
+Result<std::unique_ptr<SerialPort>> OpenRadioPortWith(const std::string& name, int baud,
+                                                      const SerialFlagAccess& flags);
 
 // Whether `name` opens now (opened and closed at once, not configured).
 bool CanOpenPort(const std::string& name);

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <array>
 #include <cstdio>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "cli_test_util.h"
+#include "core/document/document.h"
 #include "core/image/image_file.h"
 #include "core/image/new_image.h"
 
@@ -17,13 +19,21 @@ namespace {
 using cps::testing::RunCli;
 using cps::testing::CliTempDir;
 
-TEST(CliImage, NewWithoutDefaultDatGivesTheBuiltInDefaults) {
+// What File, New and then File, Save write.
+RadioImage NewThenSaved(const std::string& defaultDat) {
+  Document doc;
+  doc.New(defaultDat);
+  return doc.SavedForm();
+}
+
+TEST(CliImage, NewWritesWhatNewThenSaveWrites) {
   CliTempDir dir;
   auto r = RunCli({"new", "-o", dir.File("x.dat"), "--app-dir", dir.path()});
   ASSERT_EQ(r.code, 0) << r.err;
   RadioImage written;
   ASSERT_TRUE(LoadImageFile(dir.File("x.dat"), written));
-  EXPECT_EQ(written, NewImage(""));
+  EXPECT_EQ(written, NewThenSaved(""));
+  EXPECT_EQ(written.Byte(0x0100), NewImage("").Byte(0x0100));  // the built-in defaults
 
   RadioImage tmpl;
   tmpl.Fill(0x42);
@@ -31,7 +41,9 @@ TEST(CliImage, NewWithoutDefaultDatGivesTheBuiltInDefaults) {
   r = RunCli({"new", "-o", dir.File("y.dat"), "--app-dir", dir.path()});
   ASSERT_EQ(r.code, 0) << r.err;
   ASSERT_TRUE(LoadImageFile(dir.File("y.dat"), written));
-  EXPECT_EQ(written, tmpl);
+  const RadioImage expected = NewThenSaved(dir.File("Default.dat"));
+  EXPECT_NE(expected, tmpl);  // the save's write-back changes this Default.dat
+  EXPECT_EQ(written, expected);
 }
 
 TEST(CliImage, InfoAndErrors) {
@@ -77,6 +89,15 @@ TEST(CliImage, InfoAndErrors) {
   r = RunCli({"info", "--help"});
   EXPECT_EQ(r.code, 0);
   EXPECT_NE(r.out.find("usage: dpmr-cli info"), std::string::npos);
+}
+
+// A FIFO named as the file is refused at once instead of waited on.
+TEST(CliImage, FifoIsRefusedNotWaitedOn) {
+  CliTempDir dir;
+  ASSERT_EQ(::mkfifo(dir.File("pipe.dat").c_str(), 0644), 0);
+  auto r = cps::testing::RunProgram("timeout", {"10", DPMR_CLI_PATH, "info", dir.File("pipe.dat")});
+  EXPECT_EQ(r.code, 1) << r.err;
+  EXPECT_NE(r.err.find("FIFO"), std::string::npos) << r.err;
 }
 
 }  // namespace

@@ -100,7 +100,7 @@ TEST(FactoryCli, ReadChangeWriteReadAgain) {
   RadioImage mine;
   mine.Fill(0x10);
   ASSERT_TRUE(SaveImageFile(dir.File("mine.dat"), mine));
-  auto r = RunCli({"factory-read", "--port", pty.path(), "--baud", "115200", dir.File("mine.dat")});
+  auto r = RunCli({"factory-read", "--port", pty.path(), "--baud", "115200", "--no-backup", dir.File("mine.dat")});
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out, "Read successfully\n");
   RadioImage got = LoadOrFail(dir.File("mine.dat"));
@@ -118,7 +118,7 @@ TEST(FactoryCli, ReadChangeWriteReadAgain) {
   RadioImage fresh;
   fresh.Fill(0x20);
   ASSERT_TRUE(SaveImageFile(dir.File("again.dat"), fresh));
-  r = RunCli({"factory-read", "--port", pty.path(), "--baud", "115200", dir.File("again.dat")});
+  r = RunCli({"factory-read", "--port", pty.path(), "--baud", "115200", "--no-backup", dir.File("again.dat")});
   ASSERT_EQ(r.code, 0) << r.err;
   r = RunCli({"get", dir.File("again.dat"), "factory.post_limiter_gain", "factory.vco_output_gain",
               "factory.lout_dc_offset"});

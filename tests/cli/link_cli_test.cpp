@@ -7,18 +7,32 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "core/document/document.h"
+#include "core/image/radio_image.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using Bytes = std::vector<unsigned char>;
+
+// What the window's Write sends for a file: the file as opened, with
+// the channel table written back.
+cps::RadioImage SentByWrite(const std::string& path) {
+  cps::Document doc;
+  EXPECT_TRUE(doc.Open(path));
+  doc.BeforeWrite();
+  return doc.image();
+}
 
 Bytes ReadFile(const fs::path& p) {
   std::ifstream f(p, std::ios::binary);
@@ -88,11 +102,13 @@ struct Child {
 struct Sim {
   Child child;
   std::string path;
-  explicit Sim(std::vector<std::string> options) {
-    std::vector<std::string> argv = {DPMR_SIM_PATH, "--baud", "115200"};
+  std::vector<std::string> paths;  // with --count N: one per radio
+  explicit Sim(std::vector<std::string> options, int count = 1) {
+    std::vector<std::string> argv = {DPMR_SIM_PATH, "--baud", "115200", "--count", std::to_string(count)};
     argv.insert(argv.end(), options.begin(), options.end());
     child = Child::Start(argv);
-    path = child.ReadLine();
+    for (int i = 0; i < count; ++i) paths.push_back(child.ReadLine());
+    path = paths[0];
   }
   ~Sim() {
     kill(child.pid, SIGTERM);
@@ -145,9 +161,19 @@ TEST_F(LinkCli, ReadEditWriteReadBack) {
 
   Bytes base(16384, 0x77);
   WriteFile(P("base.dat"), base);
-  CliRun r = Cli({"read", "--port", sim.path, "--baud", "115200", "-o", P("read.dat"), "--base", P("base.dat")});
+  CliRun r = Cli({"read", "--port", sim.path, "--baud", "115200", "-o", P("read.dat"), "--base", P("base.dat"),
+                  "--app-dir", dir_.string()});
   ASSERT_EQ(r.code, 0) << r.err;
   Bytes got = ReadFile(P("read.dat"));
+  // The read is also kept, untouched, in the backups folder beside Program.ini.
+  ASSERT_EQ(r.out.rfind("Read 503 blocks from the radio into " + P("read.dat") + "\nBackup kept as " + P("backups/"), 0),
+            0u)
+      << r.out;
+  const std::string backup = r.out.substr(r.out.find("as ") + 3, r.out.size() - r.out.find("as ") - 4);
+  EXPECT_EQ(ReadFile(backup), got);
+  r = Cli({"backups", "--app-dir", dir_.string()});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("16384  " + backup + "\n"), std::string::npos) << r.out;
   ASSERT_EQ(got.size(), 16384u);
   for (std::size_t a = 0; a < got.size(); ++a) {
     if (a >= 0x3F80 && a < 0x3F88) continue;  // the band edges, when erased: not here
@@ -163,19 +189,30 @@ TEST_F(LinkCli, ReadEditWriteReadBack) {
   for (int i = 0; i < 50 && !fs::exists(P("saved.dat")); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
   const Bytes saved = ReadFile(P("saved.dat"));
   ASSERT_EQ(saved.size(), 16384u);
-  for (std::size_t a = 0; a < saved.size(); ++a) ASSERT_EQ(saved[a], InWrite(a) ? edited[a] : radio[a]) << std::hex << a;
+  // The radio gets what the window's Write sends for this file: the file as
+  // opened, with the channel table written back.
+  const cps::RadioImage sent = SentByWrite(P("edited.dat"));
+  bool changed = false;  // the pattern is one the write-back rewrites
+  for (std::size_t a = 0; a < edited.size(); ++a) changed |= InWrite(a) && sent.Byte(a) != edited[a];
+  ASSERT_TRUE(changed);
+  for (std::size_t a = 0; a < saved.size(); ++a)
+    ASSERT_EQ(saved[a], InWrite(a) ? sent.Byte(a) : radio[a]) << std::hex << a;
 
-  r = Cli({"read", "--port", sim.path, "-o", P("back.dat"), "--base", P("edited.dat")});
+  r = Cli({"read", "--port", sim.path, "-o", P("back.dat"), "--base", P("edited.dat"), "--no-backup",
+           "--app-dir", dir_.string()});
   ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out.find("Backup"), std::string::npos) << r.out;
+  EXPECT_EQ(std::distance(fs::directory_iterator(P("backups")), fs::directory_iterator()), 1);
   Bytes back = ReadFile(P("back.dat"));
-  EXPECT_EQ(back[0x0100], edited[0x0100]);
+  EXPECT_EQ(back[0x0100], sent.Byte(0x0100));
   EXPECT_EQ(back[0x3E10], radio[0x3E10]);
 }
 
 TEST_F(LinkCli, FailuresGiveTheirExitCodesAndWriteNothing) {
   Sim silent({"--fault", "silent"});
-  CliRun r = Cli({"read", "--port", silent.path, "-o", P("out.dat")});
+  CliRun r = Cli({"read", "--port", silent.path, "-o", P("out.dat"), "--app-dir", dir_.string()});
   EXPECT_EQ(r.code, 4);
+  EXPECT_FALSE(fs::exists(P("backups")));
   EXPECT_NE(r.err.find("\xE9\x80\x9A\xE4\xBF\xA1\xE5\x87\xBA\xE9\x8C\xAF\n"), std::string::npos) << r.err;  // 通信出錯
   EXPECT_NE(r.err.find("handshake"), std::string::npos) << r.err;
   EXPECT_FALSE(fs::exists(P("out.dat")));
@@ -189,9 +226,91 @@ TEST_F(LinkCli, FailuresGiveTheirExitCodesAndWriteNothing) {
   EXPECT_NE(r.err.find("does not exist"), std::string::npos) << r.err;
 }
 
+TEST_F(LinkCli, WriteWithVerify) {
+  WriteFile(P("img.dat"), Pattern(4));
+  Sim good({});
+  CliRun r = Cli({"write", "--verify", "--port", good.path, "--app-dir", dir_.string(), P("img.dat")});
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out.rfind("Wrote 501 blocks into the radio, verified\nBackup kept as ", 0), 0u) << r.out;
+
+  // Block 4 of a write is 0x0160; the radio stores its byte 7 inverted.
+  Sim corrupting({"--fault", "corrupt:4"});
+  r = Cli({"write", "--verify", "--port", corrupting.path, "--app-dir", dir_.string(), P("img.dat")});
+  EXPECT_EQ(r.code, 6) << r.err;
+  const unsigned char wanted = SentByWrite(P("img.dat")).Byte(0x0167);
+  char expected[96];
+  std::snprintf(expected, sizeof expected, "Verify failed at 0x0167: the radio holds 0x%02X, the image 0x%02X.\n",
+                static_cast<unsigned char>(~wanted), wanted);
+  EXPECT_NE(r.err.find(expected), std::string::npos) << r.err;
+}
+
+TEST_F(LinkCli, TraceOfAFailedReadShowsWhereItStopped) {
+  Sim sim({"--fault", "missing-block:3"});
+  CliRun r = Cli({"read", "--port", sim.path, "-o", P("out.dat"), "--trace", P("read.trace"), "--app-dir", dir_.string()});
+  EXPECT_EQ(r.code, 4) << r.err;
+  std::ifstream trace(P("read.trace"));
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(trace, line);) lines.push_back(line.substr(line.find("  " + sim.path) + 2));
+  ASSERT_GT(lines.size(), 6u);
+  EXPECT_EQ(lines.front(), sim.path + "  open at 9600 baud");
+  const std::vector<std::string> tail(lines.end() - 4, lines.end());
+  EXPECT_EQ(tail, (std::vector<std::string>{sim.path + "  > 52 01 40 20", sim.path + "  < (0 of 4, time-out)",
+                                            sim.path + "  > 45 4E 44 57", sim.path + "  close"}));
+
+  r = Cli({"write", "--port", sim.path, "--trace", P("no-such-dir/x.trace"), P("out.dat")});
+  EXPECT_EQ(r.code, 1);
+}
+
+TEST_F(LinkCli, SeveralRadiosAtOnceEachWithItsOwnId) {
+  WriteFile(P("img.dat"), Pattern(5));
+  Sim sim({"--fault", "stop:50@2", "--save", P("radio.dat")}, 3);
+  std::vector<std::string> write = {"write"};
+  for (const auto& p : sim.paths) write.insert(write.end(), {"--port", p});
+  write.insert(write.end(), {"--app-dir", dir_.string(), "--no-backup", P("img.dat")});
+
+  // 8999998, 8999999, 9000000: the last is no valid ID; nothing is written.
+  std::vector<std::string> refused = write;
+  refused.insert(refused.end(), {"--id-from", "8999998"});
+  CliRun r = Cli(refused);
+  EXPECT_EQ(r.code, 2) << r.err;
+  EXPECT_NE(r.err.find("9000000"), std::string::npos) << r.err;
+
+  write.insert(write.end(), {"--id-from", "500"});
+  r = Cli(write);
+  EXPECT_EQ(r.code, 4) << r.err;
+  const std::string header = "port        result               time      radio id\n";
+  ASSERT_EQ(r.out.rfind(header, 0), 0u) << r.out;
+  std::vector<std::string> rows;
+  std::istringstream table(r.out.substr(header.size()));
+  for (std::string line; std::getline(table, line);)
+    rows.push_back(line.substr(0, 33) + "|" + line.substr(line.size() - 7));
+  const std::string pad = std::string(12 - sim.paths[0].size(), ' ');
+  EXPECT_EQ(rows, (std::vector<std::string>{sim.paths[0] + pad + "written              |0000500",
+                                            sim.paths[1] + pad + "communication error  |0000501",
+                                            sim.paths[2] + pad + "written              |0000502"}));
+  EXPECT_NE(r.err.find("1 of 3 radios failed: " + sim.paths[1] + "\n"), std::string::npos) << r.err;
+  for (int i = 0; i < 50 && !fs::exists(P("radio-3.dat")); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  auto radioId = [&](const std::string& file) {
+    const Bytes b = ReadFile(P(file));
+    return b.size() == 16384 ? Bytes(b.begin() + 0x388, b.begin() + 0x38F) : Bytes{};
+  };
+  EXPECT_EQ(radioId("radio-1.dat"), (Bytes{0, 0, 0, 0, 5, 0, 0}));
+  EXPECT_EQ(radioId("radio-3.dat"), (Bytes{0, 0, 0, 0, 5, 0, 2}));
+  EXPECT_FALSE(fs::exists(P("radio-2.dat")));
+
+  std::vector<std::string> read = {"read", "--port", sim.paths[0], "--port", sim.paths[2], "-o", P("reads"),
+                                   "--app-dir", dir_.string()};
+  r = Cli(read);
+  EXPECT_EQ(r.code, 0) << r.err;
+  std::string third = sim.paths[2].substr(5);  // "/dev/pts/7" is kept as "pts-7.dat"
+  std::replace(third.begin(), third.end(), '/', '-');
+  EXPECT_EQ(radioId("reads/" + third + ".dat"), (Bytes{0, 0, 0, 0, 5, 0, 2}));
+  EXPECT_EQ(std::distance(fs::directory_iterator(P("backups")), fs::directory_iterator()), 2);
+}
+
 TEST_F(LinkCli, InterruptStopsLikeExit) {
   Sim sim({"--fault", "delay:2"});  // slow enough to be interrupted
-  Child cli = Child::Start({DPMR_CLI_PATH, "read", "--port", sim.path, "-o", P("out.dat")});
+  Child cli = Child::Start({DPMR_CLI_PATH, "read", "--port", sim.path, "-o", P("out.dat"), "--app-dir", dir_.string()});
   // Once the tool catches SIGINT, the transfer is under way.
   for (int i = 0; i < 500 && !CatchesSigint(cli.pid); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
@@ -213,7 +332,7 @@ TEST_F(LinkCli, PortFromProgramIniAndFactoryBlock) {
   WriteFile(P("mine.dat"), mine);
   CliRun r = Cli({"factory-read", "--app-dir", dir_.string(), P("mine.dat")});
   ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_EQ(r.out, "Read successfully\n");
+  EXPECT_EQ(r.out.rfind("Read successfully\nBackup kept as " + P("backups/"), 0), 0u) << r.out;
   const Bytes got = ReadFile(P("mine.dat"));
   for (std::size_t a = 0; a < got.size(); ++a)
     ASSERT_EQ(got[a], a >= 0x40 && a < 0x88 ? radio[a] : 0x10) << std::hex << a;
@@ -233,7 +352,7 @@ TEST_F(LinkCli, PortFromProgramIniAndFactoryBlock) {
   EXPECT_EQ(saved[0x0048], 0x2B);
   EXPECT_EQ(saved[0x0049], 0x1A);
   WriteFile(P("again.dat"), mine);
-  r = Cli({"factory-read", "--port", sim.path, P("again.dat")});
+  r = Cli({"factory-read", "--port", sim.path, "--no-backup", P("again.dat")});
   ASSERT_EQ(r.code, 0) << r.err;
   const Bytes again = ReadFile(P("again.dat"));
   EXPECT_EQ(again[0x0048], 0x2B);

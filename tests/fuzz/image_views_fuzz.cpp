@@ -9,6 +9,7 @@
 
 #include "cli/cli.h"
 #include "core/document/document.h"
+#include "core/interop/key_space.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   cps::Document doc;
@@ -20,7 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (section.printOpen) section.printOpen(out, doc);
     else section.print(out, doc.image());
   }
-  for (const auto& space : cps::cli::KeySpaces())
+  for (const auto& space : cps::KeySpaces())
     for (const auto& key : space->Keys()) {
       auto value = space->GetOpen(doc, key.key);
       if (!value) __builtin_trap();  // every listed key reads on any image

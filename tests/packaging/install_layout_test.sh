@@ -25,13 +25,16 @@ if ! zcat "$prefix/share/man/man1/dpmr-cli.1.gz" | grep -q '^\.TH "DPMR-CLI" "1"
   echo "FAIL: dpmr-cli.1.gz is no manual page"; fail=1
 fi
 
-# A template in the prefix's data folder makes new images; the user's own
-# folders (a fresh HOME) hold none.
+# A template in the prefix's data folder makes new images (as the same
+# template given with --app-dir does); the user's own folders (a fresh HOME)
+# hold none.
 export HOME=$tmp/home XDG_DATA_HOME= XDG_CONFIG_HOME=
-mkdir -p "$HOME"
+mkdir -p "$HOME" "$tmp/appdir"
 head -c 16384 /dev/zero | tr '\0' '\132' > "$prefix/share/dpmr-cps/Default.dat"
+cp "$prefix/share/dpmr-cps/Default.dat" "$tmp/appdir/"
 "$prefix/bin/dpmr-cli" new -o "$tmp/new.dat" || { echo "FAIL: installed dpmr-cli new"; fail=1; }
-cmp -s "$prefix/share/dpmr-cps/Default.dat" "$tmp/new.dat" || { echo "FAIL: new did not start from share/dpmr-cps/Default.dat"; fail=1; }
+"$prefix/bin/dpmr-cli" new -o "$tmp/appdir.dat" --app-dir "$tmp/appdir" || { echo "FAIL: new --app-dir"; fail=1; }
+cmp -s "$tmp/appdir.dat" "$tmp/new.dat" || { echo "FAIL: new did not start from share/dpmr-cps/Default.dat"; fail=1; }
 # Without it, the built-in defaults (a file of the image size still).
 rm "$prefix/share/dpmr-cps/Default.dat"
 "$prefix/bin/dpmr-cli" new -o "$tmp/new2.dat" && [ "$(stat -c %s "$tmp/new2.dat")" = 16384 ] &&

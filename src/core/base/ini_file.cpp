@@ -1,15 +1,87 @@
 #include "core/base/ini_file.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <sstream>
+#include <cstdint>
+#include <filesystem>
+#include <vector>
 
 #include "core/base/c_text.h"
+#include "core/base/file_io.h"
 
 namespace cps {
 
 namespace {
+
+// A profile is a small text file; more than this is not read.
+constexpr std::size_t kMaxFileSize = 1 << 20;
+
+void AppendUtf8(std::string& out, std::uint32_t cp) {
+  if (cp < 0x80) {
+    out += static_cast<char>(cp);
+  } else if (cp < 0x800) {
+    out += static_cast<char>(0xC0 | (cp >> 6));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else if (cp < 0x10000) {
+    out += static_cast<char>(0xE0 | (cp >> 12));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  } else {
+    out += static_cast<char>(0xF0 | (cp >> 18));
+    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (cp & 0x3F));
+  }
+}
+
+// UTF-16 to UTF-8. A lone surrogate is kept as its own three-byte form, so
+// that writing the text back gives the same units.
+std::string Utf16ToUtf8(std::string_view bytes, bool le) {
+  std::vector<std::uint16_t> units;
+  for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+    const auto b0 = static_cast<std::uint8_t>(bytes[i]), b1 = static_cast<std::uint8_t>(bytes[i + 1]);
+    units.push_back(static_cast<std::uint16_t>(le ? b0 | (b1 << 8) : (b0 << 8) | b1));
+  }
+  std::string out;
+  for (std::size_t i = 0; i < units.size(); ++i) {
+    const std::uint16_t u = units[i];
+    if (u >= 0xD800 && u < 0xDC00 && i + 1 < units.size() && units[i + 1] >= 0xDC00 && units[i + 1] < 0xE000) {
+      AppendUtf8(out, 0x10000 + ((u - 0xD800u) << 10) + (units[i + 1] - 0xDC00u));
+      ++i;
+    } else {
+      AppendUtf8(out, u);
+    }
+  }
+  return out;
+}
+
+std::string Utf8ToUtf16(std::string_view text, bool le) {
+  std::string out;
+  auto unit = [&](std::uint32_t u) {
+    const char hi = static_cast<char>(u >> 8), lo = static_cast<char>(u & 0xFF);
+    out += le ? lo : hi;
+    out += le ? hi : lo;
+  };
+  for (std::size_t i = 0; i < text.size();) {
+    const auto b = static_cast<std::uint8_t>(text[i]);
+    const int len = b < 0x80 ? 1 : (b >> 5) == 0x6 ? 2 : (b >> 4) == 0xE ? 3 : (b >> 3) == 0x1E ? 4 : 0;
+    bool valid = len > 0 && i + static_cast<std::size_t>(len) <= text.size();
+    for (int k = 1; valid && k < len; ++k) valid = (static_cast<std::uint8_t>(text[i + k]) & 0xC0) == 0x80;
+    if (!valid) {  // not UTF-8: the byte as a Latin-1 character
+      unit(b);
+      ++i;
+      continue;
+    }
+    std::uint32_t cp = len == 1 ? b : len == 2 ? (b & 0x1F) : len == 3 ? (b & 0x0F) : (b & 0x07);
+    for (int k = 1; k < len; ++k) cp = (cp << 6) | (static_cast<std::uint8_t>(text[i + k]) & 0x3F);
+    if (cp >= 0x10000) {
+      unit(0xD800 + ((cp - 0x10000) >> 10));
+      unit(0xDC00 + ((cp - 0x10000) & 0x3FF));
+    } else {
+      unit(cp);
+    }
+    i += static_cast<std::size_t>(len);
+  }
+  return out;
+}
 
 // "[name]" -> name; otherwise nullopt.
 std::optional<std::string> SectionName(const std::string& line) {
@@ -37,54 +109,84 @@ bool SplitKey(const std::string& line, std::string& key, std::string& value) {
 
 }  // namespace
 
-IniFile IniFile::Parse(std::string_view text) {
+IniFile IniFile::Parse(std::string_view bytes) {
   IniFile ini;
+  std::string text;
+  if (bytes.starts_with("\xEF\xBB\xBF")) {
+    ini.encoding_ = Encoding::kUtf8Bom;
+    text = bytes.substr(3);
+  } else if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF")) {
+    const bool le = bytes[0] == '\xFF';
+    ini.encoding_ = le ? Encoding::kUtf16Le : Encoding::kUtf16Be;
+    text = Utf16ToUtf8(bytes.substr(2), le);
+    if (bytes.size() % 2) ini.undecodable_ = bytes.substr(bytes.size() - 1);
+  } else {
+    text = bytes;
+  }
   std::size_t pos = 0;
   while (pos < text.size()) {
-    auto nl = text.find('\n', pos);
-    std::string line(text.substr(pos, nl == std::string_view::npos ? std::string_view::npos : nl - pos));
-    if (!line.empty() && line.back() == '\r') {
-      line.pop_back();
-      ini.crlf_ = true;
+    const auto nl = text.find('\n', pos);
+    Line line;
+    if (nl == std::string::npos) {
+      line.text = text.substr(pos);
+      pos = text.size();
+    } else {
+      line.text = text.substr(pos, nl - pos);
+      line.end = "\n";
+      if (!line.text.empty() && line.text.back() == '\r') {
+        line.text.pop_back();
+        line.end = "\r\n";
+      }
+      pos = nl + 1;
     }
-    ini.lines_.push_back(line);
-    if (nl == std::string_view::npos) break;
-    pos = nl + 1;
+    ini.lines_.push_back(std::move(line));
   }
   return ini;
 }
 
 IniFile IniFile::Load(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return {};
-  std::stringstream ss;
-  ss << in.rdbuf();
-  return Parse(ss.str());
+  // Only a regular file: a FIFO or a device must not hang the start-up.
+  auto file = ReadRegularFile(path, kMaxFileSize);
+  if (!file) return {};
+  return Parse(file->bytes);
+}
+
+Result<IniFile> IniFile::LoadForUpdate(const std::string& path) {
+  std::error_code ec;
+  if (std::filesystem::symlink_status(path, ec).type() == std::filesystem::file_type::not_found) return IniFile{};
+  auto file = ReadRegularFile(path, kMaxFileSize);
+  if (!file) return Error{file.error()};
+  if (file->size > file->bytes.size()) return Error{path + ": the file is larger than 1 MiB"};
+  return Parse(file->bytes);
 }
 
 std::string IniFile::Text() const {
-  std::string out;
-  const char* eol = crlf_ ? "\r\n" : "\n";
+  std::string text;
   for (const auto& l : lines_) {
-    out += l;
-    out += eol;
+    text += l.text;
+    text += l.end;
   }
-  return out;
+  switch (encoding_) {
+    case Encoding::kPlain: return text;
+    case Encoding::kUtf8Bom: return "\xEF\xBB\xBF" + text;
+    case Encoding::kUtf16Le: return "\xFF\xFE" + Utf8ToUtf16(text, true) + undecodable_;
+    case Encoding::kUtf16Be: return "\xFE\xFF" + Utf8ToUtf16(text, false) + undecodable_;
+  }
+  return text;
 }
 
-Status IniFile::Save(const std::string& path) const {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return Error{path + ": " + std::strerror(errno)};
-  const std::string text = Text();
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.close();
-  if (!out) return Error{path + ": write error"};
-  return Status::Ok();
+Status IniFile::Save(const std::string& path) const { return WriteFileSafely(path, Text()); }
+
+// A file with any Windows line end gets Windows line ends on new lines.
+std::string IniFile::NewLineEnd() const {
+  for (const auto& l : lines_)
+    if (l.end == "\r\n") return l.end;
+  return "\n";
 }
 
 std::optional<std::string> IniFile::Get(std::string_view section, std::string_view key) const {
   bool inSection = false;
-  for (const auto& line : lines_) {
+  for (const auto& [line, end] : lines_) {
     if (auto s = SectionName(line)) {
       inSection = EqualsIgnoreCase(*s, section);
       continue;
@@ -114,7 +216,7 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
   bool inSection = false;
   std::optional<std::size_t> lastInSection;
   for (std::size_t i = 0; i < lines_.size(); ++i) {
-    const auto& line = lines_[i];
+    const std::string& line = lines_[i].text;
     if (auto s = SectionName(line)) {
       inSection = EqualsIgnoreCase(*s, section);
       if (inSection) lastInSection = i;
@@ -124,16 +226,27 @@ void IniFile::Set(std::string_view section, std::string_view key, std::string_vi
     if (!IsComment(line)) lastInSection = i;
     std::string k, v;
     if (!IsComment(line) && SplitKey(line, k, v) && EqualsIgnoreCase(k, key)) {
-      lines_[i] = k + "=" + std::string(value);
+      lines_[i].text = k + "=" + std::string(value);
       return;
     }
   }
+  // New lines take the file's line end; a file that ended without one
+  // still does.
+  const std::string eol = NewLineEnd();
+  auto insertAt = [&](std::size_t at, std::string text) {
+    std::string end = eol;
+    if (at > 0 && lines_[at - 1].end.empty()) {
+      lines_[at - 1].end = eol;
+      end.clear();
+    }
+    lines_.insert(lines_.begin() + static_cast<long>(at), Line{std::move(text), end});
+  };
   const std::string entry = std::string(key) + "=" + std::string(value);
   if (lastInSection) {
-    lines_.insert(lines_.begin() + static_cast<long>(*lastInSection) + 1, entry);
+    insertAt(*lastInSection + 1, entry);
   } else {
-    lines_.push_back("[" + std::string(section) + "]");
-    lines_.push_back(entry);
+    insertAt(lines_.size(), "[" + std::string(section) + "]");
+    insertAt(lines_.size(), entry);
   }
 }
 

@@ -72,6 +72,23 @@ std::uint32_t ToUnits(long long v) {
 
 }  // namespace
 
+// ---- captions ---------------------------------------------------------------
+
+const char* EditListCaption(EditList list) {
+  static const char* const captions[kEditListCount] = {
+      "Channel type", "Tx power", "Bandwidth", "Signal type", "Only rx", "Busy", "Rx tone", "Tx tone",
+      "Analog call 1", "Analog call 2", "Color code", "Encrypt key", "Tx contact", "Group rx list", "Type",
+      "Contact", "Msg no.", "Type", "Contact", "Msg no.", "Rx color code", "Tx color code", "Data type",
+      "Status info no", "Offset direction"};
+  return captions[static_cast<int>(list)];
+}
+
+const char* EditCheckCaption(EditCheck check) {
+  static const char* const captions[kEditCheckCount] = {"Reverse",    "Scan",  "Talk around", "Auto contact",
+                                                        "Work alone", "PTTID", "OACSU"};
+  return captions[static_cast<int>(check)];
+}
+
 // ---- list state -------------------------------------------------------------
 
 std::string EditListState::text() const {

@@ -50,6 +50,13 @@ constexpr int kEditListCount = static_cast<int>(EditList::kCount);
 enum class EditCheck : int { kReverse, kScan, kTalkAround, kAutoContact, kWorkAlone, kPttId, kOacsu, kCount };
 constexpr int kEditCheckCount = static_cast<int>(EditCheck::kCount);
 
+// The captions of the dialog's lists and check boxes, as the dialog shows
+// them (also on the printed sheet).
+const char* EditListCaption(EditList list);
+const char* EditCheckCaption(EditCheck check);
+// The frames of the two digital calls.
+inline constexpr const char* kCallCaptions[2] = {"Call 1", "Call 2"};
+
 // A list control: its items, each with a number (item data), the selected
 // entry (-1: none), the text of an editable list, and its own enabled flag
 // (set by the enabling rules).

@@ -1,10 +1,9 @@
 #include "core/channels/channel_table.h"
 
-#include <filesystem>
-#include <fstream>
 #include <vector>
 
 #include "core/base/c_text.h"
+#include "core/base/file_io.h"
 #include "core/codec/bcd.h"
 #include "core/codec/tone.h"
 #include "core/image/image_file.h"
@@ -282,6 +281,50 @@ void ChannelTable::CommitChoice(int row, int column, std::string_view text) {
   At(row, column) = RowEmpty(row) ? std::string() : std::string(text);
 }
 
+std::optional<std::string> ChannelTable::AcceptedCellText(int column, std::string_view raw) {
+  const std::string text = Trim(raw);
+  switch (column) {
+    case kColRxFreq:
+    case kColTxFreq: {
+      int dots = 0, digits = 0;
+      for (char c : text) {
+        if (c == '.') ++dots;
+        else if (c >= '0' && c <= '9') ++digits;
+        else return std::nullopt;
+      }
+      if (text.empty() || (dots <= 1 && digits > 0)) return text;
+      return std::nullopt;
+    }
+    case kColRxTone:
+    case kColTxTone: {
+      const std::string normal = NormalizeToneText(text);
+      if (normal.empty() || (normal == kNone && !EqualsIgnoreCase(text, kNone))) return std::nullopt;
+      return normal;
+    }
+    case kColPower:
+    case kColScan:
+    case kColBandwidth:
+    case kColType:
+      for (const auto& item : ChannelChoiceItems(column))
+        if (EqualsIgnoreCase(item, text)) return item;
+      return std::nullopt;
+    default:
+      return std::nullopt;
+  }
+}
+
+bool ChannelTable::CommitCell(RadioImage& image, int row, int column, std::string_view raw) {
+  const auto text = AcceptedCellText(column, raw);
+  if (!text) return false;
+  if (column == kColRxFreq || column == kColTxFreq)
+    CommitFrequency(image, row, column, *text);
+  else if (column == kColRxTone || column == kColTxTone)
+    CommitTone(row, column, *text);
+  else
+    CommitChoice(row, column, *text);
+  return true;
+}
+
 bool ChannelTable::BandChangeClears(int index) const {
   if (index < 0 || index >= static_cast<int>(BandItems().size())) return false;
   return !(BandOfItem(index) == band_);
@@ -302,16 +345,12 @@ namespace {
 // Reads `length` bytes at `offset` of the file; an error when it cannot be
 // opened or is too short.
 Result<std::vector<char>> ReadFilePart(const std::string& path, std::size_t offset, std::size_t length) {
-  std::error_code ec;
-  if (path.empty() || std::filesystem::is_directory(path, ec)) return Error{"no factory image file"};
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return Error{path + ": cannot be opened"};
-  in.seekg(static_cast<std::streamoff>(offset));
-  std::vector<char> buf(length);
-  in.read(buf.data(), static_cast<std::streamsize>(length));
-  if (static_cast<std::size_t>(in.gcount()) != length)
+  if (path.empty()) return Error{"no factory image file"};
+  auto file = ReadRegularFile(path, offset + length);
+  if (!file) return Error{file.error()};
+  if (file->bytes.size() != offset + length)
     return Error{path + ": the file is too short for an image (" + std::to_string(kImageSize) + " bytes)"};
-  return buf;
+  return std::vector<char>(file->bytes.begin() + static_cast<long>(offset), file->bytes.end());
 }
 
 }  // namespace

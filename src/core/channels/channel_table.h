@@ -5,6 +5,7 @@
 // typed into the table. One model serves the main channels (with the band
 // selector and the derived bytes) and the PMR channels (record base only).
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -95,6 +96,15 @@ class ChannelTable {
   void CommitFrequency(RadioImage& image, int row, int column, std::string_view text);
   void CommitTone(int row, int column, std::string_view text);
   void CommitChoice(int row, int column, std::string_view text);
+
+  // What the commit rule of `column` takes for a typed or pasted `text`: a
+  // frequency (an empty one too, which clears), a tone NormalizeToneText
+  // knows, one of the column's items in any letter case (as the item).
+  // Nothing when the column cannot take the text.
+  static std::optional<std::string> AcceptedCellText(int column, std::string_view text);
+  // AcceptedCellText, then the column's commit rule; false when the text
+  // was not taken.
+  bool CommitCell(RadioImage& image, int row, int column, std::string_view text);
 
   // True when selecting band entry `index` would change the band.
   bool BandChangeClears(int index) const;

@@ -13,10 +13,7 @@ Document::Document() { MarkClean(); }
 void Document::New(const std::string& defaultDatPath, const BandLimits& band) {
   image_ = NewImage(defaultDatPath, band);
   path_.clear();
-  table_.Load(image_);
-  RepairContactNames(image_);
-  RepairContactReferences(image_);
-  MarkClean();
+  AfterOpen();
 }
 
 Status Document::Open(const std::string& path) {
@@ -24,14 +21,22 @@ Status Document::Open(const std::string& path) {
   Status st = LoadImageFile(path, loaded);
   if (!st) return st;
   image_ = loaded;
-  std::error_code ec;
-  const auto absolute = std::filesystem::absolute(path, ec);
-  path_ = ec ? path : absolute.lexically_normal().string();
+  SetPath(path);
+  AfterOpen();
+  return st;
+}
+
+void Document::AfterOpen() {
   table_.Load(image_);
   RepairContactNames(image_);
   RepairContactReferences(image_);
   MarkClean();
-  return st;
+}
+
+void Document::SetPath(const std::string& path) {
+  std::error_code ec;
+  const auto absolute = std::filesystem::absolute(path, ec);
+  path_ = ec ? path : absolute.lexically_normal().string();
 }
 
 void Document::AfterRead() {
@@ -65,9 +70,7 @@ Status Document::Save(const std::string& path) {
   if (!st) return st;
   image_ = saved;
   table_ = table;
-  std::error_code ec;
-  const auto absolute = std::filesystem::absolute(path, ec);
-  path_ = ec ? path : absolute.lexically_normal().string();
+  SetPath(path);
   clean_ = image_;
   return st;
 }

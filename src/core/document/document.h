@@ -47,6 +47,9 @@ class Document {
   // contact names and the contact references are repaired (in that order).
   // On failure the document is as it was.
   Status Open(const std::string& path);
+  // The document no longer belongs to its file: Save asks for a name
+  // (a file opened as a copy, such as a backup of a read).
+  void ForgetPath() { path_.clear(); }
   // A read from the radio filled image(): the table loads, then the
   // contact references and the contact names are repaired (in that order).
   void AfterRead();
@@ -72,6 +75,11 @@ class Document {
 
  private:
   void WriteBackTable() { table_.WriteBack(image_); }
+  // After New and Open: the table loads, the contact names and then the
+  // contact references are repaired, and that is the clean state.
+  void AfterOpen();
+  // The absolute form of `path`, as far as it can be made.
+  void SetPath(const std::string& path);
   void MarkClean() { clean_ = SavedForm(); }
 
   RadioImage image_;

@@ -16,6 +16,10 @@ namespace cps::dpmr {
 inline constexpr const char* kSingleCall = "Single call";
 inline constexpr const char* kGroupCall = "Group call";
 inline constexpr const char* kContactNumberChars = "0123456789*";
+// The titles of the page's columns after "No.".
+inline constexpr const char* kContactNameTitle = "Name";
+inline constexpr const char* kContactNumberTitle = "Number";
+inline constexpr const char* kContactTypeTitle = "Type";
 
 struct Contact {
   std::string name;

@@ -7,6 +7,19 @@
 
 namespace cps::dpmr {
 
+void StorePagesOnClose(const ClosingPages& pages) {
+  if (!pages.groupsShown) {
+    pages.storeContacts();
+    pages.reloadGroups();
+  }
+  if (pages.storeBasic) pages.storeBasic();
+  pages.storeKeys();
+  pages.storeContacts();
+  pages.storeOutbox();
+  pages.storeInbox();
+  pages.storeGroups();
+}
+
 void StoreListPagesOnClose(RadioImage& image) {
   // The pages as they loaded when the dialog opened (the Basic page shares
   // no byte with them).
@@ -19,15 +32,14 @@ void StoreListPagesOnClose(RadioImage& image) {
   Inbox inbox;
   inbox.Load(image);
   GroupListEditor groups;
-  // The hidden group list page first takes in the Contact page's store.
-  contacts.Store(image);
-  groups.Load(image, 1);
-  // Then every page in tab order.
-  keys.Store(image);
-  contacts.Store(image);
-  outbox.Store(image);
-  inbox.Store(image);
-  groups.Store(image);
+  StorePagesOnClose({.storeBasic = nullptr,
+                     .storeKeys = [&] { keys.Store(image); },
+                     .storeContacts = [&] { contacts.Store(image); },
+                     .storeOutbox = [&] { outbox.Store(image); },
+                     .storeInbox = [&] { inbox.Store(image); },
+                     .storeGroups = [&] { groups.Store(image); },
+                     .reloadGroups = [&] { groups.Load(image, 1); },
+                     .groupsShown = false});
 }
 
 }  // namespace cps::dpmr

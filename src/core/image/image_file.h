@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "core/base/result.h"
 #include "core/image/radio_image.h"
@@ -7,7 +8,8 @@
 namespace cps {
 
 // Reads the first 16384 bytes of an image file; more are ignored, fewer are
-// refused. On failure `image` is left exactly as it was.
+// refused, and so is anything but a regular file (a folder, a FIFO, a
+// device). On failure `image` is left exactly as it was.
 Status LoadImageFile(const std::string& path, RadioImage& image);
 
 // Reads up to 16384 bytes into `image` without refusing a short file: the
@@ -15,9 +17,10 @@ Status LoadImageFile(const std::string& path, RadioImage& image);
 // cannot be opened; then `image` is unchanged.
 bool LoadImagePrefix(const std::string& path, RadioImage& image);
 
-// Writes exactly 16384 bytes. The data goes to a temporary file in the same
-// folder that is then renamed over the target, so a failed save leaves an
-// existing file untouched.
+// Writes exactly 16384 bytes with the rules of WriteFileSafely: through a
+// link to its target, never over anything but a regular file, never over a
+// read-only file, keeping the replaced file's links, mode and owner; a
+// failed save leaves an existing file as it was.
 Status SaveImageFile(const std::string& path, const RadioImage& image);
 
 }  // namespace cps

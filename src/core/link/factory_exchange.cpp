@@ -60,6 +60,7 @@ std::string FactoryMessage(const TransferResult& result, FactoryDirection direct
     case TransferOutcome::kPortNotOpened:
       return "Cound not open the port";
     case TransferOutcome::kCommunicationError:
+    case TransferOutcome::kVerifyFailed:
       return "Communication error";
     case TransferOutcome::kCancelled:
       break;

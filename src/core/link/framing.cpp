@@ -65,8 +65,13 @@ StepError ReadBlock(SerialPort& port, std::uint16_t address, std::span<std::uint
   const std::uint8_t cmd[4] = {kReadCommand, static_cast<std::uint8_t>(address >> 8),
                                static_cast<std::uint8_t>(address & 0xFF), static_cast<std::uint8_t>(out.size())};
   port.Write(cmd);
+  // The header's content is not examined, but all four bytes must be there:
+  // a late reply would otherwise shift its header into the data.
   std::uint8_t header[4];
-  port.Read(header, sizeof header);
+  const std::size_t headerGot = port.Read(header, sizeof header);
+  if (headerGot < sizeof header)
+    return "The reply to the block at " + AddressText(address) + " began with " + std::to_string(headerGot) +
+           " of 4 header bytes.";
   const std::size_t got = port.Read(out.data(), out.size());
   if (got < out.size())
     return "The block at " + AddressText(address) + " came with " + std::to_string(got) +

@@ -57,7 +57,7 @@ StepError ReadIdentification(SerialPort& port, LinkIdentification& id);
 StepError Acknowledge(SerialPort& port, const std::string& what);
 // Discards the input and sends the 4-byte command 'R' hi lo len; reads the
 // 4-byte reply header (not examined) and then len bytes into `out`. Fails
-// when fewer than `out.size()` bytes arrive.
+// when fewer than 4 header bytes or fewer than `out.size()` bytes arrive.
 StepError ReadBlock(SerialPort& port, std::uint16_t address, std::span<std::uint8_t> out);
 // Discards the input, sends 'W' hi lo len and the data, expects 0x41.
 StepError WriteBlock(SerialPort& port, std::uint16_t address, std::span<const std::uint8_t> data);

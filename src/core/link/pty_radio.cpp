@@ -125,8 +125,8 @@ void PtyRadioServer::Serve(const std::atomic<bool>& stop) {
       for (const RadioByte& a : answer) {
         if (a.delayUs > 0) burstStart = out.size();
         outLineFree = std::max(outLineFree, inLineFree) + static_cast<std::int64_t>(a.delayUs) * 1000 + byteNs;
-        out.push_back({outLineFree, a.value});
-        for (std::size_t k = burstStart; k < out.size(); ++k) out[k].dueNs = outLineFree;
+        out.push_back({outLineFree + latencyNs_, a.value});
+        for (std::size_t k = burstStart; k < out.size(); ++k) out[k].dueNs = outLineFree + latencyNs_;
       }
     }
   }

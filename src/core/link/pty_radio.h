@@ -20,6 +20,10 @@ class PtyRadioServer {
   PtyRadioServer(const PtyRadioServer&) = delete;
   PtyRadioServer& operator=(const PtyRadioServer&) = delete;
 
+  // Holds every reply back `ms` milliseconds after its last byte has
+  // crossed the line, as a USB serial adapter's latency timer does.
+  void SetLatency(int ms) { latencyNs_ = static_cast<std::int64_t>(ms) * 1'000'000; }
+
   // Creates the pseudo-terminal (raw mode); the device path is then known.
   Status Open();
   const std::string& devicePath() const { return path_; }
@@ -33,6 +37,7 @@ class PtyRadioServer {
  private:
   SimulatedRadio& radio_;
   int baud_;
+  std::int64_t latencyNs_ = 0;
   int master_ = -1;
   int slave_ = -1;  // kept open so the terminal survives the program closing it
   std::string path_;

@@ -26,10 +26,13 @@ constexpr FaultName kFaultNames[] = {
     {"stop", RadioFault::kStopAtBlock, true},
     {"delay", RadioFault::kByteDelay, true},
     {"garbage", RadioFault::kGarbage, true},
+    {"late", RadioFault::kLateBlock, true},
+    {"corrupt", RadioFault::kCorruptBlock, true},
 };
 constexpr std::uint8_t kNak = 0x15;
 constexpr std::uint8_t kGarbageByte = 0x3F;
 constexpr std::size_t kRadioOwnedStart = 0x3E00, kRadioOwnedEnd = 0x3E40;  // never overwritten
+constexpr std::size_t kCorruptedByte = 7;  // kCorruptBlock: this byte of the block is stored inverted
 }  // namespace
 
 Result<RadioFaultSpec> ParseRadioFault(const std::string& text) {
@@ -173,6 +176,10 @@ void SimulatedRadio::Command(std::vector<RadioByte>& out) {
   if (c == link::kWriteCommand && command_.size() < 4 + len) return;
   ++block_;
   const bool silent = Stopped() || FaultAt(RadioFault::kMissingBlock, block_);
+  const std::size_t replyStart = out.size();
+  auto late = [&] {
+    if (FaultAt(RadioFault::kLateBlock, block_) && out.size() > replyStart) out[replyStart].delayUs += kLateReplyMs * 1000;
+  };
   if (c == link::kReadCommand) {
     command_.clear();
     if (silent) return;
@@ -185,6 +192,7 @@ void SimulatedRadio::Command(std::vector<RadioByte>& out) {
       const std::size_t a = address + i;
       Send(out, a < kImageSize ? memory_.Byte(a) : 0xFF);
     }
+    late();
     state_ = State::kWaitBlockAck;
     return;
   }
@@ -192,12 +200,14 @@ void SimulatedRadio::Command(std::vector<RadioByte>& out) {
     for (std::size_t i = 0; i < len; ++i) {
       const std::size_t a = address + i;
       if (a >= kImageSize || (a >= kRadioOwnedStart && a < kRadioOwnedEnd)) continue;
-      memory_.SetByte(a, command_[4 + i]);
+      const bool corrupt = i == kCorruptedByte && FaultAt(RadioFault::kCorruptBlock, block_);
+      memory_.SetByte(a, corrupt ? static_cast<std::uint8_t>(~command_[4 + i]) : command_[4 + i]);
     }
     wroteBlocks_ = true;
     if (!FaultAt(RadioFault::kNoBlockAck, block_)) {
       if (FaultAt(RadioFault::kGarbage, block_)) Send(out, kGarbageByte);
       Send(out, link::kAck);
+      late();
     }
     // A factory write has no end marker: its last block ends it.
     if (len == kFactoryBlockSize && address + len == kFactoryBlockEnd && onWriteEnded) onWriteEnded(memory_);

@@ -28,7 +28,12 @@ enum class RadioFault {
   kStopAtBlock,     // from block K on, nothing more in that session
   kByteDelay,       // K milliseconds before every byte the radio sends
   kGarbage,         // one byte 0x3F before the 0x41 that answers block K (K = 0: the radio's first handshake reply)
+  kLateBlock,       // block K: the reply (read) or acknowledgement (write) begins 1 s late
+  kCorruptBlock,    // block K of a write: stored with its byte 7 inverted, acknowledged as usual
 };
+
+// How late kLateBlock answers.
+constexpr int kLateReplyMs = 1000;
 
 struct RadioFaultSpec {
   RadioFault fault = RadioFault::kNone;
@@ -37,7 +42,7 @@ struct RadioFaultSpec {
 
 // Parses "NAME" or "NAME:K" (names: silent, bad-handshake, short-id,
 // no-id-ack, short-block:K, missing-block:K, no-block-ack:K, stop:K,
-// delay:MS, garbage:K).
+// delay:MS, garbage:K, late:K, corrupt:K).
 Result<RadioFaultSpec> ParseRadioFault(const std::string& text);
 // The names, for help texts.
 std::string RadioFaultNames();

@@ -75,6 +75,7 @@ TransferResult RunTransferOnPort(SerialPort& port, TransferDirection direction, 
       received.SetFrequency(kBandEdgeAddress + 4, id.HighUnits());
     }
     image = received;
+    if (callbacks.readCompleted) callbacks.readCompleted(image);
     return {};
   }
 
@@ -87,13 +88,53 @@ TransferResult RunTransferOnPort(SerialPort& port, TransferDirection direction, 
   return {};
 }
 
+std::optional<std::uint16_t> FirstWrittenDifference(const RadioImage& written, const RadioImage& readBack) {
+  for (std::uint16_t block : TransferBlocks(TransferDirection::kWrite))
+    for (std::uint16_t a = block; a < block + kBlockSize; ++a)
+      if (written.Byte(a) != readBack.Byte(a)) return a;
+  return std::nullopt;
+}
+
+namespace {
+char* Hex2(char (&buf)[8], std::uint8_t b) {
+  std::snprintf(buf, sizeof buf, "0x%02X", b);
+  return buf;
+}
+
+TransferResult ReadBackAndCompare(const PortOpener& openPort, const std::string& portName, int baud,
+                                  const RadioImage& written, const std::atomic<bool>& cancel,
+                                  const TransferCallbacks& callbacks) {
+  if (callbacks.verifying) callbacks.verifying();
+  TransferCallbacks readCallbacks = callbacks;
+  readCallbacks.portOpened = nullptr;
+  RadioImage back = written;
+  auto port = openPort(portName, baud);
+  if (!port) return {TransferOutcome::kPortNotOpened, "The port did not open again for verify: " + port.error()};
+  TransferResult r = RunTransferOnPort(**port, TransferDirection::kRead, back, cancel, readCallbacks);
+  if (r.outcome == TransferOutcome::kCommunicationError) r.reason = "Reading back for verify: " + r.reason;
+  if (!r.ok()) return r;
+  if (auto a = FirstWrittenDifference(written, back)) {
+    char radio[8], wanted[8];
+    return {TransferOutcome::kVerifyFailed, "Verify failed at " + link::AddressText(*a) + ": the radio holds " +
+                                                Hex2(radio, back.Byte(*a)) + ", the image " +
+                                                Hex2(wanted, written.Byte(*a)) + "."};
+  }
+  return {};
+}
+}  // namespace
+
 TransferResult RunTransfer(const PortOpener& openPort, const std::string& portName, int baud,
                            TransferDirection direction, RadioImage& image, const std::atomic<bool>& cancel,
-                           const TransferCallbacks& callbacks) {
-  auto port = openPort(portName, baud);
-  if (!port) return {TransferOutcome::kPortNotOpened, port.error()};
-  if (callbacks.portOpened) callbacks.portOpened();
-  return RunTransferOnPort(**port, direction, image, cancel, callbacks);
+                           const TransferCallbacks& callbacks, const TransferOptions& options) {
+  TransferResult result;
+  {
+    auto port = openPort(portName, baud);
+    if (!port) return {TransferOutcome::kPortNotOpened, port.error()};
+    if (callbacks.portOpened) callbacks.portOpened();
+    result = RunTransferOnPort(**port, direction, image, cancel, callbacks);
+  }  // the port closes here
+  if (!result.ok() || direction != TransferDirection::kWrite || !options.verify) return result;
+  return ReadBackAndCompare(openPort, portName, baud, image, cancel, callbacks);
 }
 
 // ---- TransferWorker -------------------------------------------------------
@@ -109,11 +150,12 @@ void TransferWorker::Join() {
 }
 
 bool TransferWorker::Start(const PortOpener& openPort, const std::string& portName, int baud,
-                           TransferDirection direction, const RadioImage& image, Callbacks callbacks) {
+                           TransferDirection direction, const RadioImage& image, Callbacks callbacks,
+                           TransferOptions options) {
   auto finished = callbacks.finished;
-  Job job = [openPort, portName, baud, direction, callbacks = std::move(callbacks)](
+  Job job = [openPort, portName, baud, direction, callbacks = std::move(callbacks), options](
                 RadioImage& worked, const std::atomic<bool>& cancel) {
-    return RunTransfer(openPort, portName, baud, direction, worked, cancel, callbacks);
+    return RunTransfer(openPort, portName, baud, direction, worked, cancel, callbacks, options);
   };
   return Start(image, std::move(job), std::move(finished));
 }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -17,7 +18,7 @@ namespace cps {
 
 enum class TransferDirection { kRead, kWrite };
 
-enum class TransferOutcome { kSuccess, kPortNotOpened, kCommunicationError, kCancelled };
+enum class TransferOutcome { kSuccess, kPortNotOpened, kCommunicationError, kCancelled, kVerifyFailed };
 
 struct TransferResult {
   TransferOutcome outcome = TransferOutcome::kSuccess;
@@ -43,10 +44,27 @@ extern const char* const kCommunicationErrorMessage;  // "通信出錯" (UTF-8)
 
 struct TransferCallbacks {
   // After the port has opened (the window disables "Start").
-  std::function<void()> portOpened;
+  std::function<void()> portOpened{};
   // Progress position 0..503 after a block.
-  std::function<void(int position)> progress;
+  std::function<void(int position)> progress{};
+  // A write with verify has ended and the read-back begins; progress
+  // starts again from the first block.
+  std::function<void()> verifying{};
+  // Every image read completely from the radio: the result of a read, the
+  // read-back of a verify (also when it differs from what was written).
+  std::function<void(const RadioImage& read)> readCompleted{};
 };
+
+// What a transfer does besides moving the blocks.
+struct TransferOptions {
+  // After a successful write: read the radio back with the normal read
+  // exchange and compare every written block.
+  bool verify = false;
+};
+
+// The first address of a written block (0x0100-0x3FFF without the skipped
+// blocks) where `readBack` differs from `written`.
+std::optional<std::uint16_t> FirstWrittenDifference(const RadioImage& written, const RadioImage& readBack);
 
 // Runs one transfer on `port` (already open). A read fills `image` only
 // when it completes: a failed or cancelled read leaves it exactly as it was.
@@ -55,10 +73,10 @@ TransferResult RunTransferOnPort(SerialPort& port, TransferDirection direction, 
                                  const std::atomic<bool>& cancel, const TransferCallbacks& callbacks = {});
 
 // Opens the port with `openPort` and runs the transfer; the port is closed
-// at the end.
+// at the end. A verified write opens the port again for the read-back.
 TransferResult RunTransfer(const PortOpener& openPort, const std::string& portName, int baud,
                            TransferDirection direction, RadioImage& image, const std::atomic<bool>& cancel,
-                           const TransferCallbacks& callbacks = {});
+                           const TransferCallbacks& callbacks = {}, const TransferOptions& options = {});
 
 // Runs a transfer on a thread of its own. The owner keeps the image it gave
 // to Start() untouched until `finished` has been called and then takes the
@@ -78,7 +96,7 @@ class TransferWorker {
   // Starts a transfer unless one is running (then returns false and does
   // nothing). The worker works on its own copy of `image`.
   bool Start(const PortOpener& openPort, const std::string& portName, int baud, TransferDirection direction,
-             const RadioImage& image, Callbacks callbacks);
+             const RadioImage& image, Callbacks callbacks, TransferOptions options = {});
 
   // Any exchange with the radio (the factory exchange uses this): `job` runs
   // on the worker thread on the worker's copy of `image` and tests `cancel`;

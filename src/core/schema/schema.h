@@ -8,7 +8,7 @@
 // or edit limits, and how the value is loaded from and saved into the image.
 //
 // The same schema drives the page widget (gui/settings/schema_page.h), the
-// command-line keys (cli/schema_keys.h) and the tests:
+// keys of core/interop (the command line, text export) and the tests:
 //
 //   const PageSchema& page = OptionPageSchema();
 //   PageValues values = LoadPage(page, image);        // what the controls show

@@ -36,6 +36,9 @@ class CProgramDoc : public QObject {
   Status Open(const QString& path);
   // After a successful read from the radio.
   void AfterRead();
+  // Forgets the file name, so that Save asks for one (a backup opened as a
+  // new document stays as it was kept).
+  void ForgetPath() { doc_.ForgetPath(); }
   // "Factroy": the whole image from `path`; on failure nothing changes.
   Status LoadFactory(const QString& path);
   // The table's write-back, then an atomic write of the image; on failure

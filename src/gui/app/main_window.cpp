@@ -64,7 +64,9 @@ void CMainFrame::CreateMenus() {
   add(file, "&Open...", &CMainFrame::OnFileOpen, QKeySequence(Qt::CTRL | Qt::Key_O))->setObjectName("actionOpen");
   add(file, "&Save", &CMainFrame::OnFileSave, QKeySequence(Qt::CTRL | Qt::Key_S))->setObjectName("actionSave");
   add(file, "Save &As...", &CMainFrame::OnFileSaveAs)->setObjectName("actionSaveAs");
-  file->addSeparator();
+  QAction* printGroup = file->addSeparator();
+  AddTextItems(file, printGroup);
+  AddInteropMenuItems(file, printGroup);
   // The menu shows Ctrl+P, but no key is assigned to Print.
   QAction* print = add(file, "&Print...\tCtrl+P", &CMainFrame::OnFilePrint);
   print->setObjectName("actionPrint");
@@ -89,6 +91,7 @@ void CMainFrame::CreateMenus() {
   write->setObjectName("actionWrite");
   write->setStatusTip("Write Data to Radio ");
   write->setToolTip("Write");
+  AddLinkMenuItems(program);
 
   QMenu* view = menuBar()->addMenu("&View");
   QAction* toolbarToggle = view->addAction("&Toolbar");

@@ -3,6 +3,8 @@
 #include <QPointer>
 
 #include "core/codec/frequency.h"
+#include "core/link/serial_port.h"
+#include "core/print/print_sheet.h"
 #include "gui/app/document.h"
 #include "port/app_settings.h"
 
@@ -12,7 +14,10 @@ class QToolBar;
 
 namespace cps {
 
+class CompareDialog;
+
 class ChannelForm;  // the central form with the channel table
+struct ChannelTemplate;
 
 // The main frame: menus, toolbar, status bar and the routing of every
 // command to the editor that does the work. The handlers of each area live
@@ -45,9 +50,32 @@ class CMainFrame : public QMainWindow {
   // The band the channel editors use now.
   BandLimits CurrentBand() const;
 
+  // ---- the image as text (main_window_text.cpp) ----
+  // Without their file dialogs; failures are shown.
+  bool ExportTextTo(const QString& path);
+  // Replaces the image as one step with a new, unsaved document.
+  bool ImportTextFrom(const QString& path);
+  // The comparison of the image with a .dat or .yaml file, not yet shown.
+  CompareDialog* CompareWith(const QString& path);
+
+  // ---- channel lists (main_window_interop.cpp) ----
+  // Reads a CHIRP CSV file, shows the import preview and, on OK, puts the
+  // rows into the channel table. False when nothing was imported.
+  bool ImportChannelsFrom(const QString& path);
+  // Writes every channel in use as a CHIRP CSV file; shows a failure.
+  bool ExportChannelsTo(const QString& path);
+  // File, New, then the template's channels (a template of the other band
+  // asks the band question first). False when the user cancels.
+  bool NewFromTemplate(const ChannelTemplate& t);
+  // Writes the channel table and the PMR channels as template `name` to `path`.
+  bool SaveChannelsAsTemplate(const QString& name, const QString& path);
+
   // The common message box of the program: caption "Program", an "OK"
   // button (icon chosen by `icon`).
   static void ShowMessage(QWidget* parent, const QString& text, int icon = 2 /*warning*/);
+
+  // What Print and Print Preview put on paper now (main_window_channels.cpp).
+  PrintSheet SheetToPrint();
 
  public slots:
   // File menu
@@ -58,6 +86,13 @@ class CMainFrame : public QMainWindow {
   void OnFilePrint();         // main_window_channels.cpp
   void OnFilePrintPreview();  // main_window_channels.cpp
   void OnFilePrintSetup();    // main_window_channels.cpp
+  void OnExportText();        // main_window_text.cpp
+  void OnImportText();        // main_window_text.cpp
+  void OnCompareWithFile();   // main_window_text.cpp
+  void OnImportChannels();    // main_window_interop.cpp
+  void OnExportChannels();    // main_window_interop.cpp
+  void OnNewFromTemplate();   // main_window_interop.cpp
+  void OnSaveChannelsAsTemplate();  // main_window_interop.cpp
   // Edit menu
   void OnScanInfo();      // main_window_settings.cpp
   void OnBasicSetting();  // main_window_settings.cpp
@@ -68,6 +103,8 @@ class CMainFrame : public QMainWindow {
   // Program menu
   void OnRead();          // main_window_link.cpp
   void OnWrite();         // main_window_link.cpp
+  void OnBackups();       // main_window_link.cpp
+  void OnWriteSeveral();  // main_window_link.cpp
   // Setting menu
   void OnPortSetting();   // main_window_link.cpp
   // Help menu
@@ -88,6 +125,24 @@ class CMainFrame : public QMainWindow {
   void CreateMenus();
   void CreateToolBar();
   void CreateCentralForm();  // main_window_channels.cpp
+  // ---- radio link (main_window_link.cpp) ----
+  // The Program menu's items after Read and Write.
+  void AddLinkMenuItems(QMenu* program);
+  // Keeps an image read from the radio in the backups folder; a warning
+  // when it cannot.
+  void KeepBackup(const RadioImage& read, const std::string& port);
+  // OpenRadioPort, traced into the traces folder when "Log serial traffic"
+  // is on.
+  PortOpener LinkOpener(const std::string& traceName);
+  // "Verify after write" changed: kept in Program.ini at once.
+  void RememberVerify(bool on);
+  // The three text items, placed before `before` (main_window_text.cpp).
+  void AddTextItems(QMenu* file, QAction* before);
+  // What an import starts from: the image File, New makes.
+  RadioImage TextBase() const;
+  // The channel list and template items, placed before `before`.
+  void AddInteropMenuItems(QMenu* file, QAction* before);  // main_window_interop.cpp
+  QString CsvFolder() const;              // main_window_interop.cpp
 
   AppSettings settings_;
   CProgramDoc doc_;

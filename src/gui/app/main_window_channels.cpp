@@ -1,6 +1,7 @@
 // The channel table's side of the main window: the central form (a view of
 // the document's table, which commits and refreshes at the document's
 // moments), printing and the channel dialogs.
+#include <QDate>
 #include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -25,6 +26,14 @@ QString PrintedFileName(const CProgramDoc& doc) {
 
 }  // namespace
 
+PrintSheet CMainFrame::SheetToPrint() {
+  form_->view()->CommitOpenEditor();
+  // The image as Save would write it; the document itself is not written
+  // back.
+  return BuildPrintSheet(doc_.core().SavedForm(), {settings_.modelName, PrintedFileName(doc_).toStdString(),
+                                QDate::currentDate().toString(Qt::ISODate).toStdString()});
+}
+
 void CMainFrame::CreateCentralForm() {
   form_ = new ChannelForm(image(), doc_.table(), this);
   form_->setObjectName("channelForm");
@@ -40,24 +49,21 @@ BandLimits CMainFrame::CurrentBand() const { return form_ ? form_->band() : kBan
 
 void CMainFrame::OnFilePrint() {
   if (!form_) return;
-  form_->view()->CommitOpenEditor();
+  const PrintSheet sheet = SheetToPrint();
   QPrinter& printer = form_->printer();
   QPrintDialog dialog(&printer, this);
   if (dialog.exec() != QDialog::Accepted) return;
-  PrintChannelTable(printer, form_->view()->table(), QString::fromStdString(settings_.modelName),
-                    PrintedFileName(doc_));
+  PrintRadioSheet(printer, sheet);
 }
 
 void CMainFrame::OnFilePrintPreview() {
   if (!form_) return;
-  form_->view()->CommitOpenEditor();
+  const PrintSheet sheet = SheetToPrint();
   QPrintPreviewDialog preview(&form_->printer(), this);
   preview.setObjectName("printPreview");
   preview.resize(900, 800);
-  connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter* printer) {
-    PrintChannelTable(*printer, form_->view()->table(), QString::fromStdString(settings_.modelName),
-                      PrintedFileName(doc_));
-  });
+  connect(&preview, &QPrintPreviewDialog::paintRequested, this,
+          [&sheet](QPrinter* printer) { PrintRadioSheet(*printer, sheet); });
   preview.exec();
 }
 

@@ -3,12 +3,12 @@
 
 #include "gui/app/main_window.h"
 #include "gui/factory/factory_adjust_dialog.h"
-#include "port/radio_port.h"
 
 namespace cps {
 
 void CMainFrame::OnFactoryAdjust() {
-  FactoryAdjustDialog dlg(image(), OpenRadioPort, settings().portName, settings().baudRate, this);
+  FactoryAdjustDialog dlg(image(), LinkOpener(settings().portName), settings().portName, settings().baudRate, this);
+  dlg.keepRead = [this](const RadioImage& read) { KeepBackup(read, settings().portName); };
   dlg.showMessage = [](QWidget* parent, const QString& text, bool success) {
     ShowMessage(parent, text, success ? QMessageBox::Information : QMessageBox::Warning);
   };

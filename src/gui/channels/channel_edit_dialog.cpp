@@ -58,6 +58,12 @@ QWidget* Labelled(const QString& caption, QWidget* control, int captionWidth = k
 ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLimits band, int channel,
                                      QWidget* parent)
     : QDialog(parent), editor_(image, variant == Variant::kPmr ? kPmrChannelBase : kMainChannelBase, band) {
+  using L = EditList;
+  using C = EditCheck;
+  // A list with its caption beside it.
+  auto ListRow = [this](EditList l, const char* name, bool editable = false, int captionWidth = kCaptionWidth) {
+    return Labelled(EditListCaption(l), MakeList(l, name, editable), captionWidth);
+  };
   setWindowTitle(variant == Variant::kPmr ? "PMR Channel Edit" : "Channel Edit");
   setObjectName(variant == Variant::kPmr ? "PmrChannelEditDialog" : "ChannelEditDialog");
 
@@ -92,69 +98,69 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
   auto* general = new QGridLayout;
   general->addWidget(Labelled("Rx freq (MHz)", rx_), 0, 0);
   general->addWidget(Labelled("Tx freq (MHz)", tx_), 0, 1);
-  general->addWidget(Labelled("Channel type", MakeList(EditList::kChannelType, "channelType")), 1, 0);
-  general->addWidget(Labelled("Tx power", MakeList(EditList::kPower, "txPower")), 1, 1);
-  general->addWidget(Labelled("Bandwidth", MakeList(EditList::kBandwidth, "bandwidth")), 2, 0);
+  general->addWidget(ListRow(L::kChannelType, "channelType"), 1, 0);
+  general->addWidget(ListRow(L::kPower, "txPower"), 1, 1);
+  general->addWidget(ListRow(L::kBandwidth, "bandwidth"), 2, 0);
   auto* checksRow = new QHBoxLayout;
-  checksRow->addWidget(MakeCheck(EditCheck::kReverse, "Reverse", "reverse"));
-  checksRow->addWidget(MakeCheck(EditCheck::kScan, "Scan", "scan"));
-  checksRow->addWidget(MakeCheck(EditCheck::kTalkAround, "Talk around", "talkAround"));
-  checksRow->addWidget(MakeCheck(EditCheck::kAutoContact, "Auto contact", "autoContact"));
-  checksRow->addWidget(MakeCheck(EditCheck::kWorkAlone, "Work alone", "workAlone"));
+  checksRow->addWidget(MakeCheck(C::kReverse, "reverse"));
+  checksRow->addWidget(MakeCheck(C::kScan, "scan"));
+  checksRow->addWidget(MakeCheck(C::kTalkAround, "talkAround"));
+  checksRow->addWidget(MakeCheck(C::kAutoContact, "autoContact"));
+  checksRow->addWidget(MakeCheck(C::kWorkAlone, "workAlone"));
   checksRow->addStretch(1);
   general->addLayout(checksRow, 2, 1);
-  QWidget* onlyRx = Labelled("Only rx", MakeList(EditList::kOnlyRx, "onlyRx"));
+  QWidget* onlyRx = ListRow(L::kOnlyRx, "onlyRx");
   general->addWidget(onlyRx, 3, 0);
 
   // "Analog" frame.
   auto* analog = new QGroupBox("Analog");
   auto* analogColumn = new QVBoxLayout(analog);
-  analogColumn->addWidget(Labelled("Signal type", MakeList(EditList::kSignalType, "signalType")));
-  analogColumn->addWidget(MakeCheck(EditCheck::kPttId, "PTTID", "pttId"));
-  analogColumn->addWidget(Labelled("Analog call 1", MakeList(EditList::kAnalogCall1, "analogCall1")));
-  analogColumn->addWidget(Labelled("Analog call 2", MakeList(EditList::kAnalogCall2, "analogCall2")));
-  analogColumn->addWidget(Labelled("Rx tone", MakeList(EditList::kRxTone, "rxTone", true)));
-  analogColumn->addWidget(Labelled("Tx tone", MakeList(EditList::kTxTone, "txTone", true)));
+  analogColumn->addWidget(ListRow(L::kSignalType, "signalType"));
+  analogColumn->addWidget(MakeCheck(C::kPttId, "pttId"));
+  analogColumn->addWidget(ListRow(L::kAnalogCall1, "analogCall1"));
+  analogColumn->addWidget(ListRow(L::kAnalogCall2, "analogCall2"));
+  analogColumn->addWidget(ListRow(L::kRxTone, "rxTone", true));
+  analogColumn->addWidget(ListRow(L::kTxTone, "txTone", true));
   analogColumn->addStretch(1);
 
   // "Digit" frame with the two call groups.
   digit_ = new QGroupBox("Digit");
   auto* digitGrid = new QGridLayout(digit_);
-  digitGrid->addWidget(Labelled("Encrypt key", MakeList(EditList::kEncryptKey, "encryptKey")), 0, 0, 1, 2);
-  digitGrid->addWidget(Labelled("Tx contact", MakeList(EditList::kTxContact, "txContact")), 1, 0, 1, 2);
-  digitGrid->addWidget(Labelled("Group rx list", MakeList(EditList::kGroupRxList, "groupRxList")), 2, 0, 1, 2);
+  digitGrid->addWidget(ListRow(L::kEncryptKey, "encryptKey"), 0, 0, 1, 2);
+  digitGrid->addWidget(ListRow(L::kTxContact, "txContact"), 1, 0, 1, 2);
+  digitGrid->addWidget(ListRow(L::kGroupRxList, "groupRxList"), 2, 0, 1, 2);
   const EditList types[] = {EditList::kCall1Type, EditList::kCall2Type};
   const EditList contacts[] = {EditList::kCall1Contact, EditList::kCall2Contact};
   const EditList messages[] = {EditList::kCall1Message, EditList::kCall2Message};
   for (int k = 0; k < 2; ++k) {
-    auto* call = new QGroupBox(k == 0 ? "Call 1" : "Call 2");
+    auto* call = new QGroupBox(kCallCaptions[k]);
     auto* form = new QVBoxLayout(call);
     const QByteArray prefix = k == 0 ? "call1" : "call2";
-    form->addWidget(Labelled("Type", MakeList(types[k], prefix + "Type"), kShortCaptionWidth));
-    form->addWidget(Labelled("Contact", MakeList(contacts[k], prefix + "Contact"), kShortCaptionWidth));
-    form->addWidget(Labelled("Msg no.", MakeList(messages[k], prefix + "Message"), kShortCaptionWidth));
+    form->addWidget(ListRow(types[k], prefix + "Type", false, kShortCaptionWidth));
+    form->addWidget(ListRow(contacts[k], prefix + "Contact", false, kShortCaptionWidth));
+    form->addWidget(ListRow(messages[k], prefix + "Message", false, kShortCaptionWidth));
     digitGrid->addWidget(call, 3, k);
   }
   digitGrid->setRowStretch(4, 1);
 
   // Below the frames.
   auto* below = new QGridLayout;
-  below->addWidget(Labelled("Busy", MakeList(EditList::kBusy, "busy")), 0, 0);
-  QCheckBox* oacsu = MakeCheck(EditCheck::kOacsu, "OACSU", "oacsu");
+  below->addWidget(ListRow(L::kBusy, "busy"), 0, 0);
+  QCheckBox* oacsu = MakeCheck(C::kOacsu, "oacsu");
   below->addWidget(oacsu, 0, 1);
-  QWidget* status = Labelled("Status info no", MakeList(EditList::kStatusInfo, "statusInfo"));
-  QWidget* dataType = Labelled("Data type", MakeList(EditList::kDataType, "dataType"));
-  QWidget* rxcc = Labelled("Rx color code", MakeList(EditList::kRxColorCode, "rxColorCode"));
-  QWidget* txcc = Labelled("Tx color code", MakeList(EditList::kTxColorCode, "txColorCode"));
+  QWidget* status = ListRow(L::kStatusInfo, "statusInfo");
+  QWidget* dataType = ListRow(L::kDataType, "dataType");
+  QWidget* rxcc = ListRow(L::kRxColorCode, "rxColorCode");
+  QWidget* txcc = ListRow(L::kTxColorCode, "txColorCode");
   below->addWidget(status, 1, 0);
   below->addWidget(dataType, 1, 1);
   below->addWidget(rxcc, 2, 0);
   below->addWidget(txcc, 2, 1);
 
   // Fields that are loaded and stored but never seen.
-  QWidget* offsetDirection = Labelled("Offset direction", MakeList(EditList::kOffsetDirection, "offsetDirection"));
+  QWidget* offsetDirection = ListRow(L::kOffsetDirection, "offsetDirection");
   QWidget* offsetFreq = Labelled("Offset freq (MHz)", offset_);
-  QWidget* colorCode = Labelled("Color code", MakeList(EditList::kColorCode, "colorCode"));
+  QWidget* colorCode = ListRow(L::kColorCode, "colorCode");
   below->addWidget(offsetDirection, 3, 0);
   below->addWidget(offsetFreq, 3, 1);
   below->addWidget(colorCode, 4, 0);
@@ -188,8 +194,6 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
   connect(down_, &QToolButton::clicked, this, [this] { SpinBy(-1); });
 
   // Tab goes through the controls as they are laid out, row by row.
-  using L = EditList;
-  using C = EditCheck;
   const std::vector<QWidget*> tabOrder = {
       number_, rx_, tx_, list(L::kChannelType), list(L::kPower), list(L::kBandwidth), check(C::kReverse),
       check(C::kScan), check(C::kTalkAround), list(L::kSignalType), check(C::kPttId), list(L::kAnalogCall1),
@@ -235,8 +239,8 @@ QComboBox* ChannelEditDialog::MakeList(EditList l, const char* name, bool editab
   return box;
 }
 
-QCheckBox* ChannelEditDialog::MakeCheck(EditCheck c, const QString& caption, const char* name) {
-  auto* box = new QCheckBox(caption, this);
+QCheckBox* ChannelEditDialog::MakeCheck(EditCheck c, const char* name) {
+  auto* box = new QCheckBox(EditCheckCaption(c), this);
   box->setObjectName(name);
   box->installEventFilter(this);
   connect(box, &QCheckBox::toggled, this, [this, c](bool on) {

@@ -44,7 +44,7 @@ class ChannelEditDialog : public QDialog {
 
  private:
   QComboBox* MakeList(EditList l, const char* name, bool editable = false);
-  QCheckBox* MakeCheck(EditCheck c, const QString& caption, const char* name);
+  QCheckBox* MakeCheck(EditCheck c, const char* name);
   // Runs the leave rule of the field that has the focus, as if it lost it.
   void LeaveField(QObject* field);
   // Stores the channel on screen and shows the one `step` away, wrapping.

@@ -42,6 +42,8 @@ class ChannelForm : public QWidget {
 
   // Asks before a band change clears the channels; replaceable for tests.
   void setConfirm(std::function<bool(const QString&)> confirm) { confirm_ = std::move(confirm); }
+  // Asks `question` the way a band change does.
+  bool Confirm(const QString& question) const { return confirm_(question); }
 
  signals:
   void channelEditRequested();

@@ -1,22 +1,37 @@
 #pragma once
-// Printing of the channel table: a heading with the model name and the
-// file name, then the 16 rows as the table shows them.
+// Painting of the printed sheet (core/print/print_sheet.h): its heading on
+// the first page, its tables cut into pages by PaginateTables, and "n / m"
+// at the foot of every page.
 #include <QString>
+#include <vector>
 
-class QPainter;
+#include "core/print/print_sheet.h"
+
+class QPaintDevice;
 class QPagedPaintDevice;
-class QRectF;
 
 namespace cps {
 
-class ChannelTable;
+// Where everything goes, in device coordinates of the device laid out for.
+struct SheetLayout {
+  struct Table {
+    double titleHeight = 0, headerHeight = 0;
+    std::vector<double> rowHeights;
+    std::vector<double> columnX;  // left edge of each column, then the right edge of the last
+  };
+  double width = 0, bodyHeight = 0;  // the area the tables go into on each page
+  double headingHeight = 0;          // the first page's heading
+  double footerHeight = 0;
+  std::vector<Table> tables;
+  std::vector<std::vector<PlacedPart>> pages;
+  std::vector<QString> footers;  // "n / m" of each page
+};
 
-// Draws the table into `area` (device coordinates of `painter`).
-void PaintChannelTable(QPainter& painter, const QRectF& area, const ChannelTable& table, const QString& modelName,
-                       const QString& fileName);
+// Measures the sheet with the fonts it is printed in and cuts it into pages
+// of `width` x `height` device pixels.
+SheetLayout LayOutSheet(const PrintSheet& sheet, const QPaintDevice& device, double width, double height);
 
-// Draws one page on `device` (a printer or the preview's printer).
-void PrintChannelTable(QPagedPaintDevice& device, const ChannelTable& table, const QString& modelName,
-                       const QString& fileName);
+// Prints every page on `device` (a printer, the preview's printer, a PDF).
+void PrintRadioSheet(QPagedPaintDevice& device, const PrintSheet& sheet);
 
 }  // namespace cps

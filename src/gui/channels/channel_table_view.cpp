@@ -90,6 +90,10 @@ void ChannelTableItemModel::Refresh() {
   endResetModel();
 }
 
+void ChannelTableItemModel::CellsChanged() {
+  emit dataChanged(index(0, 0), index(kChannelCount - 1, kChannelColumns - 1));
+}
+
 // ---- delegate -------------------------------------------------------------
 
 QWidget* ChannelCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
@@ -187,7 +191,7 @@ void ChannelTableView::Build() {
   verticalHeader()->hide();
   horizontalHeader()->setHighlightSections(false);
   horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  setSelectionMode(QAbstractItemView::SingleSelection);
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
   setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::DoubleClicked |
                   QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
@@ -199,8 +203,13 @@ void ChannelTableView::Build() {
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   // A press opens the editor of the cell at once; a choice cell opens its
   // list with it, so one more click picks the item.
+  connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &ChannelTableView::ExpandRowSelection);
   connect(this, &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
     if (!(QGuiApplication::mouseButtons() & Qt::LeftButton)) return;
+    // Shift and Ctrl extend the selection instead.
+    if (QGuiApplication::keyboardModifiers() & (Qt::ShiftModifier | Qt::ControlModifier)) return;
+    // The channel numbers select rows; they have no editor.
+    if (table_.EditorColumn(index.row() + 1, index.column()) == 0) return;
     QAbstractItemView::edit(index);
     auto* box = qobject_cast<QComboBox*>(delegate_->openEditor());
     if (box && !box->isEditable()) QTimer::singleShot(0, box, &QComboBox::showPopup);
@@ -218,6 +227,13 @@ void ChannelTableView::Load() {
   CommitOpenEditor();
   table_.Load(image_);
   model_->Refresh();
+}
+
+void ChannelTableView::ChangeChannels(const std::function<void(RadioImage&, ChannelTable&)>& change) {
+  CommitOpenEditor();
+  change(image_, table_);
+  model_->CellsChanged();
+  emit channelsChanged();
 }
 
 void ChannelTableView::WriteBack() {

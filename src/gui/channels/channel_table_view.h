@@ -7,7 +7,9 @@
 #include <QPointer>
 #include <QStyledItemDelegate>
 #include <QTableView>
+#include <functional>
 #include <memory>
+#include <vector>
 
 #include "core/channels/channel_table.h"
 #include "core/image/radio_image.h"
@@ -29,6 +31,8 @@ class ChannelTableItemModel : public QAbstractTableModel {
 
   // The core table changed as a whole (load, band change).
   void Refresh();
+  // Cells changed in place: the view keeps its current cell and selection.
+  void CellsChanged();
   ChannelTable& table() { return table_; }
 
  private:
@@ -75,6 +79,23 @@ class ChannelTableView : public QTableView {
   void WriteBack();
   // The current row, 1..16 (1 when there is none).
   int CurrentChannel() const;
+
+  // Commits an open editor, runs `change` (one change of the image through
+  // the table, ending with its write-back) and shows the result.
+  void ChangeChannels(const std::function<void(RadioImage&, ChannelTable&)>& change);
+
+  // Clipboard (channel_table_clipboard.cpp). Whole rows (selected from the
+  // channel number column) also carry their exact records.
+  void CopySelection();
+  void CutSelection();
+  void PasteClipboard();
+  void ClearSelection();
+  // Rows (1..16) whose data columns are all selected.
+  std::vector<int> SelectedWholeRows() const;
+  // Selected data cells (row 1..16, column 1..8).
+  std::vector<std::pair<int, int>> SelectedCells() const;
+  // Shows what a paste could not place; a message box unless replaced.
+  void setNotify(std::function<void(const QString&)> notify) { notify_ = std::move(notify); }
   // Exactly the 17 rows and 10 columns: the grid does not stretch.
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
@@ -84,15 +105,29 @@ class ChannelTableView : public QTableView {
   // frequency; the channel numbers and a channel's spare column have no
   // editor.
   bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+  // Copy, cut, paste, Delete, and Enter opening the cell editor as F2 does.
+  void keyPressEvent(QKeyEvent* event) override;
+
+ signals:
+  // The image changed through the table (paste, cut, clear, import).
+  void channelsChanged();
 
  private:
   void Build();
+  // A selected channel number selects its whole row.
+  void ExpandRowSelection();
+  void Notify(const QString& text);
 
   RadioImage& image_;
   std::unique_ptr<ChannelTable> owned_;  // the table, unless it is kept elsewhere
   ChannelTable& table_;
   ChannelTableItemModel* model_;
   ChannelCellDelegate* delegate_;
+  std::function<void(const QString&)> notify_;
+  bool expanding_ = false;
 };
+
+// The clipboard format of whole channel rows.
+inline constexpr const char* kChannelRecordsMime = "application/x-dpmr-cps-channels";
 
 }  // namespace cps

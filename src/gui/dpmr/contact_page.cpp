@@ -18,9 +18,9 @@ enum Column { kName = 1, kNumber = 2, kType = 3 };
 CContactPage::CContactPage(RadioImage& image, QWidget* parent) : TabPage(parent), image_(image) {
   grid_ = new EditableGrid(this);
   grid_->setColumns("No.", 50,
-                    {GridColumn::Text("Name", 80, 8, dpmr_gui::PrintableChars()),
-                     GridColumn::Text("Number", 80, 7, dpmr::kContactNumberChars),
-                     GridColumn::DropDown("Type", 100, {dpmr::kSingleCall, dpmr::kGroupCall})});
+                    {GridColumn::Text(dpmr::kContactNameTitle, 80, 8, dpmr_gui::PrintableChars()),
+                     GridColumn::Text(dpmr::kContactNumberTitle, 80, 7, dpmr::kContactNumberChars),
+                     GridColumn::DropDown(dpmr::kContactTypeTitle, 100, {dpmr::kSingleCall, dpmr::kGroupCall})});
   grid_->setEditCheck([this](int row, int column, const QString& text) -> std::optional<QString> {
     std::optional<std::string> shown;
     if (column == kName) shown = contacts_.EditName(row, S(text));

@@ -3,6 +3,7 @@
 #include <QTabWidget>
 
 #include "core/dpmr/dpmr_basic_page.h"
+#include "core/dpmr/dpmr_dialog.h"
 #include "gui/dpmr/contact_page.h"
 #include "gui/dpmr/encrypt_page.h"
 #include "gui/dpmr/group_rx_list_page.h"
@@ -34,27 +35,20 @@ CDpmrParamDlg::CDpmrParamDlg(RadioImage& image, QWidget* parent)
 
 CDpmrParamDlg::~CDpmrParamDlg() {
   // Destroyed without being closed: the edits are kept all the same.
-  StoreAll();
-}
-
-void CDpmrParamDlg::done(int result) {
-  StoreAll();
-  TabHostDialog::done(result);
-}
-
-void CDpmrParamDlg::StoreAll() {
-  if (stored_) return;
-  stored_ = true;
+  if (pagesSaved()) return;
   LeaveFocusedField(this);
-  // A hidden group list page first takes in the Contact page's last edits.
-  if (tabs()->currentWidget() != group_) {
-    contact_->SaveToImage();
-    group_->LoadFromImage();
-  }
-  // Basic, Encrypt, Contact, Msg outbox, Msg inbox, Group rx list. The inbox
-  // is stored only here, never at a tab change.
-  inbox_->Closing();
   SaveAllPages();
+}
+
+void CDpmrParamDlg::StorePages() {
+  dpmr::StorePagesOnClose({.storeBasic = [this] { basic_->SaveToImage(); },
+                           .storeKeys = [this] { encrypt_->SaveToImage(); },
+                           .storeContacts = [this] { contact_->SaveToImage(); },
+                           .storeOutbox = [this] { outbox_->SaveToImage(); },
+                           .storeInbox = [this] { inbox_->StoreOnClose(); },
+                           .storeGroups = [this] { group_->SaveToImage(); },
+                           .reloadGroups = [this] { group_->LoadFromImage(); },
+                           .groupsShown = tabs()->currentWidget() == group_});
 }
 
 }  // namespace cps

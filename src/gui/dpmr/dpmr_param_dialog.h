@@ -1,8 +1,9 @@
 #pragma once
 // The "dPMR param" dialog: tabs "Basic", "Encrypt", "Contact", "Msg outbox",
 // "Msg inbox" and "Group rx list". Leaving a tab stores its page, entering
-// it loads the page again; closing the dialog stores every page. Enter and
-// Esc do nothing: only the close box ends it, and it always keeps the edits.
+// it loads the page again; closing the dialog stores every page as
+// dpmr::StorePagesOnClose orders it. Enter and Esc do nothing: only the
+// close box ends it, and it always keeps the edits.
 #include "core/image/radio_image.h"
 #include "gui/settings/tab_host_dialog.h"
 
@@ -21,8 +22,6 @@ class CDpmrParamDlg : public TabHostDialog {
   explicit CDpmrParamDlg(RadioImage& image, QWidget* parent = nullptr);
   ~CDpmrParamDlg() override;
 
-  void done(int result) override;
-
   SchemaPage* basicPage() const { return basic_; }
   CEncryptPage* encryptPage() const { return encrypt_; }
   CContactPage* contactPage() const { return contact_; }
@@ -30,9 +29,10 @@ class CDpmrParamDlg : public TabHostDialog {
   CMsgInboxPage* inboxPage() const { return inbox_; }
   CGroupRxListPage* groupPage() const { return group_; }
 
- private:
-  void StoreAll();
+ protected:
+  void StorePages() override;
 
+ private:
   RadioImage& image_;
   SchemaPage* basic_;
   CEncryptPage* encrypt_;
@@ -40,7 +40,6 @@ class CDpmrParamDlg : public TabHostDialog {
   CMsgOutboxPage* outbox_;
   CMsgInboxPage* inbox_;
   CGroupRxListPage* group_;
-  bool stored_ = false;
 };
 
 }  // namespace cps

@@ -82,10 +82,6 @@ CMsgInboxPage::CMsgInboxPage(RadioImage& image, QWidget* parent) : TabPage(paren
   Rebuild();
 }
 
-void CMsgInboxPage::SaveToImage() {
-  if (closing_) inbox_.Store(image_);
-}
-
 void CMsgInboxPage::Rebuild() {
   grid_->clearRows();
   for (const dpmr::InboxMessage& m : inbox_.messages())

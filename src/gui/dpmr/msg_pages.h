@@ -40,11 +40,10 @@ class CMsgInboxPage : public TabPage {
  public:
   CMsgInboxPage(RadioImage& image, QWidget* parent = nullptr);
   void LoadFromImage() override {}
-  // Stores only once the dialog is closing (see Closing).
-  void SaveToImage() override;
-  // The dialog is closing: the next SaveToImage rewrites the index and marks
-  // every message still listed "Read".
-  void Closing() { closing_ = true; }
+  void SaveToImage() override {}
+  // The dialog is closing: rewrites the index and marks every message still
+  // listed "Read".
+  void StoreOnClose() { inbox_.Store(image_); }
 
   EditableGrid* grid() const { return grid_; }
   QPushButton* clearCurrentButton() const { return clearCurrent_; }
@@ -58,7 +57,6 @@ class CMsgInboxPage : public TabPage {
   EditableGrid* grid_;
   QPushButton* clearCurrent_;
   QPushButton* clearAll_;
-  bool closing_ = false;
 };
 
 }  // namespace cps

@@ -38,6 +38,8 @@ class FactoryAdjustDialog : public TabHostDialog {
   // How the outcome of an exchange is shown (default: a message box with
   // the caption "Program" and an "OK" button). `success` picks the icon.
   std::function<void(QWidget* parent, const QString& text, bool success)> showMessage;
+  // Called with the image after a successful read (the backups).
+  std::function<void(const RadioImage& read)> keepRead;
 
   QPushButton* readButton() const { return read_; }
   QPushButton* writeButton() const { return write_; }

@@ -1,6 +1,7 @@
 #include "gui/link/port_setting_dialog.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -78,11 +79,21 @@ PortSettingDialog::PortSettingDialog(std::string portName, QWidget* parent, Devi
   buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
   connect(buttons, &QDialogButtonBox::accepted, this, &PortSettingDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &PortSettingDialog::reject);
+  logSerial_ = new QCheckBox("Log serial traffic", this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(box);
+  layout->addWidget(logSerial_);
   layout->addWidget(buttons);
   setMinimumWidth(380);
 }
+
+void PortSettingDialog::setLogSerial(bool on, const std::string& folder) {
+  logSerial_->setChecked(on);
+  logSerial_->setToolTip(QString("Every read and write keeps a trace of the bytes on the line in %1")
+                             .arg(QString::fromStdString(folder)));
+}
+
+bool PortSettingDialog::logSerial() const { return logSerial_->isChecked(); }
 
 void PortSettingDialog::accept() {
   for (std::size_t i = 0; i < buttons_.size(); ++i) {

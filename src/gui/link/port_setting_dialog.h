@@ -11,6 +11,7 @@
 #include "port/radio_port.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QLineEdit;
 class QRadioButton;
 
@@ -29,6 +30,11 @@ class PortSettingDialog : public QDialog {
   // nothing was checked.
   const std::string& portName() const { return portName_; }
 
+  // "Log serial traffic": every transfer writes a trace into `folder`.
+  void setLogSerial(bool on, const std::string& folder);
+  bool logSerial() const;
+  QCheckBox* logSerialBox() const { return logSerial_; }
+
   const std::vector<QRadioButton*>& deviceButtons() const { return buttons_; }
   QRadioButton* otherButton() const { return other_; }
   QLineEdit* otherField() const { return otherField_; }
@@ -43,6 +49,7 @@ class PortSettingDialog : public QDialog {
   QButtonGroup* group_ = nullptr;
   QRadioButton* other_ = nullptr;
   QLineEdit* otherField_ = nullptr;
+  QCheckBox* logSerial_ = nullptr;
 };
 
 }  // namespace cps

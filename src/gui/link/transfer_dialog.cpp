@@ -1,5 +1,6 @@
 #include "gui/link/transfer_dialog.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -14,12 +15,17 @@ void ProgramMessage(QWidget* parent, const QString& text) {
   QMessageBox box(QMessageBox::Warning, "Program", text, QMessageBox::Ok, parent);
   box.exec();
 }
+void ProgramInformation(QWidget* parent, const QString& text) {
+  QMessageBox box(QMessageBox::Information, "Program", text, QMessageBox::Ok, parent);
+  box.exec();
+}
 }  // namespace
 
 TransferDialog::TransferDialog(TransferDirection direction, RadioImage& image, PortOpener openPort,
                                std::string portName, int baud, QWidget* parent)
     : QDialog(parent),
       showMessage(ProgramMessage),
+      showInformation(ProgramInformation),
       direction_(direction),
       image_(image),
       openPort_(std::move(openPort)),
@@ -46,6 +52,12 @@ TransferDialog::TransferDialog(TransferDirection direction, RadioImage& image, P
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(bar_);
   layout->addWidget(percent_);
+  if (direction == TransferDirection::kWrite) {
+    verifyBox_ = new QCheckBox("Verify after write", this);
+    verifyBox_->setToolTip("Read the radio back after the write and compare every written block");
+    connect(verifyBox_, &QCheckBox::toggled, this, &TransferDialog::verifyToggled);
+    layout->addWidget(verifyBox_, 0, Qt::AlignHCenter);
+  }
   layout->addLayout(buttons);
   setMinimumWidth(320);
 
@@ -58,12 +70,27 @@ TransferDialog::~TransferDialog() {
   worker_.Join();
 }
 
+void TransferDialog::setVerify(bool on) {
+  if (verifyBox_) verifyBox_->setChecked(on);
+}
+
+bool TransferDialog::verify() const { return verifyBox_ && verifyBox_->isChecked(); }
+
 void TransferDialog::OnStart() {
   if (running_) return;
   TransferWorker::Callbacks callbacks;
   // The worker's reports come back to this thread through the event queue.
   callbacks.portOpened = [this] {
-    QMetaObject::invokeMethod(this, [this] { start_->setEnabled(false); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this] {
+      start_->setEnabled(false);
+      if (verifyBox_) verifyBox_->setEnabled(false);
+    }, Qt::QueuedConnection);
+  };
+  callbacks.verifying = [this] {
+    QMetaObject::invokeMethod(this, [this] { setWindowTitle("Write data - verifying"); }, Qt::QueuedConnection);
+  };
+  callbacks.readCompleted = [this](const RadioImage& read) {
+    QMetaObject::invokeMethod(this, [this, read] { if (keepRead) keepRead(read); }, Qt::QueuedConnection);
   };
   callbacks.progress = [this](int position) {
     QMetaObject::invokeMethod(
@@ -77,7 +104,8 @@ void TransferDialog::OnStart() {
   callbacks.finished = [this](const TransferResult& result) {
     QMetaObject::invokeMethod(this, [this, result] { OnFinished(result); }, Qt::QueuedConnection);
   };
-  if (!worker_.Start(openPort_, portName_, baud_, direction_, image_, std::move(callbacks))) return;
+  if (!worker_.Start(openPort_, portName_, baud_, direction_, image_, std::move(callbacks), TransferOptions{verify()}))
+    return;
   running_ = true;
   succeeded_ = false;
 }
@@ -99,6 +127,8 @@ QString TransferDialog::MessageFor(const TransferResult& result, TransferDirecti
       if (direction == TransferDirection::kRead) text += "\nThe image in the program was not changed.";
       return text;
     }
+    case TransferOutcome::kVerifyFailed:
+      return QString::fromUtf8(kCommunicationErrorMessage) + "\n\n" + reason;
     case TransferOutcome::kSuccess:
     case TransferOutcome::kCancelled:
       break;
@@ -113,6 +143,7 @@ void TransferDialog::OnFinished(const TransferResult& result) {
   if (result.ok()) {
     if (direction_ == TransferDirection::kRead) image_ = worker_.image();
     succeeded_ = true;
+    if (verify() && showInformation) showInformation(this, "Write verified: the radio holds every written block.");
   } else if (const QString text = MessageFor(result, direction_); !text.isEmpty() && showMessage) {
     showMessage(this, text);
   }

@@ -11,6 +11,7 @@
 #include "core/link/serial_port.h"
 #include "core/link/transfer.h"
 
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -32,6 +33,17 @@ class TransferDialog : public QDialog {
 
   // How a message is shown (default: the program's message box).
   std::function<void(QWidget* parent, const QString& text)> showMessage;
+  // How the success of a verified write is shown (default: an information box).
+  std::function<void(QWidget* parent, const QString& text)> showInformation;
+  // Called on this thread with every image read completely from the radio
+  // (a read, the read-back of a verify), before the dialog closes: the
+  // backups.
+  std::function<void(const RadioImage& read)> keepRead;
+
+  // "Verify after write" (a write dialog only).
+  void setVerify(bool on);
+  bool verify() const;
+  QCheckBox* verifyBox() const { return verifyBox_; }
 
   QPushButton* startButton() const { return start_; }
   QPushButton* exitButton() const { return exit_; }
@@ -49,6 +61,8 @@ class TransferDialog : public QDialog {
   // After the worker reported and any message was shown, just before the
   // dialog closes.
   void transferEnded();
+  // The user changed "Verify after write".
+  void verifyToggled(bool on);
 
  public:
   void reject() override;  // Esc and the close box act as "Exit"
@@ -69,6 +83,7 @@ class TransferDialog : public QDialog {
   QPushButton* exit_ = nullptr;
   QProgressBar* bar_ = nullptr;
   QLabel* percent_ = nullptr;
+  QCheckBox* verifyBox_ = nullptr;
 };
 
 }  // namespace cps

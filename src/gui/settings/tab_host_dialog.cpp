@@ -40,8 +40,12 @@ void TabHostDialog::OnCurrentChanged(int index) {
 }
 
 void TabHostDialog::SaveAllPages() {
-  for (TabPage* p : pages_) p->SaveToImage();
+  StorePages();
   saved_ = true;
+}
+
+void TabHostDialog::StorePages() {
+  for (TabPage* p : pages_) p->SaveToImage();
 }
 
 void TabHostDialog::done(int result) {

@@ -41,6 +41,10 @@ class TabHostDialog : public QDialog {
   void done(int result) override;
 
  protected:
+  // Stores every page, in the order they were added unless the dialog has
+  // an order of its own.
+  virtual void StorePages();
+  bool pagesSaved() const { return saved_; }
   void keyPressEvent(QKeyEvent* event) override;
 
  private:

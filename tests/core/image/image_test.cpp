@@ -1,10 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
-
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -15,40 +10,12 @@
 #include "core/image/new_image.h"
 #include "core/image/radio_image.h"
 #include "core/image/region_map.h"
+#include "core/image/file_test_util.h"
 
 namespace cps {
 namespace {
 
-namespace fs = std::filesystem;
-
-class TempDir {
- public:
-  TempDir() {
-    path_ = fs::temp_directory_path() / ("dpmr-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                         "-" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
-    fs::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ec;
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(path_, ec);
-  }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
-};
-
-std::vector<char> ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
-void WriteAll(const std::string& path, const std::vector<char>& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+using namespace std::string_literals;
 
 TEST(RadioImage, AccessorsAreLittleEndianAndMasked) {
   RadioImage img;
@@ -152,84 +119,6 @@ TEST(NewImage, DefaultDatWinsWholeAndShortFileLeavesTheRestErased) {
   EXPECT_EQ(img.Byte(0x3FA7), 0x17);
 }
 
-TEST(ImageFile, RoundTripAndSizeRules) {
-  TempDir dir;
-  RadioImage img = NewImage("");
-  img.SetByte(0x1234, 0x5A);
-  ASSERT_TRUE(SaveImageFile(dir.File("a.dat"), img));
-  const auto bytes = ReadAll(dir.File("a.dat"));
-  ASSERT_EQ(bytes.size(), kImageSize);
-  EXPECT_EQ(static_cast<std::uint8_t>(bytes[0x1234]), 0x5A);
-
-  RadioImage back;
-  ASSERT_TRUE(LoadImageFile(dir.File("a.dat"), back));
-  EXPECT_EQ(back, img);
-
-  // Longer files: the first 16384 bytes count.
-  auto longer = bytes;
-  longer.resize(kImageSize + 10, 0x33);
-  WriteAll(dir.File("long.dat"), longer);
-  RadioImage fromLong;
-  ASSERT_TRUE(LoadImageFile(dir.File("long.dat"), fromLong));
-  EXPECT_EQ(fromLong, img);
-
-  // A file one byte short is refused and leaves the image as it was.
-  WriteAll(dir.File("short.dat"), std::vector<char>(kImageSize - 1, 0x44));
-  RadioImage untouched = img;
-  Status st = LoadImageFile(dir.File("short.dat"), untouched);
-  EXPECT_FALSE(st);
-  EXPECT_NE(st.error().find("16383"), std::string::npos) << st.error();
-  EXPECT_EQ(untouched, img);
-  EXPECT_FALSE(LoadImageFile(dir.File("missing.dat"), untouched));
-  EXPECT_FALSE(LoadImageFile(dir.path().string(), untouched));
-  EXPECT_EQ(untouched, img);
-}
-
-// Makes a folder refuse new files: read-only for a normal user; for root,
-// which ignores permissions, the file system's immutable flag where it has
-// one. Returns false when neither works.
-bool LockFolder(const fs::path& dir, bool lock) {
-  if (geteuid() != 0) {
-    fs::permissions(dir, lock ? fs::perms::owner_read | fs::perms::owner_exec : fs::perms::owner_all);
-    return true;
-  }
-  const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY);
-  if (fd < 0) return false;
-  int flags = 0;
-  bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-  if (ok) {
-    flags = lock ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-    ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-  }
-  ::close(fd);
-  return ok;
-}
-
-TEST(ImageFile, FailedSaveLeavesTheOldFile) {
-  TempDir dir;
-  RadioImage img = NewImage("");
-  ASSERT_TRUE(SaveImageFile(dir.File("a.dat"), img));
-  const auto before = ReadAll(dir.File("a.dat"));
-  if (!LockFolder(dir.path(), true)) GTEST_SKIP() << "cannot make a folder refuse new files here";
-  img.SetByte(0x0200, 0x00);
-  Status st = SaveImageFile(dir.File("a.dat"), img);
-  LockFolder(dir.path(), false);
-  EXPECT_FALSE(st);
-  EXPECT_NE(st.error().find("a.dat"), std::string::npos);
-  EXPECT_EQ(ReadAll(dir.File("a.dat")), before);
-  // No temporary file is left behind.
-  int files = 0;
-  for (auto& e : fs::directory_iterator(dir.path())) { (void)e; ++files; }
-  EXPECT_EQ(files, 1);
-}
-
-TEST(ImageFile, SaveIntoMissingFolderFailsCleanly) {
-  TempDir dir;
-  Status st = SaveImageFile(dir.File("no/such/folder/a.dat"), RadioImage{});
-  EXPECT_FALSE(st);
-  EXPECT_FALSE(fs::exists(dir.File("no")));
-}
-
 TEST(RegionMap, RangesAreOrderedAndDisjoint) {
   const auto& regions = ImageRegions();
   ASSERT_FALSE(regions.empty());
@@ -280,6 +169,55 @@ TEST(IniFile, WindowsProfileKeepsEverythingButTheChangedKey) {
   EXPECT_EQ(other.Text(), "[A]\nx=1\n[Setup]\nCOM=COM2\n");
   IniFile longValue = IniFile::Parse("[Setup]\nModel=" + std::string(300, 'x') + "\n");
   EXPECT_EQ(longValue.Read("Setup", "Model", "").size(), 255u);
+}
+
+// Bytes of an ASCII text in UTF-16, little or big endian.
+std::string Wide(std::string_view ascii, bool le) {
+  std::string out;
+  for (char c : ascii) out += le ? std::string{c, '\0'} : std::string{'\0', c};
+  return out;
+}
+
+// Files written by other editors: a byte order mark, UTF-16, mixed line
+// ends, no line end at the end. Only the changed line differs afterwards.
+TEST(IniFile, KeepsEncodingAndEveryUntouchedByte) {
+  const std::string le = "\xFF\xFE", be = "\xFE\xFF";
+  const struct {
+    const char* name;
+    std::string before, model, after;  // after Set("Setup", "COM", "COM7")
+  } cases[] = {
+      {"UTF-8 with BOM", "\xEF\xBB\xBF[Setup]\r\nModel=K\xC3\xA9\r\nCOM=COM1\r\n", "K\xC3\xA9",
+       "\xEF\xBB\xBF[Setup]\r\nModel=K\xC3\xA9\r\nCOM=COM7\r\n"},
+      {"UTF-16 LE", le + Wide("[Setup]\r\nModel=K", true) + "\xE9\0\x3D\xD8\x00\xDE"s + Wide("\r\nCOM=COM1\r\n", true),
+       "K\xC3\xA9\xF0\x9F\x98\x80",
+       le + Wide("[Setup]\r\nModel=K", true) + "\xE9\0\x3D\xD8\x00\xDE"s + Wide("\r\nCOM=COM7\r\n", true)},
+      {"UTF-16 BE, key added", be + Wide("[Setup]\r\nModel=K\r\n", false), "K",
+       be + Wide("[Setup]\r\nModel=K\r\nCOM=COM7\r\n", false)},
+      {"mixed line ends, none at the end", "[Setup]\nModel=K\r\nCOM=COM1\n; end", "K",
+       "[Setup]\nModel=K\r\nCOM=COM7\n; end"},
+      {"key added after a last line without line end", "[Setup]\nModel=K", "K", "[Setup]\nModel=K\nCOM=COM7"},
+      {"key added to a Windows file", "[Setup]\r\nModel=K\n\n[X]\ny=2", "K", "[Setup]\r\nModel=K\nCOM=COM7\r\n\n[X]\ny=2"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    IniFile ini = IniFile::Parse(c.before);
+    EXPECT_EQ(ini.Text(), c.before);
+    EXPECT_EQ(ini.Read("Setup", "Model", ""), c.model);
+    ini.Set("Setup", "COM", "COM7");
+    EXPECT_EQ(ini.Read("Setup", "COM", ""), "COM7");
+    EXPECT_EQ(ini.Text(), c.after);
+  }
+}
+
+TEST(IniFile, RewritingAKeyNeedsTheWholeFile) {
+  TempDir dir;
+  EXPECT_TRUE(IniFile::LoadForUpdate(dir.File("missing.ini")));  // a new file
+  EXPECT_FALSE(IniFile::LoadForUpdate(dir.path().string()));     // a folder
+  const std::string big = dir.File("big.ini");
+  std::ofstream(big, std::ios::binary) << "[Setup]\nCOM=COM1\n; " << std::string(1 << 20, 'x') << "\n";
+  auto ini = IniFile::LoadForUpdate(big);
+  ASSERT_FALSE(ini);
+  EXPECT_NE(ini.error().find("larger than 1 MiB"), std::string::npos) << ini.error();
 }
 
 }  // namespace

@@ -91,11 +91,11 @@ TEST(TransferProgress, PositionsAndPercentText) {
   Rig rig;
   RadioImage image = Filled(0);
   std::vector<int> readPositions, writePositions;
-  rig.Run(TransferDirection::kRead, image, {nullptr, [&](int p) { readPositions.push_back(p); }});
+  rig.Run(TransferDirection::kRead, image, {.progress = [&](int p) { readPositions.push_back(p); }});
   ASSERT_EQ(readPositions.size(), 503u);
   EXPECT_EQ(readPositions.front(), 1);
   EXPECT_EQ(readPositions.back(), 503);
-  rig.Run(TransferDirection::kWrite, image, {nullptr, [&](int p) { writePositions.push_back(p); }});
+  rig.Run(TransferDirection::kWrite, image, {.progress = [&](int p) { writePositions.push_back(p); }});
   ASSERT_EQ(writePositions.size(), 501u);
   EXPECT_EQ(writePositions.front(), 0);    // block 0x0100
   EXPECT_EQ(writePositions[495], 497);     // 0x3E40 after the skipped 0x3E00, 0x3E20
@@ -131,6 +131,7 @@ TEST(TransferFailures, Table) {
       {"read: stops at block 300", R, "stop:300", kErr, 300, true, 0},
       {"read: garbage before ack of block 2", R, "garbage:2", kErr, 2, true, 0},
       {"read: last block missing", R, "missing-block:503", kErr, 503, true, 0},
+      {"read: reply to block 5 one second late", R, "late:5", kErr, 5, true, 0},
       {"write: no ack after block 4", W, "no-block-ack:4", kErr, 4, true, 0},
       {"write: stops at block 501", W, "stop:501", kErr, 501, true, 0},
       {"garbage before the handshake reply", R, "garbage:0", TransferOutcome::kSuccess, 503, false, 0},
@@ -171,6 +172,70 @@ TEST(TransferFailures, Table) {
   }
 }
 
+TEST(TransferFailures, LateReplyHeaderIsNotTakenAsData) {
+  // The header read gives up after 300 ms; the reply's 36 bytes arrive a
+  // second late and must not become the block's data.
+  Rig rig;
+  rig.radio.SetFault({RadioFault::kLateBlock, 5});
+  RadioImage image = Filled(0x5A);
+  const TransferResult r = rig.Run(TransferDirection::kRead, image);
+  EXPECT_EQ(r.outcome, TransferOutcome::kCommunicationError);
+  EXPECT_EQ(r.reason, "The reply to the block at 0x0180 began with 0 of 4 header bytes.");
+}
+
+TEST(TransferVerify, ReadsBackAndNamesTheFirstDifference) {
+  struct Row {
+    const char* fault;
+    TransferOutcome outcome;
+    const char* reason;
+    int readBacks;  // images reported as read completely
+  };
+  const Row rows[] = {
+      {"none", TransferOutcome::kSuccess, "", 1},
+      // Block 3 of the write is 0x0140; its byte 7 is stored inverted.
+      {"corrupt:3", TransferOutcome::kVerifyFailed, "Verify failed at 0x0147: the radio holds 0xA5, the image 0x5A.", 1},
+      // The write has 501 blocks: only the read-back reaches block 502.
+      {"stop:502", TransferOutcome::kCommunicationError,
+       "Reading back for verify: The reply to the block at 0x3FC0 began with 0 of 4 header bytes.", 0},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.fault);
+    Rig rig;
+    rig.radio.SetFault(*ParseRadioFault(row.fault));
+    RadioImage image = Filled(0x5A);
+    int verifying = 0, readBacks = 0, lastPosition = 0;
+    TransferCallbacks cb;
+    cb.progress = [&](int p) { lastPosition = p; };
+    cb.verifying = [&] { ++verifying; };
+    cb.readCompleted = [&](const RadioImage& back) {
+      ++readBacks;
+      EXPECT_EQ(back.Byte(0x0100), 0x5A);
+    };
+    const TransferResult r = RunTransfer(rig.opener, "/dev/fake", 9600, TransferDirection::kWrite, image, rig.cancel,
+                                         cb, TransferOptions{true});
+    EXPECT_EQ(r.outcome, row.outcome) << r.reason;
+    EXPECT_EQ(r.reason, row.reason);
+    EXPECT_EQ(verifying, 1);
+    EXPECT_EQ(readBacks, row.readBacks);
+    EXPECT_EQ(rig.line.opens, 2);  // the read-back is an exchange of its own
+    EXPECT_EQ(rig.line.closes, 2);
+    EXPECT_EQ(test::WritesStartingWith(rig.line, 0x57).size(), 501u);
+    if (row.outcome != TransferOutcome::kCommunicationError) {
+      EXPECT_EQ(test::WritesStartingWith(rig.line, 0x52).size(), 503u);
+      EXPECT_EQ(lastPosition, 503);
+    }
+  }
+}
+
+TEST(TransferVerify, OnlyWrittenBlocksAreCompared) {
+  RadioImage written = Filled(0x11), back = Filled(0x11);
+  for (std::size_t a : {0x0000, 0x00FF, 0x3E00, 0x3E3F, 0x3F80, 0x3F9F}) back.SetByte(a, 0x22);
+  EXPECT_FALSE(FirstWrittenDifference(written, back).has_value());
+  back.SetByte(0x3FFF, 0x22);
+  back.SetByte(0x3E40, 0x22);
+  EXPECT_EQ(FirstWrittenDifference(written, back), std::optional<std::uint16_t>(0x3E40));
+}
+
 TEST(TransferFailures, PortNotOpenedSendsNothing) {
   Rig rig;
   RadioImage image = Filled(1);
@@ -193,7 +258,7 @@ TEST(TransferCancel, ExitAfterKBlocks) {
       RadioImage image = Filled(0x33);
       int blocks = 0;
       // "Exit" pressed while block k is under way: the flag is seen after it.
-      const TransferResult r = rig.Run(direction, image, {nullptr, [&](int) {
+      const TransferResult r = rig.Run(direction, image, {.progress = [&](int) {
                                                             if (++blocks == k) rig.cancel = true;
                                                           }});
       EXPECT_EQ(r.outcome, TransferOutcome::kCancelled);

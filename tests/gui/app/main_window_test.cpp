@@ -60,9 +60,12 @@ TEST_F(MainWindowTest, TitleMenusToolbarAndStatus) {
   EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&Program", "&View", "&Setting", "&Help"}));
   const auto menuAt = [&](int i) { return w.menuBar()->actions().at(i)->menu(); };
   EXPECT_EQ(MenuTexts(menuAt(0)), (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
-                                               "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "E&xit"}));
+                                               "Export as text...", "Import from text...", "Compare with file...", "-",
+                                               "Import channels…", "Export channels…", "New from template…",
+                                               "Save channels as template…", "-", "&Print...	Ctrl+P", "Print Pre&view",
+                                               "P&rint Setup...", "-", "E&xit"}));
   EXPECT_EQ(MenuTexts(menuAt(1)), (QStringList{"Scan Info", "Basic setting", "Alarm", "DTMF", "dPMR"}));
-  EXPECT_EQ(MenuTexts(menuAt(2)), (QStringList{"Read", "Write"}));
+  EXPECT_EQ(MenuTexts(menuAt(2)), (QStringList{"Read", "Write", "-", "Backups...", "Write to several radios..."}));
   EXPECT_EQ(MenuTexts(menuAt(3)), (QStringList{"&Toolbar", "&Status Bar"}));
   EXPECT_EQ(MenuTexts(menuAt(4)), (QStringList{"Port"}));
   EXPECT_EQ(MenuTexts(menuAt(5)), (QStringList{"About ..."}));
@@ -302,6 +305,52 @@ TEST_F(MainWindowTest, ClosingWritesOnlyThePortIntoProgramIni) {
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
   EXPECT_EQ(QString::fromUtf8(f.readAll()),
             "; my settings\r\n[Setup]\r\nModel=KD-4173\r\nCOM=/dev/ttyUSB0\r\n[Extra]\r\nx=1\r\n");
+}
+
+// A profile saved as UTF-16 by a Windows editor is read, and the port goes
+// back into it in UTF-16.
+TEST_F(MainWindowTest, Utf16ProgramIniIsReadAndWrittenInItsEncoding) {
+  auto wide = [](const char* ascii) {
+    QByteArray out("\xFF\xFE", 2);
+    for (const char* c = ascii; *c; ++c) out.append(*c).append('\0');
+    return out;
+  };
+  {
+    QFile f(Path("Program.ini"));
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(wide("[Setup]\r\nModel=KD-7\r\nCOM=COM3\r\n"));
+  }
+  {
+    CMainFrame w(AppSettings::Load(dir_.path().toStdString()));
+    EXPECT_EQ(w.windowTitle(), "KD-7 Software");
+    EXPECT_EQ(w.settings().portName, "COM3");
+    w.NewDocument();
+    w.settings().portName = "/dev/ttyUSB1";
+    w.show();
+    w.close();
+  }
+  QFile f(Path("Program.ini"));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), wide("[Setup]\r\nModel=KD-7\r\nCOM=/dev/ttyUSB1\r\n"));
+}
+
+// A read-only file is refused with a message that says so and keeps its
+// bytes.
+TEST_F(MainWindowTest, SaveRefusesAReadOnlyFile) {
+  CMainFrame w(Settings());
+  w.NewDocument();
+  w.image().SetByte(0x0301, 0x07);
+  ASSERT_TRUE(w.SaveDocument(Path("real.dat")));
+  RadioImage onDisk;
+  ASSERT_TRUE(QFile::setPermissions(Path("real.dat"), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+  w.image().SetByte(0x0301, 0x08);
+  QString message;
+  AnswerNextMessageBox(QMessageBox::Ok, &message);
+  EXPECT_FALSE(w.SaveDocument(Path("real.dat")));
+  EXPECT_TRUE(message.contains("real.dat")) << message.toStdString();
+  EXPECT_TRUE(message.contains("read-only")) << message.toStdString();
+  ASSERT_TRUE(LoadImageFile(Path("real.dat").toStdString(), onDisk));
+  EXPECT_EQ(onDisk.Byte(0x0301), 0x07);
 }
 
 }  // namespace

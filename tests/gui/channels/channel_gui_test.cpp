@@ -18,6 +18,7 @@
 #include "gui/channels/channel_edit_dialog.h"
 #include "gui/channels/channel_form.h"
 #include "gui/channels/channel_table_view.h"
+#include "channel_window.h"
 #include "gui/channels/pmr_channel_dialog.h"
 
 namespace cps {
@@ -50,22 +51,6 @@ void PressCell(QTableView* view, int row, int column) {
   QTest::mouseRelease(view->viewport(), Qt::LeftButton, Qt::NoModifier, r.center());
 }
 
-class ChannelWindow : public ::testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_TRUE(dir_.isValid());
-    window_ = std::make_unique<CMainFrame>(AppSettings::Load(dir_.path().toStdString() + "/"));
-    window_->NewDocument();
-    window_->show();
-    window_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window_.get()));
-    form_ = window_->findChild<ChannelForm*>();
-    ASSERT_NE(form_, nullptr);
-  }
-  QTemporaryDir dir_;
-  std::unique_ptr<CMainFrame> window_;
-  ChannelForm* form_ = nullptr;
-};
 
 TEST_F(ChannelWindow, ToneEditorsShowTheStoredToneAndLeaveAnUntouchedOneAlone) {
   // Channel 1 at 438.5 with the odd stored receive tone D6323N.

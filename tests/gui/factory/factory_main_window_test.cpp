@@ -11,18 +11,12 @@
 #include "gui/app/main_window.h"
 #include "gui/factory/factory_adjust_dialog.h"
 #include "gui/settings/schema_page.h"
+#include "gui_test_util.h"
 
 namespace cps {
 namespace {
 
-// Runs `act` once the active modal widget is a T (polled, no nested loop).
-template <typename T>
-void WhenModal(std::function<void(T*)> act, int attempts = 1000) {
-  QTimer::singleShot(10, [act, attempts] {
-    if (auto* w = qobject_cast<T*>(QApplication::activeModalWidget())) act(w);
-    else if (attempts > 0) WhenModal<T>(act, attempts - 1);
-  });
-}
+using cps::testing::WhenModal;
 
 TEST(FactoryMainWindow, OpensOnTheImageAndUsesTheChosenPort) {
   QTemporaryDir dir;

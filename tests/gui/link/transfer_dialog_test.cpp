@@ -1,5 +1,6 @@
 #include "gui/link/transfer_dialog.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -134,6 +135,45 @@ TEST(TransferDialogTest, ExitStopsAfterTheCurrentBlockWithoutMessage) {
   EXPECT_EQ(std::vector<std::uint8_t>(sent.end() - 4, sent.end()), (std::vector<std::uint8_t>{'E', 'N', 'D', 'W'}));
 }
 
+TEST(TransferDialogTest, VerifyAfterWriteNamesTheAddressOrSaysVerified) {
+  struct Row {
+    const char* fault;
+    bool verify;
+    QString message;      // warning shown, empty: none
+    QString information;  // success text, empty: none
+    int readBacks;
+  };
+  const QString commError = QString::fromUtf8("\xE9\x80\x9A\xE4\xBF\xA1\xE5\x87\xBA\xE9\x8C\xAF\n\n");
+  const Row rows[] = {
+      {"none", false, "", "", 0},
+      {"none", true, "", "Write verified: the radio holds every written block.", 1},
+      // Block 2 of the write is 0x0120; its byte 7 is stored inverted (0x3C → 0xC3).
+      {"corrupt:2", true, commError + "Verify failed at 0x0127: the radio holds 0xC3, the image 0x3C.", "", 1},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(std::string(row.fault) + (row.verify ? " verify" : ""));
+    FakeRig rig;
+    rig.radio.SetFault(*ParseRadioFault(row.fault));
+    auto dialog = rig.Dialog(TransferDirection::kWrite);
+    ASSERT_NE(dialog->verifyBox(), nullptr);
+    EXPECT_EQ(dialog->verifyBox()->text(), "Verify after write");
+    EXPECT_FALSE(dialog->verifyBox()->isChecked());
+    QString information;
+    int readBacks = 0;
+    dialog->showInformation = [&](QWidget*, const QString& text) { information = text; };
+    dialog->keepRead = [&](const RadioImage&) { ++readBacks; };
+    dialog->setVerify(row.verify);
+    dialog->startButton()->click();
+    ASSERT_TRUE(WaitUntil([&] { return !dialog->isVisible(); }));
+    EXPECT_EQ(rig.messages.empty() ? QString() : rig.messages[0], row.message);
+    EXPECT_EQ(information, row.information);
+    EXPECT_EQ(readBacks, row.readBacks);
+    EXPECT_EQ(rig.line.opens, row.verify ? 2 : 1);
+  }
+  FakeRig rig;
+  EXPECT_EQ(rig.Dialog(TransferDirection::kRead)->verifyBox(), nullptr);
+}
+
 TEST(TransferDialogTest, ExitWhileIdleCloses) {
   FakeRig rig;
   auto dialog = rig.Dialog(TransferDirection::kWrite);
@@ -262,6 +302,60 @@ TEST(OpenRadioPortTest, ReasonsForFailure) {
   auto unnamed = OpenRadioPort("", 9600);
   ASSERT_FALSE(unnamed.ok());
   EXPECT_NE(unnamed.error().find("No port is chosen"), std::string::npos) << unnamed.error();
+}
+
+}  // namespace
+}  // namespace cps
+
+namespace cps {
+namespace {
+
+// The low-latency request through the port layer's seam: asked on open,
+// the old flags back at close, a port without flags or a refusal ignored.
+TEST(OpenRadioPortTest, AsksForLowLatencyAndRestoresTheFlags) {
+  struct Row {
+    const char* name;
+    std::optional<int> found;  // the driver's flags (none: no serial flags)
+    bool accepts;
+    std::vector<int> expectSets;  // flags written, in order
+  };
+  const int low = LowLatencyFlag();
+  const Row rows[] = {
+      {"adapter", 0x0040, true, {0x0040 | low, 0x0040}},
+      {"already low", 0x0040 | low, true, {}},
+      {"no serial flags (a pseudo-terminal)", std::nullopt, true, {}},
+      {"refused", 0x0040, false, {0x0040 | low}},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    SimulatedRadio radio;
+    PtyRadioServer server(radio, 9600);
+    ASSERT_TRUE(server.Open().ok());
+    std::vector<int> sets;
+    std::vector<int> fds;
+    SerialFlagAccess access{[&](int fd) {
+                              fds.push_back(fd);
+                              return row.found;
+                            },
+                            [&](int fd, int flags) {
+                              fds.push_back(fd);
+                              sets.push_back(flags);
+                              return row.accepts;
+                            }};
+    {
+      auto port = OpenRadioPortWith(server.devicePath(), 9600, access);
+      ASSERT_TRUE(port.ok()) << port.error();
+      EXPECT_EQ(sets.size(), row.expectSets.empty() ? 0u : 1u);  // asked on open, nothing more yet
+    }
+    EXPECT_EQ(sets, row.expectSets);
+    for (int fd : fds) EXPECT_EQ(fd, fds.front());
+  }
+  // A pseudo-terminal has no serial flags: the system's access says so.
+  SimulatedRadio radio;
+  PtyRadioServer server(radio, 9600);
+  ASSERT_TRUE(server.Open().ok());
+  auto port = OpenRadioPort(server.devicePath(), 9600);
+  EXPECT_TRUE(port.ok());
 }
 
 }  // namespace

@@ -1,0 +1,108 @@
+// Channel lists in and out as CHIRP CSV: export-csv and import-csv, on the
+// main channels or (--pmr) the PMR channels.
+#include <iostream>
+
+#include "cli/cli.h"
+#include "core/base/c_text.h"
+#include "core/channels/channel_table.h"
+#include "core/base/file_io.h"
+#include "core/interop/csv_chirp.h"
+#include "core/interop/csv_template.h"
+
+namespace cps::cli {
+namespace {
+
+// The PMR channel table of an opened document; it clamps to the band of
+// the main table.
+ChannelTable PmrTable(const Document& doc) {
+  ChannelTable table(kPmrChannelBase, false);
+  table.setBand(doc.table().band());
+  table.Load(doc.image());
+  return table;
+}
+
+int RunExportCsv(const std::vector<std::string>& argv) {
+  auto args = ParseArgs(argv, {"o", "output"}, {"pmr"});
+  if (!args) return Fail(args.error());
+  if (args->positional.size() != 1) return Fail("export-csv: usage: dpmr-cli export-csv FILE.dat [-o OUT.csv] [--pmr]");
+  auto doc = OpenDocument(args->positional[0]);
+  if (!doc) return Fail(doc.error(), 1);
+  const std::string csv = ExportChirpCsv(args->Has("pmr") ? PmrTable(*doc) : doc->table());
+  const std::string out = args->Has("o") ? args->Value("o") : args->Value("output");
+  if (out.empty()) {
+    std::cout << csv;
+    return 0;
+  }
+  Status st = WriteFileSafely(out, csv);
+  if (!st) return Fail("export-csv: cannot write " + st.error(), 1);
+  return 0;
+}
+
+int RunImportCsv(const std::vector<std::string>& argv) {
+  auto args = ParseArgs(argv, {"o", "output", "start"}, {"pmr"});
+  if (!args) return Fail(args.error());
+  if (args->positional.size() != 2)
+    return Fail("import-csv: usage: dpmr-cli import-csv FILE.dat IN.csv [--start N] [-o OUT.dat] [--pmr]");
+  int start = 1;
+  if (args->Has("start")) {
+    const std::string text = Trim(args->Value("start"));
+    std::size_t used = 0;
+    const long long n = ParseInt(text, &used);
+    if (text.empty() || used != text.size() || n < 1 || n > kChannelCount)
+      return Fail("import-csv: --start '" + text + "' is not a channel number 1..16");
+    start = static_cast<int>(n);
+  }
+  const std::string file = args->positional[0];
+  const std::string out = args->Has("o") ? args->Value("o") : args->Value("output", file);
+  auto doc = OpenDocument(file);
+  if (!doc) return Fail(doc.error(), 1);
+  auto text = ReadCsvFile(args->positional[1]);
+  if (!text) return Fail("import-csv: " + text.error() + " (nothing written)", 1);
+  auto csv = ReadChirpCsv(*text);
+  if (!csv) return Fail("import-csv: " + args->positional[1] + ": " + csv.error() + " (nothing written)", 1);
+
+  ChannelTable pmr = PmrTable(*doc);
+  ChannelTable& table = args->Has("pmr") ? pmr : doc->table();
+  const CsvImportPlan plan = PlanChirpImport(*csv, table.band(), start);
+  for (const auto& row : plan.rows) std::cout << ImportReportLine(row) << "\n";
+  if (plan.Count(CsvRowOutcome::kPlaced) == 0) return Fail("import-csv: no row could be placed (nothing written)", 1);
+  ApplyChirpImport(doc->image(), table, plan);
+  Status st = SaveDocument(*doc, out);
+  if (!st) return Fail("import-csv: cannot save " + st.error(), 1);
+  return 0;
+}
+
+int RunTemplates(const std::vector<std::string>& argv) {
+  auto args = ParseArgs(argv, {"app-dir"}, {});
+  if (!args) return Fail(args.error());
+  if (!args->positional.empty()) return Fail("templates: unexpected argument '" + args->positional[0] + "'");
+  for (const auto& t : FindChannelTemplates(LoadSettings(*args).TemplateFolders()))
+    std::cout << t.name << "\t" << t.path << "\n";
+  return 0;
+}
+
+VerbRegistrar templatesVerb({"templates", "list the channel templates of new --template",
+                             "usage: dpmr-cli templates [--app-dir DIR]\n"
+                             "Lists every channel template, name and file, one per line separated by a tab.\n"
+                             "The user's own templates (in templates/ of the user's configuration folder)\n"
+                             "replace shipped ones of the same name.\n",
+                             RunTemplates});
+VerbRegistrar exportVerb({"export-csv", "write the channels as a CHIRP CSV file",
+                          "usage: dpmr-cli export-csv FILE.dat [-o OUT.csv] [--pmr]\n"
+                          "Writes every channel in use, one CSV row each, with CHIRP's 21 columns;\n"
+                          "to standard output without -o. Power: Low is written as 1W, High as 5W.\n"
+                          "  --pmr   the PMR channels instead of the channel table\n",
+                          RunExportCsv});
+VerbRegistrar importVerb({"import-csv", "put the rows of a CHIRP CSV file into the channels, then save",
+                          "usage: dpmr-cli import-csv FILE.dat IN.csv [--start N] [-o OUT.dat] [--pmr]\n"
+                          "Opens FILE.dat as the program does, types each row of IN.csv into the next\n"
+                          "channel from N (default 1) by the channel table's rules, and saves as\n"
+                          "File, Save does to OUT.dat (default: FILE.dat itself). Prints one line per\n"
+                          "row: its channel, why it was skipped, or that no channel was left.\n"
+                          "Rows of less than 2 W are Low, the others High. Exits 1 and writes\n"
+                          "nothing when no row could be placed.\n"
+                          "  --pmr   the PMR channels instead of the channel table\n",
+                          RunImportCsv});
+
+}  // namespace
+}  // namespace cps::cli

@@ -1,0 +1,84 @@
+#include "cli/link_shared.h"
+
+#include <QCoreApplication>
+#include <csignal>
+#include <ctime>
+#include <iostream>
+
+#include "core/link/backups.h"
+#include "core/link/serial_trace.h"
+#include "port/radio_port.h"
+
+namespace cps::cli {
+
+std::atomic<bool> gCancel{false};
+
+namespace {
+void OnInterrupt(int) { gCancel = true; }
+}  // namespace
+
+int ExitCodeOf(TransferOutcome outcome) {
+  switch (outcome) {
+    case TransferOutcome::kSuccess: return 0;
+    case TransferOutcome::kPortNotOpened: return kExitPortNotOpened;
+    case TransferOutcome::kCommunicationError: return kExitCommunicationError;
+    case TransferOutcome::kCancelled: return kExitCancelled;
+    case TransferOutcome::kVerifyFailed: return kExitVerifyFailed;
+  }
+  return 1;
+}
+
+InterruptAsExit::InterruptAsExit() {
+  gCancel = false;
+  previous_ = std::signal(SIGINT, OnInterrupt);
+}
+InterruptAsExit::~InterruptAsExit() { std::signal(SIGINT, previous_); }
+
+void EnsureApplication() {
+  static int argc = 1;
+  static char name[] = "dpmr-cli";
+  static char* argv[] = {name, nullptr};
+  if (!QCoreApplication::instance()) static QCoreApplication app(argc, argv);
+}
+
+Result<LinkTarget> Target(const Args& args) {
+  const AppSettings settings = LoadSettings(args);
+  LinkTarget t{settings.portName, settings.baudRate};
+  if (args.Has("port")) t.port = args.Value("port");
+  if (args.Has("baud")) {
+    const std::string b = args.Value("baud");
+    char* end = nullptr;
+    const long v = std::strtol(b.c_str(), &end, 10);
+    if (b.empty() || *end != '\0' || v <= 0 || v > 10'000'000) return Error{"bad baud rate '" + b + "'"};
+    t.baud = static_cast<int>(v);
+  }
+  return t;
+}
+
+Result<PortOpener> Opener(const Args& args) {
+  if (!args.Has("trace")) return PortOpener(OpenRadioPort);
+  auto trace = SerialTrace::ToFile(args.Value("trace"));
+  if (!trace) return Error{trace.error()};
+  return TracingOpener(OpenRadioPort, *trace);
+}
+
+BackupKeeper::BackupKeeper(const Args& args)
+    : enabled_(!args.Has("no-backup")), folder_(LoadSettings(args).backupDirectory) {}
+
+void BackupKeeper::Keep(const RadioImage& image, const std::string& port) {
+  if (!enabled_) return;
+  auto kept = SaveBackup(folder_, image, port, std::time(nullptr));
+  std::lock_guard lock(mutex_);
+  if (kept) notes_.push_back("Backup kept as " + *kept);
+  else warnings_.push_back("dpmr-cli: warning: no backup of the read from " + port + ": " + kept.error());
+}
+
+void BackupKeeper::Print() {
+  std::lock_guard lock(mutex_);
+  for (const std::string& n : notes_) std::cout << n << "\n";
+  for (const std::string& w : warnings_) std::cerr << w << "\n";
+  notes_.clear();
+  warnings_.clear();
+}
+
+}  // namespace cps::cli

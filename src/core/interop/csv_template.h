@@ -1,0 +1,59 @@
+#pragma once
+// Channel templates: CHIRP CSV files that start a new image from a channel
+// plan. The first comment line ("# PMR446 analog") names a template, a
+// second one describes it in one line. Rows whose Location starts with "P"
+// ("P1".."P16") go into the PMR channels, the others into the channel
+// table; both go through the CSV import's rules.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/base/result.h"
+#include "core/interop/csv_chirp.h"
+
+namespace cps {
+
+struct ChannelTemplate {
+  std::string name;
+  std::string description;
+  std::string path;
+  CsvTable main;  // rows for the channel table
+  CsvTable pmr;   // rows for the PMR channels
+};
+
+// A template from its text; without a comment line the name is the file
+// name without ".csv".
+Result<ChannelTemplate> ParseChannelTemplate(std::string_view text, const std::string& path);
+
+// The templates (*.csv) of `folders`; a template of a later folder replaces
+// one of the same name (letter case ignored) from an earlier folder, so the
+// user's own folder goes last. Files that are not templates are left out.
+// Sorted by name.
+std::vector<ChannelTemplate> FindChannelTemplates(const std::vector<std::string>& folders);
+// The template named `name` (letter case ignored), or nullptr.
+const ChannelTemplate* FindTemplateByName(const std::vector<ChannelTemplate>& templates, std::string_view name);
+
+// The band entry (BandItems) whose limits hold every row; -1 when none does.
+int TemplateBandIndex(const ChannelTemplate& t);
+
+struct TemplatePlan {
+  CsvImportPlan main;
+  CsvImportPlan pmr;
+};
+// Where the rows go in an image of band `band`, each set from channel 1.
+TemplatePlan PlanChannelTemplate(const ChannelTemplate& t, const BandLimits& band);
+
+// Applies a template through the loaded main channel table `main`:
+// switches the band first when the template needs the other one (which
+// clears the channels, as the band selector does), then imports both sets
+// from channel 1. An error when no band holds the template; the image is
+// then unchanged.
+Status ApplyChannelTemplate(RadioImage& image, ChannelTable& main, const ChannelTemplate& t);
+
+// The text of a template file holding the channels of both tables.
+std::string ChannelTemplateText(const std::string& name, const std::string& description, const ChannelTable& main,
+                                const ChannelTable& pmr);
+// A file name for a template name: letters, digits and '-' only, ".csv".
+std::string TemplateFileName(std::string_view name);
+
+}  // namespace cps

@@ -1,0 +1,163 @@
+// Channel lists in and out of the main window: File, Import channels and
+// Export channels (CHIRP CSV files), New from template and Save channels as
+// template.
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMessageBox>
+#include <QStatusBar>
+
+#include "core/base/file_io.h"
+#include "core/image/new_image.h"
+#include "core/interop/csv_chirp.h"
+#include "core/interop/csv_template.h"
+#include "gui/app/main_window.h"
+#include "gui/channels/channel_form.h"
+#include "gui/channels/channel_import_dialog.h"
+#include "gui/channels/channel_template_dialog.h"
+#include "gui/channels/channel_table_view.h"
+
+namespace cps {
+
+namespace {
+constexpr const char* kCsvFilter = "*.csv (*.csv)";
+}
+
+void CMainFrame::AddInteropMenuItems(QMenu* file, QAction* before) {
+  file->insertSeparator(before);
+  auto add = [&](const QString& text, const char* name, const char* tip, void (CMainFrame::*slot)()) {
+    auto* a = new QAction(text, file);
+    a->setObjectName(name);
+    a->setStatusTip(tip);
+    connect(a, &QAction::triggered, this, slot);
+    file->insertAction(before, a);
+  };
+  add("Import channels…", "actionImportChannels", "Put the channels of a CHIRP CSV file into the channel table",
+      &CMainFrame::OnImportChannels);
+  add("Export channels…", "actionExportChannels", "Write the channels to a CHIRP CSV file", &CMainFrame::OnExportChannels);
+  add("New from template…", "actionNewFromTemplate", "Create a new document from a channel plan",
+      &CMainFrame::OnNewFromTemplate);
+  add("Save channels as template…", "actionSaveTemplate", "Keep the channels as a template of your own",
+      &CMainFrame::OnSaveChannelsAsTemplate);
+}
+
+QString CMainFrame::CsvFolder() const {
+  return doc_.path().isEmpty() ? QString() : QFileInfo(doc_.path()).absolutePath();
+}
+
+void CMainFrame::OnImportChannels() {
+  QFileDialog dlg(this, "Import channels", CsvFolder(), kCsvFilter);
+  dlg.setAcceptMode(QFileDialog::AcceptOpen);
+  dlg.setFileMode(QFileDialog::ExistingFile);
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
+  ImportChannelsFrom(dlg.selectedFiles().first());
+}
+
+bool CMainFrame::ImportChannelsFrom(const QString& path) {
+  if (!form_) return false;
+  auto text = ReadCsvFile(path.toStdString());
+  Result<CsvTable> csv = text ? ReadChirpCsv(*text) : Result<CsvTable>(Error{text.error()});
+  if (!csv) {
+    ShowMessage(this, QString("Cannot import channels from %1.\n%2")
+                          .arg(QFileInfo(path).fileName(), QString::fromStdString(csv.error())));
+    return false;
+  }
+  ChannelTableView* view = form_->view();
+  view->CommitOpenEditor();
+  ChannelImportDialog dialog(std::move(*csv), CurrentBand(), 1, this);
+  if (dialog.exec() != QDialog::Accepted) return false;
+  const CsvImportPlan plan = dialog.plan();
+  view->ChangeChannels([&](RadioImage& image, ChannelTable& table) { ApplyChirpImport(image, table, plan); });
+  return true;
+}
+
+void CMainFrame::OnExportChannels() {
+  const QString base = doc_.path().isEmpty() ? QString::fromStdString(settings_.modelName)
+                                             : QFileInfo(doc_.path()).completeBaseName();
+  const QString folder = CsvFolder();
+  QFileDialog dlg(this, "Export channels", folder.isEmpty() ? base + ".csv" : folder + "/" + base + ".csv", kCsvFilter);
+  dlg.setAcceptMode(QFileDialog::AcceptSave);
+  dlg.setDefaultSuffix("csv");
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
+  ExportChannelsTo(dlg.selectedFiles().first());
+}
+
+bool CMainFrame::ExportChannelsTo(const QString& path) {
+  if (!form_) return false;
+  form_->view()->CommitOpenEditor();
+  Status st = WriteFileSafely(path.toStdString(), ExportChirpCsv(form_->view()->table()));
+  if (!st) {
+    ShowMessage(this, QString("Cannot export the channels to %1.\n%2")
+                          .arg(QFileInfo(path).fileName(), QString::fromStdString(st.error())));
+    return false;
+  }
+  return true;
+}
+
+void CMainFrame::OnNewFromTemplate() {
+  ChannelTemplateDialog dialog(FindChannelTemplates(settings_.TemplateFolders()), this);
+  if (dialog.exec() != QDialog::Accepted || !dialog.selected()) return;
+  NewFromTemplate(*dialog.selected());
+}
+
+bool CMainFrame::NewFromTemplate(const ChannelTemplate& t) {
+  if (!form_) return false;
+  const int band = TemplateBandIndex(t);
+  if (band < 0) {
+    ShowMessage(this, QString::fromStdString("The channels of template '" + t.name + "' lie in no band of this radio."));
+    return false;
+  }
+  // The band of the image File, New makes: a template of the other band
+  // asks first, as the band selector does.
+  ChannelTable fresh;
+  fresh.Load(NewImage(settings_.DefaultDatPath(), CurrentBand()));
+  if (fresh.BandChangeClears(band) && !form_->Confirm(kBandChangeQuestion)) return false;
+  if (!MaybeSave()) return false;
+  NewDocument();
+  Status st;
+  form_->view()->ChangeChannels([&](RadioImage& img, ChannelTable& table) { st = ApplyChannelTemplate(img, table, t); });
+  form_->Refresh();  // the band selector too
+  if (!st) {
+    ShowMessage(this, QString::fromStdString(st.error()));
+    return false;
+  }
+  return true;
+}
+
+void CMainFrame::OnSaveChannelsAsTemplate() {
+  bool ok = false;
+  const QString name = QInputDialog::getText(this, "Save channels as template", "Template name:", QLineEdit::Normal,
+                                             QString(), &ok).trimmed();
+  if (!ok || name.isEmpty()) return;
+  const QString path =
+      QString::fromStdString(settings_.userTemplateFolder + TemplateFileName(name.toStdString()));
+  if (QFileInfo::exists(path)) {
+    QMessageBox box(QMessageBox::Question, "Program", QString("Replace the template %1?").arg(name),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    if (box.exec() != QMessageBox::Yes) return;
+  }
+  SaveChannelsAsTemplate(name, path);
+}
+
+bool CMainFrame::SaveChannelsAsTemplate(const QString& name, const QString& path) {
+  if (!form_) return false;
+  form_->view()->CommitOpenEditor();
+  ChannelTable pmr(kPmrChannelBase, false);
+  pmr.setBand(CurrentBand());
+  pmr.Load(image());
+  const std::string text = ChannelTemplateText(name.toStdString(), "Saved from " + doc_.displayName().toStdString(),
+                                               form_->view()->table(), pmr);
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  Status st = WriteFileSafely(path.toStdString(), text);
+  if (!st) {
+    ShowMessage(this, QString("Cannot save the template %1.\n%2").arg(name, QString::fromStdString(st.error())));
+    return false;
+  }
+  statusBar()->showMessage(QString("Template %1 saved in %2").arg(name, QFileInfo(path).absolutePath()), 5000);
+  return true;
+}
+
+}  // namespace cps

@@ -1,0 +1,117 @@
+// File menu items on the text form of the image: "Export as text...",
+// "Import from text...", "Compare with file...".
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+
+#include "core/document/document.h"
+#include "core/base/file_io.h"
+#include "core/image/image_file.h"
+#include "core/image/new_image.h"
+#include "core/interop/text_image.h"
+#include "gui/app/compare_dialog.h"
+#include "gui/app/main_window.h"
+
+namespace cps {
+
+namespace {
+
+constexpr const char* kTextFilter = "*.yaml (*.yaml *.yml)";
+constexpr const char* kCompareFilter = "*.dat *.yaml (*.dat *.yaml *.yml)";
+
+QString ChooseFile(QWidget* parent, const QString& caption, const QString& filter, bool save) {
+  QFileDialog dlg(parent, caption, QString(), filter);
+  dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+  if (save) dlg.setDefaultSuffix("yaml");
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+  return dlg.selectedFiles().first();
+}
+
+}  // namespace
+
+void CMainFrame::AddTextItems(QMenu* file, QAction* before) {
+  file->insertSeparator(before);
+  auto add = [&](const QString& text, const char* name, void (CMainFrame::*slot)()) {
+    auto* a = new QAction(text, file);
+    a->setObjectName(name);
+    connect(a, &QAction::triggered, this, slot);
+    file->insertAction(before, a);
+  };
+  add("Export as text...", "actionExportText", &CMainFrame::OnExportText);
+  add("Import from text...", "actionImportText", &CMainFrame::OnImportText);
+  add("Compare with file...", "actionCompareFile", &CMainFrame::OnCompareWithFile);
+}
+
+RadioImage CMainFrame::TextBase() const { return NewImage(settings_.DefaultDatPath()); }
+
+bool CMainFrame::ExportTextTo(const QString& path) {
+  // The image as Save would write it now.
+  emit doc_.tableSyncing();
+  const std::string text = ExportText(doc_.core().SavedForm(), TextBase());
+  Status st = WriteFileSafely(path.toStdString(), text);
+  if (!st) {
+    ShowMessage(this, QString("Failed to export %1.\n%2").arg(QFileInfo(path).fileName(), QString::fromStdString(st.error())));
+    return false;
+  }
+  return true;
+}
+
+bool CMainFrame::ImportTextFrom(const QString& path) {
+  auto text = ReadTextImageFile(path.toStdString());
+  auto imported = text ? ImportText(*text, TextBase()) : Result<RadioImage>(Error{text.error()});
+  if (!imported) {
+    ShowMessage(this, QString("Failed to import %1.\n%2")
+                          .arg(QFileInfo(path).fileName(), QString::fromStdString(imported.error())));
+    return false;
+  }
+  // A new, unsaved document holding the imported image; the table shows it
+  // as it does after a dialog changed the image.
+  NewDocument();
+  image() = *imported;
+  doc_.AfterChannelDialog();
+  return true;
+}
+
+CompareDialog* CMainFrame::CompareWith(const QString& path) {
+  Result<RadioImage> other = Error{""};
+  if (IsTextImagePath(path.toStdString())) {
+    auto text = ReadTextImageFile(path.toStdString());
+    other = text ? ImportText(*text, TextBase()) : Result<RadioImage>(Error{text.error()});
+  } else {
+    // As File, Open shows it, and as Save would write it.
+    Document opened;
+    Status st = opened.Open(path.toStdString());
+    other = st ? Result<RadioImage>(opened.SavedForm()) : Result<RadioImage>(Error{st.error()});
+  }
+  if (!other) {
+    ShowMessage(this, QString("Failed to compare with %1.\n%2")
+                          .arg(QFileInfo(path).fileName(), QString::fromStdString(other.error())));
+    return nullptr;
+  }
+  emit doc_.tableSyncing();
+  const RadioImage mine = doc_.core().SavedForm();
+  const ImageDifference diff = CompareImages(mine, *other, TextBase());
+  auto* dialog = new CompareDialog(diff, mine, *other, QFileInfo(path).fileName(), this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  return dialog;
+}
+
+void CMainFrame::OnExportText() {
+  const QString path = ChooseFile(this, "Export as text", kTextFilter, true);
+  if (!path.isEmpty()) ExportTextTo(path);
+}
+
+void CMainFrame::OnImportText() {
+  if (!MaybeSave()) return;
+  const QString path = ChooseFile(this, "Import from text", kTextFilter, false);
+  if (!path.isEmpty()) ImportTextFrom(path);
+}
+
+void CMainFrame::OnCompareWithFile() {
+  const QString path = ChooseFile(this, "Compare with file", kCompareFilter, false);
+  if (path.isEmpty()) return;
+  if (CompareDialog* dialog = CompareWith(path)) dialog->exec();
+}
+
+}  // namespace cps

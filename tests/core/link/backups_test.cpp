@@ -1,0 +1,95 @@
+#include "core/link/backups.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "core/image/image_file.h"
+#include "link_test_util.h"
+
+namespace cps {
+namespace {
+
+namespace fs = std::filesystem;
+
+class BackupsTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    setenv("TZ", "UTC", 1);
+    tzset();
+    dir_ = fs::temp_directory_path() / ("dpmr_backups_" + std::to_string(getpid()));
+    fs::remove_all(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string Dir() const { return (dir_ / "backups").string(); }
+  void Touch(const std::string& name) {
+    fs::create_directories(Dir());
+    std::ofstream(fs::path(Dir()) / name) << "x";
+  }
+  fs::path dir_;
+};
+
+constexpr std::time_t k20261207_105613 = 1796640973;  // 2026-12-07 10:56:13 UTC
+
+TEST_F(BackupsTest, NamesFromTimeAndPort) {
+  const std::pair<const char*, const char*> rows[] = {
+      {"/dev/ttyUSB0", "20261207-105613-ttyUSB0.dat"},
+      {"/dev/pts/3", "20261207-105613-pts-3.dat"},
+      {"\\\\.\\COM12", "20261207-105613-COM12.dat"},
+      {"COM3", "20261207-105613-COM3.dat"},
+      {"/tmp/my port:1", "20261207-105613-tmp-my_port_1.dat"},
+      {"", "20261207-105613-port.dat"},
+  };
+  for (auto [port, name] : rows) EXPECT_EQ(DatedFileName(k20261207_105613, port, ".dat"), name) << port;
+}
+
+TEST_F(BackupsTest, SavesUntouchedListsNewestFirstAndNamesASecondOneApart) {
+  RadioImage image;
+  test::FillPattern(image);
+  auto first = SaveBackup(Dir(), image, "/dev/pts/3", k20261207_105613);
+  ASSERT_TRUE(first.ok()) << first.error();
+  auto second = SaveBackup(Dir(), image, "/dev/pts/3", k20261207_105613);
+  ASSERT_TRUE(second.ok()) << second.error();
+  ASSERT_TRUE(SaveBackup(Dir(), image, "/dev/ttyUSB0", k20261207_105613 + 3600).ok());
+  EXPECT_EQ(*first, Dir() + "/20261207-105613-pts-3.dat");
+  EXPECT_EQ(*second, Dir() + "/20261207-105613-pts-3-2.dat");
+  RadioImage back;
+  ASSERT_TRUE(LoadImageFile(*first, back).ok());
+  EXPECT_TRUE(back == image);
+
+  Touch("notes.dat");
+  const auto list = ListDatedFiles(Dir(), ".dat");
+  ASSERT_EQ(list.size(), 3u);
+  EXPECT_EQ(list[0].time, "2026-12-07 11:56:13");
+  EXPECT_EQ(list[0].port, "ttyUSB0");
+  EXPECT_EQ(list[0].size, 16384u);
+  EXPECT_EQ(list[2].port, "pts-3");
+}
+
+TEST_F(BackupsTest, KeepsTheNewestHundredAndNothingElseIsDeleted) {
+  for (int i = 0; i < 100; ++i) Touch(DatedFileName(k20261207_105613 + i, "/dev/ttyS0", ".dat"));
+  for (const char* other : {"notes.txt", "20261207-105613-ttyS0.txt", "2026120-105613-x.dat", "mine.dat"}) Touch(other);
+  RadioImage image;
+  image.Fill(0x42);
+  ASSERT_TRUE(SaveBackup(Dir(), image, "/dev/ttyS0", k20261207_105613 + 1000).ok());
+  const auto list = ListDatedFiles(Dir(), ".dat");
+  ASSERT_EQ(list.size(), 100u);
+  EXPECT_EQ(list.front().time, "2026-12-07 11:12:53");
+  EXPECT_EQ(list.back().time, "2026-12-07 10:56:14");  // the oldest one went
+  for (const char* other : {"notes.txt", "20261207-105613-ttyS0.txt", "2026120-105613-x.dat", "mine.dat"})
+    EXPECT_TRUE(fs::exists(fs::path(Dir()) / other)) << other;
+}
+
+TEST_F(BackupsTest, AFolderThatCannotBeMadeIsAnError) {
+  fs::create_directories(dir_);
+  std::ofstream(dir_ / "backups") << "a file in the way";
+  RadioImage image;
+  auto r = SaveBackup(Dir(), image, "/dev/ttyS0", k20261207_105613);
+  ASSERT_FALSE(r.ok());
+  EXPECT_NE(r.error().find(Dir()), std::string::npos) << r.error();
+}
+
+}  // namespace
+}  // namespace cps

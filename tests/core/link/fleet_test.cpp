@@ -1,0 +1,115 @@
+#include "core/link/fleet.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <thread>
+
+#include "link_test_util.h"
+
+namespace cps {
+namespace {
+
+using test::At;
+using test::Bytes;
+
+TEST(FleetRadioIdsTest, ConsecutiveIdsOrARefusal) {
+  struct Row {
+    long long first;
+    std::size_t count;
+    std::vector<std::string> ids;  // empty: refused
+  };
+  const Row rows[] = {
+      {1000, 3, {"0001000", "0001001", "0001002"}},
+      {8999998, 2, {"8999998", "8999999"}},
+      {8999999, 2, {}},  // 9000000, like 1000000, is no valid ID
+      {8999999, 3, {}},  // passes 9000000
+      {9000001, 1, {}},
+      {0, 2, {}},
+      {1999999, 2, {}},  // 2000000 is no valid ID
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.first);
+    auto ids = FleetRadioIds(row.first, row.count);
+    EXPECT_EQ(ids.ok(), !row.ids.empty());
+    if (ids.ok()) {
+      EXPECT_EQ(*ids, row.ids);
+    }
+  }
+}
+
+// Three simulated radios on fake lines, by port name.
+struct Fleet3 {
+  std::map<std::string, SimulatedRadio> radios;
+  std::map<std::string, FakeLine> lines;
+  PortOpener opener = [this](const std::string& name, int) -> Result<std::unique_ptr<SerialPort>> {
+    if (!radios.count(name)) return Error{"no " + name};
+    return std::unique_ptr<SerialPort>(std::make_unique<FakeClockPort>(radios[name], lines[name]));
+  };
+  Fleet3() {
+    for (const char* p : {"/dev/a", "/dev/b", "/dev/c"}) {
+      radios[p];
+      lines[p];
+    }
+  }
+};
+
+TEST(TransferFleetTest, EachRadioGetsItsIdAndOneFailureStopsNoOther) {
+  Fleet3 rig;
+  rig.radios["/dev/b"].SetFault({RadioFault::kStopAtBlock, 10});
+  auto ids = FleetRadioIds(1234, 4);
+  ASSERT_TRUE(ids.ok());
+  std::vector<FleetRadio> radios;
+  for (const char* p : {"/dev/a", "/dev/b", "/dev/c", "/dev/none"}) {
+    FleetRadio r{p, test::Filled(0x00), (*ids)[radios.size()]};
+    ASSERT_TRUE(GiveRadioId(r.image, r.radioId).ok());
+    radios.push_back(r);
+  }
+  TransferFleet fleet(rig.opener, 9600);
+  std::vector<int> lastPosition(4, 0);
+  std::mutex m;
+  TransferFleet::Callbacks cb;
+  cb.progress = [&](std::size_t i, int p) {
+    std::lock_guard lock(m);
+    lastPosition[i] = p;
+  };
+  ASSERT_TRUE(fleet.Start(TransferDirection::kWrite, radios, {}, cb));
+  fleet.Join();
+  const auto outcomes = fleet.outcomes();
+  ASSERT_EQ(outcomes.size(), 4u);
+  EXPECT_EQ(outcomes[0].result.outcome, TransferOutcome::kSuccess);
+  EXPECT_EQ(outcomes[1].result.outcome, TransferOutcome::kCommunicationError);
+  EXPECT_EQ(outcomes[2].result.outcome, TransferOutcome::kSuccess);
+  EXPECT_EQ(outcomes[3].result.outcome, TransferOutcome::kPortNotOpened);
+  for (const auto& o : outcomes) EXPECT_TRUE(o.finished);
+  EXPECT_EQ(lastPosition, (std::vector<int>{503, 8, 503, 0}));
+  // The radio id as digit codes at 0x0388: 1234 and 1236.
+  EXPECT_EQ(At(rig.radios["/dev/a"].memory(), 0x0388, 7), (Bytes{0, 0, 0, 1, 2, 3, 4}));
+  EXPECT_EQ(At(rig.radios["/dev/c"].memory(), 0x0388, 7), (Bytes{0, 0, 0, 1, 2, 3, 6}));
+}
+
+TEST(TransferFleetTest, CancelStopsEveryRadio) {
+  Fleet3 rig;
+  // /dev/b and /dev/c open only after "Stop" while /dev/a reads block 20.
+  std::atomic<bool> stopped{false};
+  PortOpener gated = [&](const std::string& name, int baud) {
+    while (name != "/dev/a" && !stopped) std::this_thread::yield();
+    return rig.opener(name, baud);
+  };
+  TransferFleet fleet(gated, 9600);
+  std::vector<FleetRadio> radios;
+  for (const char* p : {"/dev/a", "/dev/b", "/dev/c"}) radios.push_back({p, test::Filled(0), ""});
+  TransferFleet::Callbacks cb;
+  cb.progress = [&](std::size_t i, int p) {
+    if (i == 0 && p == 20) {
+      fleet.Cancel();
+      stopped = true;
+    }
+  };
+  ASSERT_TRUE(fleet.Start(TransferDirection::kRead, radios, {}, cb));
+  fleet.Join();
+  for (const auto& o : fleet.outcomes()) EXPECT_EQ(o.result.outcome, TransferOutcome::kCancelled);
+}
+
+}  // namespace
+}  // namespace cps

@@ -1,0 +1,116 @@
+// File, "Export as text...", "Import from text..." and "Compare with file...".
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "core/image/image_file.h"
+#include "core/interop/key_space.h"
+#include "gui/app/compare_dialog.h"
+#include "gui/app/main_window.h"
+#include "gui_test_util.h"
+
+namespace cps {
+namespace {
+
+using cps::testing::AnswerNextMessageBox;
+
+// Calls `act` with the next modal widget of type T as soon as it shows.
+template <typename T>
+void OnNextModalOf(std::function<void(T*)> act, int attempts = 400) {
+  QTimer::singleShot(10, [act, attempts] {
+    if (auto* w = qobject_cast<T*>(QApplication::activeModalWidget()))
+      act(w);
+    else if (attempts > 0)
+      OnNextModalOf<T>(act, attempts - 1);
+  });
+}
+
+// Picks `path` in the next file dialog, then runs `then` on the comparison
+// that follows it.
+void ChooseInNextFileDialog(const QString& path, std::function<void(CompareDialog*)> then = {}) {
+  OnNextModalOf<QFileDialog>([path, then](QFileDialog* dlg) {
+    if (then) OnNextModalOf<CompareDialog>(then);
+    // Typed in full into the name field, as a user may.
+    auto* name = dlg->findChild<QLineEdit*>("fileNameEdit");
+    ASSERT_NE(name, nullptr);
+    name->setText(path);
+    static_cast<QDialog*>(dlg)->accept();  // QFileDialog hides it, QDialog offers it
+  });
+}
+
+QStringList Row(QTableWidget* t, int row) {
+  QStringList out;
+  for (int c = 0; c < t->columnCount(); ++c) out << t->item(row, c)->text();
+  return out;
+}
+
+TEST(TextItems, ExportCompareAndImportThroughTheFileMenu) {
+  QTemporaryDir dir;
+  CMainFrame w(AppSettings::Load(dir.path().toStdString()));
+  w.NewDocument();
+  ASSERT_TRUE(SetKeys(w.image(), {{"option.tot", "60"}}));
+
+  // Export writes the image as text.
+  const QString text = dir.filePath("image.yaml");
+  ChooseInNextFileDialog(text);
+  w.findChild<QAction*>("actionExportText")->trigger();
+  QFile f(text);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(f.readAll().contains("\noption.tot: 60\n"));
+
+  // Comparing with that text finds nothing; with a file of another TOT, one key.
+  QString summary;
+  ChooseInNextFileDialog(text, [&](CompareDialog* d) {
+    summary = d->findChild<QLabel*>("compareSummary")->text();
+    EXPECT_EQ(d->findChild<QTableWidget*>("compareTable")->rowCount(), 0);
+    d->reject();
+  });
+  w.findChild<QAction*>("actionCompareFile")->trigger();
+  EXPECT_EQ(summary, "No differences");
+
+  RadioImage other = w.image();
+  ASSERT_TRUE(SetKeys(other, {{"option.tot", "90"}}));
+  ASSERT_TRUE(SaveImageFile(dir.filePath("other.dat").toStdString(), other));
+  QStringList row;
+  ChooseInNextFileDialog(dir.filePath("other.dat"), [&](CompareDialog* d) {
+    auto* table = d->findChild<QTableWidget*>("compareTable");
+    if (table->rowCount() == 1) row = Row(table, 0);
+    d->reject();
+  });
+  w.findChild<QAction*>("actionCompareFile")->trigger();
+  EXPECT_EQ(row, (QStringList{"option.tot", "TOT (s)", "60", "90"}));
+
+  // Import asks about the unsaved change first, then replaces the image.
+  ASSERT_TRUE(SetKeys(w.image(), {{"option.tot", "120"}}));
+  QString question;
+  OnNextModalOf<QMessageBox>([&](QMessageBox* m) {
+    question = m->text();
+    ChooseInNextFileDialog(text);
+    m->button(QMessageBox::Discard)->click();
+  });
+  w.findChild<QAction*>("actionImportText")->trigger();
+  EXPECT_TRUE(question.startsWith("Save changes to"));
+  EXPECT_EQ(*GetKey(w.image(), "option.tot"), "60");
+  EXPECT_TRUE(w.doc().path().isEmpty());
+  EXPECT_TRUE(w.doc().Modified());
+
+  // A text that does not import leaves the image alone.
+  QFile bad(dir.filePath("bad.yaml"));
+  ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+  bad.write("option.tot: 60\nno.such.key: 1\n");
+  bad.close();
+  QString message;
+  AnswerNextMessageBox(QMessageBox::Ok, &message);
+  EXPECT_FALSE(w.ImportTextFrom(dir.filePath("bad.yaml")));
+  EXPECT_TRUE(message.contains("line 2: unknown key 'no.such.key'")) << message.toStdString();
+  EXPECT_EQ(*GetKey(w.image(), "option.tot"), "60");
+}
+
+}  // namespace
+}  // namespace cps

@@ -1,0 +1,133 @@
+// The link's items of the main window: backups of every read, "Backups...",
+// the remembered "Verify after write".
+#include <QAction>
+#include <QCheckBox>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <thread>
+
+#include "core/image/image_file.h"
+#include "core/link/backups.h"
+#include "core/link/pty_radio.h"
+#include "gui/app/main_window.h"
+#include "gui/link/backups_dialog.h"
+#include "gui/link/port_setting_dialog.h"
+#include "gui/link/transfer_dialog.h"
+#include "gui_test_util.h"
+
+namespace cps {
+namespace {
+
+using cps::testing::WaitUntil;
+using cps::testing::WhenModal;
+
+QStringList ProgramMenu(CMainFrame& w) {
+  QStringList items;
+  for (QAction* m : w.menuBar()->actions())
+    if (m->text() == "&Program")
+      for (QAction* a : m->menu()->actions()) items << (a->isSeparator() ? "-" : a->text());
+  return items;
+}
+
+TEST(MainWindowLink, ReadKeepsABackupThatBackupsOpensAsANewDocument) {
+  QTemporaryDir dir;
+  CMainFrame w(AppSettings::Load(dir.path().toStdString()));
+  w.NewDocument();
+  EXPECT_EQ(ProgramMenu(w), (QStringList{"Read", "Write", "-", "Backups...", "Write to several radios..."}));
+  EXPECT_EQ(w.settings().backupDirectory, dir.path().toStdString() + "/backups/");
+
+  SimulatedRadio radio;
+  radio.memory() = w.image();
+  radio.memory().SetByte(0x0020, 0x5C);  // outside every editor: kept as read
+  PtyRadioServer server(radio, 115200);
+  ASSERT_TRUE(server.Open().ok());
+  std::atomic<bool> stop{false};
+  std::thread serving([&] { server.Serve(stop); });
+  w.settings().portName = server.devicePath();
+  w.settings().baudRate = 115200;
+  WhenModal<TransferDialog>([](TransferDialog* d) { d->startButton()->click(); });
+  w.OnRead();
+  stop = true;
+  serving.join();
+
+  const auto kept = ListDatedFiles(w.settings().backupDirectory, ".dat");
+  ASSERT_EQ(kept.size(), 1u);
+  RadioImage backup;
+  ASSERT_TRUE(LoadImageFile(kept[0].path, backup).ok());
+  for (std::size_t a = 0x0100; a < kImageSize; ++a)
+    if (a < 0x3F80 || a >= 0x3FA0) {
+      ASSERT_EQ(backup.Byte(a), radio.memory().Byte(a)) << std::hex << a;
+    }
+
+  // A second backup, older, to pick from the list (newest first).
+  RadioImage older = w.image();
+  older.SetByte(0x0020, 0x77);
+  ASSERT_TRUE(SaveBackup(w.settings().backupDirectory, older, "/dev/ttyUSB3", std::time(nullptr) - 3600).ok());
+  w.NewDocument();
+  QStringList ports;
+  WhenModal<BackupsDialog>([&](BackupsDialog* d) {
+    for (int r = 0; r < d->table()->rowCount(); ++r) ports << d->table()->item(r, 1)->text();
+    d->table()->selectRow(1);
+    d->openButton()->click();
+  });
+  w.OnBackups();
+  EXPECT_EQ(ports, (QStringList{QString::fromStdString(PortFileName(server.devicePath())), "ttyUSB3"}));
+  EXPECT_EQ(w.image().Byte(0x0020), 0x77);
+  EXPECT_TRUE(w.doc().path().isEmpty());  // Save asks for a name
+  EXPECT_FALSE(w.doc().Modified());
+}
+
+TEST(MainWindowLink, VerifyAfterWriteIsRemembered) {
+  QTemporaryDir dir;
+  for (bool expected : {false, true}) {
+    CMainFrame w(AppSettings::Load(dir.path().toStdString()));
+    bool shown = !expected;
+    WhenModal<TransferDialog>([&](TransferDialog* d) {
+      shown = d->verifyBox()->isChecked();
+      d->verifyBox()->setChecked(true);
+      d->exitButton()->click();
+    });
+    w.OnWrite();
+    EXPECT_EQ(shown, expected);
+  }
+  QFile ini(dir.filePath("Program.ini"));
+  ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(ini.readAll().contains("Verify=1"));
+}
+
+TEST(MainWindowLink, LogSerialTrafficTracesEveryTransfer) {
+  QTemporaryDir dir;
+  CMainFrame w(AppSettings::Load(dir.path().toStdString()));
+  bool shownBefore = true;
+  WhenModal<PortSettingDialog>([&](PortSettingDialog* d) {
+    shownBefore = d->logSerialBox()->isChecked();
+    EXPECT_EQ(d->logSerialBox()->text(), "Log serial traffic");
+    d->logSerialBox()->setChecked(true);
+    d->accept();
+  });
+  w.OnPortSetting();
+  EXPECT_FALSE(shownBefore);  // off by default
+  EXPECT_TRUE(AppSettings::Load(dir.path().toStdString()).logSerial);
+
+  w.settings().portName = dir.filePath("no-such-port").toStdString();
+  WhenModal<TransferDialog>([](TransferDialog* d) {
+    d->showMessage = [](QWidget*, const QString&) {};
+    d->startButton()->click();
+  });
+  w.OnRead();
+  const auto traces = ListDatedFiles(w.settings().traceDirectory, ".txt");
+  ASSERT_EQ(traces.size(), 1u);
+  QFile f(QString::fromStdString(traces[0].path));
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(f.readAll().contains(" open at 9600 baud failed: The port ")) << traces[0].path;
+}
+
+}  // namespace
+}  // namespace cps
