@@ -13,7 +13,9 @@
 //
 // The table is written back into the image at named moments only: before a
 // save, before a write to the radio, before Scan Info opens and before the
-// channel dialog opens. It is loaded from the image after New, Open, a read
+// channel dialog opens; and where the window keeps an undo history, with
+// each change of the table that is a step (a committed cell, a band change),
+// so that the step holds the change in image bytes. It is loaded from the image after New, Open, a read
 // from the radio, "Factroy" and the channel dialog. Between those moments
 // the image may differ from what the table shows (the stored band limits
 // stay in force, the dPMR fields the write-back overwrites keep the file's
@@ -62,6 +64,11 @@ class Document {
   void BeforeScanInfo() { WriteBackTable(); }
   void BeforeChannelDialog() { WriteBackTable(); }
   void AfterChannelDialog() { table_.Load(image_); }
+  // Undo / Redo: the image a step left behind comes back, the table loads.
+  void Restore(const RadioImage& image) {
+    image_ = image;
+    table_.Load(image_);
+  }
 
   // File, Save and Save As: the table's write-back, then the atomic write
   // of the image. On failure neither the document nor the file changes.

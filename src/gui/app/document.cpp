@@ -14,12 +14,16 @@ void CProgramDoc::New(const QString& defaultDatPath, const BandLimits& band) {
   emit tableSyncing();
   doc_.New(defaultDatPath.toStdString(), band);
   emit tableLoaded();
+  emit replaced();
 }
 
 Status CProgramDoc::Open(const QString& path) {
   emit tableSyncing();
   Status st = doc_.Open(path.toStdString());
-  if (st) emit tableLoaded();
+  if (st) {
+    emit tableLoaded();
+    emit replaced();
+  }
   return st;
 }
 
@@ -59,6 +63,12 @@ void CProgramDoc::BeforeChannelDialog() {
 void CProgramDoc::AfterChannelDialog() {
   emit tableSyncing();
   doc_.AfterChannelDialog();
+  emit tableLoaded();
+}
+
+void CProgramDoc::Restore(const RadioImage& image) {
+  emit tableSyncing();
+  doc_.Restore(image);
   emit tableLoaded();
 }
 

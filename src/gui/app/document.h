@@ -50,6 +50,8 @@ class CProgramDoc : public QObject {
   void BeforeScanInfo();
   void BeforeChannelDialog();
   void AfterChannelDialog();
+  // Undo / Redo put back the image a step left behind.
+  void Restore(const RadioImage& image);
 
   // Whether Save would write other bytes than were last created, opened,
   // read or saved (a cell still being edited counts).
@@ -62,6 +64,8 @@ class CProgramDoc : public QObject {
   // The channel table was loaded from the image (new, open, read, factory
   // load, after the channel dialog): views show it again.
   void tableLoaded();
+  // New or Open replaced the document (a read from the radio does not).
+  void replaced();
 
  private:
   Document doc_;

@@ -36,6 +36,7 @@ CMainFrame::CMainFrame(AppSettings settings, QWidget* parent)
   CreateToolBar();
   statusBar()->showMessage("Ready");
   CreateCentralForm();
+  SetUpHistory();
 
   auto* access = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F11), this);
   connect(access, &QShortcut::activated, this, &CMainFrame::OnAccessCode);

@@ -6,6 +6,7 @@
 #include "core/link/serial_port.h"
 #include "core/print/print_sheet.h"
 #include "gui/app/document.h"
+#include "gui/widgets/step_runner.h"
 #include "port/app_settings.h"
 
 class QAction;
@@ -17,6 +18,7 @@ namespace cps {
 class CompareDialog;
 
 class ChannelForm;  // the central form with the channel table
+class UndoHistory;
 struct ChannelTemplate;
 
 // The main frame: menus, toolbar, status bar and the routing of every
@@ -49,6 +51,13 @@ class CMainFrame : public QMainWindow {
   // ---- channel table (main_window_channels.cpp) ----
   // The band the channel editors use now.
   BandLimits CurrentBand() const;
+
+  // ---- undo and redo (main_window_history.cpp) ----
+  UndoHistory& history() { return *history_; }
+  QAction* undoAction() const { return undoAction_; }
+  QAction* redoAction() const { return redoAction_; }
+  // Makes each change an editor hands over one step of the history.
+  StepRunner EditorSteps();
 
   // ---- the image as text (main_window_text.cpp) ----
   // Without their file dialogs; failures are shown.
@@ -117,6 +126,9 @@ class CMainFrame : public QMainWindow {
   // Ctrl+F11 / Ctrl+Shift+F11: the access code, then the hidden command
   void OnAccessCode();
   void OnFactoryAccessCode();
+  // Edit, Undo / Redo
+  void OnUndo();  // main_window_history.cpp
+  void OnRedo();  // main_window_history.cpp
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -125,6 +137,12 @@ class CMainFrame : public QMainWindow {
   void CreateMenus();
   void CreateToolBar();
   void CreateCentralForm();  // main_window_channels.cpp
+  // Undo and Redo: actions at the top of Edit and on the toolbar, the
+  // history over the image, the editors' steps (main_window_history.cpp).
+  void SetUpHistory();
+  void UpdateUndoActions();
+  void AfterRestore(const QString& text);
+
   // ---- radio link (main_window_link.cpp) ----
   // The Program menu's items after Read and Write.
   void AddLinkMenuItems(QMenu* program);
@@ -151,6 +169,10 @@ class CMainFrame : public QMainWindow {
   QToolBar* toolBar_ = nullptr;
   // ---- state of the areas (each area adds its own members below) ----
   ChannelForm* form_ = nullptr;  // owned by the window
+  UndoHistory* history_ = nullptr;
+  QAction* undoAction_ = nullptr;
+  QAction* redoAction_ = nullptr;
+  bool modalBlocked_ = false;  // a modal dialog (or a transfer) is open
 };
 
 }  // namespace cps

@@ -10,6 +10,7 @@
 
 #include "core/channels/channel_table.h"
 #include "gui/app/main_window.h"
+#include "gui/app/undo_history.h"
 #include "gui/channels/channel_edit_dialog.h"
 #include "gui/channels/channel_form.h"
 #include "gui/channels/channel_print.h"
@@ -78,6 +79,7 @@ void CMainFrame::OnChannelEdit() {
   doc_.BeforeChannelDialog();
   const int channel = form_->CurrentChannel();
   ChannelEditDialog dialog(image(), ChannelEditDialog::Variant::kMain, CurrentBand(), channel, this);
+  ImageStep step(history(), dialog.windowTitle());
   dialog.exec();
   doc_.AfterChannelDialog();
   form_->view()->setFocus();
@@ -85,6 +87,8 @@ void CMainFrame::OnChannelEdit() {
 
 void CMainFrame::OnFactoryLoad() {
   if (!form_) return;
+  form_->view()->CommitOpenEditor();
+  ImageStep step(history(), kFactoryButtonText);
   const std::string path = settings_.FactoryDatPath();
   Status st = doc_.LoadFactory(QString::fromStdString(path));
   if (!st) {
@@ -98,6 +102,8 @@ void CMainFrame::OnFactoryLoad() {
 
 void CMainFrame::OnPmrChannel() {
   PmrChannelDialog dialog(image(), CurrentBand(), [this] { return settings_.FactoryDatPath(); }, this);
+  dialog.setStepRunner(EditorSteps());
+  ImageStep step(history(), dialog.windowTitle());
   dialog.exec();
 }
 

@@ -1,11 +1,13 @@
 // The "dPMR param" dialog opened from the Edit menu.
 #include "gui/app/main_window.h"
+#include "gui/app/undo_history.h"
 #include "gui/dpmr/dpmr_param_dialog.h"
 
 namespace cps {
 
 void CMainFrame::OnDpmr() {
   CDpmrParamDlg dlg(image(), this);
+  ImageStep step(history(), dlg.windowTitle());
   dlg.exec();
 }
 

@@ -2,6 +2,7 @@
 #include <QMessageBox>
 
 #include "gui/app/main_window.h"
+#include "gui/app/undo_history.h"
 #include "gui/factory/factory_adjust_dialog.h"
 
 namespace cps {
@@ -12,6 +13,8 @@ void CMainFrame::OnFactoryAdjust() {
   dlg.showMessage = [](QWidget* parent, const QString& text, bool success) {
     ShowMessage(parent, text, success ? QMessageBox::Information : QMessageBox::Warning);
   };
+  dlg.runStep = EditorSteps();
+  ImageStep step(history(), dlg.windowTitle());
   dlg.exec();
 }
 

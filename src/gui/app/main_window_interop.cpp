@@ -70,7 +70,7 @@ bool CMainFrame::ImportChannelsFrom(const QString& path) {
   ChannelImportDialog dialog(std::move(*csv), CurrentBand(), 1, this);
   if (dialog.exec() != QDialog::Accepted) return false;
   const CsvImportPlan plan = dialog.plan();
-  view->ChangeChannels([&](RadioImage& image, ChannelTable& table) { ApplyChirpImport(image, table, plan); });
+  view->ChangeChannels("Import channels", [&](RadioImage& image, ChannelTable& table) { ApplyChirpImport(image, table, plan); });
   return true;
 }
 
@@ -118,7 +118,9 @@ bool CMainFrame::NewFromTemplate(const ChannelTemplate& t) {
   if (!MaybeSave()) return false;
   NewDocument();
   Status st;
-  form_->view()->ChangeChannels([&](RadioImage& img, ChannelTable& table) { st = ApplyChannelTemplate(img, table, t); });
+  // The template is the first step of the new document.
+  form_->view()->ChangeChannels("New from template",
+                                [&](RadioImage& img, ChannelTable& table) { st = ApplyChannelTemplate(img, table, t); });
   form_->Refresh();  // the band selector too
   if (!st) {
     ShowMessage(this, QString::fromStdString(st.error()));

@@ -8,6 +8,7 @@
 #include "core/link/backups.h"
 #include "core/link/serial_trace.h"
 #include "gui/app/main_window.h"
+#include "gui/app/undo_history.h"
 #include "gui/link/backups_dialog.h"
 #include "gui/link/fleet_dialog.h"
 #include "gui/link/port_setting_dialog.h"
@@ -64,6 +65,7 @@ void CMainFrame::OnPortSetting() {
 }
 
 void CMainFrame::OnRead() {
+  ImageStep step(history(), kReadStepName);  // a failed read changes nothing: no step
   TransferDialog dialog(TransferDirection::kRead, image(), LinkOpener(settings().portName), settings().portName, settings().baudRate,
                         this);
   dialog.showMessage = [](QWidget* parent, const QString& text) { ShowMessage(parent, text); };

@@ -11,6 +11,7 @@
 #include "core/interop/text_image.h"
 #include "gui/app/compare_dialog.h"
 #include "gui/app/main_window.h"
+#include "gui/app/undo_history.h"
 
 namespace cps {
 
@@ -68,6 +69,7 @@ bool CMainFrame::ImportTextFrom(const QString& path) {
   // A new, unsaved document holding the imported image; the table shows it
   // as it does after a dialog changed the image.
   NewDocument();
+  ImageStep step(history(), "Import from text");  // undone, the new document's image comes back
   image() = *imported;
   doc_.AfterChannelDialog();
   return true;

@@ -21,7 +21,7 @@ ChannelForm::ChannelForm(RadioImage& image, ChannelTable& table, QWidget* parent
   bandLabel->setBuddy(band_);
   channelEdit_ = new QPushButton("Channel edit");
   channelEdit_->setObjectName("channelEditButton");
-  factory_ = new QPushButton("Factroy");
+  factory_ = new QPushButton(kFactoryButtonText);
   factory_->setObjectName("factoryButton");
   view_ = new ChannelTableView(image_, table);
   view_->setObjectName("channelTable");
@@ -66,6 +66,11 @@ void ChannelForm::Refresh() {
   ShowBandIndex();
 }
 
+void ChannelForm::setStepRunner(const StepRunner& runner) {
+  runStep_ = runner;
+  view_->itemModel()->setStepRunner(runner);
+}
+
 BandLimits ChannelForm::band() const { return view_->table().band(); }
 
 int ChannelForm::CurrentChannel() const { return view_->CurrentChannel(); }
@@ -77,11 +82,17 @@ QString ChannelForm::RxText(int row) const {
 void ChannelForm::OnBandActivated(int index) {
   view_->CommitOpenEditor();
   ChannelTable& table = view_->table();
-  if (table.BandChangeClears(index) && !confirm_(kBandChangeQuestion)) {
+  const bool clears = table.BandChangeClears(index);
+  if ((clears && !confirm_(kBandChangeQuestion)) || (!clears && index == table.bandIndex())) {
     ShowBandIndex();
     return;
   }
-  table.ChangeBand(image_, index);
+  // As a step, the new band goes into the image at once: it is what the
+  // step records and what Undo takes back.
+  RunStep(runStep_, kBandStepName, [&] {
+    table.ChangeBand(image_, index);
+    if (runStep_) table.WriteBack(image_);
+  });
   view_->itemModel()->Refresh();
   ShowBandIndex();
 }

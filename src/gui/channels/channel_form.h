@@ -7,6 +7,7 @@
 
 #include "core/codec/frequency.h"
 #include "core/image/radio_image.h"
+#include "gui/widgets/step_runner.h"
 
 class QComboBox;
 class QPrinter;
@@ -42,6 +43,8 @@ class ChannelForm : public QWidget {
 
   // Asks before a band change clears the channels; replaceable for tests.
   void setConfirm(std::function<bool(const QString&)> confirm) { confirm_ = std::move(confirm); }
+  // Committed cells and band changes become steps through `runner`.
+  void setStepRunner(const StepRunner& runner);
   // Asks `question` the way a band change does.
   bool Confirm(const QString& question) const { return confirm_(question); }
 
@@ -59,10 +62,15 @@ class ChannelForm : public QWidget {
   QPushButton* factory_;
   ChannelTableView* view_;
   std::function<bool(const QString&)> confirm_;
+  StepRunner runStep_;
   std::unique_ptr<QPrinter> printer_;
 };
 
 // The question asked before a band change.
+// The step of a band change: the selector's caption.
+// The "Factroy" button, also the name of its step.
+inline constexpr const char* kFactoryButtonText = "Factroy";
+inline constexpr const char* kBandStepName = "Freq range";
 inline constexpr const char* kBandChangeQuestion = "Changing the band clears all 16 channels. Continue?";
 
 }  // namespace cps

@@ -80,20 +80,20 @@ void ChannelTableView::CopySelection() {
   QApplication::clipboard()->setMimeData(mime);
 }
 
-void ChannelTableView::ClearSelection() {
+void ChannelTableView::ClearSelection(const QString& step) {
   const std::vector<int> whole = SelectedWholeRows();
   const auto cells = SelectedCells();
   std::set<int> cellRows;
   for (const auto& [r, c] : cells) cellRows.insert(r);
   if (!whole.empty() && cellRows.size() == whole.size())
-    ChangeChannels([&](RadioImage& image, ChannelTable& table) { ClearChannels(image, table, whole); });
+    ChangeChannels(step, [&](RadioImage& image, ChannelTable& table) { ClearChannels(image, table, whole); });
   else if (!cells.empty())
-    ChangeChannels([&](RadioImage& image, ChannelTable& table) { ClearChannelCells(image, table, cells); });
+    ChangeChannels(step, [&](RadioImage& image, ChannelTable& table) { ClearChannelCells(image, table, cells); });
 }
 
 void ChannelTableView::CutSelection() {
   CopySelection();
-  ClearSelection();
+  ClearSelection("Cut");
 }
 
 void ChannelTableView::PasteClipboard() {
@@ -115,7 +115,7 @@ void ChannelTableView::PasteClipboard() {
   if (mime->hasFormat(kChannelRecordsMime)) {
     const QByteArray data = mime->data(kChannelRecordsMime);
     RecordPaste result;
-    ChangeChannels([&](RadioImage& image, ChannelTable& table) {
+    ChangeChannels("Paste", [&](RadioImage& image, ChannelTable& table) {
       result = PasteChannelRecords(image, table, row, std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
     });
     QStringList lines;
@@ -133,7 +133,7 @@ void ChannelTableView::PasteClipboard() {
       return;
     }
     const CsvImportPlan plan = PlanChirpImport(*csv, table_.band(), row);
-    ChangeChannels([&](RadioImage& image, ChannelTable& table) { ApplyChirpImport(image, table, plan); });
+    ChangeChannels("Paste", [&](RadioImage& image, ChannelTable& table) { ApplyChirpImport(image, table, plan); });
     QStringList lines;
     for (const auto& r : plan.rows)
       if (r.outcome != CsvRowOutcome::kPlaced) lines << QString::fromStdString(ImportReportLine(r));
@@ -141,7 +141,7 @@ void ChannelTableView::PasteClipboard() {
     return;
   }
   const CellTexts texts = TabTextToCells(text);
-  ChangeChannels([&](RadioImage& image, ChannelTable& table) { PasteChannelTexts(image, table, row, column, texts); });
+  ChangeChannels("Paste", [&](RadioImage& image, ChannelTable& table) { PasteChannelTexts(image, table, row, column, texts); });
 }
 
 void ChannelTableView::Notify(const QString& text) {

@@ -73,16 +73,31 @@ bool ChannelTableItemModel::setData(const QModelIndex& index, const QVariant& va
   if (!index.isValid() || role != Qt::EditRole) return false;
   const int row = index.row() + 1, col = index.column();
   const std::string text = value.toString().toStdString();
-  if (IsFrequencyColumn(col))
-    table_.CommitFrequency(image_, row, col, text);
-  else if (IsToneColumn(col))
-    table_.CommitTone(row, col, text);
-  else if (IsChoiceColumn(col))
-    table_.CommitChoice(row, col, text);
-  else
-    return false;
+  if (!IsFrequencyColumn(col) && !IsToneColumn(col) && !IsChoiceColumn(col)) return false;
+  const QString name = QString("Channel %1 %2").arg(row).arg(headerData(col, Qt::Horizontal, Qt::DisplayRole).toString());
+  ChangeAsStep(name, [&] {
+    if (IsFrequencyColumn(col))
+      table_.CommitFrequency(image_, row, col, text);
+    else if (IsToneColumn(col))
+      table_.CommitTone(row, col, text);
+    else
+      table_.CommitChoice(row, col, text);
+  });
   emit dataChanged(this->index(index.row(), 0), this->index(index.row(), kChannelColumns - 1));
   return true;
+}
+
+void ChannelTableItemModel::ChangeAsStep(const QString& name, const std::function<void()>& change) {
+  RunStep(runStep_, name, [&] {
+    const ChannelTable shown = table_;
+    change();
+    // As a step, changed rows go into the image at once: they are what the
+    // step records and what Undo takes back.
+    bool changed = false;
+    for (int r = 1; r <= kChannelCount && !changed; ++r)
+      for (int c = 0; c < kChannelColumns; ++c) changed |= shown.Cell(r, c) != table_.Cell(r, c);
+    if (runStep_ && changed) table_.WriteBack(image_);
+  });
 }
 
 void ChannelTableItemModel::Refresh() {
@@ -229,9 +244,10 @@ void ChannelTableView::Load() {
   model_->Refresh();
 }
 
-void ChannelTableView::ChangeChannels(const std::function<void(RadioImage&, ChannelTable&)>& change) {
+void ChannelTableView::ChangeChannels(const QString& step,
+                                      const std::function<void(RadioImage&, ChannelTable&)>& change) {
   CommitOpenEditor();
-  change(image_, table_);
+  model_->ChangeAsStep(step, [&] { change(image_, table_); });
   model_->CellsChanged();
   emit channelsChanged();
 }

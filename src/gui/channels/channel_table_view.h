@@ -13,6 +13,7 @@
 
 #include "core/channels/channel_table.h"
 #include "core/image/radio_image.h"
+#include "gui/widgets/step_runner.h"
 
 namespace cps {
 
@@ -35,9 +36,17 @@ class ChannelTableItemModel : public QAbstractTableModel {
   void CellsChanged();
   ChannelTable& table() { return table_; }
 
+  // With a runner, each committed cell is a step ("Channel 3 Rx Freq") and
+  // a row it changed is written back into the image with it.
+  void setStepRunner(StepRunner runner) { runStep_ = std::move(runner); }
+  // Runs a change of the table's cells (a commit, a paste, ...) as the step
+  // `name`, written back as a committed cell is.
+  void ChangeAsStep(const QString& name, const std::function<void()>& change);
+
  private:
   RadioImage& image_;
   ChannelTable& table_;
+  StepRunner runStep_;
 };
 
 // Editors by column: frequency edit (at most 10 characters), editable tone
@@ -81,15 +90,16 @@ class ChannelTableView : public QTableView {
   int CurrentChannel() const;
 
   // Commits an open editor, runs `change` (one change of the image through
-  // the table, ending with its write-back) and shows the result.
-  void ChangeChannels(const std::function<void(RadioImage&, ChannelTable&)>& change);
+  // the table, ending with its write-back) as the undo step `step` and
+  // shows the result.
+  void ChangeChannels(const QString& step, const std::function<void(RadioImage&, ChannelTable&)>& change);
 
   // Clipboard (channel_table_clipboard.cpp). Whole rows (selected from the
   // channel number column) also carry their exact records.
   void CopySelection();
   void CutSelection();
   void PasteClipboard();
-  void ClearSelection();
+  void ClearSelection(const QString& step = "Clear");
   // Rows (1..16) whose data columns are all selected.
   std::vector<int> SelectedWholeRows() const;
   // Selected data cells (row 1..16, column 1..8).

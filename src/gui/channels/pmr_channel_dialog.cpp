@@ -38,11 +38,18 @@ PmrChannelDialog::PmrChannelDialog(RadioImage& image, BandLimits band, std::func
   view_->Load();
 }
 
+void PmrChannelDialog::setStepRunner(const StepRunner& runner) {
+  runStep_ = runner;
+  view_->itemModel()->setStepRunner(runner);
+}
+
 void PmrChannelDialog::OnChannelEdit() {
   view_->WriteBack();
   ChannelEditDialog dialog(image_, ChannelEditDialog::Variant::kPmr, band_, view_->CurrentChannel(), this);
-  dialog.exec();
-  view_->Load();
+  RunStep(runStep_, dialog.windowTitle(), [&] {
+    dialog.exec();
+    view_->Load();
+  });
   view_->setFocus();
 }
 
@@ -51,14 +58,16 @@ void PmrChannelDialog::OnFactory() {
   // Looked up at each press, as "Factroy" does: a file put there while the
   // dialog is open counts.
   const std::string path = findFactoryFile_ ? findFactoryFile_() : std::string();
-  Status st = LoadFactoryPmrChannels(path, image_);
+  Status st = Status::Ok();
+  RunStep(runStep_, "Factory", [&] {
+    st = LoadFactoryPmrChannels(path, image_);
+    if (st) view_->Load();
+  });
   if (!st) {
     QMessageBox box(QMessageBox::Warning, "Program", kNoFactoryFileText, QMessageBox::Ok, this);
     if (!path.empty()) box.setInformativeText(QString::fromStdString(st.error()));
     box.exec();
-    return;
   }
-  view_->Load();
 }
 
 void PmrChannelDialog::done(int result) {

@@ -8,6 +8,7 @@
 
 #include "core/codec/frequency.h"
 #include "core/image/radio_image.h"
+#include "gui/widgets/step_runner.h"
 
 class QPushButton;
 
@@ -26,6 +27,9 @@ class PmrChannelDialog : public QDialog {
   ChannelTableView* view() const { return view_; }
   void OnChannelEdit();
   void OnFactory();
+  // Committed cells, the channel dialog and "Factory" become steps through
+  // `runner`.
+  void setStepRunner(const StepRunner& runner);
 
  public slots:
   // Every way of closing writes the table back.
@@ -36,6 +40,7 @@ class PmrChannelDialog : public QDialog {
   BandLimits band_;
   std::function<std::string()> findFactoryFile_;
   ChannelTableView* view_;
+  StepRunner runStep_;
 };
 
 }  // namespace cps

@@ -108,8 +108,9 @@ QString FactoryAdjustDialog::MessageFor(const TransferResult& result, FactoryDir
 void FactoryAdjustDialog::OnFinished(FactoryDirection direction, const TransferResult& result) {
   worker_.Join();
   if (direction == FactoryDirection::kRead && result.ok()) {
-    image_.Write(kFactoryBlockStart,
-                 worker_.image().Bytes(kFactoryBlockStart, kFactoryBlockEnd - kFactoryBlockStart));
+    RunStep(runStep, kReadStepName, [this] {
+      image_.Write(kFactoryBlockStart, worker_.image().Bytes(kFactoryBlockStart, kFactoryBlockEnd - kFactoryBlockStart));
+    });
     if (keepRead) keepRead(image_);
   }
   const QString text = MessageFor(result, direction);

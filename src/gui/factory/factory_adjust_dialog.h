@@ -21,6 +21,7 @@
 #include "core/link/serial_port.h"
 #include "core/link/transfer.h"
 #include "gui/settings/tab_host_dialog.h"
+#include "gui/widgets/step_runner.h"
 
 class QPushButton;
 
@@ -38,6 +39,8 @@ class FactoryAdjustDialog : public TabHostDialog {
   // How the outcome of an exchange is shown (default: a message box with
   // the caption "Program" and an "OK" button). `success` picks the icon.
   std::function<void(QWidget* parent, const QString& text, bool success)> showMessage;
+  // A successful "Read" changes the image as one step through this runner.
+  StepRunner runStep;
   // Called with the image after a successful read (the backups).
   std::function<void(const RadioImage& read)> keepRead;
 

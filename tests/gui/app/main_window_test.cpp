@@ -64,7 +64,8 @@ TEST_F(MainWindowTest, TitleMenusToolbarAndStatus) {
                                                "Import channels…", "Export channels…", "New from template…",
                                                "Save channels as template…", "-", "&Print...	Ctrl+P", "Print Pre&view",
                                                "P&rint Setup...", "-", "E&xit"}));
-  EXPECT_EQ(MenuTexts(menuAt(1)), (QStringList{"Scan Info", "Basic setting", "Alarm", "DTMF", "dPMR"}));
+  EXPECT_EQ(MenuTexts(menuAt(1)),
+            (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Scan Info", "Basic setting", "Alarm", "DTMF", "dPMR"}));
   EXPECT_EQ(MenuTexts(menuAt(2)), (QStringList{"Read", "Write", "-", "Backups...", "Write to several radios..."}));
   EXPECT_EQ(MenuTexts(menuAt(3)), (QStringList{"&Toolbar", "&Status Bar"}));
   EXPECT_EQ(MenuTexts(menuAt(4)), (QStringList{"Port"}));
@@ -76,8 +77,8 @@ TEST_F(MainWindowTest, TitleMenusToolbarAndStatus) {
   ASSERT_NE(tb, nullptr);
   QStringList tools;
   for (QAction* a : tb->actions()) tools << (a->isSeparator() ? QString("-") : a->objectName());
-  EXPECT_EQ(tools, (QStringList{"actionNew", "actionOpen", "actionSave", "-", "actionRead", "actionWrite", "-",
-                                "actionAbout"}));
+  EXPECT_EQ(tools, (QStringList{"actionNew", "actionOpen", "actionSave", "-", "actionUndo", "actionRedo", "-",
+                                "actionRead", "actionWrite", "-", "actionAbout"}));
   for (QAction* a : tb->actions()) {
     if (!a->isSeparator()) {
       EXPECT_FALSE(a->icon().isNull()) << a->objectName().toStdString();

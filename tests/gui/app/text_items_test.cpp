@@ -19,23 +19,13 @@ namespace cps {
 namespace {
 
 using cps::testing::AnswerNextMessageBox;
-
-// Calls `act` with the next modal widget of type T as soon as it shows.
-template <typename T>
-void OnNextModalOf(std::function<void(T*)> act, int attempts = 400) {
-  QTimer::singleShot(10, [act, attempts] {
-    if (auto* w = qobject_cast<T*>(QApplication::activeModalWidget()))
-      act(w);
-    else if (attempts > 0)
-      OnNextModalOf<T>(act, attempts - 1);
-  });
-}
+using cps::testing::WhenModal;
 
 // Picks `path` in the next file dialog, then runs `then` on the comparison
 // that follows it.
 void ChooseInNextFileDialog(const QString& path, std::function<void(CompareDialog*)> then = {}) {
-  OnNextModalOf<QFileDialog>([path, then](QFileDialog* dlg) {
-    if (then) OnNextModalOf<CompareDialog>(then);
+  WhenModal<QFileDialog>([path, then](QFileDialog* dlg) {
+    if (then) WhenModal<CompareDialog>(then);
     // Typed in full into the name field, as a user may.
     auto* name = dlg->findChild<QLineEdit*>("fileNameEdit");
     ASSERT_NE(name, nullptr);
@@ -89,7 +79,7 @@ TEST(TextItems, ExportCompareAndImportThroughTheFileMenu) {
   // Import asks about the unsaved change first, then replaces the image.
   ASSERT_TRUE(SetKeys(w.image(), {{"option.tot", "120"}}));
   QString question;
-  OnNextModalOf<QMessageBox>([&](QMessageBox* m) {
+  WhenModal<QMessageBox>([&](QMessageBox* m) {
     question = m->text();
     ChooseInNextFileDialog(text);
     m->button(QMessageBox::Discard)->click();
