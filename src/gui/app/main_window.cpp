@@ -17,6 +17,8 @@
 
 #include "app_version.h"
 #include "gui/app/password_dialog.h"
+#include "gui/channels/channel_form.h"
+#include "gui/channels/channel_table_view.h"
 
 namespace cps {
 
@@ -51,7 +53,15 @@ CMainFrame::CMainFrame(AppSettings settings, QWidget* parent)
   }
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+  // A cell editor still open would commit when the window's widget part
+  // hides it, after the document and the history are gone: commit it now,
+  // while both are alive.
+  if (form_) {
+    form_->view()->CommitOpenEditor();
+    form_->setStepRunner({});
+  }
+}
 
 void CMainFrame::CreateMenus() {
   QMenu* file = menuBar()->addMenu("&File");
