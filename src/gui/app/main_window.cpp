@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
@@ -32,7 +33,7 @@ CMainFrame::CMainFrame(AppSettings settings, QWidget* parent)
     : QMainWindow(parent), settings_(std::move(settings)), doc_(this) {
   InitResources();
   setWindowTitle(QString::fromStdString(settings_.modelName) + " Software");
-  setWindowIcon(QIcon(":/icons/app.png"));
+  setWindowIcon(QIcon(":/icons/app.svg"));
   doc_.setUntitledName(QString::fromStdString(settings_.modelName));
   CreateMenus();
   CreateToolBar();
@@ -51,6 +52,7 @@ CMainFrame::CMainFrame(AppSettings settings, QWidget* parent)
     const QSize fit = sizeHint();
     resize(std::min(area.width(), fit.width()), std::min(area.height(), fit.height()));
   }
+  InitDesktop();  // the place of the last run, recent files, drops
 }
 
 CMainFrame::~CMainFrame() {
@@ -128,16 +130,17 @@ void CMainFrame::CreateToolBar() {
   toolBar_->setObjectName("mainToolBar");
   toolBar_->setIconSize(QSize(16, 16));
   auto find = [this](const char* name) { return findChild<QAction*>(name); };
+  // Drawn as SVG, so that they stay sharp at any scale.
   auto icon = [](const char* res, QStyle::StandardPixmap fallback) {
-    QPixmap p(res);
-    return p.isNull() ? qApp->style()->standardIcon(fallback) : QIcon(p);
+    QIcon i(res);
+    return i.pixmap(16, 16).isNull() ? qApp->style()->standardIcon(fallback) : i;
   };
-  find("actionNew")->setIcon(icon(":/icons/new.png", QStyle::SP_FileIcon));
-  find("actionOpen")->setIcon(icon(":/icons/open.png", QStyle::SP_DialogOpenButton));
-  find("actionSave")->setIcon(icon(":/icons/save.png", QStyle::SP_DialogSaveButton));
-  find("actionRead")->setIcon(icon(":/icons/read.png", QStyle::SP_ArrowDown));
-  find("actionWrite")->setIcon(icon(":/icons/write.png", QStyle::SP_ArrowUp));
-  find("actionAbout")->setIcon(icon(":/icons/about.png", QStyle::SP_MessageBoxQuestion));
+  find("actionNew")->setIcon(icon(":/icons/new.svg", QStyle::SP_FileIcon));
+  find("actionOpen")->setIcon(icon(":/icons/open.svg", QStyle::SP_DialogOpenButton));
+  find("actionSave")->setIcon(icon(":/icons/save.svg", QStyle::SP_DialogSaveButton));
+  find("actionRead")->setIcon(icon(":/icons/read.svg", QStyle::SP_ArrowDown));
+  find("actionWrite")->setIcon(icon(":/icons/write.svg", QStyle::SP_ArrowUp));
+  find("actionAbout")->setIcon(icon(":/icons/about.svg", QStyle::SP_MessageBoxQuestion));
   // Fly-by prompts in the status bar.
   const std::pair<const char*, const char*> prompts[] = {
       {"actionNew", "Create a new document"},
@@ -188,6 +191,7 @@ bool CMainFrame::OpenDocument(const QString& path) {
     ShowMessage(this, QString("Failed to open document.\n%1").arg(QString::fromStdString(st.error())));
     return false;
   }
+  NoteRecentFile(path);
   return true;
 }
 
@@ -198,12 +202,14 @@ bool CMainFrame::SaveDocument(const QString& path) {
                           .arg(QFileInfo(path).fileName(), QString::fromStdString(st.error())));
     return false;
   }
+  NoteRecentFile(path);
   return true;
 }
 
 bool CMainFrame::Save() {
   if (doc_.path().isEmpty()) {
-    QFileDialog dlg(this, "Save As", QString::fromStdString(settings_.modelName) + ".dat", kFileFilter);
+    QFileDialog dlg(this, "Save As", QDir(DialogFolder()).filePath(QString::fromStdString(settings_.modelName) + ".dat"),
+                    kFileFilter);
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setDefaultSuffix("dat");
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
@@ -233,7 +239,7 @@ void CMainFrame::OnFileOpen() {
   // Re-opening the file that is already open reads it again from disk, so
   // the question about unsaved changes comes first in every case.
   if (!MaybeSave()) return;
-  QFileDialog dlg(this, "Open", QFileInfo(doc_.path()).absolutePath(), kFileFilter);
+  QFileDialog dlg(this, "Open", DialogFolder(), kFileFilter);
   dlg.setAcceptMode(QFileDialog::AcceptOpen);
   dlg.setFileMode(QFileDialog::ExistingFile);
   dlg.setDefaultSuffix("dat");
@@ -244,7 +250,9 @@ void CMainFrame::OnFileOpen() {
 void CMainFrame::OnFileSave() { Save(); }
 
 void CMainFrame::OnFileSaveAs() {
-  const QString proposed = doc_.path().isEmpty() ? QString::fromStdString(settings_.modelName) + ".dat" : doc_.path();
+  const QString proposed = doc_.path().isEmpty()
+                               ? QDir(DialogFolder()).filePath(QString::fromStdString(settings_.modelName) + ".dat")
+                               : doc_.path();
   QFileDialog dlg(this, "Save As", proposed, kFileFilter);
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setDefaultSuffix("dat");
@@ -258,6 +266,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     return;
   }
   settings_.SavePort();
+  SaveDesktopState();
   event->accept();
 }
 

@@ -11,6 +11,7 @@
 
 class QAction;
 class QMenu;
+class QMimeData;
 class QToolBar;
 
 namespace cps {
@@ -79,6 +80,21 @@ class CMainFrame : public QMainWindow {
   // Writes the channel table and the PMR channels as template `name` to `path`.
   bool SaveChannelsAsTemplate(const QString& name, const QString& path);
 
+  // ---- desktop (main_window_desk.cpp) ----
+  // Opens `path` the way File, Open does once its dialog is done: the
+  // unsaved-changes question first. Recent files and dropped files go here.
+  bool OpenPath(const QString& path);
+  // A "Recent files" entry: a file that is gone is taken off the list with
+  // a message; any other goes through OpenPath.
+  void OpenRecentFile(const QString& path);
+  // The recent files, newest first, as the submenu lists them.
+  QStringList recentFiles() const;
+  QMenu* recentMenu() const { return recentMenu_; }
+  // The folder the file dialogs start in: the last one a file was opened
+  // from or saved to, or chosen in a file dialog.
+  QString DialogFolder() const;
+  void RememberDialogFolder(const QString& file);
+
   // The common message box of the program: caption "Program", an "OK"
   // button (icon chosen by `icon`).
   static void ShowMessage(QWidget* parent, const QString& text, int icon = 2 /*warning*/);
@@ -132,6 +148,9 @@ class CMainFrame : public QMainWindow {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;  // main_window_desk.cpp
+  void dragMoveEvent(QDragMoveEvent* event) override;    // main_window_desk.cpp
+  void dropEvent(QDropEvent* event) override;            // main_window_desk.cpp
 
  private:
   void CreateMenus();
@@ -160,7 +179,14 @@ class CMainFrame : public QMainWindow {
   RadioImage TextBase() const;
   // The channel list and template items, placed before `before`.
   void AddInteropMenuItems(QMenu* file, QAction* before);  // main_window_interop.cpp
-  QString CsvFolder() const;              // main_window_interop.cpp
+
+  // main_window_desk.cpp: the recent-files submenu and the window place,
+  // set up at creation and kept at close; a file opened or saved goes to
+  // the front of the recent files.
+  void InitDesktop();
+  void SaveDesktopState();
+  void NoteRecentFile(const QString& path);
+  void RebuildRecentMenu();
 
   AppSettings settings_;
   CProgramDoc doc_;
@@ -173,6 +199,11 @@ class CMainFrame : public QMainWindow {
   QAction* undoAction_ = nullptr;
   QAction* redoAction_ = nullptr;
   bool modalBlocked_ = false;  // a modal dialog (or a transfer) is open
+  QMenu* recentMenu_ = nullptr;  // File, "Recent files"
 };
+
+// The image file of a drop: exactly one local file whose name ends in
+// ".dat" (any case); empty for anything else.
+QString DroppedImagePath(const QMimeData* mime);
 
 }  // namespace cps

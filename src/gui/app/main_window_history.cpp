@@ -5,7 +5,6 @@
 #include <QEvent>
 #include <QMenu>
 #include <QStatusBar>
-#include <QStyle>
 #include <QToolBar>
 
 #include "gui/app/main_window.h"
@@ -50,12 +49,12 @@ void CMainFrame::SetUpHistory() {
   undoAction_ = new QAction(this);
   undoAction_->setObjectName("actionUndo");
   undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  undoAction_->setIcon(QIcon::fromTheme("edit-undo", style()->standardIcon(QStyle::SP_ArrowBack)));
+  undoAction_->setIcon(QIcon(":/icons/undo.svg"));
   undoAction_->setStatusTip("Undo the last change");
   redoAction_ = new QAction(this);
   redoAction_->setObjectName("actionRedo");
   redoAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-  redoAction_->setIcon(QIcon::fromTheme("edit-redo", style()->standardIcon(QStyle::SP_ArrowForward)));
+  redoAction_->setIcon(QIcon(":/icons/redo.svg"));
   redoAction_->setStatusTip("Redo the change undone last");
   connect(undoAction_, &QAction::triggered, this, &CMainFrame::OnUndo);
   connect(redoAction_, &QAction::triggered, this, &CMainFrame::OnRedo);

@@ -44,15 +44,12 @@ void CMainFrame::AddInteropMenuItems(QMenu* file, QAction* before) {
       &CMainFrame::OnSaveChannelsAsTemplate);
 }
 
-QString CMainFrame::CsvFolder() const {
-  return doc_.path().isEmpty() ? QString() : QFileInfo(doc_.path()).absolutePath();
-}
-
 void CMainFrame::OnImportChannels() {
-  QFileDialog dlg(this, "Import channels", CsvFolder(), kCsvFilter);
+  QFileDialog dlg(this, "Import channels", DialogFolder(), kCsvFilter);
   dlg.setAcceptMode(QFileDialog::AcceptOpen);
   dlg.setFileMode(QFileDialog::ExistingFile);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
+  RememberDialogFolder(dlg.selectedFiles().first());
   ImportChannelsFrom(dlg.selectedFiles().first());
 }
 
@@ -77,11 +74,11 @@ bool CMainFrame::ImportChannelsFrom(const QString& path) {
 void CMainFrame::OnExportChannels() {
   const QString base = doc_.path().isEmpty() ? QString::fromStdString(settings_.modelName)
                                              : QFileInfo(doc_.path()).completeBaseName();
-  const QString folder = CsvFolder();
-  QFileDialog dlg(this, "Export channels", folder.isEmpty() ? base + ".csv" : folder + "/" + base + ".csv", kCsvFilter);
+  QFileDialog dlg(this, "Export channels", DialogFolder() + "/" + base + ".csv", kCsvFilter);
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setDefaultSuffix("csv");
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
+  RememberDialogFolder(dlg.selectedFiles().first());
   ExportChannelsTo(dlg.selectedFiles().first());
 }
 

@@ -20,12 +20,14 @@ namespace {
 constexpr const char* kTextFilter = "*.yaml (*.yaml *.yml)";
 constexpr const char* kCompareFilter = "*.dat *.yaml (*.dat *.yaml *.yml)";
 
-QString ChooseFile(QWidget* parent, const QString& caption, const QString& filter, bool save) {
-  QFileDialog dlg(parent, caption, QString(), filter);
+// The dialog starts in the folder the file dialogs were last in.
+QString ChooseFile(CMainFrame* parent, const QString& caption, const QString& filter, bool save) {
+  QFileDialog dlg(parent, caption, parent->DialogFolder(), filter);
   dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (save) dlg.setDefaultSuffix("yaml");
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
+  parent->RememberDialogFolder(dlg.selectedFiles().first());
   return dlg.selectedFiles().first();
 }
 

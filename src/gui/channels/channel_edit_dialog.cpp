@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "gui/widgets/key_filter.h"
+#include "gui/widgets/spin_edit.h"
 
 namespace cps {
 
@@ -25,8 +26,11 @@ constexpr int kFrequencyMaxLength = 10;
 constexpr int kOffsetMaxLength = 9;
 constexpr int kNumberMaxLength = 4;
 
-QLineEdit* MakeEdit(const char* name, int maxLength, const char* allowed, QWidget* parent) {
-  auto* edit = new QLineEdit(parent);
+// `edit` (a new QLineEdit under `parent` when null) with its name, length
+// limit and key filter.
+QLineEdit* MakeEdit(const char* name, int maxLength, const char* allowed, QWidget* parent,
+                    QLineEdit* edit = nullptr) {
+  if (!edit) edit = new QLineEdit(parent);
   edit->setObjectName(name);
   edit->setMaxLength(maxLength);
   edit->setValidator(new KeyFilterValidator(allowed, false, maxLength, edit));
@@ -68,26 +72,16 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
   setObjectName(variant == Variant::kPmr ? "PmrChannelEditDialog" : "ChannelEditDialog");
 
   // Channel number with its wrapping spin arrows.
-  number_ = MakeEdit("channelNumber", kNumberMaxLength, "0123456789", this);
-  number_->setMaximumWidth(60);
-  up_ = new QToolButton(this);
+  auto* spin = new SpinEdit(this);
+  number_ = MakeEdit("channelNumber", kNumberMaxLength, "0123456789", this, spin->edit());
+  spin->setMaximumWidth(60 + spin->upButton()->width());
+  up_ = spin->upButton();
   up_->setObjectName("spinUp");
-  up_->setArrowType(Qt::UpArrow);
-  down_ = new QToolButton(this);
+  down_ = spin->downButton();
   down_->setObjectName("spinDown");
-  down_->setArrowType(Qt::DownArrow);
-  for (QToolButton* b : {up_, down_}) {
-    b->setFixedSize(18, 12);
-    b->setFocusPolicy(Qt::NoFocus);  // not a tab stop: the arrow keys in the box step too
-  }
-  auto* spin = new QVBoxLayout;
-  spin->setSpacing(0);
-  spin->addWidget(up_);
-  spin->addWidget(down_);
   auto* numberRow = new QHBoxLayout;
   numberRow->addWidget(new QLabel("Channel no."));
-  numberRow->addWidget(number_);
-  numberRow->addLayout(spin);
+  numberRow->addWidget(spin);
   numberRow->addStretch(1);
 
   rx_ = MakeEdit("rxFreq", kFrequencyMaxLength, "0123456789.", this);
@@ -183,15 +177,15 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
   }
 
   // Wiring.
-  for (QWidget* w : std::initializer_list<QWidget*>{number_, rx_, tx_, offset_, up_, down_}) w->installEventFilter(this);
+  for (QWidget* w : std::initializer_list<QWidget*>{number_, rx_, tx_, offset_}) w->installEventFilter(this);
   connect(rx_, &QLineEdit::textEdited, this, [this](const QString& t) { editor_.state().rx = t.toStdString(); });
   connect(tx_, &QLineEdit::textEdited, this, [this](const QString& t) { editor_.state().tx = t.toStdString(); });
   connect(offset_, &QLineEdit::textEdited, this,
           [this](const QString& t) { editor_.state().offset = t.toStdString(); });
   connect(number_, &QLineEdit::textEdited, this,
           [this](const QString& t) { editor_.state().number = t.toStdString(); });
-  connect(up_, &QToolButton::clicked, this, [this] { SpinBy(+1); });
-  connect(down_, &QToolButton::clicked, this, [this] { SpinBy(-1); });
+  // The arrows, and the Up and Down keys in the number box.
+  connect(spin, &SpinEdit::stepped, this, &ChannelEditDialog::SpinBy);
 
   // Tab goes through the controls as they are laid out, row by row.
   const std::vector<QWidget*> tabOrder = {
@@ -317,11 +311,6 @@ bool ChannelEditDialog::eventFilter(QObject* watched, QEvent* event) {
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
       // Enter commits the receive frequency and does nothing elsewhere.
       if (watched == rx_) LeaveField(rx_);
-      return true;
-    }
-    if (watched == number_ && (key == Qt::Key_Up || key == Qt::Key_Down)) {
-      // The arrow keys work the spin beside the box.
-      SpinBy(key == Qt::Key_Up ? +1 : -1);
       return true;
     }
     if (key == Qt::Key_Escape) {

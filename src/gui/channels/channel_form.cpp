@@ -35,8 +35,7 @@ ChannelForm::ChannelForm(RadioImage& image, ChannelTable& table, QWidget* parent
   top->addStretch(1);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top);
-  layout->addWidget(view_, 0, Qt::AlignLeft | Qt::AlignTop);
-  layout->addStretch(1);
+  layout->addWidget(view_, 1);
 
   confirm_ = [this](const QString& question) {
     QMessageBox box(QMessageBox::Question, "Program", question, QMessageBox::Yes | QMessageBox::No, this);

@@ -7,6 +7,7 @@
 #include <QPalette>
 #include <QTimer>
 
+#include "core/base/share_sizes.h"
 #include "core/codec/tone.h"
 
 namespace cps {
@@ -48,7 +49,10 @@ QVariant ChannelTableItemModel::data(const QModelIndex& index, int role) const {
       return int(Qt::AlignCenter);
     case Qt::BackgroundRole:
       // The channel numbers look like a header column.
-      if (index.column() == kColNumber) return QPalette().brush(QPalette::Button);
+      if (index.column() == kColNumber) return QGuiApplication::palette().brush(QPalette::Button);
+      return {};
+    case Qt::ForegroundRole:
+      if (index.column() == kColNumber) return QGuiApplication::palette().brush(QPalette::ButtonText);
       return {};
     default:
       return {};
@@ -180,7 +184,11 @@ void ChannelCellDelegate::destroyEditor(QWidget* editor, const QModelIndex& inde
 
 void ChannelCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                                                const QModelIndex&) const {
-  editor->setGeometry(option.rect);
+  // In a row taller than the editor the editor keeps its own height, centred.
+  QRect rect = option.rect;
+  const int height = editor->sizeHint().height();
+  if (rect.height() > height) rect = QRect(rect.left(), rect.center().y() - height / 2, rect.width(), height);
+  editor->setGeometry(rect);
 }
 
 // ---- view -----------------------------------------------------------------
@@ -212,10 +220,20 @@ void ChannelTableView::Build() {
                   QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
   const int dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
   for (int c = 0; c < kChannelColumns; ++c)
-    setColumnWidth(c, ChannelColumnInfos()[static_cast<std::size_t>(c)].twips * dpi / 1440);
-  setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    firstColumnWidths_.push_back(ChannelColumnInfos()[static_cast<std::size_t>(c)].twips * dpi / 1440);
+  firstRowHeight_ = verticalHeader()->defaultSectionSize();
+  horizontalHeader()->setMinimumSectionSize(1);
+  FitSections();
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+  // A reload keeps the current cell, so that the keyboard goes on where it was.
+  connect(model_, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+    const QModelIndex cur = currentIndex();
+    keptCell_ = cur.isValid() ? QPoint(cur.column(), cur.row()) : QPoint(-1, -1);
+  });
+  connect(model_, &QAbstractItemModel::modelReset, this, [this] {
+    FitSections();
+    if (keptCell_.y() >= 0) setCurrentIndex(model_->index(keptCell_.y(), keptCell_.x()));
+  });
   // A press opens the editor of the cell at once; a choice cell opens its
   // list with it, so one more click picks the item.
   connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, &ChannelTableView::ExpandRowSelection);
@@ -259,10 +277,35 @@ void ChannelTableView::WriteBack() {
 
 QSize ChannelTableView::sizeHint() const {
   int width = 0;
-  for (int c = 0; c < kChannelColumns; ++c) width += columnWidth(c);
-  int height = horizontalHeader()->sizeHint().height();
-  for (int r = 0; r < kChannelCount; ++r) height += rowHeight(r);
+  for (int w : firstColumnWidths_) width += w;
+  const int height = horizontalHeader()->sizeHint().height() + kChannelCount * firstRowHeight_;
   return QSize(width + 2 * frameWidth(), height + 2 * frameWidth());
+}
+
+void ChannelTableView::FitSections() {
+  // New sizes can show or hide a scroll bar, which resizes the viewport
+  // again while the sizes are being set: then the sizes are worked out anew
+  // (a few rounds at most: scroll bars only come, never go, as room shrinks).
+  if (fitting_) {
+    refit_ = true;
+    return;
+  }
+  fitting_ = true;
+  for (int round = 0; round < 4; ++round) {
+    refit_ = false;
+    const std::vector<int> widths = ShareInProportion(firstColumnWidths_, viewport()->width());
+    for (int c = 0; c < kChannelColumns; ++c) setColumnWidth(c, widths[static_cast<std::size_t>(c)]);
+    const std::vector<int> heights =
+        ShareInProportion(std::vector<int>(kChannelCount, firstRowHeight_), viewport()->height());
+    for (int r = 0; r < kChannelCount; ++r) setRowHeight(r, heights[static_cast<std::size_t>(r)]);
+    if (!refit_) break;
+  }
+  fitting_ = false;
+}
+
+bool ChannelTableView::viewportEvent(QEvent* event) {
+  if (event->type() == QEvent::Resize) FitSections();
+  return QTableView::viewportEvent(event);
 }
 
 int ChannelTableView::CurrentChannel() const {
@@ -272,6 +315,9 @@ int ChannelTableView::CurrentChannel() const {
 
 bool ChannelTableView::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
   if (!index.isValid()) return QTableView::edit(index, trigger, event);
+  // Only a trigger that opens an editor moves to the receive cell; moving
+  // the current cell (CurrentChanged) is no edit.
+  if (trigger != AllEditTriggers && !(editTriggers() & trigger)) return QTableView::edit(index, trigger, event);
   const int col = table_.EditorColumn(index.row() + 1, index.column());
   if (col == 0) return false;
   if (col != index.column()) {

@@ -106,9 +106,11 @@ class ChannelTableView : public QTableView {
   std::vector<std::pair<int, int>> SelectedCells() const;
   // Shows what a paste could not place; a message box unless replaced.
   void setNotify(std::function<void(const QString&)> notify) { notify_ = std::move(notify); }
-  // Exactly the 17 rows and 10 columns: the grid does not stretch.
+  // The first size: the 17 rows and 10 columns at their first heights and
+  // widths. Given more room, the columns grow in the proportions of their
+  // first widths and the rows share the height; given less (a small screen
+  // at a large scale), they keep their first sizes and scroll.
   QSize sizeHint() const override;
-  QSize minimumSizeHint() const override { return sizeHint(); }
 
  protected:
   // A press on any cell of an empty row but its number edits its receive
@@ -117,6 +119,7 @@ class ChannelTableView : public QTableView {
   bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
   // Copy, cut, paste, Delete, and Enter opening the cell editor as F2 does.
   void keyPressEvent(QKeyEvent* event) override;
+  bool viewportEvent(QEvent* event) override;
 
  signals:
   // The image changed through the table (paste, cut, clear, import).
@@ -124,6 +127,8 @@ class ChannelTableView : public QTableView {
 
  private:
   void Build();
+  // Columns and rows share the viewport, never below their first sizes.
+  void FitSections();
   // A selected channel number selects its whole row.
   void ExpandRowSelection();
   void Notify(const QString& text);
@@ -133,6 +138,11 @@ class ChannelTableView : public QTableView {
   ChannelTable& table_;
   ChannelTableItemModel* model_;
   ChannelCellDelegate* delegate_;
+  std::vector<int> firstColumnWidths_;
+  int firstRowHeight_ = 0;
+  bool fitting_ = false;  // FitSections is running
+  bool refit_ = false;    // the viewport changed meanwhile
+  QPoint keptCell_{-1, -1};  // the current cell (column, row) across a reload
   std::function<void(const QString&)> notify_;
   bool expanding_ = false;
 };

@@ -34,7 +34,6 @@ PmrChannelDialog::PmrChannelDialog(RadioImage& image, BandLimits band, std::func
   layout->addWidget(view_, 1);
   connect(edit, &QPushButton::clicked, this, &PmrChannelDialog::OnChannelEdit);
   connect(factory, &QPushButton::clicked, this, &PmrChannelDialog::OnFactory);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
   view_->Load();
 }
 

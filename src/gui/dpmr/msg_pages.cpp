@@ -1,6 +1,5 @@
 #include "gui/dpmr/msg_pages.h"
 
-#include <QHeaderView>
 #include <QVBoxLayout>
 
 #include "gui/dpmr/list_page_util.h"
@@ -17,7 +16,6 @@ CMsgOutboxPage::CMsgOutboxPage(RadioImage& image, QWidget* parent) : TabPage(par
   grid_ = new EditableGrid(this);
   grid_->setColumns("No.", 50,
                     {GridColumn::Text("Content", 420, static_cast<int>(dpmr::kMessageTextLength), dpmr_gui::PrintableChars())});
-  grid_->horizontalHeader()->setStretchLastSection(true);
   grid_->setEditCheck([this](int row, int, const QString& text) -> std::optional<QString> {
     if (!outbox_.Edit(row, S(text))) return std::nullopt;
     return Q(outbox_.Text(row));
@@ -60,7 +58,6 @@ CMsgInboxPage::CMsgInboxPage(RadioImage& image, QWidget* parent) : TabPage(paren
   grid_->setColumns("No.", 40,
                     {GridColumn::Text("Name", 80), GridColumn::Text("Num", 80), GridColumn::Text("Length", 60),
                      GridColumn::Text("State", 70), GridColumn::Text("Content", 300)});
-  grid_->horizontalHeader()->setStretchLastSection(true);
   grid_->setEditingEnabled(false);
   clearCurrent_ = dpmr_gui::PageButton("Clear current", this);
   clearAll_ = dpmr_gui::PageButton("Clear all", this);

@@ -15,7 +15,6 @@ CDtmfContactPage::CDtmfContactPage(RadioImage& image, QWidget* parent)
   GridColumn code = GridColumn::Text("Code", 170, 16, QString::fromLatin1(kDtmfKeyChars.data(), kDtmfKeyChars.size()), true);
   code.alignment = Qt::AlignCenter;
   grid_->setColumns("No.", 40, {code});
-  grid_->horizontalHeader()->setStretchLastSection(true);
   grid_->verticalHeader()->setDefaultSectionSize(22);
   grid_->setMinimumWidth(240);
   // Enter or a press in the "Code" column opens the editor; Enter in it

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "gui/widgets/key_filter.h"
-#include "gui/settings/spin_edit.h"
+#include "gui/widgets/spin_edit.h"
 
 namespace cps {
 

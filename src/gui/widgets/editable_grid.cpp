@@ -44,6 +44,7 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole) return row + 1;
     if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
     if (role == Qt::BackgroundRole) return QApplication::palette().button();
+    if (role == Qt::ForegroundRole) return QApplication::palette().buttonText();
     return {};
   }
   if (role == Qt::DisplayRole || role == Qt::EditRole) return text(row, col);
@@ -209,6 +210,8 @@ EditableGrid::EditableGrid(QWidget* parent)
   verticalHeader()->hide();
   horizontalHeader()->setSectionsClickable(false);
   horizontalHeader()->setHighlightSections(false);
+  // The last column takes the rest of the grid's width.
+  horizontalHeader()->setStretchLastSection(true);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
                   QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);

@@ -49,8 +49,9 @@ TEST(Keys, EveryEditorOwnedByteHasAKey) {
       PageValues values = LoadPage(*p, before);
       SavePage(values, after);
       for (std::size_t a = 0; a < kImageSize; ++a)
-        if (after.Byte(a) != before.Byte(a))
+        if (after.Byte(a) != before.Byte(a)) {
           EXPECT_TRUE(reached.count(a)) << p->title << " writes byte 0x" << std::hex << a << ", which has no key";
+        }
     }
 }
 

@@ -105,9 +105,10 @@ TEST(TextImage, RoundTripIsExact) {
     ASSERT_TRUE(back) << back.error();
     EXPECT_EQ(*back, c.image);
     EXPECT_EQ(ExportText(*back, base), text);
-    if (c.rawOnlyOutsideKeys)
+    if (c.rawOnlyOutsideKeys) {
       for (std::size_t a : DescribeImage(c.image, base).raw)
         EXPECT_FALSE(keyed.count(a)) << "raw byte 0x" << std::hex << a << " belongs to a key";
+    }
   }
 }
 

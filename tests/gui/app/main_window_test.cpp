@@ -62,8 +62,8 @@ TEST_F(MainWindowTest, TitleMenusToolbarAndStatus) {
   EXPECT_EQ(MenuTexts(menuAt(0)), (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
                                                "Export as text...", "Import from text...", "Compare with file...", "-",
                                                "Import channels…", "Export channels…", "New from template…",
-                                               "Save channels as template…", "-", "&Print...	Ctrl+P", "Print Pre&view",
-                                               "P&rint Setup...", "-", "E&xit"}));
+                                               "Save channels as template…", "-", "&Print...\tCtrl+P", "Print Pre&view",
+                                               "P&rint Setup...", "-", "Recent &files", "-", "E&xit"}));
   EXPECT_EQ(MenuTexts(menuAt(1)),
             (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Scan Info", "Basic setting", "Alarm", "DTMF", "dPMR"}));
   EXPECT_EQ(MenuTexts(menuAt(2)), (QStringList{"Read", "Write", "-", "Backups...", "Write to several radios..."}));

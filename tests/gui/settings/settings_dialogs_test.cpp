@@ -20,7 +20,7 @@
 #include "gui/settings/schema_page.h"
 #include "gui/settings/settings_dialogs.h"
 #include "gui/settings/side_key_page.h"
-#include "gui/settings/spin_edit.h"
+#include "gui/widgets/spin_edit.h"
 #include "gui/widgets/editable_grid.h"
 
 namespace cps {

@@ -1,9 +1,13 @@
-#include "gui/settings/spin_edit.h"
+#include "gui/widgets/spin_edit.h"
 
+#include <QAbstractSpinBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QStyle>
+#include <QStyleOptionSpinBox>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace cps {
 
@@ -16,7 +20,6 @@ SpinEdit::SpinEdit(QWidget* parent) : QWidget(parent) {
   for (QToolButton* b : {up_, down_}) {
     b->setFocusPolicy(Qt::NoFocus);  // the edit keeps the focus, as with an up-down control
     b->setAutoRepeat(true);
-    b->setFixedSize(16, 11);
   }
   auto* arrows = new QVBoxLayout;
   arrows->setSpacing(0);
@@ -29,9 +32,30 @@ SpinEdit::SpinEdit(QWidget* parent) : QWidget(parent) {
   row->addWidget(edit_, 1);
   row->addLayout(arrows);
   setFocusProxy(edit_);
+  FitArrows();
   connect(up_, &QToolButton::clicked, this, [this] { emit stepped(+1); });
   connect(down_, &QToolButton::clicked, this, [this] { emit stepped(-1); });
   edit_->installEventFilter(this);
+}
+
+void SpinEdit::FitArrows() {
+  // The buttons of a spin box as tall as the edit, as this style draws them.
+  const int height = edit_->sizeHint().height();
+  QStyleOptionSpinBox option;
+  option.initFrom(this);
+  option.rect = QRect(0, 0, 10 * height, height);
+  option.frame = true;
+  option.buttonSymbols = QAbstractSpinBox::UpDownArrows;
+  option.subControls = QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown | QStyle::SC_SpinBoxFrame;
+  const QRect button = style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxUp, nullptr);
+  const int width = std::max(button.width(), height * 2 / 3);
+  up_->setFixedSize(width, height / 2);
+  down_->setFixedSize(width, height - height / 2);
+}
+
+void SpinEdit::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::StyleChange || event->type() == QEvent::FontChange) FitArrows();
+  QWidget::changeEvent(event);
 }
 
 bool SpinEdit::eventFilter(QObject* watched, QEvent* event) {
