@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "app_version.h"
 #include "cli/cli.h"
 
 namespace {
@@ -34,7 +35,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (args[0] == "--version") {
-    std::cout << "dpmr-cli 3.0.0\n";
+    std::cout << "dpmr-cli " << cps::kVersion << "\n";
     return 0;
   }
   for (const auto& v : cps::cli::Verbs()) {

@@ -6,6 +6,7 @@
 #include <QStandardPaths>
 #include <filesystem>
 
+#include "app_version.h"
 #include "core/base/c_text.h"
 
 namespace cps {
@@ -28,6 +29,24 @@ bool DirWritable(const std::string& dir) {
   return info.isDir() && info.isWritable();
 }
 
+// A program installed under a prefix runs from <prefix>/bin, which is not
+// its own folder to write into, even where it could (as root).
+bool InstalledProgram(const std::string& programDir) {
+  return fs::path(programDir).parent_path().filename() == "bin";
+}
+
+// Folders searched for data files after the program's folder: the user's
+// data folder, the data folder of the prefix the program is installed
+// under, then the system's data folders.
+QStringList DataDirectories() {
+  QStringList dirs = QStandardPaths::standardLocations(QStandardPaths::AppDataLocation);
+  const QString installed = QDir::cleanPath(
+      QString::fromStdString((fs::path(ProgramDirectory()) / kDataDirFromProgram).string()));
+  dirs.removeAll(installed);
+  dirs.insert(dirs.isEmpty() ? 0 : 1, installed);
+  return dirs;
+}
+
 }  // namespace
 
 std::string ProgramDirectory() {
@@ -44,7 +63,8 @@ AppSettings AppSettings::Load(const std::string& appDirOverride) {
   s.appDirectory = WithSlash(appDirOverride.empty() ? ProgramDirectory() : appDirOverride);
   s.appDirOverridden = !appDirOverride.empty();
   const std::string local = s.appDirectory + "Program.ini";
-  if (QFileInfo::exists(QString::fromStdString(local)) || DirWritable(s.appDirectory) || !appDirOverride.empty()) {
+  const bool ownFolder = DirWritable(s.appDirectory) && !InstalledProgram(s.appDirectory);
+  if (QFileInfo::exists(QString::fromStdString(local)) || ownFolder || !appDirOverride.empty()) {
     s.profileFile = local;
   } else {
     const QString cfg = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
@@ -67,7 +87,7 @@ AppSettings AppSettings::Load(const std::string& appDirOverride) {
   const std::string img = s.appDirectory + "Img/";
   s.bitmapDirectory = img;
   if (!QFileInfo(QString::fromStdString(img)).isDir() && appDirOverride.empty()) {
-    for (const QString& d : QStandardPaths::standardLocations(QStandardPaths::AppDataLocation)) {
+    for (const QString& d : DataDirectories()) {
       if (QFileInfo(d + "/Img").isDir()) {
         s.bitmapDirectory = WithSlash((d + "/Img").toStdString());
         break;
@@ -95,7 +115,7 @@ std::string AppSettings::FindDataFile(const std::string& name) const {
   const std::string local = appDirectory + name;
   if (QFileInfo(QString::fromStdString(local)).isFile()) return local;
   if (appDirOverridden) return {};
-  for (const QString& d : QStandardPaths::standardLocations(QStandardPaths::AppDataLocation)) {
+  for (const QString& d : DataDirectories()) {
     const QString p = d + "/" + QString::fromStdString(name);
     if (QFileInfo(p).isFile()) return p.toStdString();
   }

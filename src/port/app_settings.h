@@ -42,7 +42,8 @@ struct AppSettings {
   Status SaveKey(const std::string& key, const std::string& value) const;
 
   // A data file by name: the program's folder first, then (unless the
-  // folder was given with --app-dir) the standard application-data
+  // folder was given with --app-dir) the user's data folder, share/dpmr-cps
+  // of the prefix the program is installed under and the system's data
   // folders. Empty when none holds it.
   std::string FindDataFile(const std::string& name) const;
   std::string DefaultDatPath() const { return FindDataFile("Default.dat"); }

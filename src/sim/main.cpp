@@ -14,6 +14,7 @@
 #include <sys/prctl.h>
 #endif
 
+#include "app_version.h"
 #include "core/image/image_file.h"
 #include "core/image/new_image.h"
 #include "core/link/pty_radio.h"
@@ -41,7 +42,8 @@ const char* const kUsageEnd =
     "                  @R gives the fault to radio R (1..N) only; repeat --fault for several\n"
     "  --latency MS    hold each reply back MS ms, as a USB adapter's latency timer does\n"
     "  --save FILE     write the memory to FILE after each write session (\"ENDW\"); with\n"
-    "                  --count, radio R saves to FILE with \"-R\" before its extension\n";
+    "                  --count, radio R saves to FILE with \"-R\" before its extension\n"
+    "  --version       print the version and exit\n";
 
 int Usage(const std::string& problem) {
   std::ostream& os = problem.empty() ? std::cout : std::cerr;
@@ -82,6 +84,10 @@ int main(int argc, char** argv) {
     const std::string a = argv[i];
     if (a == "-h" || a == "--help") {
       Usage("");
+      return 0;
+    }
+    if (a == "--version") {
+      std::cout << "dpmr-sim " << cps::kVersion << "\n";
       return 0;
     }
     if (i + 1 >= argc) return Usage("unknown option or missing value: " + a);

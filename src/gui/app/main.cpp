@@ -1,12 +1,29 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <memory>
 
+#include "app_version.h"
 #include "gui/app/main_window.h"
 
+namespace {
+
+// --help and --version only print: they need no display, so they are
+// answered before any window system is opened.
+bool OnlyPrints(int argc, char** argv) {
+  for (int i = 1; i < argc; ++i) {
+    const QByteArray a(argv[i]);
+    if (a == "-h" || a == "--help" || a == "--help-all" || a == "-v" || a == "--version") return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("dpmr-cps");
-  QApplication::setApplicationVersion("3.0.0");
+  std::unique_ptr<QCoreApplication> app(OnlyPrints(argc, argv) ? new QCoreApplication(argc, argv)
+                                                              : new QApplication(argc, argv));
+  QCoreApplication::setApplicationName("dpmr-cps");
+  QCoreApplication::setApplicationVersion(cps::kVersion);
 
   QCommandLineParser parser;
   parser.setApplicationDescription("Programming software for the dPMR / FM handheld radio.");
@@ -16,7 +33,8 @@ int main(int argc, char** argv) {
                             "DIR");
   parser.addOption(appDir);
   parser.addPositionalArgument("file", "Image file (.dat) to open.", "[file]");
-  parser.process(app);
+  parser.process(*app);
+  QGuiApplication::setDesktopFileName("dpmr-cps");  // the desktop entry: the window gets its icon and name
 
   cps::CMainFrame window(cps::AppSettings::Load(parser.value(appDir).toStdString()));
   const QStringList files = parser.positionalArguments();
@@ -26,5 +44,5 @@ int main(int argc, char** argv) {
     window.NewDocument();
   }
   window.show();
-  return app.exec();
+  return app->exec();
 }

@@ -16,7 +16,10 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "app_version.h"
 #include "gui/app/password_dialog.h"
+#include "gui/channels/channel_form.h"
+#include "gui/channels/channel_table_view.h"
 
 namespace cps {
 
@@ -52,7 +55,15 @@ CMainFrame::CMainFrame(AppSettings settings, QWidget* parent)
   InitDesktop();  // the place of the last run, recent files, drops
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+  // A cell editor still open would commit when the window's widget part
+  // hides it, after the document and the history are gone: commit it now,
+  // while both are alive.
+  if (form_) {
+    form_->view()->CommitOpenEditor();
+    form_->setStepRunner({});
+  }
+}
 
 void CMainFrame::CreateMenus() {
   QMenu* file = menuBar()->addMenu("&File");
@@ -269,7 +280,7 @@ void CMainFrame::OnAbout() {
   auto* icon = new QLabel;
   icon->setPixmap(windowIcon().pixmap(32, 32));
   row->addWidget(icon);
-  auto* version = new QLabel("Version 3.0.0");
+  auto* version = new QLabel(QString("Version ") + kVersion);
   version->setObjectName("versionLabel");
   row->addWidget(version);
   layout->addLayout(row);

@@ -187,6 +187,37 @@ TEST_F(ChannelWindow, ChannelEditButtonWritesBackEditsAndReloads) {
   EXPECT_EQ(CellText(view, 4, kColPower), "High");
 }
 
+TEST_F(ChannelWindow, ChannelTypeCellEditsTheTypeBits) {
+  struct Case {
+    Qt::Key key;
+    int presses;
+    const char* shown;
+    std::uint8_t bits;  // record byte 0x12, bits 7-6
+  };
+  const Case cases[] = {{Qt::Key_Up, 1, "Analog", 0x00},
+                        {Qt::Key_Down, 1, "Mixed(Digit)", 0x80},
+                        {Qt::Key_Down, 2, "Mixed(Analog)", 0xC0}};
+  ChannelTableView* view = form_->view();
+  int row = 0;
+  for (const Case& c : cases) {
+    PressCell(view, row, kColRxFreq);
+    QTest::keyClicks(QApplication::focusWidget(), "438.5");
+    PressCell(view, row, kColType);  // commits the frequency, opens the type list
+    ASSERT_EQ(CellText(view, row, kColType), "Digit");
+    QWidget* focus = QApplication::focusWidget();
+    auto* box = qobject_cast<QComboBox*>(focus);
+    if (!box && focus) box = qobject_cast<QComboBox*>(focus->parentWidget());
+    ASSERT_NE(box, nullptr) << c.shown;
+    for (int i = 0; i < c.presses; ++i) QTest::keyClick(box, c.key);
+    PressCell(view, row, kColRxFreq);  // commits the choice
+    EXPECT_EQ(CellText(view, row, kColType), c.shown);
+    const QString path = dir_.filePath("type.dat");
+    ASSERT_TRUE(window_->SaveDocument(path));
+    EXPECT_EQ(FileBytes(path, 0x0112 + 32 * static_cast<std::size_t>(row), 1)[0] & 0xC0, c.bits) << c.shown;
+    ++row;
+  }
+}
+
 RadioImage DialogImage() {
   RadioImage img = Blank();
   for (int n = 1; n <= 16; ++n) {

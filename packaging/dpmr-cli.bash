@@ -1,0 +1,86 @@
+# bash completion for dpmr-cli: verbs, each verb's options, files, ports,
+# and the field keys of get and set as `dpmr-cli keys` lists them.
+
+_dpmr_cli_words() {
+  # The words the program itself names, so that this file never drifts from it.
+  local cli=$1 what=$2
+  case $what in
+    verbs) "$cli" --help 2>/dev/null | sed -n 's/^  \([a-z][a-z-]*\) .*/\1/p' ;;
+    options) "$cli" "$3" --help 2>/dev/null | grep -o -- '\(^\|[[ ]\)--*[a-z][a-z-]*' | tr -d '[ ' | sort -u ;;
+    keys) "$cli" keys 2>/dev/null | cut -f1 ;;
+    pages) "$cli" keys 2>/dev/null | cut -f1 | cut -d. -f1 | sort -u ;;
+    sections) "$cli" show 2>&1 | sed -n 's/.*(WHAT: \(.*\)).*/\1/p' | tr -d ',' ;;
+  esac
+}
+
+_dpmr_cli() {
+  local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD-1]}
+  local cli=${COMP_WORDS[0]}
+  COMPREPLY=()
+
+  if [[ $COMP_CWORD -eq 1 ]]; then
+    COMPREPLY=($(compgen -W "$(_dpmr_cli_words "$cli" verbs) --help --version" -- "$cur"))
+    return
+  fi
+  local verb=${COMP_WORDS[1]}
+
+  case $prev in
+    -o|--base|--image|--save)
+      compopt -o filenames
+      COMPREPLY=($(compgen -f -- "$cur"))
+      return ;;
+    --app-dir)
+      compopt -o filenames
+      COMPREPLY=($(compgen -d -- "$cur"))
+      return ;;
+    --port)
+      COMPREPLY=($(compgen -W "$(ls /dev/ttyUSB* /dev/ttyACM* /dev/ttyS* /dev/pts/[0-9]* 2>/dev/null)" -- "$cur"))
+      return ;;
+    --baud)
+      COMPREPLY=($(compgen -W "9600 19200 38400 57600 115200" -- "$cur"))
+      return ;;
+  esac
+
+  if [[ $cur == -* ]]; then
+    COMPREPLY=($(compgen -W "$(_dpmr_cli_words "$cli" options "$verb")" -- "$cur"))
+    return
+  fi
+
+  # Position among the verb's words that are not options or their values.
+  local i n=0
+  for ((i = 2; i < COMP_CWORD; i++)); do
+    case ${COMP_WORDS[i]} in
+      -o|--port|--baud|--base|--app-dir) ((i++)) ;;
+      -*|=) ;;
+      *) [[ ${COMP_WORDS[i-1]} != = ]] && ((n++)) ;;
+    esac
+  done
+
+  case $verb in
+    keys)
+      [[ $n -eq 0 ]] && COMPREPLY=($(compgen -W "$(_dpmr_cli_words "$cli" pages)" -- "$cur"))
+      return ;;
+    show)
+      if [[ $n -eq 1 ]]; then
+        COMPREPLY=($(compgen -W "$(_dpmr_cli_words "$cli" sections)" -- "$cur"))
+        return
+      fi ;;
+    get)
+      if [[ $n -ge 1 ]]; then
+        COMPREPLY=($(compgen -W "$(_dpmr_cli_words "$cli" keys)" -- "$cur"))
+        return
+      fi ;;
+    set)
+      # Words break at '=': past it comes a value, which is free text.
+      [[ $cur == = || $prev == = ]] && return
+      if [[ $n -ge 1 ]]; then
+        compopt -o nospace
+        COMPREPLY=($(compgen -S = -W "$(_dpmr_cli_words "$cli" keys)" -- "$cur"))
+        return
+      fi ;;
+  esac
+  compopt -o filenames
+  COMPREPLY=($(compgen -f -- "$cur"))
+}
+
+complete -F _dpmr_cli dpmr-cli
