@@ -109,12 +109,12 @@ int main(int argc, char** argv) {
         return Usage("bad band '" + v + "' (want e.g. 400-470)");
     } else if (a == "--fault") {
       FaultChoice choice;
-      std::string spec = v;
+      std::string faultText = v;
       if (const auto at = v.find('@'); at != std::string::npos) {
         if (!ParseInt(v.substr(at + 1), choice.radio)) return Usage("bad radio number in '" + v + "'");
-        spec = v.substr(0, at);
+        faultText = v.substr(0, at);
       }
-      auto f = cps::ParseRadioFault(spec);
+      auto f = cps::ParseRadioFault(faultText);
       if (!f) return Usage(f.error());
       choice.fault = *f;
       faults.push_back(choice);
