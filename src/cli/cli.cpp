@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iostream>
 
+#include "core/base/file_io.h"
 #include "core/image/image_file.h"
 
 namespace cps::cli {
@@ -97,6 +98,19 @@ Result<Document> OpenDocument(const std::string& path) {
 Status SaveDocument(Document& doc, const std::string& path) { return doc.Save(path); }
 
 AppSettings LoadSettings(const Args& args) { return AppSettings::Load(args.Value("app-dir")); }
+
+std::string OutputPath(const Args& args) { return args.Has("o") ? args.Value("o") : args.Value("output"); }
+
+int PrintOrWrite(const Args& args, std::string_view verb, const std::string& text) {
+  const std::string out = OutputPath(args);
+  if (out.empty()) {
+    std::cout << text;
+    return 0;
+  }
+  Status st = WriteFileSafely(out, text);
+  if (!st) return Fail(std::string(verb) + ": cannot write " + st.error(), 1);
+  return 0;
+}
 
 void RegisterShowSection(ShowSection section) { SectionList().push_back(std::move(section)); }
 const std::vector<ShowSection>& ShowSections() { return SectionList(); }

@@ -63,6 +63,12 @@ Status SaveDocument(Document& doc, const std::string& path);
 // Settings of the program (Program.ini), honouring --app-dir.
 AppSettings LoadSettings(const Args& args);
 
+// The file named by -o or --output; empty when neither is given.
+std::string OutputPath(const Args& args);
+// Writes `text` to the -o/--output file (safely, as a save does), or to
+// standard output without one. Returns the verb's exit code.
+int PrintOrWrite(const Args& args, std::string_view verb, const std::string& text);
+
 // ---- keys: get, set, keys ----------------------------------------------
 // The keys themselves live in core/interop/key_space.h (KeySpaces()).
 

@@ -5,7 +5,6 @@
 #include "cli/cli.h"
 #include "core/base/c_text.h"
 #include "core/channels/channel_table.h"
-#include "core/base/file_io.h"
 #include "core/interop/csv_chirp.h"
 #include "core/interop/csv_template.h"
 
@@ -27,15 +26,7 @@ int RunExportCsv(const std::vector<std::string>& argv) {
   if (args->positional.size() != 1) return Fail("export-csv: usage: dpmr-cli export-csv FILE.dat [-o OUT.csv] [--pmr]");
   auto doc = OpenDocument(args->positional[0]);
   if (!doc) return Fail(doc.error(), 1);
-  const std::string csv = ExportChirpCsv(args->Has("pmr") ? PmrTable(*doc) : doc->table());
-  const std::string out = args->Has("o") ? args->Value("o") : args->Value("output");
-  if (out.empty()) {
-    std::cout << csv;
-    return 0;
-  }
-  Status st = WriteFileSafely(out, csv);
-  if (!st) return Fail("export-csv: cannot write " + st.error(), 1);
-  return 0;
+  return PrintOrWrite(*args, "export-csv", ExportChirpCsv(args->Has("pmr") ? PmrTable(*doc) : doc->table()));
 }
 
 int RunImportCsv(const std::vector<std::string>& argv) {

@@ -84,7 +84,7 @@ int RunTransferVerb(TransferDirection direction, const std::vector<std::string>&
   RadioImage image;
   std::string out;
   if (read) {
-    out = args->Has("o") ? args->Value("o") : args->Value("output");
+    out = OutputPath(*args);
     if (out.empty()) return Fail("read: an output file is needed: dpmr-cli read --port PORT -o FILE");
     if (!args->positional.empty()) return Fail("read: unexpected argument '" + args->positional[0] + "'");
     if (args->Has("base")) {

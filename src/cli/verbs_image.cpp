@@ -16,7 +16,7 @@ namespace {
 int RunNew(const std::vector<std::string>& argv) {
   auto args = ParseArgs(argv, {"o", "output", "app-dir", "template"}, {});
   if (!args) return Fail(args.error());
-  const std::string out = args->Has("o") ? args->Value("o") : args->Value("output");
+  const std::string out = OutputPath(*args);
   if (out.empty()) return Fail("new: an output file is needed: dpmr-cli new -o FILE");
   if (!args->positional.empty()) return Fail("new: unexpected argument '" + args->positional[0] + "'");
   const AppSettings settings = LoadSettings(*args);

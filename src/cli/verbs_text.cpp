@@ -2,7 +2,6 @@
 #include <iostream>
 
 #include "cli/cli.h"
-#include "core/base/file_io.h"
 #include "core/image/image_file.h"
 #include "core/image/new_image.h"
 #include "core/interop/text_image.h"
@@ -30,21 +29,13 @@ int RunExport(const std::vector<std::string>& argv) {
   // The file's bytes as they are: the text brings every one of them back.
   auto image = LoadRaw(args->positional[0]);
   if (!image) return Fail("export: " + image.error(), 1);
-  const std::string text = ExportText(*image, NewDocument(*args));
-  const std::string out = args->Has("o") ? args->Value("o") : args->Value("output");
-  if (out.empty()) {
-    std::cout << text;
-    return 0;
-  }
-  Status st = WriteFileSafely(out, text);
-  if (!st) return Fail("export: cannot write " + st.error(), 1);
-  return 0;
+  return PrintOrWrite(*args, "export", ExportText(*image, NewDocument(*args)));
 }
 
 int RunImport(const std::vector<std::string>& argv) {
   auto args = ParseArgs(argv, {"o", "output", "base", "app-dir"}, {});
   if (!args) return Fail(args.error());
-  const std::string out = args->Has("o") ? args->Value("o") : args->Value("output");
+  const std::string out = OutputPath(*args);
   if (args->positional.size() != 1 || out.empty())
     return Fail("import: usage: dpmr-cli import IN.yaml -o OUT.dat [--base BASE.dat]");
   auto text = ReadTextImageFile(args->positional[0]);
