@@ -28,7 +28,6 @@ class IniFile {
   static Result<IniFile> LoadForUpdate(const std::string& path);
   // The file's content, in its encoding.
   std::string Text() const;
-  Encoding encoding() const { return encoding_; }
   Status Save(const std::string& path) const;
 
   std::optional<std::string> Get(std::string_view section, std::string_view key) const;
