@@ -43,11 +43,13 @@ NotesDialog::NotesDialog(QWidget* parent, const QString& title, const QString& s
   layout->addWidget(details_, 1);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-  detailsButton_ = buttons->addButton(QStringLiteral("Show details"), QDialogButtonBox::ActionRole);
-  detailsButton_->setCheckable(true);
-  detailsButton_->setVisible(notes_.size() > kShownNotes);
+  // the button box shows every button it holds: a short list gets no details button at all
+  if (notes_.size() > kShownNotes) {
+    detailsButton_ = buttons->addButton(QStringLiteral("Show details"), QDialogButtonBox::ActionRole);
+    detailsButton_->setCheckable(true);
+    connect(detailsButton_, &QPushButton::toggled, this, &NotesDialog::showDetails);
+  }
   auto* copy = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
-  connect(detailsButton_, &QPushButton::toggled, this, &NotesDialog::showDetails);
   connect(copy, &QPushButton::clicked, this, &NotesDialog::copyToClipboard);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(buttons);
@@ -68,7 +70,7 @@ bool NotesDialog::detailsShown() const { return details_->isVisibleTo(this); }
 void NotesDialog::showDetails(bool on) {
   shortList_->setVisible(!on);
   details_->setVisible(on);
-  detailsButton_->setText(on ? QStringLiteral("Hide details") : QStringLiteral("Show details"));
+  if (detailsButton_) detailsButton_->setText(on ? QStringLiteral("Hide details") : QStringLiteral("Show details"));
   adjustSize();
 }
 

@@ -32,7 +32,6 @@ TEST(NotesDialogTest, ManyNotesShowTheFirstTwentyAndTheRestOnDemand) {
 
   QPushButton* details = Button(dialog, "Show details");
   ASSERT_NE(details, nullptr);
-  EXPECT_FALSE(details->isHidden());
   dialog.show();
   EXPECT_FALSE(dialog.detailsShown());
   details->click();
@@ -46,7 +45,7 @@ TEST(NotesDialogTest, ManyNotesShowTheFirstTwentyAndTheRestOnDemand) {
 TEST(NotesDialogTest, FewNotesNeedNoDetailsButton) {
   NotesDialog dialog(nullptr, "Paste", "1 value was stored otherwise:", Notes(1));
   EXPECT_EQ(dialog.shortText(), QString::fromStdString(Notes(1)[0]));
-  EXPECT_TRUE(Button(dialog, "Show details")->isHidden());
+  EXPECT_EQ(Button(dialog, "Show details"), nullptr);
   EXPECT_EQ(CappedLines({"a", "b", "c"}, 2), "a\nb\n… and 1 more");
   EXPECT_EQ(CappedLines({"a", "b"}, 2), "a\nb");
 }
