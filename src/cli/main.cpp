@@ -35,7 +35,7 @@ int main(int argc, char** argv) {
     return 0;
   }
   if (args[0] == "--version") {
-    std::cout << "dpmr-cli " << cps::kVersion << "\n";
+    std::cout << "dpmr-cli " << cps::kVersion << "\n" << cps::kLicenceNotice;
     return 0;
   }
   for (const auto& v : cps::cli::Verbs()) {

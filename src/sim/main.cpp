@@ -87,7 +87,7 @@ int main(int argc, char** argv) {
       return 0;
     }
     if (a == "--version") {
-      std::cout << "dpmr-sim " << cps::kVersion << "\n";
+      std::cout << "dpmr-sim " << cps::kVersion << "\n" << cps::kLicenceNotice;
       return 0;
     }
     if (i + 1 >= argc) return Usage("unknown option or missing value: " + a);
