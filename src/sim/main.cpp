@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -126,6 +127,13 @@ int main(int argc, char** argv) {
     if (f.radio > count) return Usage("fault for radio " + std::to_string(f.radio) + " of " + std::to_string(count));
 
   cps::RadioImage memory;
+  // A radio kept in one file across runs (--image F --save F): before its
+  // first write the file is not there yet, and the radio starts new.
+  std::error_code ec;
+  if (!imagePath.empty() && imagePath == savePath && !std::filesystem::exists(imagePath, ec)) {
+    std::cerr << "dpmr-sim: " << imagePath << " does not exist yet: a new radio, saved there after each write\n";
+    imagePath.clear();
+  }
   if (!imagePath.empty()) {
     cps::Status st = cps::LoadImageFile(imagePath, memory);
     if (!st) {
