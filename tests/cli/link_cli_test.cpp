@@ -408,6 +408,9 @@ TEST_F(LinkCli, SimulatorKeptInAFileThatIsNotThereYet) {
   ASSERT_EQ(Cli({"new", "-o", P("a.dat"), "--app-dir", dir_.string()}).code, 0);
   const CliRun r = Cli({"write", "--port", sim.path, P("a.dat"), "--app-dir", dir_.string()});
   ASSERT_EQ(r.code, 0) << r.err;
+  // the radio saves once the write has ended
+  for (int i = 0; i < 250 && !fs::exists(P("radio.dat")); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  ASSERT_TRUE(fs::exists(P("radio.dat")));
   EXPECT_EQ(fs::file_size(P("radio.dat")), 16384u);
 }
 
