@@ -41,8 +41,10 @@ _dpmr_cli() {
       COMPREPLY=($(compgen -W "9600 19200 38400 57600 115200" -- "$cur"))
       return ;;
     --template)
+      # the names `dpmr-cli templates` lists, which may hold spaces
       local IFS=$'\n'
       COMPREPLY=($(compgen -W "$(_dpmr_cli_words "$cli" templates)" -- "$cur"))
+      COMPREPLY=("${COMPREPLY[@]// /\\ }")
       return ;;
   esac
 
