@@ -44,6 +44,8 @@ TEST(CliForeignSize, VerbsThatSaveRefuseToCutAFileUnlessForced) {
       {"set over itself", {"set", big, "option.tot=30"}, opened + "dpmr-cli: set: " + refused + "\n"},
       {"set -o over another", {"set", dir.File("new.dat"), "option.tot=30", "-o", big}, "dpmr-cli: set: " + refused + "\n"},
       {"import -o", {"import", yaml, "-o", big, "--app-dir", dir.path()}, "dpmr-cli: import: " + refused + "\n"},
+      {"import-csv over itself", {"import-csv", big, dir.File("any.csv")},
+       opened + "dpmr-cli: import-csv: " + refused + "\n"},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.what);
