@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Build, test and run dpmr-cps.
-#   ./build.sh run [ARGS]   install what the build needs, build, start dpmr-cps
+#   ./build.sh run [ARGS]   install what the build needs, build the three
+#                           programs (no tests), start dpmr-cps
 #   ./build.sh test         install what the build needs, build, run all tests
 #   ./build.sh build        only build
 #   ./build.sh package      build the Debian package into build/package/
@@ -41,11 +42,13 @@ install_packages() {
   DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-configure_and_build() {  # [CMAKE OPTIONS...]
+configure_and_build() {  # [CMAKE OPTIONS...]; BUILD_TARGETS: only these
   if [ ! -f "$BUILD_DIR/build.ninja" ]; then
     cmake -S "$ROOT" -B "$BUILD_DIR" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
   fi
-  cmake --build "$BUILD_DIR" -j "$(nproc)"
+  local targets=()
+  [ -n "${BUILD_TARGETS:-}" ] && targets=(--target $BUILD_TARGETS)
+  cmake --build "$BUILD_DIR" -j "$(nproc)" "${targets[@]}"
 }
 
 # A sanitizer report fails the program that meets it, and so its test.
@@ -59,7 +62,7 @@ cmd=${1:-run}
 case "$cmd" in
   run)
     install_packages
-    configure_and_build
+    BUILD_TARGETS="dpmr-cps dpmr-cli dpmr-sim" configure_and_build
     if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != "offscreen" ]; then
       echo "No display found (DISPLAY is not set)." >&2
       echo "Start the program under a virtual display instead:" >&2

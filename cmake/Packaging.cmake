@@ -3,6 +3,10 @@
 include(GNUInstallDirs)
 set(PKG_DIR ${CMAKE_SOURCE_DIR}/packaging)
 set(PKG_OUT ${CMAKE_BINARY_DIR}/packaging)
+# Who answers for the package, and where the project lives: a fork sets its own.
+set(DPMR_MAINTAINER "dpmr-cps developers <dpmr-cps@users.noreply.github.com>" CACHE STRING
+    "Maintainer field of the Debian package")
+set(DPMR_HOMEPAGE "https://github.com/dpmr-cps/dpmr-cps" CACHE STRING "Homepage of the project")
 
 # ---- icons: the program's icon rendered at the hicolor theme's sizes --------
 add_executable(render_icon ${PKG_DIR}/render_icon.cpp)
@@ -46,11 +50,12 @@ install(FILES ${MAN_FILES} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 # ---- documents of the package -------------------------------------------------
 configure_file(${PKG_DIR}/changelog.in ${PKG_OUT}/changelog @ONLY)
+configure_file(${PKG_DIR}/copyright ${PKG_OUT}/copyright @ONLY)
 add_custom_command(OUTPUT ${PKG_OUT}/changelog.gz
   COMMAND gzip -9n -c ${PKG_OUT}/changelog > ${PKG_OUT}/changelog.gz
   DEPENDS ${PKG_OUT}/changelog VERBATIM)
 add_custom_target(packaging_files ALL DEPENDS ${ICON_FILES} ${MAN_FILES} ${PKG_OUT}/changelog.gz)
-install(FILES ${PKG_DIR}/copyright ${PKG_OUT}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+install(FILES ${PKG_OUT}/copyright ${PKG_OUT}/changelog.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
 
 install(FILES ${PKG_DIR}/dpmr-cps.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PKG_DIR}/dpmr-cps.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages)
@@ -77,7 +82,9 @@ endif()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME dpmr-cps)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "dpmr-cps developers <dpmr-cps@users.noreply.example.org>")
+set(CPACK_PACKAGE_CONTACT "${DPMR_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${DPMR_MAINTAINER}")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${DPMR_HOMEPAGE}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "programming software for a dPMR / FM handheld radio")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
 "dpmr-cps reads the 16 KB configuration memory of a handheld analog FM / dPMR
@@ -90,9 +97,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded as plug-ins, which dpkg-shlibdeps cannot see: the SVG image format
 # (the program and toolbar icons) and the X11 platform. The factory page's
-# captions and the link error message are Chinese: a font that has them.
+# captions and the link error message are Chinese: a font that has them, the
+# small one first (the one the build uses), so that apt picks it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-noto-cjk | fonts-wqy-microhei")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR}/package)

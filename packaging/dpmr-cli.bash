@@ -10,6 +10,7 @@ _dpmr_cli_words() {
     keys) "$cli" keys 2>/dev/null | cut -f1 ;;
     pages) "$cli" keys 2>/dev/null | cut -f1 | cut -d. -f1 | sort -u ;;
     sections) "$cli" show 2>&1 | sed -n 's/.*(WHAT: \(.*\)).*/\1/p' | tr -d ',' ;;
+    templates) "$cli" templates 2>/dev/null | cut -f1 ;;
   esac
 }
 
@@ -39,6 +40,12 @@ _dpmr_cli() {
     --baud)
       COMPREPLY=($(compgen -W "9600 19200 38400 57600 115200" -- "$cur"))
       return ;;
+    --template)
+      # the names `dpmr-cli templates` lists, which may hold spaces
+      local IFS=$'\n'
+      COMPREPLY=($(compgen -W "$(_dpmr_cli_words "$cli" templates)" -- "$cur"))
+      COMPREPLY=("${COMPREPLY[@]// /\\ }")
+      return ;;
   esac
 
   if [[ $cur == -* ]]; then
@@ -50,7 +57,7 @@ _dpmr_cli() {
   local i n=0
   for ((i = 2; i < COMP_CWORD; i++)); do
     case ${COMP_WORDS[i]} in
-      -o|--port|--baud|--base|--app-dir) ((i++)) ;;
+      -o|--port|--baud|--base|--app-dir|--template) ((i++)) ;;
       -*|=) ;;
       *) [[ ${COMP_WORDS[i-1]} != = ]] && ((n++)) ;;
     esac

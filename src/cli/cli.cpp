@@ -81,18 +81,34 @@ std::vector<ShowSection>& SectionList() {
 void RegisterVerb(Verb verb) { VerbList().push_back(std::move(verb)); }
 const std::vector<Verb>& Verbs() { return VerbList(); }
 
+namespace {
+void PrintNote(const std::string& note) { std::cerr << "dpmr-cli: note: " << note << "\n"; }
+}  // namespace
+
 Result<RadioImage> LoadRaw(const std::string& path) {
   RadioImage image;
-  Status st = LoadImageFile(path, image);
+  std::uint64_t size = 0;
+  Status st = LoadImageFile(path, image, &size);
   if (!st) return Error{st.error()};
+  if (size != kImageSize) PrintNote(path + ": " + ForeignSizeNote(size));
   return image;
 }
 
 Result<Document> OpenDocument(const std::string& path) {
   Document doc;
-  Status st = doc.Open(path);
+  std::vector<std::string> notes;
+  Status st = doc.Open(path, &notes);
   if (!st) return Error{st.error()};
+  for (const auto& n : notes) PrintNote(n);
   return doc;
+}
+
+Status GuardImageOverwrite(const Args& args, const std::string& path) {
+  if (args.Has("force")) return Status::Ok();
+  const auto size = ForeignImageSize(path);
+  if (!size) return Status::Ok();
+  return Error{path + ": not a radio image of this model: " + std::to_string(*size) +
+               " bytes; not overwritten (--force replaces it)"};
 }
 
 Status SaveDocument(Document& doc, const std::string& path) { return doc.Save(path); }

@@ -59,6 +59,10 @@ Result<Document> OpenDocument(const std::string& path);
 Result<RadioImage> LoadRaw(const std::string& path);
 // Saves as File, Save does (the table's write-back, then an atomic write).
 Status SaveDocument(Document& doc, const std::string& path);
+// Refuses to write an image over `path` when that is a file of another size
+// than an image, which the save would cut to 16384 bytes, unless the verb
+// was given --force.
+Status GuardImageOverwrite(const Args& args, const std::string& path);
 
 // Settings of the program (Program.ini), honouring --app-dir.
 AppSettings LoadSettings(const Args& args);

@@ -30,7 +30,7 @@ int RunExportCsv(const std::vector<std::string>& argv) {
 }
 
 int RunImportCsv(const std::vector<std::string>& argv) {
-  auto args = ParseArgs(argv, {"o", "output", "start"}, {"pmr"});
+  auto args = ParseArgs(argv, {"o", "output", "start"}, {"pmr", "force"});
   if (!args) return Fail(args.error());
   if (args->positional.size() != 2)
     return Fail("import-csv: usage: dpmr-cli import-csv FILE.dat IN.csv [--start N] [-o OUT.dat] [--pmr]");
@@ -47,6 +47,7 @@ int RunImportCsv(const std::vector<std::string>& argv) {
   const std::string out = args->Has("o") ? args->Value("o") : args->Value("output", file);
   auto doc = OpenDocument(file);
   if (!doc) return Fail(doc.error(), 1);
+  if (Status guard = GuardImageOverwrite(*args, out); !guard) return Fail("import-csv: " + guard.error() + " (nothing written)", 1);
   auto text = ReadCsvFile(args->positional[1]);
   if (!text) return Fail("import-csv: " + text.error() + " (nothing written)", 1);
   auto csv = ReadChirpCsv(*text);
@@ -85,13 +86,14 @@ VerbRegistrar exportVerb({"export-csv", "write the channels as a CHIRP CSV file"
                           "  --pmr   the PMR channels instead of the channel table\n",
                           RunExportCsv});
 VerbRegistrar importVerb({"import-csv", "put the rows of a CHIRP CSV file into the channels, then save",
-                          "usage: dpmr-cli import-csv FILE.dat IN.csv [--start N] [-o OUT.dat] [--pmr]\n"
+                          "usage: dpmr-cli import-csv FILE.dat IN.csv [--start N] [-o OUT.dat] [--pmr] [--force]\n"
                           "Opens FILE.dat as the program does, types each row of IN.csv into the next\n"
                           "channel from N (default 1) by the channel table's rules, and saves as\n"
                           "File, Save does to OUT.dat (default: FILE.dat itself). Prints one line per\n"
                           "row: its channel, why it was skipped, or that no channel was left.\n"
                           "Rows of less than 2 W are Low, the others High. Exits 1 and writes\n"
-                          "nothing when no row could be placed.\n"
+                          "nothing when no row could be placed. An OUT.dat of another size than an\n"
+                          "image is not overwritten unless --force.\n"
                           "  --pmr   the PMR channels instead of the channel table\n",
                           RunImportCsv});
 

@@ -52,6 +52,9 @@ Result<LinkTarget> Target(const Args& args) {
     if (b.empty() || *end != '\0' || v <= 0 || v > 10'000'000) return Error{"bad baud rate '" + b + "'"};
     t.baud = static_cast<int>(v);
   }
+  if (t.port.empty())
+    return Error{"no port is chosen: name it with --port PORT (e.g. --port /dev/ttyUSB0; ls /dev/serial/by-id/ "
+                 "lists the cables plugged in), or choose one in dpmr-cps (Setting, Port)"};
   return t;
 }
 

@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <ctime>
@@ -75,7 +76,7 @@ int Report(const TransferResult& r, const std::string& afterwards) {
 int RunTransferVerb(TransferDirection direction, const std::vector<std::string>& argv) {
   const bool read = direction == TransferDirection::kRead;
   const std::string verb = read ? "read" : "write";
-  auto args = read ? ParseArgs(argv, {"port", "baud", "o", "output", "base", "app-dir", "trace"}, {"no-backup"})
+  auto args = read ? ParseArgs(argv, {"port", "baud", "o", "output", "base", "app-dir", "trace"}, {"no-backup", "force"})
                    : ParseArgs(argv, {"port", "baud", "app-dir", "trace", "id-from"}, {"verify", "no-backup"});
   if (!args) return Fail(verb + ": " + args.error());
   auto target = Target(*args);
@@ -87,6 +88,7 @@ int RunTransferVerb(TransferDirection direction, const std::vector<std::string>&
     out = OutputPath(*args);
     if (out.empty()) return Fail("read: an output file is needed: dpmr-cli read --port PORT -o FILE");
     if (!args->positional.empty()) return Fail("read: unexpected argument '" + args->positional[0] + "'");
+    if (Status guard = GuardImageOverwrite(*args, out); !guard) return Fail("read: " + guard.error() + " (nothing read)", 1);
     if (args->Has("base")) {
       auto base = LoadRaw(args->Value("base"));
       if (!base) return Fail("read: " + base.error(), 1);
@@ -147,7 +149,7 @@ int RunTransferVerb(TransferDirection direction, const std::vector<std::string>&
 int RunFactoryVerb(FactoryDirection direction, const std::vector<std::string>& argv) {
   const bool read = direction == FactoryDirection::kRead;
   const std::string verb = read ? "factory-read" : "factory-write";
-  auto args = ParseArgs(argv, {"port", "baud", "app-dir", "trace"}, read ? std::vector<std::string>{"no-backup"}
+  auto args = ParseArgs(argv, {"port", "baud", "app-dir", "trace"}, read ? std::vector<std::string>{"no-backup", "force"}
                                                                  : std::vector<std::string>{});
   if (!args) return Fail(verb + ": " + args.error());
   if (args->positional.size() != 1) return Fail(verb + ": name one image file: dpmr-cli " + verb + " --port PORT FILE");
@@ -156,6 +158,9 @@ int RunFactoryVerb(FactoryDirection direction, const std::vector<std::string>& a
   const std::string path = args->positional[0];
   auto loaded = LoadRaw(path);
   if (!loaded) return Fail(verb + ": " + loaded.error(), 1);
+  // the read is saved into FILE: a longer file would be cut
+  if (read)
+    if (Status guard = GuardImageOverwrite(*args, path); !guard) return Fail(verb + ": " + guard.error() + " (nothing read)", 1);
   RadioImage image = *loaded;
   // The block as the factory dialog's Write sends it: its tabs stored first.
   // The file itself is not changed.
@@ -196,25 +201,35 @@ int RunFactoryVerb(FactoryDirection direction, const std::vector<std::string>& a
   return result.outcome == TransferOutcome::kPortNotOpened ? kExitPortNotOpened : kExitCommunicationError;
 }
 
-const char* const kExitCodes =
+const char* const kLinkNotes =
+    "--trace FILE writes every byte sent and received, with time stamps, and the port's\n"
+    "opens, purges and pauses into FILE. Without --port (--baud), the port (baud rate)\n"
+    "comes from \"COM\" (\"BaudRate\") of Program.ini.\n";
+const std::string kExitCodes = std::string(
     "Exit codes: 0 done, 1 file error, 2 usage, 3 port not opened, 4 communication error,\n"
-    "5 stopped with Ctrl+C, 6 verify failed. --trace FILE writes every byte sent and received,\n"
-    "with time stamps, and the port's opens, purges and pauses into FILE. Without --port (--baud), the port (baud rate) comes from\n"
-    "\"COM\" (\"BaudRate\") of Program.ini.\n";
+    "5 stopped with Ctrl+C, 6 verify failed. ") + kLinkNotes;
+// the calibration block is never verified: no exit code 6
+const std::string kFactoryExitCodes = std::string(
+    "Exit codes: 0 done, 1 file error, 2 usage, 3 port not opened, 4 communication error,\n"
+    "5 stopped with Ctrl+C. ") + kLinkNotes;
 
 VerbRegistrar readVerb({"read", "read the radio's memory into an image file",
-                        std::string("usage: dpmr-cli read [--port PORT]... [--baud N] [--trace FILE] -o FILE [--base FILE] [--no-backup] [--app-dir DIR]\n"
+                        std::string("usage: dpmr-cli read [--port PORT]... [--baud N] [--trace FILE] -o FILE [--base FILE] [--no-backup]\n"
+                                    "                     [--force] [--app-dir DIR]\n"
                                     "Reads the radio into the image of --base (default: a new image) and writes\n"
                                     "FILE only when the read completes, exactly as read. A copy is also kept in\n"
                                     "the backups folder (see 'dpmr-cli backups') unless --no-backup.\n"
                                     "With --port given more than once, the radios are read at once and -o names\n"
-                                    "a folder: one file per port (e.g. ttyUSB0.dat), a summary table at the end.\n") +
+                                    "a folder: one file per port (e.g. ttyUSB0.dat), a summary table at the end.\n"
+                                    "An existing FILE of another size than an image is not overwritten unless --force.\n") +
                             kExitCodes,
                         [](const std::vector<std::string>& argv) { return RunTransferVerb(TransferDirection::kRead, argv); }});
 VerbRegistrar writeVerb({"write", "write an image file into the radio",
                          std::string("usage: dpmr-cli write [--port PORT]... [--baud N] [--trace FILE] [--verify] [--id-from N] FILE\n"
                                      "                      [--app-dir DIR]\n"
-                                     "Writes FILE's image into the radio as it is. --verify reads the radio back\n"
+                                     "Opens FILE as File, Open does (with its repair passes) and writes into the\n"
+                                     "radio what Program, Write sends: the image after the channel table's\n"
+                                     "write-back. FILE itself is not changed. --verify reads the radio back\n"
                                      "afterwards and compares every written block (exit code 6 and the first\n"
                                      "differing address when they differ).\n"
                                      "With --port given more than once, every radio is written at once, each on\n"
@@ -226,25 +241,34 @@ VerbRegistrar writeVerb({"write", "write an image file into the radio",
                          [](const std::vector<std::string>& argv) { return RunTransferVerb(TransferDirection::kWrite, argv); }});
 VerbRegistrar factoryReadVerb(
     {"factory-read", "read the calibration block (0x0040-0x0087) into an image file",
-     std::string("usage: dpmr-cli factory-read [--port PORT] [--baud N] [--trace FILE] [--no-backup] FILE [--app-dir DIR]\n"
+     std::string("usage: dpmr-cli factory-read [--port PORT] [--baud N] [--trace FILE] [--no-backup] [--force] FILE\n"
+                 "                             [--app-dir DIR]\n"
                  "Reads the 72-byte calibration block from the radio into FILE's image and saves FILE\n"
-                 "(a copy also goes into the backups folder unless --no-backup).\n") +
-         kExitCodes,
+                 "(a copy also goes into the backups folder unless --no-backup). A FILE of another\n"
+                 "size than an image is refused before the read, unless --force.\n") +
+         kFactoryExitCodes,
      [](const std::vector<std::string>& argv) { return RunFactoryVerb(FactoryDirection::kRead, argv); }});
 VerbRegistrar factoryWriteVerb(
     {"factory-write", "write the calibration block of an image file into the radio",
      std::string("usage: dpmr-cli factory-write [--port PORT] [--baud N] [--trace FILE] FILE [--app-dir DIR]\n"
                  "Writes the 72-byte calibration block of FILE's image into the radio, as the\n"
                  "factory dialog's Write sends it (a gain outside its list is sent as 0).\n") +
-         kExitCodes,
+         kFactoryExitCodes,
      [](const std::vector<std::string>& argv) { return RunFactoryVerb(FactoryDirection::kWrite, argv); }});
 
 int RunBackupsVerb(const std::vector<std::string>& argv) {
   auto args = ParseArgs(argv, {"app-dir"}, {});
   if (!args) return Fail("backups: " + args.error());
   if (!args->positional.empty()) return Fail("backups: unexpected argument '" + args->positional[0] + "'");
-  const std::string folder = LoadSettings(*args).backupDirectory;
-  const auto list = ListDatedFiles(folder, ".dat");
+  const AppSettings settings = LoadSettings(*args);
+  const std::string folder = settings.backupDirectory;
+  auto list = ListDatedFiles(folder, ".dat");
+  // reads an earlier version kept beside a program that is no portable
+  // install (a build folder): listed too, and the user told to move them
+  std::vector<DatedFile> stray;
+  if (!settings.strayBackupDirectory.empty()) stray = ListDatedFiles(settings.strayBackupDirectory, ".dat");
+  list.insert(list.end(), stray.begin(), stray.end());
+  std::stable_sort(list.begin(), list.end(), [](const DatedFile& a, const DatedFile& b) { return a.time > b.time; });
   if (list.empty()) {
     std::cout << "No backups in " << folder << "\n";
     return 0;
@@ -257,6 +281,10 @@ int RunBackupsVerb(const std::vector<std::string>& argv) {
     size.insert(0, size.size() < 8 ? 8 - size.size() : 0, ' ');
     std::cout << b.time << "  " << port << size << "  " << b.path << "\n";
   }
+  if (!stray.empty())
+    std::cerr << "dpmr-cli: note: " << stray.size() << (stray.size() == 1 ? " backup lies" : " backups lie") << " in "
+              << settings.strayBackupDirectory << ", beside the program, which is no portable install (it has no "
+              << "Program.ini): move them to " << folder << " before that folder is deleted\n";
   return 0;
 }
 
@@ -264,7 +292,10 @@ VerbRegistrar backupsVerb({"backups", "list the images kept from every read (new
                            "usage: dpmr-cli backups [--app-dir DIR]\n"
                            "Lists the backups folder: every successful read (and verify read-back) is kept\n"
                            "there as YYYYMMDD-HHMMSS-<port>.dat, the newest 100. The folder is backups/\n"
-                           "beside Program.ini in a portable install, else ~/.local/share/dpmr-cps/backups/.\n"
+                           "beside Program.ini in a portable install (a Program.ini in the program's folder,\n"
+                           "or --app-dir), else ~/.local/share/dpmr-cps/backups/. Backups found beside a\n"
+                           "program that is no portable install (a build folder) are listed too, with a\n"
+                           "note to move them.\n"
                            "Open one with dpmr-cps, or write it back with 'dpmr-cli write'.\n",
                            RunBackupsVerb});
 

@@ -19,7 +19,8 @@ void PrintHelp(std::ostream& out) {
     name.resize(std::max<std::size_t>(name.size() + 2, 16), ' ');
     out << "  " << name << v.summary << "\n";
   }
-  out << "\n'dpmr-cli VERB --help' tells more about a verb.\n";
+  out << "\n'dpmr-cli help VERB' (or 'dpmr-cli VERB --help') tells more about a verb;\n"
+         "'dpmr-cli --version' (-v) prints the version and the licence.\n";
 }
 
 }  // namespace
@@ -30,12 +31,14 @@ int main(int argc, char** argv) {
     PrintHelp(std::cerr);
     return 2;
   }
+  // "help VERB" is "VERB --help"
+  if (args[0] == "help" && args.size() > 1) args = {args[1], "--help"};
   if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
     PrintHelp(std::cout);
     return 0;
   }
-  if (args[0] == "--version") {
-    std::cout << "dpmr-cli " << cps::kVersion << "\n";
+  if (args[0] == "--version" || args[0] == "-v") {
+    std::cout << "dpmr-cli " << cps::kVersion << "\n" << cps::kLicenceNotice;
     return 0;
   }
   for (const auto& v : cps::cli::Verbs()) {

@@ -32,7 +32,7 @@ int RunKeys(const std::vector<std::string>& argv) {
 }
 
 int RunGet(const std::vector<std::string>& argv) {
-  auto args = ParseArgs(argv, {}, {});
+  auto args = ParseArgs(argv, {"app-dir"}, {});
   if (!args) return Fail(args.error());
   if (args->positional.size() < 2) return Fail("get: usage: dpmr-cli get FILE KEY...");
   auto doc = OpenDocument(args->positional[0]);
@@ -51,9 +51,9 @@ int RunGet(const std::vector<std::string>& argv) {
 }
 
 int RunSet(const std::vector<std::string>& argv) {
-  auto args = ParseArgs(argv, {"o", "output"}, {});
+  auto args = ParseArgs(argv, {"o", "output", "app-dir"}, {"force"});
   if (!args) return Fail(args.error());
-  if (args->positional.size() < 2) return Fail("set: usage: dpmr-cli set FILE KEY=VALUE... [-o OUT]");
+  if (args->positional.size() < 2) return Fail("set: usage: dpmr-cli set FILE KEY=VALUE... [-o OUT] [--force]");
   const std::string file = args->positional[0];
   std::string out = args->Has("o") ? args->Value("o") : args->Value("output", file);
   auto doc = OpenDocument(file);
@@ -72,6 +72,7 @@ int RunSet(const std::vector<std::string>& argv) {
   Status set = SetKeysOpen(edited, assignments, &notes);
   if (!set) return Fail("set: " + set.error() + " (nothing written)");
   for (const auto& n : notes) std::cerr << "dpmr-cli: note: " << n << "\n";
+  if (Status guard = GuardImageOverwrite(*args, out); !guard) return Fail("set: " + guard.error() + " (nothing written)", 1);
   Status st = SaveDocument(edited, out);
   if (!st) return Fail("set: cannot save " + st.error(), 1);
   return 0;
@@ -108,15 +109,17 @@ VerbRegistrar keysVerb({"keys", "list the field keys of get and set",
                         "contact, encrypt).\n",
                         RunKeys});
 VerbRegistrar getVerb({"get", "print field values of an image",
-                       "usage: dpmr-cli get FILE KEY...\n"
+                       "usage: dpmr-cli get FILE KEY... [--app-dir DIR]\n"
                        "Prints each field as its control shows it. With several keys each line\n"
                        "reads KEY=VALUE.\n",
                        RunGet});
 VerbRegistrar setVerb({"set", "change fields as the editors do, then save",
-                       "usage: dpmr-cli set FILE KEY=VALUE... [-o OUT]\n"
+                       "usage: dpmr-cli set FILE KEY=VALUE... [-o OUT] [--force] [--app-dir DIR]\n"
                        "Opens FILE as the program does, applies each value through the rule of\n"
                        "its editor, and saves as File, Save does to OUT (default: FILE itself).\n"
-                       "A bad key or value is an error and nothing is written.\n",
+                       "A bad key or value is an error and nothing is written. A file of another\n"
+                       "size than an image (16384 bytes) is not overwritten, since the save would\n"
+                       "cut it: --force replaces it all the same.\n",
                        RunSet});
 VerbRegistrar showVerb({"show", "print a part of an image as the program shows it",
                         "usage: dpmr-cli show FILE WHAT\n"

@@ -33,7 +33,7 @@ int RunExport(const std::vector<std::string>& argv) {
 }
 
 int RunImport(const std::vector<std::string>& argv) {
-  auto args = ParseArgs(argv, {"o", "output", "base", "app-dir"}, {});
+  auto args = ParseArgs(argv, {"o", "output", "base", "app-dir"}, {"force"});
   if (!args) return Fail(args.error());
   const std::string out = OutputPath(*args);
   if (args->positional.size() != 1 || out.empty())
@@ -54,6 +54,7 @@ int RunImport(const std::vector<std::string>& argv) {
   for (const auto& n : notes) std::cerr << "dpmr-cli: note: " << n << "\n";
   // The import ran the save's write-back before the raw bytes: the result
   // is written as it stands.
+  if (Status guard = GuardImageOverwrite(*args, out); !guard) return Fail("import: " + guard.error() + " (nothing written)", 1);
   Status st = SaveImageFile(out, *image);
   if (!st) return Fail("import: cannot save " + st.error(), 1);
   return 0;
@@ -81,14 +82,15 @@ VerbRegistrar exportVerb({"export", "write an image as readable text (YAML)",
                           "what the keys do not bring back. Without -o the text goes to standard output.\n",
                           RunExport});
 VerbRegistrar importVerb({"import", "make an image from its text form",
-                          "usage: dpmr-cli import IN.yaml -o OUT.dat [--base BASE.dat] [--app-dir DIR]\n"
+                          "usage: dpmr-cli import IN.yaml -o OUT.dat [--base BASE.dat] [--force] [--app-dir DIR]\n"
                           "Starts from BASE (default: the image File, New makes), applies every key\n"
                           "through its editor's rules in the order of the file (keys that pick a\n"
                           "contact, key, message, group list or DTMF call after all others, once the\n"
                           "lists stand), then the channel table's write-back as File, Save does it,\n"
                           "then the raw bytes, and writes OUT atomically. An unknown\n"
                           "key, a refused value or malformed text is an error naming the line, and\n"
-                          "nothing is written.\n",
+                          "nothing is written. An OUT of another size than an image is not\n"
+                          "overwritten unless --force.\n",
                           RunImport});
 VerbRegistrar diffVerb({"diff", "compare two images (.dat or .yaml) key by key",
                         "usage: dpmr-cli diff A B [--app-dir DIR]\n"

@@ -24,17 +24,6 @@ void EnsureAppName() {
   if (QCoreApplication::applicationName() != "dpmr-cps") QCoreApplication::setApplicationName("dpmr-cps");
 }
 
-bool DirWritable(const std::string& dir) {
-  QFileInfo info(QString::fromStdString(dir));
-  return info.isDir() && info.isWritable();
-}
-
-// A program installed under a prefix runs from <prefix>/bin, which is not
-// its own folder to write into, even where it could (as root).
-bool InstalledProgram(const std::string& programDir) {
-  return fs::path(programDir).parent_path().filename() == "bin";
-}
-
 // Folders searched for data files after the program's folder: the user's
 // data folder, the data folder of the prefix the program is installed
 // under, then the system's data folders.
@@ -63,8 +52,11 @@ AppSettings AppSettings::Load(const std::string& appDirOverride) {
   s.appDirectory = WithSlash(appDirOverride.empty() ? ProgramDirectory() : appDirOverride);
   s.appDirOverridden = !appDirOverride.empty();
   const std::string local = s.appDirectory + "Program.ini";
-  const bool ownFolder = DirWritable(s.appDirectory) && !InstalledProgram(s.appDirectory);
-  if (QFileInfo::exists(QString::fromStdString(local)) || ownFolder || !appDirOverride.empty()) {
+  // Portable only on purpose: a Program.ini put beside the program, or
+  // --app-dir. A folder the program merely can write into (a build folder)
+  // is not one: `rm -rf build` must not take the backups with it.
+  const bool portable = QFileInfo::exists(QString::fromStdString(local)) || !appDirOverride.empty();
+  if (portable) {
     s.profileFile = local;
   } else {
     const QString cfg = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
@@ -78,12 +70,13 @@ AppSettings AppSettings::Load(const std::string& appDirOverride) {
   s.baudRate = static_cast<int>(ParseInt(ini.Read("Setup", "BaudRate", "9600")));
   s.verifyAfterWrite = ParseInt(ini.Read("Setup", "Verify", "0")) != 0;
   s.logSerial = ParseInt(ini.Read("Setup", "LogSerial", "0")) != 0;
-  const bool portable = s.profileFile == local;
   const std::string data =
       portable ? s.appDirectory
                : WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
   s.backupDirectory = data + "backups/";
   s.traceDirectory = data + "traces/";
+  if (!portable && QFileInfo(QString::fromStdString(s.appDirectory + "backups")).isDir())
+    s.strayBackupDirectory = s.appDirectory + "backups/";
   const std::string img = s.appDirectory + "Img/";
   s.bitmapDirectory = img;
   if (!QFileInfo(QString::fromStdString(img)).isDir() && appDirOverride.empty()) {

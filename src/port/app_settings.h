@@ -21,10 +21,16 @@ struct AppSettings {
   bool verifyAfterWrite = false;  // "Verify": read the radio back after a write
   bool logSerial = false;         // "LogSerial": trace every transfer into traceDirectory
   // Where reads are kept (backups/) and serial traces go (traces/): beside
-  // Program.ini in a portable install, else in the user's data folder
+  // Program.ini in a portable install (a Program.ini in the program's
+  // folder, or --app-dir), else in the user's data folder
   // (~/.local/share/dpmr-cps/).
   std::string backupDirectory;
   std::string traceDirectory;
+  // backups/ beside a program that is not a portable install, where earlier
+  // versions kept the reads of a program run from a folder it could write
+  // (a build folder): still listed, with the advice to move them. Empty
+  // when there is none.
+  std::string strayBackupDirectory;
   // The user's own channel templates: "templates/" in the user's
   // configuration folder, where Program.ini lives when the program folder
   // is not writable.

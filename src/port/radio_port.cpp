@@ -1,5 +1,6 @@
 #include "port/radio_port.h"
 
+#include "core/link/port_access.h"
 #include "core/link/timed_read.h"
 
 #include <QAbstractEventDispatcher>
@@ -13,9 +14,11 @@
 #include <chrono>
 #include <optional>
 #include <thread>
+#include <vector>
 
 #if defined(Q_OS_UNIX)
 #include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -28,11 +31,32 @@ namespace {
 QString SystemName(const std::string& name) { return QString::fromStdString(name); }
 
 #if defined(Q_OS_UNIX)
-std::string GroupOf(const std::string& path) {
+// The device's owner, group and mode, and what the account has of them.
+std::optional<DeviceAccess> AccessOf(const std::string& path) {
   struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) return {};
-  if (const group* g = ::getgrgid(st.st_gid)) return g->gr_name;
-  return {};
+  if (::stat(path.c_str(), &st) != 0) return std::nullopt;
+  DeviceAccess a;
+  a.mode = st.st_mode & 07777;
+  if (const passwd* pw = ::getpwuid(st.st_uid)) a.owner = pw->pw_name;
+  else a.owner = std::to_string(st.st_uid);
+  if (const group* g = ::getgrgid(st.st_gid)) a.group = g->gr_name;
+  a.userIsOwner = ::geteuid() == st.st_uid;
+  std::vector<gid_t> session(static_cast<std::size_t>(std::max(::getgroups(0, nullptr), 0)));
+  const int n = ::getgroups(static_cast<int>(session.size()), session.data());
+  session.resize(static_cast<std::size_t>(std::max(n, 0)));
+  a.sessionHasGroup = ::getegid() == st.st_gid || std::find(session.begin(), session.end(), st.st_gid) != session.end();
+  a.userInGroup = a.sessionHasGroup;
+  if (const passwd* me = ::getpwuid(::geteuid())) {
+    int count = 64;
+    std::vector<gid_t> groups(static_cast<std::size_t>(count));
+    if (::getgrouplist(me->pw_name, me->pw_gid, groups.data(), &count) < 0) {
+      groups.resize(static_cast<std::size_t>(count));
+      ::getgrouplist(me->pw_name, me->pw_gid, groups.data(), &count);
+    }
+    groups.resize(static_cast<std::size_t>(std::max(count, 0)));
+    if (std::find(groups.begin(), groups.end(), st.st_gid) != groups.end()) a.userInGroup = true;
+  }
+  return a;
 }
 #endif
 
@@ -46,10 +70,8 @@ std::string OpenFailureReason(const std::string& name, QSerialPort::SerialPortEr
       // Qt reports a busy port and a forbidden one alike; the file's access
       // rights tell them apart.
       if (::access(name.c_str(), R_OK | W_OK) != 0) {
-        std::string group = GroupOf(name);
-        if (group.empty()) group = "dialout";
-        return "Permission denied for " + name + ". Your user must belong to the group that owns the device (" +
-               group + "): sudo usermod -aG " + group + " $USER, then log in again.";
+        if (const auto access = AccessOf(name)) return PermissionAdvice(name, *access);
+        return "Permission denied for " + name + ".";
       }
 #endif
       return "The port " + name + " is busy: another program is using it.";
@@ -154,13 +176,15 @@ Result<std::unique_ptr<SerialPort>> OpenRadioPortWith(const std::string& name, i
   return std::unique_ptr<SerialPort>(std::move(radioPort));
 }
 
-bool CanOpenPort(const std::string& name) {
-  if (name.empty()) return false;
+bool CanOpenPort(const std::string& name) { return PortOpenProblem(name).empty(); }
+
+std::string PortOpenProblem(const std::string& name) {
+  if (name.empty()) return OpenFailureReason(name, QSerialPort::DeviceNotFoundError, {});
   QSerialPort port;
   port.setPortName(SystemName(name));
-  if (!port.open(QIODevice::ReadWrite)) return false;
+  if (!port.open(QIODevice::ReadWrite)) return OpenFailureReason(name, port.error(), port.errorString());
   port.close();
-  return true;
+  return {};
 }
 
 std::vector<SerialDevice> ListSerialDevices() {

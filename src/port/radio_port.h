@@ -26,6 +26,10 @@ Result<std::unique_ptr<SerialPort>> OpenRadioPortWith(const std::string& name, i
 
 // Whether `name` opens now (opened and closed at once, not configured).
 bool CanOpenPort(const std::string& name);
+// Why `name` does not open now, as OpenRadioPort would say it (busy, no
+// permission with the advice that would help, no such device); empty when
+// it opens.
+std::string PortOpenProblem(const std::string& name);
 
 struct SerialDevice {
   std::string path;         // "/dev/ttyUSB0", or "COM3" on Windows

@@ -4,6 +4,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -87,7 +88,7 @@ int main(int argc, char** argv) {
       return 0;
     }
     if (a == "--version") {
-      std::cout << "dpmr-sim " << cps::kVersion << "\n";
+      std::cout << "dpmr-sim " << cps::kVersion << "\n" << cps::kLicenceNotice;
       return 0;
     }
     if (i + 1 >= argc) return Usage("unknown option or missing value: " + a);
@@ -126,6 +127,13 @@ int main(int argc, char** argv) {
     if (f.radio > count) return Usage("fault for radio " + std::to_string(f.radio) + " of " + std::to_string(count));
 
   cps::RadioImage memory;
+  // A radio kept in one file across runs (--image F --save F): before its
+  // first write the file is not there yet, and the radio starts new.
+  std::error_code ec;
+  if (!imagePath.empty() && imagePath == savePath && !std::filesystem::exists(imagePath, ec)) {
+    std::cerr << "dpmr-sim: " << imagePath << " does not exist yet: a new radio, saved there after each write\n";
+    imagePath.clear();
+  }
   if (!imagePath.empty()) {
     cps::Status st = cps::LoadImageFile(imagePath, memory);
     if (!st) {

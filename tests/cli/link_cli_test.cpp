@@ -396,3 +396,23 @@ TEST_F(LinkCli, PortFromProgramIniAndFactoryBlock) {
 }
 
 }  // namespace
+
+namespace cps {
+namespace {
+
+// A radio kept in one file across runs: before the first write the file is
+// not there, and the radio starts new instead of refusing.
+TEST_F(LinkCli, SimulatorKeptInAFileThatIsNotThereYet) {
+  Sim sim({"--image", P("radio.dat"), "--save", P("radio.dat")});
+  ASSERT_EQ(sim.path.rfind("/dev/", 0), 0u) << sim.path;
+  ASSERT_EQ(Cli({"new", "-o", P("a.dat"), "--app-dir", dir_.string()}).code, 0);
+  const CliRun r = Cli({"write", "--port", sim.path, P("a.dat"), "--app-dir", dir_.string()});
+  ASSERT_EQ(r.code, 0) << r.err;
+  // the radio saves once the write has ended
+  for (int i = 0; i < 250 && !fs::exists(P("radio.dat")); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  ASSERT_TRUE(fs::exists(P("radio.dat")));
+  EXPECT_EQ(fs::file_size(P("radio.dat")), 16384u);
+}
+
+}  // namespace
+}  // namespace cps

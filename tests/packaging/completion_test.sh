@@ -42,5 +42,9 @@ expect "keys dtmf_" "$(printf 'dtmf_contact\ndtmf_decode\ndtmf_encode')" "$(comp
 expect "show x.dat gr" "grouplists" "$(complete_line dpmr-cli show x.dat gr)"
 expect "get file" "$tmp/radio.dat" "$(complete_line dpmr-cli get "$tmp/ra")"
 expect "read -o file" "$tmp/radio.dat" "$(complete_line dpmr-cli read -o "$tmp/r")"
+# --template offers the names `dpmr-cli templates` lists, not files
+expect "new --template (names)" "$(dpmr-cli templates | cut -f1 | sed 's/ /\\ /g' | sort)" \
+  "$(complete_line dpmr-cli new -o x.dat --template '')"
+expect "new --template PMR" 'PMR446\ analog' "$(complete_line dpmr-cli new --template PMR)"
 expect "--baud value" "115200" "$(complete_line dpmr-cli write --baud 11)"
 exit $fail

@@ -19,7 +19,8 @@ done
 version=$(sed -n 's/^project(dpmr-cps VERSION \([0-9.]*\).*/\1/p' "$SOURCE_DIR/CMakeLists.txt")
 for p in dpmr-cps dpmr-cli dpmr-sim; do
   out=$("$prefix/bin/$p" --version 2>&1)
-  [ "$out" = "$p $version" ] || { echo "FAIL: $p --version printed '$out', want '$p $version'"; fail=1; }
+  [ "$(head -1 <<<"$out")" = "$p $version" ] || { echo "FAIL: $p --version printed '$out', want '$p $version'"; fail=1; }
+  grep -q '^License GPL-3.0-or-later' <<<"$out" || { echo "FAIL: $p --version names no licence"; fail=1; }
 done
 if ! zcat "$prefix/share/man/man1/dpmr-cli.1.gz" | grep -q '^\.TH "DPMR-CLI" "1"'; then
   echo "FAIL: dpmr-cli.1.gz is no manual page"; fail=1

@@ -16,12 +16,18 @@ void Document::New(const std::string& defaultDatPath, const BandLimits& band) {
   AfterOpen();
 }
 
-Status Document::Open(const std::string& path) {
+Status Document::Open(const std::string& path, std::vector<std::string>* notes) {
   RadioImage loaded = image_;
-  Status st = LoadImageFile(path, loaded);
+  std::uint64_t size = 0;
+  Status st = LoadImageFile(path, loaded, &size);
   if (!st) return st;
   image_ = loaded;
-  SetPath(path);
+  if (size == kImageSize) {
+    SetPath(path);
+  } else {
+    path_.clear();
+    if (notes) notes->push_back(path + ": " + ForeignSizeNote(size));
+  }
   AfterOpen();
   return st;
 }

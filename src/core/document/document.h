@@ -21,6 +21,7 @@
 // stay in force, the dPMR fields the write-back overwrites keep the file's
 // values), exactly as the editors see it.
 #include <string>
+#include <vector>
 
 #include "core/base/result.h"
 #include "core/channels/channel_table.h"
@@ -47,8 +48,11 @@ class Document {
   void New(const std::string& defaultDatPath, const BandLimits& band = kBandUhf);
   // File, Open: the file's first 16384 bytes, the table loads, then the
   // contact names and the contact references are repaired (in that order).
+  // A longer file is no image of this radio: `notes` gets "PATH: not a
+  // radio image of this model: ..." and the document belongs to no file,
+  // so that Save asks for a name instead of cutting the file down.
   // On failure the document is as it was.
-  Status Open(const std::string& path);
+  Status Open(const std::string& path, std::vector<std::string>* notes = nullptr);
   // The document no longer belongs to its file: Save asks for a name
   // (a file opened as a copy, such as a backup of a read).
   void ForgetPath() { path_.clear(); }

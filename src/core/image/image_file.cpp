@@ -1,12 +1,13 @@
 #include "core/image/image_file.h"
 
 #include <cstring>
+#include <filesystem>
 
 #include "core/base/file_io.h"
 
 namespace cps {
 
-Status LoadImageFile(const std::string& path, RadioImage& image) {
+Status LoadImageFile(const std::string& path, RadioImage& image, std::uint64_t* fileSize) {
   auto file = ReadRegularFile(path, kImageSize);
   if (!file) return Error{file.error()};
   const std::size_t got = file->bytes.size();
@@ -15,7 +16,24 @@ Status LoadImageFile(const std::string& path, RadioImage& image) {
                  std::to_string(kImageSize)};
   }
   std::memcpy(image.data(), file->bytes.data(), kImageSize);
+  if (fileSize) *fileSize = file->size;
   return Status::Ok();
+}
+
+std::string ForeignSizeNote(std::uint64_t size) {
+  return "not a radio image of this model: " + std::to_string(size) + " bytes; opened its first " +
+         std::to_string(kImageSize) + " bytes";
+}
+
+std::optional<std::uint64_t> ForeignImageSize(const std::string& path) {
+  std::error_code ec;
+  // a link is judged by the file it leads to, which a save writes
+  const auto status = std::filesystem::status(path, ec);
+  if (ec || !std::filesystem::is_regular_file(status)) return std::nullopt;
+  const std::uint64_t size = std::filesystem::file_size(path, ec);
+  // an empty file (a name made with mktemp) holds nothing a save could cut
+  if (ec || size == kImageSize || size == 0) return std::nullopt;
+  return size;
 }
 
 bool LoadImagePrefix(const std::string& path, RadioImage& image) {

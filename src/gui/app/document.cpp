@@ -17,9 +17,9 @@ void CProgramDoc::New(const QString& defaultDatPath, const BandLimits& band) {
   emit replaced();
 }
 
-Status CProgramDoc::Open(const QString& path) {
+Status CProgramDoc::Open(const QString& path, std::vector<std::string>* notes) {
   emit tableSyncing();
-  Status st = doc_.Open(path.toStdString());
+  Status st = doc_.Open(path.toStdString(), notes);
   if (st) {
     emit tableLoaded();
     emit replaced();

@@ -1,6 +1,8 @@
 #pragma once
 #include <QObject>
 #include <QString>
+#include <string>
+#include <vector>
 
 #include "core/base/result.h"
 #include "core/codec/frequency.h"
@@ -32,8 +34,9 @@ class CProgramDoc : public QObject {
   // File, New: 0xFF, then "Default.dat" (may be empty: none) or the
   // built-in defaults.
   void New(const QString& defaultDatPath, const BandLimits& band = kBandUhf);
-  // Reads the file; on failure nothing changes.
-  Status Open(const QString& path);
+  // Reads the file; on failure nothing changes. A file longer than an image
+  // opens with a note in `notes` and belongs to no file afterwards.
+  Status Open(const QString& path, std::vector<std::string>* notes = nullptr);
   // After a successful read from the radio.
   void AfterRead();
   // Forgets the file name, so that Save asks for one (a backup opened as a

@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <cstdio>
 #include <memory>
+#include <string>
 
 #include "app_version.h"
 #include "gui/app/main_window.h"
@@ -28,12 +30,18 @@ int main(int argc, char** argv) {
   QCommandLineParser parser;
   parser.setApplicationDescription("Programming software for the dPMR / FM handheld radio.");
   parser.addHelpOption();
-  parser.addVersionOption();
+  // the version with the licence, as the other two programs print it
+  const QCommandLineOption version(QStringList{"v", "version"}, "Displays version information.");
+  parser.addOption(version);
   QCommandLineOption appDir("app-dir", "Use DIR as the program's folder (Program.ini, Default.dat, Factory.dat, Img/).",
                             "DIR");
   parser.addOption(appDir);
   parser.addPositionalArgument("file", "Image file (.dat) to open.", "[file]");
   parser.process(*app);
+  if (parser.isSet(version)) {
+    std::fputs(("dpmr-cps " + std::string(cps::kVersion) + "\n" + cps::kLicenceNotice).c_str(), stdout);
+    return 0;
+  }
   QGuiApplication::setDesktopFileName("dpmr-cps");  // the desktop entry: the window gets its icon and name
 
   cps::CMainFrame window(cps::AppSettings::Load(parser.value(appDir).toStdString()));

@@ -18,6 +18,7 @@
 
 #include "app_version.h"
 #include "gui/app/password_dialog.h"
+#include "gui/widgets/notes_dialog.h"
 #include "gui/channels/channel_form.h"
 #include "gui/channels/channel_table_view.h"
 
@@ -186,12 +187,15 @@ void CMainFrame::NewDocument() {
 }
 
 bool CMainFrame::OpenDocument(const QString& path, bool remember) {
-  Status st = doc_.Open(path);
+  std::vector<std::string> notes;
+  Status st = doc_.Open(path, &notes);
   if (!st) {
     ShowMessage(this, QString("Failed to open document.\n%1").arg(QString::fromStdString(st.error())));
     return false;
   }
   if (remember) NoteRecentFile(path);
+  // a file longer than an image: opened as a copy, Save asks for a name
+  ShowNotes(this, "Open", "The file was opened as a new document; Save asks for a name.", notes);
   return true;
 }
 

@@ -16,7 +16,8 @@
 
 namespace cps {
 
-PortSettingDialog::PortSettingDialog(std::string portName, QWidget* parent, DeviceLister lister, PortProbe canOpen)
+PortSettingDialog::PortSettingDialog(std::string portName, QWidget* parent, DeviceLister lister, PortProbe canOpen,
+                                     PortProblem why)
     : QDialog(parent), portName_(std::move(portName)) {
   setWindowTitle("Port setting");
   auto* box = new QGroupBox("Port", this);
@@ -28,6 +29,7 @@ PortSettingDialog::PortSettingDialog(std::string portName, QWidget* parent, Devi
 
 #if defined(Q_OS_WIN)
   (void)lister;
+  (void)why;
   const int currentNumber = currentOpens ? ComPortNumber(portName_) : 0;
   for (int n = 1; n <= 16; ++n) {
     const std::string name = ComPortName(n);
@@ -46,7 +48,8 @@ PortSettingDialog::PortSettingDialog(std::string portName, QWidget* parent, Devi
     QString text = QString::fromStdString(d.path);
     if (!d.description.empty()) text += "  (" + QString::fromStdString(d.description) + ")";
     auto* b = new QRadioButton(text, box);
-    b->setEnabled(canOpen(d.path));
+    const bool opens = canOpen(d.path);
+    b->setEnabled(opens);
     if (d.path == portName_) {
       currentListed = true;
       b->setChecked(currentOpens);
@@ -55,6 +58,17 @@ PortSettingDialog::PortSettingDialog(std::string portName, QWidget* parent, Devi
     grid->addWidget(b, row++, 0, 1, 2);
     buttons_.push_back(b);
     paths_.push_back(d.path);
+    QLabel* whyLabel = nullptr;
+    if (!opens) {
+      // a greyed-out port says why, indented under its button
+      whyLabel = new QLabel(QString::fromStdString(why(d.path)), box);
+      whyLabel->setWordWrap(true);
+      whyLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+      whyLabel->setContentsMargins(24, 0, 0, 4);
+      b->setToolTip(whyLabel->text());
+      grid->addWidget(whyLabel, row++, 0, 1, 2);
+    }
+    whyLabels_.push_back(whyLabel);
   }
   if (buttons_.empty()) grid->addWidget(new QLabel("No serial device found.", box), row++, 0, 1, 2);
   other_ = new QRadioButton("Device path:", box);

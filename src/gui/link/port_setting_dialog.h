@@ -12,6 +12,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -22,9 +23,11 @@ class PortSettingDialog : public QDialog {
  public:
   using DeviceLister = std::function<std::vector<SerialDevice>()>;
   using PortProbe = std::function<bool(const std::string&)>;
+  // Why a port does not open (shown under its greyed-out button).
+  using PortProblem = std::function<std::string(const std::string&)>;
 
   PortSettingDialog(std::string portName, QWidget* parent = nullptr, DeviceLister lister = ListSerialDevices,
-                    PortProbe canOpen = CanOpenPort);
+                    PortProbe canOpen = CanOpenPort, PortProblem why = PortOpenProblem);
 
   // The chosen port after "OK"; the previous one after "Cancel" or when
   // nothing was checked.
@@ -36,6 +39,9 @@ class PortSettingDialog : public QDialog {
   QCheckBox* logSerialBox() const { return logSerial_; }
 
   const std::vector<QRadioButton*>& deviceButtons() const { return buttons_; }
+  // Under each greyed-out device button: why it cannot be chosen (null for
+  // a button that is enabled).
+  const std::vector<QLabel*>& whyLabels() const { return whyLabels_; }
   QRadioButton* otherButton() const { return other_; }
   QLineEdit* otherField() const { return otherField_; }
 
@@ -46,6 +52,7 @@ class PortSettingDialog : public QDialog {
   std::string portName_;
   std::vector<std::string> paths_;
   std::vector<QRadioButton*> buttons_;
+  std::vector<QLabel*> whyLabels_;
   QButtonGroup* group_ = nullptr;
   QRadioButton* other_ = nullptr;
   QLineEdit* otherField_ = nullptr;

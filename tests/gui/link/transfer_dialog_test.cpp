@@ -247,14 +247,21 @@ TEST(PortSettingDialogTest, ChoosesAmongDevicesOrATypedPath) {
       {"/dev/pts/9", -1, "/dev/pts/9"}, // not listed, gone
       {"", -1, ""},
   };
+  auto why = [](const std::string& p) { return "The port " + p + " is busy: another program is using it."; };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.current);
-    PortSettingDialog dialog(row.current, nullptr, lister, probe);
+    PortSettingDialog dialog(row.current, nullptr, lister, probe, why);
     EXPECT_EQ(dialog.windowTitle(), "Port setting");
     ASSERT_EQ(dialog.deviceButtons().size(), 3u);
     EXPECT_EQ(dialog.deviceButtons()[1]->text(), "/dev/ttyUSB0  (USB-Serial Controller)");
     EXPECT_TRUE(dialog.deviceButtons()[0]->isEnabled());
     EXPECT_FALSE(dialog.deviceButtons()[2]->isEnabled());
+    // only the greyed-out port says why
+    ASSERT_EQ(dialog.whyLabels().size(), 3u);
+    EXPECT_EQ(dialog.whyLabels()[0], nullptr);
+    EXPECT_EQ(dialog.whyLabels()[1], nullptr);
+    ASSERT_NE(dialog.whyLabels()[2], nullptr);
+    EXPECT_EQ(dialog.whyLabels()[2]->text(), "The port /dev/ttyUSB1 is busy: another program is using it.");
     for (int i = 0; i < 3; ++i) EXPECT_EQ(dialog.deviceButtons()[i]->isChecked(), i == row.checked);
     EXPECT_EQ(dialog.otherButton()->isChecked(), row.checked == 3);
     EXPECT_EQ(dialog.otherField()->text().toStdString(), row.fieldText);
