@@ -12,6 +12,7 @@
 #include "core/base/file_io.h"
 #include "core/base/c_text.h"
 #include "core/channels/channel_table.h"
+#include "core/document/document.h"
 #include "core/image/new_image.h"
 
 namespace cps {
@@ -86,6 +87,20 @@ std::string Scalar(const std::string& value) {
 bool Shows(const RadioImage& image, const std::string& key, const std::string& value) {
   auto shown = GetKey(image, key);
   return shown && *shown == value;
+}
+
+// The keys applied open their editors' dialogs: each dialog is closed once
+// more, unchanged, at the end, so that what closing stores besides the keys
+// (the other tabs, every list page of "dPMR param") is in the image as set
+// leaves it.
+using OpenedSpaces = std::set<const KeySpace*>;
+void CloseDialogs(RadioImage& image, const OpenedSpaces& opened) {
+  if (opened.empty()) return;
+  Document doc;
+  doc.Restore(image);
+  for (const auto& space : KeySpaces())
+    if (opened.count(space.get())) (void)space->SetOpen(doc, {}, nullptr);
+  image = doc.image();
 }
 
 // The channel table's write-back, as a save runs it before writing.
@@ -362,15 +377,19 @@ ImageText DescribeImage(const RadioImage& image, const RadioImage& base) {
   // Import them, and keep only what is taken.
   std::set<std::string> refused;
   RadioImage scratch = base;
+  OpenedSpaces opened;
   for (std::size_t i : ImportOrder(all)) {
     const KeyValue& kv = all[i];
     if (Shows(scratch, kv.first, kv.second)) continue;
     RadioImage trial = scratch;
-    if (SpaceOf(kv.first)->Set(trial, {kv}, nullptr))
+    if (SpaceOf(kv.first)->Set(trial, {kv}, nullptr)) {
       scratch = trial;
-    else
+      opened.insert(SpaceOf(kv.first));
+    } else {
       refused.insert(kv.first);
+    }
   }
+  CloseDialogs(scratch, opened);
   WriteBackTable(scratch);
   ImageText out;
   for (auto& kv : all)
@@ -453,6 +472,7 @@ Result<RadioImage> ImportText(std::string_view text, const RadioImage& base, std
   RadioImage image = base;
   std::vector<std::size_t> applied;  // indices, in order
   std::vector<std::size_t> deferred;
+  OpenedSpaces opened;
   auto stored = [&](const std::vector<std::string>& from, const std::vector<std::size_t>& run) {
     for (const std::string& n : from) {
       int line = lines[run.front()];
@@ -483,6 +503,7 @@ Result<RadioImage> ImportText(std::string_view text, const RadioImage& base, std
       if (!st) return Error{Line(LineOfError(st.error(), values, lines, run)) + ": " + st.error()};
       stored(from, run);
       applied.insert(applied.end(), run.begin(), run.end());
+      opened.insert(space);
       deferred = std::move(rest);
     }
     return Status::Ok();
@@ -506,9 +527,11 @@ Result<RadioImage> ImportText(std::string_view text, const RadioImage& base, std
       continue;
     }
     image = std::move(trial);
+    opened.insert(SpaceOf(kv.first));
     stored(from, {i});
   }
   if (Status st = retryDeferred(); !st) return Error{st.error()};
+  CloseDialogs(image, opened);
   WriteBackTable(image);
 
   // The raw bytes, which never undo a key of the text: a raw line that
