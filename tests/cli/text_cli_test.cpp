@@ -37,7 +37,7 @@ TEST(CliText, ExportThenImportGivesTheSameBytesAndText) {
   ASSERT_EQ(r.code, 0) << r.err;
   const std::string text = Slurp(dir.File("a.yaml"));
   for (const char* line : {"channel.3.rx_freq: \"446.006250\"\n", "channel.3.color_code: \"7\"\n",
-                           "channel.3.tx_contact: Base\n", "contact.2.name: Base\n", "outbox.2: Back soon\n"})
+                           "channel.3.tx_contact: Base\n", "  - name: Base\n", "outbox.2: Back soon\n"})
     EXPECT_NE(text.find(line), std::string::npos) << line << text;
   EXPECT_EQ(text.find("channel.4."), std::string::npos) << "empty channels are left out";
   EXPECT_EQ(RunCli({"export", a}).out, text);  // without -o: standard output
@@ -126,9 +126,9 @@ TEST(CliText, DiffExitCodes) {
       {a, a, 0, ""},
       {dir.File("a.yaml"), a, 0, ""},
       {a, dir.File("b.dat"), 1,
-       // The table keeps the transmit frequency; the emptied message keeps
-       // its record, now starting with the end mark.
-       "channel.3.rx_freq: 446.006250 -> 446.100000\noutbox.2: Back soon -> \"\"\nraw 0x0A00: 42 -> 00\n"},
+       // The table keeps the transmit frequency; the emptied message's
+       // record, now starting with the end mark, is what its key says.
+       "channel.3.rx_freq: 446.006250 -> 446.100000\noutbox.2: Back soon -> \"\"\n"},
       {a, dir.File("missing.dat"), 2, ""},
   };
   for (const Case& c : cases) {

@@ -280,6 +280,51 @@ int SecondDocumentLine(std::string_view text) {
   return line;
 }
 
+// Lists written as YAML sequences, one block per entry, with no count to
+// keep: the list's name and the fields of an entry.
+struct SequenceList {
+  const char* name;
+  std::vector<std::string> fields;
+};
+const std::vector<SequenceList>& SequenceLists() {
+  static const std::vector<SequenceList> lists = {{"contact", {"name", "number", "type"}},
+                                                  {"encrypt", {"alias", "key"}}};
+  return lists;
+}
+const SequenceList* SequenceListNamed(std::string_view name) {
+  for (const auto& l : SequenceLists())
+    if (name == l.name) return &l;
+  return nullptr;
+}
+
+// The entries of a list sequence as its keys: "NAME.count", then
+// "NAME.N.FIELD" for each field of entry N, each with its line.
+Status ReadSequence(const SequenceList& list, const YAML::Node& seq, ParsedText& out, int line) {
+  const std::string name = list.name;
+  out.values.emplace_back(name + ".count", std::to_string(seq.size()));
+  out.lines.push_back(line);
+  int n = 0;
+  for (const auto& item : seq) {
+    ++n;
+    const std::string where = Line(item.Mark().line + 1) + ": " + name + " entry " + std::to_string(n) + ": ";
+    if (item.IsNull()) continue;
+    if (!item.IsMap()) return Error{where + "expected lines of FIELD: VALUE (" + JoinItems(list.fields) + ")"};
+    for (const auto& field : item) {
+      const std::string f = field.first.IsScalar() ? field.first.Scalar() : std::string();
+      if (std::find(list.fields.begin(), list.fields.end(), f) == list.fields.end())
+        return Error{Line(field.first.Mark().line + 1) + ": " + name + " entry " + std::to_string(n) +
+                     ": unknown field '" + f + "' (" + JoinItems(list.fields) + ")"};
+      if (!field.second.IsNull() && !field.second.IsScalar())
+        return Error{Line(field.first.Mark().line + 1) + ": " + name + " entry " + std::to_string(n) + ": " + f +
+                     ": the value must be one text"};
+      out.values.emplace_back(name + "." + std::to_string(n) + "." + f,
+                              field.second.IsNull() ? std::string() : field.second.Scalar());
+      out.lines.push_back(field.first.Mark().line + 1);
+    }
+  }
+  return Status::Ok();
+}
+
 Result<ParsedText> ParseText(std::string_view text) {
   if (text.size() > kMaxTextSize)
     return Error{"the text is " + std::to_string(text.size()) + " bytes; the text of an image is at most " +
@@ -316,6 +361,13 @@ Result<ParsedText> ParseText(std::string_view text) {
       if (!st) return Error{st.error()};
       continue;
     }
+    if (const SequenceList* list = SequenceListNamed(key)) {
+      if (!v.IsSequence() && !v.IsNull())
+        return Error{where + key + ": expected its entries, each a block beginning with '- '"};
+      Status st = ReadSequence(*list, v.IsNull() ? YAML::Node(YAML::NodeType::Sequence) : v, out, line);
+      if (!st) return Error{st.error()};
+      continue;
+    }
     if (!v.IsNull() && !v.IsScalar()) return Error{where + key + ": the value must be one text"};
     const std::string value = v.IsNull() ? std::string() : v.Scalar();
     // A text without a format line is of the first edition, whose keys and
@@ -332,6 +384,12 @@ Result<ParsedText> ParseText(std::string_view text) {
     out.values.emplace_back(key, value);
     out.lines.push_back(line);
   }
+  // An entry of a list sequence may also be given by its own key.
+  std::map<std::string, int> given;
+  for (std::size_t i = 0; i < out.values.size(); ++i)
+    if (const auto [it, fresh] = given.emplace(out.values[i].first, out.lines[i]); !fresh)
+      return Error{Line(std::min(it->second, out.lines[i])) + " and " + Line(std::max(it->second, out.lines[i])) +
+                   ": " + out.values[i].first + " is given twice"};
   return out;
 }
 
@@ -409,13 +467,43 @@ std::string ExportText(const RadioImage& image, const RadioImage& base) {
       "# the bytes no key brings back, 16 to a line, '--' where a line leaves a byte alone.\n" +
       std::string(kFormatKey) + ": " + Scalar(kFormatVersion) + "\n" + kModelKey + ": " + Scalar(kModel) + "\n";
   const KeySpace* section = nullptr;
-  for (const auto& [key, value] : text.values) {
+  for (std::size_t i = 0; i < text.values.size(); ++i) {
+    const auto& [key, value] = text.values[i];
     const KeySpace* space = SpaceOf(key);
     if (key != "band" && space != section) {
       out += "\n# " + space->Name() + "\n";
       section = space;
     }
-    out += key + ": " + Scalar(value) + "\n";
+    const SequenceList* list = key.ends_with(".count") ? SequenceListNamed(key.substr(0, key.size() - 6)) : nullptr;
+    if (!list) {
+      out += key + ": " + Scalar(value) + "\n";
+      continue;
+    }
+    // The entries as a sequence: the entry's keys follow the count.
+    const std::string prefix = std::string(list->name) + ".";
+    const int count = std::stoi(value);
+    out += std::string(list->name) + ":" + (count == 0 ? " []" : "") + "\n";
+    int entry = 0;
+    std::string block;
+    auto flush = [&] {
+      if (entry > 0) out += block.empty() ? "  - {}\n" : block;
+      block.clear();
+    };
+    for (; i + 1 < text.values.size() && text.values[i + 1].first.starts_with(prefix); ++i) {
+      const auto& [k, v] = text.values[i + 1];
+      const auto [n, field] = SplitNumberedKey(k, prefix, 99);
+      if (n == 0) break;
+      while (entry < n) {
+        flush();
+        ++entry;
+      }
+      block += std::string(block.empty() ? "  - " : "    ") + std::string(field) + ": " + Scalar(v) + "\n";
+    }
+    while (entry < count) {
+      flush();
+      ++entry;
+    }
+    flush();
   }
   if (!text.raw.empty()) {
     out += "\n" + std::string(kRawKey) + ":\n";
@@ -563,6 +651,10 @@ Result<RadioImage> ImportText(std::string_view text, const RadioImage& base, std
   if (notes) {
     // A value the raw bytes bring back in the end (an export of odd bytes)
     // was not stored otherwise.
+    // In the order of the lines.
+    std::stable_sort(noted.begin(), noted.end(), [](const std::string& a, const std::string& b) {
+      return std::stoi(a.substr(5)) < std::stoi(b.substr(5));
+    });
     for (std::string& n : noted) notes->push_back(std::move(n));
     std::erase_if(*notes, [&](const std::string& n) {
       for (std::size_t i : applied)

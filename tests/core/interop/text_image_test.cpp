@@ -127,8 +127,8 @@ TEST(TextImage, RoundTripIsExact) {
 TEST(TextImage, FilledImageShowsEveryListInText) {
   const std::string text = ExportText(Filled(), NewImage(""));
   for (const char* line : {"band: 136-174MHz\n", "channel.16.rx_freq: \"166.012500\"\n", "pmr.3.tx_contact: Name 12\n",
-                           "channel.5.call_2_msg: \"5\"\n", "contact.count: \"64\"\n", "contact.64.number: \"1000448\"\n",
-                           "grouplist.16.members: Name 16, Name 17, Name 40", "encrypt.16.alias: K16\n",
+                           "channel.5.call_2_msg: \"5\"\n", "contact:\n  - name: Name 1\n    number: \"1000007\"\n", "    number: \"1000448\"\n",
+                           "grouplist.16.members: Name 16, Name 17, Name 40", "  - alias: K16\n    key: ",
                            "outbox.16: Message text 16\n", "inbox.2.state: Unread\n", "dtmf_contact.16: \"116\"\n"})
     EXPECT_NE(text.find(line), std::string::npos) << line;
 }
@@ -366,10 +366,16 @@ TEST(TextImage, ChecksRunOnTheResultSoContactsMaySwap) {
                               {"channel.1.rx_freq", "446.1"}, {"channel.1.tx_contact", "Bob"}}));
   image = OpenedAndSaved(image);
   std::string text = ExportText(image);
-  text = WithLine(text, "contact.1.name:", "contact.1.name: Bob");
-  text = WithLine(text, "contact.2.name:", "contact.2.name: Ann");
-  text = WithLine(text, "contact.2.number:", "contact.2.number: \"3333333\"");
-  text = WithLine(text, "contact.3.number:", "contact.3.number: \"2222222\"");
+  auto replace = [&text](const std::string& from, const std::string& to) {
+    ASSERT_NE(text.find(from), std::string::npos) << from;
+    text.replace(text.find(from), from.size(), to);
+  };
+  replace("name: Ann\n", "name: @\n");
+  replace("name: Bob\n", "name: Ann\n");
+  replace("name: @\n", "name: Bob\n");
+  replace("number: \"2222222\"", "number: \"@\"");
+  replace("number: \"3333333\"", "number: \"2222222\"");
+  replace("number: \"@\"", "number: \"3333333\"");
   auto swapped = ImportText(text, nullptr);
   ASSERT_TRUE(swapped) << swapped.error();
   EXPECT_EQ(*GetKey(*swapped, "contact.1.name"), "Bob");
@@ -378,11 +384,11 @@ TEST(TextImage, ChecksRunOnTheResultSoContactsMaySwap) {
   EXPECT_EQ(*GetKey(*swapped, "contact.3.number"), "2222222");
   EXPECT_EQ(*GetKey(*swapped, "channel.1.tx_contact"), "Bob") << "the text names contacts: the channel follows the name";
   // A clash with the result is still refused, naming the line.
-  const std::string clash = WithLine(text, "contact.3.name:", "contact.3.name: Ann");
-  auto refused = ImportText(clash, nullptr);
+  replace("name: Name 3\n", "name: Ann\n");
+  auto refused = ImportText(text, nullptr);
   ASSERT_FALSE(refused);
   EXPECT_NE(refused.error().find("contact.3.name: 'Ann' is refused"), std::string::npos) << refused.error();
-  const std::size_t line = std::count(clash.begin(), clash.begin() + clash.find("contact.3.name:"), '\n') + 1;
+  const std::size_t line = std::count(text.begin(), text.begin() + text.rfind("name: Ann"), '\n') + 1;
   EXPECT_EQ(refused.error().rfind("line " + N(static_cast<int>(line)) + ": ", 0), 0u) << refused.error();
 }
 
@@ -462,6 +468,48 @@ TEST(TextImage, UnsafeTextsAreRefusedBeforeTheyAreRead) {
     auto image = ImportText(c.text, nullptr);
     ASSERT_FALSE(image) << c.text.substr(0, 60);
     EXPECT_NE(image.error().find(c.inMessage), std::string::npos) << image.error();
+  }
+}
+
+TEST(TextImage, ListsEditLikeLists) {
+  RadioImage image = NewImage("");
+  ASSERT_TRUE(SetKeys(image, {{"contact.count", "3"}, {"contact.1.name", "Ann"}, {"contact.2.name", "Bob"},
+                              {"contact.3.name", "Cat"}, {"channel.1.rx_freq", "446.1"}, {"channel.1.tx_contact", "Cat"},
+                              {"encrypt.count", "1"}}));
+  image = OpenedAndSaved(image);
+  const std::string text = ExportText(image);
+  // Deleting the block of the first contact deletes that contact; the
+  // channel keeps calling Cat by name.
+  const std::size_t ann = text.find("  - name: Ann\n");
+  ASSERT_NE(ann, std::string::npos) << text;
+  const std::size_t bob = text.find("  - name: Bob\n");
+  auto shorter = ImportText(text.substr(0, ann) + text.substr(bob), nullptr);
+  ASSERT_TRUE(shorter) << shorter.error();
+  EXPECT_EQ(*GetKey(*shorter, "contact.count"), "2");
+  EXPECT_EQ(*GetKey(*shorter, "contact.1.name"), "Bob");
+  EXPECT_EQ(*GetKey(*shorter, "channel.1.tx_contact"), "Cat");
+  // Adding a block adds an entry; an empty sequence empties the key list.
+  std::string longer = text;
+  longer.insert(bob, "  - name: Dan\n    number: \"4444444\"\n");
+  longer = WithLine(longer, "encrypt:", "encrypt: []");
+  longer.erase(longer.find("  - alias:"), longer.find("\n", longer.find("    key:")) + 1 - longer.find("  - alias:"));
+  auto added = ImportText(longer, nullptr);
+  ASSERT_TRUE(added) << added.error() << longer;
+  EXPECT_EQ(*GetKey(*added, "contact.count"), "4");
+  EXPECT_EQ(*GetKey(*added, "contact.2.name"), "Dan");
+  EXPECT_EQ(*GetKey(*added, "encrypt.count"), "0");
+  // A field of no entry, or an entry given twice, names its line.
+  const struct {
+    std::string text, inMessage;
+  } bad[] = {
+      {"contact:\n  - name: Ann\n    nmae: Bob\n", "line 3: contact entry 1: unknown field 'nmae' (name, number, type)"},
+      {"contact:\n  - name: Ann\ncontact.1.name: Bob\n", "line 2 and line 3: contact.1.name is given twice"},
+      {"contact: Ann\n", "line 1: contact: expected its entries"},
+  };
+  for (const auto& b : bad) {
+    auto r = ImportText(b.text, nullptr);
+    ASSERT_FALSE(r) << b.text;
+    EXPECT_NE(r.error().find(b.inMessage), std::string::npos) << r.error();
   }
 }
 

@@ -53,7 +53,7 @@ TEST(TextItems, ExportCompareAndImportThroughTheFileMenu) {
   w.findChild<QAction*>("actionExportText")->trigger();
   QFile f(text);
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(f.readAll().contains("\noption.tot: 60\n"));
+  EXPECT_TRUE(f.readAll().contains("\noption.tot: \"60\"\n"));
 
   // Comparing with that text finds nothing; with a file of another TOT, one key.
   QString summary;
