@@ -127,7 +127,7 @@ TEST(TextImage, RoundTripIsExact) {
 TEST(TextImage, FilledImageShowsEveryListInText) {
   const std::string text = ExportText(Filled(), NewImage(""));
   for (const char* line : {"band: 136-174MHz\n", "channel.16.rx_freq: \"166.012500\"\n", "pmr.3.tx_contact: Name 12\n",
-                           "channel.5.call_2_msg: \"5\"\n", "contact:\n  - name: Name 1\n    number: \"1000007\"\n", "    number: \"1000448\"\n",
+                           "channel.5.call_2_msg: \"5\"\n", "\n# contact\ncontact:\n  - name: Name 1\n    number: \"1000007\"\n", "\n# grouplist\ngrouplist.1.", "    number: \"1000448\"\n",
                            "grouplist.16.members: Name 16, Name 17, Name 40", "  - alias: K16\n    key: ",
                            "outbox.16: Message text 16\n", "inbox.2.state: Unread\n", "dtmf_contact.16: \"116\"\n"})
     EXPECT_NE(text.find(line), std::string::npos) << line;
