@@ -1,4 +1,5 @@
 // Verbs on the text form of an image: export, import, diff.
+#include <filesystem>
 #include <iostream>
 
 #include "cli/cli.h"
@@ -22,14 +23,28 @@ Result<RadioImage> LoadEither(const std::string& path, const RadioImage& base) {
   return image;
 }
 
+// Whether the -o file is the input file itself (which the output would
+// overwrite): the same name, or another name of the same file.
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  if (std::filesystem::equivalent(a, b, ec)) return true;
+  const auto ca = std::filesystem::weakly_canonical(a, ec);
+  if (ec) return false;
+  const auto cb = std::filesystem::weakly_canonical(b, ec);
+  return !ec && ca == cb;
+}
+
 int RunExport(const std::vector<std::string>& argv) {
   auto args = ParseArgs(argv, {"o", "output", "app-dir"}, {});
   if (!args) return Fail(args.error());
   if (args->positional.size() != 1) return Fail("export: usage: dpmr-cli export FILE.dat [-o OUT.yaml]");
+  const std::string out = OutputPath(*args);
+  if (!out.empty() && SameFile(out, args->positional[0]))
+    return Fail("export: " + out + " is the image being exported; name another file for the text (nothing written)");
   // The file's bytes as they are: the text brings every one of them back.
   auto image = LoadRaw(args->positional[0]);
   if (!image) return Fail("export: " + image.error(), 1);
-  return PrintOrWrite(*args, "export", ExportText(*image, NewDocument(*args)));
+  return PrintOrWrite(*args, "export", ExportText(*image));
 }
 
 int RunImport(const std::vector<std::string>& argv) {
@@ -38,18 +53,19 @@ int RunImport(const std::vector<std::string>& argv) {
   const std::string out = OutputPath(*args);
   if (args->positional.size() != 1 || out.empty())
     return Fail("import: usage: dpmr-cli import IN.yaml -o OUT.dat [--base BASE.dat]");
+  if (SameFile(out, args->positional[0]))
+    return Fail("import: " + out + " is the text being imported; name another file for the image (nothing written)");
   auto text = ReadTextImageFile(args->positional[0]);
   if (!text) return Fail("import: " + text.error(), 1);
-  RadioImage base;
+  std::vector<std::string> notes;
+  Result<RadioImage> image = Error{""};
   if (args->Has("base")) {
     auto opened = LoadRaw(args->Value("base"));
     if (!opened) return Fail("import: " + opened.error(), 1);
-    base = *opened;
+    image = ImportText(*text, *opened, &notes);
   } else {
-    base = NewDocument(*args);
+    image = ImportText(*text, &notes);
   }
-  std::vector<std::string> notes;
-  auto image = ImportText(*text, base, &notes);
   if (!image) return Fail("import: " + args->positional[0] + ": " + image.error() + " (nothing written)");
   for (const auto& n : notes) std::cerr << "dpmr-cli: note: " << n << "\n";
   // The import ran the save's write-back before the raw bytes: the result
@@ -76,21 +92,27 @@ int RunDiff(const std::vector<std::string>& argv) {
 
 VerbRegistrar exportVerb({"export", "write an image as readable text (YAML)",
                           "usage: dpmr-cli export FILE.dat [-o OUT.yaml] [--app-dir DIR]\n"
-                          "Reads FILE's bytes and writes every key with its value as the\n"
-                          "editors show it, in the order of the menus; empty channels and list entries\n"
-                          "are left out. A final 'raw' section holds, as address and hexadecimal bytes,\n"
-                          "what the keys do not bring back. Without -o the text goes to standard output.\n",
+                          "Reads FILE's bytes and writes its text: 'format' and 'model' first, then the\n"
+                          "band and every key with its value as the editors show it, in the order of the\n"
+                          "menus; empty channels and list entries are left out. A final 'raw' section\n"
+                          "holds, 16 to a line with a comment naming the part of the image, the bytes\n"
+                          "the keys do not bring back. Without -o the text goes to standard output;\n"
+                          "OUT may not be FILE itself.\n",
                           RunExport});
 VerbRegistrar importVerb({"import", "make an image from its text form",
                           "usage: dpmr-cli import IN.yaml -o OUT.dat [--base BASE.dat] [--force] [--app-dir DIR]\n"
-                          "Starts from BASE (default: the image File, New makes), applies every key\n"
-                          "through its editor's rules in the order of the file (keys that pick a\n"
-                          "contact, key, message, group list or DTMF call after all others, once the\n"
-                          "lists stand), then the channel table's write-back as File, Save does it,\n"
-                          "then the raw bytes, and writes OUT atomically. An unknown\n"
-                          "key, a refused value or malformed text is an error naming the line, and\n"
-                          "nothing is written. An OUT of another size than an image is not\n"
-                          "overwritten unless --force.\n",
+                          "Starts from the built-in new image of the text's band (or BASE, to patch a\n"
+                          "named image), applies every key through its editor's rules in the order the\n"
+                          "editors need, whatever the order of the lines (the band, the lists and\n"
+                          "settings, the group lists, then the keys that pick a contact, key, message,\n"
+                          "group list or DTMF call), then the channel table's write-back as File, Save\n"
+                          "does it, then the raw bytes, and writes OUT atomically. Uniqueness is checked\n"
+                          "on the result, so two contacts may swap names. Values stored otherwise, keys\n"
+                          "not applied (inbox, read-only) and cleared channels are printed as notes with\n"
+                          "their line. An unknown key, a key given twice, a refused value, a raw line\n"
+                          "that would change a key of the text, a text over 4 MB or malformed text is\n"
+                          "an error naming the line, and nothing is written. OUT may not be IN itself, and an OUT of another size than an\n"
+                          "image is not overwritten unless --force.\n",
                           RunImport});
 VerbRegistrar diffVerb({"diff", "compare two images (.dat or .yaml) key by key",
                         "usage: dpmr-cli diff A B [--app-dir DIR]\n"

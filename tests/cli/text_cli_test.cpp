@@ -36,8 +36,8 @@ TEST(CliText, ExportThenImportGivesTheSameBytesAndText) {
   auto r = RunCli({"export", a, "-o", dir.File("a.yaml")});
   ASSERT_EQ(r.code, 0) << r.err;
   const std::string text = Slurp(dir.File("a.yaml"));
-  for (const char* line : {"channel.3.rx_freq: 446.006250\n", "channel.3.color_code: 7\n",
-                           "channel.3.tx_contact: Base\n", "contact.2.name: Base\n", "outbox.2: Back soon\n"})
+  for (const char* line : {"channel.3.rx_freq: \"446.006250\"\n", "channel.3.color_code: \"7\"\n",
+                           "channel.3.tx_contact: Base\n", "  - name: Base\n", "outbox.2: Back soon\n"})
     EXPECT_NE(text.find(line), std::string::npos) << line << text;
   EXPECT_EQ(text.find("channel.4."), std::string::npos) << "empty channels are left out";
   EXPECT_EQ(RunCli({"export", a}).out, text);  // without -o: standard output
@@ -126,9 +126,9 @@ TEST(CliText, DiffExitCodes) {
       {a, a, 0, ""},
       {dir.File("a.yaml"), a, 0, ""},
       {a, dir.File("b.dat"), 1,
-       // The table keeps the transmit frequency; the emptied message keeps
-       // its record, now starting with the end mark.
-       "channel.3.rx_freq: 446.006250 -> 446.100000\noutbox.2: Back soon -> \"\"\nraw 0x0A00: 42 -> 00\n"},
+       // The table keeps the transmit frequency; the emptied message's
+       // record, now starting with the end mark, is what its key says.
+       "channel.3.rx_freq: 446.006250 -> 446.100000\noutbox.2: Back soon -> \"\"\n"},
       {a, dir.File("missing.dat"), 2, ""},
   };
   for (const Case& c : cases) {
@@ -146,6 +146,67 @@ TEST(CliText, KeysListsDialogAndListKeys) {
                            "encrypt.enabled\tEncrypt\ton, off\n", "outbox.16\tContent\t", "inbox.count\t"})
     EXPECT_NE(r.out.find(line), std::string::npos) << line;
   EXPECT_EQ(r.out.find("pmr.1.rx_color_code"), std::string::npos);
+}
+
+TEST(CliText, OutputNamingTheInputIsRefused) {
+  CliTempDir dir;
+  const std::string a = MakeImage(dir);
+  ASSERT_EQ(RunCli({"export", a, "-o", dir.File("a.yaml")}).code, 0);
+  const std::string image = Slurp(a);
+  const std::string text = Slurp(dir.File("a.yaml"));
+  const struct {
+    std::vector<std::string> args;
+    const char* inMessage;
+  } cases[] = {
+      {{"import", dir.File("a.yaml"), "-o", dir.File("a.yaml")}, "is the text being imported"},
+      {{"import", dir.File("a.yaml"), "--output", dir.File("./a.yaml")}, "is the text being imported"},
+      {{"export", a, "-o", a}, "is the image being exported"},
+  };
+  for (const auto& c : cases) {
+    auto r = RunCli(c.args);
+    EXPECT_EQ(r.code, 2) << c.args[0];
+    EXPECT_NE(r.err.find(c.inMessage), std::string::npos) << r.err;
+  }
+  EXPECT_EQ(Slurp(a), image);
+  EXPECT_EQ(Slurp(dir.File("a.yaml")), text);
+}
+
+TEST(CliText, ImportIsTheSameWhateverTheMachinesDefaultImage) {
+  CliTempDir dir;
+  const std::string a = MakeImage(dir);
+  ASSERT_EQ(RunCli({"export", a, "-o", dir.File("a.yaml")}).code, 0);
+  // A machine whose Default.dat is something else entirely.
+  std::filesystem::create_directories(dir.File("app"));
+  std::string odd(kImageSize, '\0');
+  std::mt19937 rng(3);
+  for (char& c : odd) c = static_cast<char>(rng());
+  WriteText(dir.File("app/Default.dat"), odd);
+  auto r = RunCli({"import", dir.File("a.yaml"), "-o", dir.File("b.dat"), "--app-dir", dir.File("app")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(Slurp(dir.File("b.dat")), Slurp(a));
+  EXPECT_EQ(RunCli({"export", a, "--app-dir", dir.File("app")}).out, Slurp(dir.File("a.yaml")));
+}
+
+TEST(CliText, ATextOver4MBIsRefusedBeforeItIsRead) {
+  CliTempDir dir;
+  WriteText(dir.File("big.yaml"), "option.tot: [" + std::string(16 << 20, '1') + "]\n");
+  auto r = RunCli({"import", dir.File("big.yaml"), "-o", dir.File("b.dat")});
+  EXPECT_EQ(r.code, 1);
+  EXPECT_NE(r.err.find("is too large for the text of an image (at most 4 MB)"), std::string::npos) << r.err;
+  EXPECT_FALSE(std::filesystem::exists(dir.File("b.dat")));
+}
+
+TEST(CliText, SetAndImportNoteValuesCutToFit) {
+  CliTempDir dir;
+  const std::string a = MakeImage(dir);
+  auto r = RunCli({"set", a, "encrypt.1.alias=Zürich", "contact.2.number=12345678"});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.err.find("encrypt.1.alias=Zürich is stored as Z"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find("contact.2.number=12345678 is stored as 1234567"), std::string::npos) << r.err;
+  WriteText(dir.File("in.yaml"), "format: \"2\"\noutbox.1: Grüße\n");
+  r = RunCli({"import", dir.File("in.yaml"), "-o", dir.File("b.dat")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.err, "dpmr-cli: note: line 2: outbox.1=Grüße is stored as Gr\n");
 }
 
 }  // namespace

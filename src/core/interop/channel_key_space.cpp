@@ -247,6 +247,10 @@ class ChannelKeySpace : public KeySpace {
     return out;
   }
 
+  int ImportStage(std::string_view key) const override {
+    return withBand_ && key == kBandKey ? 0 : KeySpace::ImportStage(key);
+  }
+
   bool AfterLists(std::string_view key) const override {
     const auto [n, field] = SplitNumberedKey(key, prefix_, kChannelCount);
     const DialogField* f = n > 0 ? FindDialog(field) : nullptr;

@@ -56,14 +56,32 @@ class ListKeySpace : public KeySpace {
     return st;
   }
 
-  Status Set(RadioImage& image, const KeyValues& assignments, std::vector<std::string>* /*notes*/) const override {
+  Status Set(RadioImage& image, const KeyValues& assignments, std::vector<std::string>* notes) const override {
     for (const auto& [key, value] : assignments) {
       if (!Known(key)) return Error{Unknown(key)};
       Status st = count_ && key == prefix_ + "count" ? SetCount(image, key, value) : SetOne(image, key, value);
       if (!st) return st;
     }
+    NoteStoredOtherwise(image, assignments, notes);
     return Status::Ok();
   }
+
+ protected:
+  // "KEY=VALUE is stored as SHOWN" for every value the list's rules cut or
+  // changed (a long name, a non-ASCII letter, a key filled up with F). A
+  // choice matched ignoring case and spaces around it is not a change.
+  void NoteStoredOtherwise(const RadioImage& image, const KeyValues& assignments,
+                           std::vector<std::string>* notes) const {
+    if (!notes) return;
+    for (const auto& [key, value] : assignments) {
+      auto shown = Get(image, key);
+      if (!shown || *shown == value) continue;
+      if (MatchesLoosely(key) && EqualsIgnoreCase(Trim(value), *shown)) continue;
+      notes->push_back(key + "=" + value + " is stored as " + (shown->empty() ? "\"\"" : *shown));
+    }
+  }
+  // Keys whose value is picked from a few items or a number read as such.
+  virtual bool MatchesLoosely(std::string_view key) const { return count_ && key == prefix_ + "count"; }
 
  protected:
   virtual bool OwnsExtra(std::string_view /*key*/) const { return false; }
@@ -136,6 +154,17 @@ class ContactKeySpace : public ListKeySpace {
     return out;
   }
 
+  // Names and numbers are checked on the result: contacts may swap them.
+  Status Set(RadioImage& image, const KeyValues& assignments, std::vector<std::string>* notes) const override {
+    RadioImage edited = image;
+    Status st = FreeGivenNamesAndNumbers(edited, assignments);
+    if (st) st = ListKeySpace::Set(edited, assignments, nullptr);
+    if (!st) return st;
+    image = edited;
+    NoteStoredOtherwise(image, assignments, notes);
+    return Status::Ok();
+  }
+
   std::vector<std::size_t> Addresses() const override {
     return Range({{kContactIndexAddr, kContactIndexAddr + 2 * kContactSlots - 1},
                   {kContactRecordsAddr, kContactRecordsAddr + kContactRecordSize * kContactSlots - 1}});
@@ -174,7 +203,50 @@ class ContactKeySpace : public ListKeySpace {
     return Status::Ok();
   }
 
+  bool MatchesLoosely(std::string_view key) const override {
+    return ListKeySpace::MatchesLoosely(key) || key.ends_with(".type") || key.ends_with(".number");
+  }
+
  private:
+  // Several names or numbers given at once may trade places (1 takes 2's
+  // name and 2 takes 1's): the contacts that get a new name or number first
+  // get a stand-in no contact uses, so that only a clash with the result
+  // is refused. The stand-ins are all replaced by the given values.
+  Status FreeGivenNamesAndNumbers(RadioImage& image, const KeyValues& assignments) const {
+    for (const auto& [key, value] : assignments)
+      if (key == "contact.count") {
+        Status st = SetCount(image, key, value);
+        if (!st) return st;
+      }
+    dpmr::ContactList list;
+    list.Load(image);
+    std::vector<std::pair<int, std::string>> renamed;  // row, field
+    for (const auto& [key, value] : assignments) {
+      const auto [n, field] = Split(key);
+      if (n == 0 || n > list.Count() || (field != "name" && field != "number")) continue;
+      if (Field(list.At(n - 1), field) == value) continue;
+      renamed.emplace_back(n - 1, std::string(field));
+    }
+    if (renamed.size() < 2) return Status::Ok();
+    auto used = [&](std::string_view field, const std::string& text) {
+      for (const auto& c : list.rows())
+        if (Field(c, field) == text) return true;
+      for (const auto& [key, value] : assignments)
+        if (key.ends_with(field) && Trim(value) == text) return true;
+      return false;
+    };
+    int next = 0;
+    for (const auto& [row, field] : renamed) {
+      std::string standIn;
+      do {
+        standIn = (field == "name" ? "~" : "*") + std::to_string(next++);
+      } while (used(field, standIn) && next < 100000);
+      if (!(field == "name" ? list.EditName(row, standIn) : list.EditNumber(row, standIn))) break;
+    }
+    list.Store(image);
+    return Status::Ok();
+  }
+
   static std::string Field(const dpmr::Contact& c, std::string_view field) {
     if (field == "name") return c.name;
     if (field == "number") return c.number;
@@ -213,6 +285,9 @@ class GroupListKeySpace : public ListKeySpace {
       if (std::string m = Members(image, k); !m.empty()) out.emplace_back(EntryKey(k, "members"), m);
     return out;
   }
+
+  // Members are picked from the contacts: after them, before the channels.
+  int ImportStage(std::string_view /*key*/) const override { return 2; }
 
   std::vector<std::size_t> Addresses() const override {
     return Range({{kGroupListsAddr, kGroupListsAddr + kGroupListSize * kGroupLists - 1}});
@@ -332,6 +407,9 @@ class EncryptKeySpace : public ListKeySpace {
 
  protected:
   bool OwnsExtra(std::string_view key) const override { return key == kEncryptEnabled; }
+  bool MatchesLoosely(std::string_view key) const override {
+    return ListKeySpace::MatchesLoosely(key) || key == kEncryptEnabled;
+  }
 
   Status SetCount(RadioImage& image, const std::string& key, const std::string& value) const override {
     auto count = ParseCount(key, value, dpmr::kMaxKeys);

@@ -71,6 +71,10 @@ class KeySpace {
   // channel's contact, key, message, group list, DTMF call): an import
   // applies them after every other key, once the lists stand.
   virtual bool AfterLists(std::string_view /*key*/) const { return false; }
+  // When an import applies the key: 0 the band, 1 the lists and settings,
+  // 2 what picks list entries inside the lists (group list members),
+  // 3 what picks them elsewhere (AfterLists). Within a stage, menu order.
+  virtual int ImportStage(std::string_view key) const { return AfterLists(key) ? 3 : 1; }
   // Every image address some key of this space reaches.
   virtual std::vector<std::size_t> Addresses() const = 0;
 };

@@ -12,6 +12,7 @@
 #include "gui/app/compare_dialog.h"
 #include "gui/app/main_window.h"
 #include "gui/app/undo_history.h"
+#include "gui/widgets/notes_dialog.h"
 
 namespace cps {
 
@@ -51,7 +52,7 @@ RadioImage CMainFrame::TextBase() const { return NewImage(settings_.DefaultDatPa
 bool CMainFrame::ExportTextTo(const QString& path) {
   // The image as Save would write it now.
   emit doc_.tableSyncing();
-  const std::string text = ExportText(doc_.core().SavedForm(), TextBase());
+  const std::string text = ExportText(doc_.core().SavedForm());
   Status st = WriteFileSafely(path.toStdString(), text);
   if (!st) {
     ShowMessage(this, QString("Failed to export %1.\n%2").arg(QFileInfo(path).fileName(), QString::fromStdString(st.error())));
@@ -62,7 +63,8 @@ bool CMainFrame::ExportTextTo(const QString& path) {
 
 bool CMainFrame::ImportTextFrom(const QString& path) {
   auto text = ReadTextImageFile(path.toStdString());
-  auto imported = text ? ImportText(*text, TextBase()) : Result<RadioImage>(Error{text.error()});
+  std::vector<std::string> notes;
+  auto imported = text ? ImportText(*text, &notes) : Result<RadioImage>(Error{text.error()});
   if (!imported) {
     ShowMessage(this, QString("Failed to import %1.\n%2")
                           .arg(QFileInfo(path).fileName(), QString::fromStdString(imported.error())));
@@ -74,6 +76,10 @@ bool CMainFrame::ImportTextFrom(const QString& path) {
   ImageStep step(history(), "Import from text");  // undone, the new document's image comes back
   image() = *imported;
   doc_.AfterChannelDialog();
+  if (!notes.empty())
+    ShowNotes(this, "Import from text",
+              QString("Some values of %1 were stored otherwise or not applied:").arg(QFileInfo(path).fileName()),
+              notes);
   return true;
 }
 

@@ -13,6 +13,7 @@
 #include "core/interop/key_space.h"
 #include "gui/app/compare_dialog.h"
 #include "gui/app/main_window.h"
+#include "gui/widgets/notes_dialog.h"
 #include "gui_test_util.h"
 
 namespace cps {
@@ -52,7 +53,7 @@ TEST(TextItems, ExportCompareAndImportThroughTheFileMenu) {
   w.findChild<QAction*>("actionExportText")->trigger();
   QFile f(text);
   ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(f.readAll().contains("\noption.tot: 60\n"));
+  EXPECT_TRUE(f.readAll().contains("\noption.tot: \"60\"\n"));
 
   // Comparing with that text finds nothing; with a file of another TOT, one key.
   QString summary;
@@ -100,6 +101,25 @@ TEST(TextItems, ExportCompareAndImportThroughTheFileMenu) {
   EXPECT_FALSE(w.ImportTextFrom(dir.filePath("bad.yaml")));
   EXPECT_TRUE(message.contains("line 2: unknown key 'no.such.key'")) << message.toStdString();
   EXPECT_EQ(*GetKey(w.image(), "option.tot"), "60");
+}
+
+TEST(TextItems, ImportShowsTheValuesStoredOtherwise) {
+  QTemporaryDir dir;
+  CMainFrame w(AppSettings::Load(dir.path().toStdString()));
+  w.NewDocument();
+  QFile f(dir.filePath("in.yaml"));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("format: \"2\"\ncontact.1.name: Longname12\ninbox.count: \"1\"\n");
+  f.close();
+  QString notes;
+  WhenModal<NotesDialog>([&](NotesDialog* d) {
+    notes = d->fullText();
+    d->accept();
+  });
+  ASSERT_TRUE(w.ImportTextFrom(dir.filePath("in.yaml")));
+  EXPECT_TRUE(notes.startsWith("line 2: contact.1.name=Longname12 is stored as Longname\nline 3: inbox.count=1 is not applied"))
+      << notes.toStdString();
+  EXPECT_EQ(*GetKey(w.image(), "contact.1.name"), "Longname");
 }
 
 }  // namespace
