@@ -41,7 +41,7 @@ TEST(MainWindowLink, ReadKeepsABackupThatBackupsOpensAsANewDocument) {
   QTemporaryDir dir;
   CMainFrame w(AppSettings::Load(dir.path().toStdString()));
   w.NewDocument();
-  EXPECT_EQ(ProgramMenu(w), (QStringList{"Read", "Write", "-", "Backups...", "Write to several radios..."}));
+  EXPECT_EQ(ProgramMenu(w), (QStringList{"&Read", "&Write", "-", "&Backups...", "Write to &several radios..."}));
   EXPECT_EQ(w.settings().backupDirectory, dir.path().toStdString() + "/backups/");
 
   SimulatedRadio radio;
