@@ -18,6 +18,7 @@
 
 #include "app_version.h"
 #include "gui/app/password_dialog.h"
+#include "gui/app/undo_history.h"
 #include "gui/channels/channel_form.h"
 #include "gui/channels/channel_table_actions.h"
 #include "gui/channels/channel_table_view.h"

@@ -268,7 +268,10 @@ std::vector<int> ChannelTableView::FirstColumnWidths() const {
   for (int c = 0; c < kChannelColumns; ++c) {
     const auto& info = ChannelColumnInfos()[static_cast<std::size_t>(c)];
     int w = info.twips * dpi / 1440;
-    w = std::max(w, header.horizontalAdvance(QString::fromUtf8(info.title)) + pad);
+    // The header takes the view's font, which may reach it only after
+    // this view hears of it.
+    const QString title = QString::fromUtf8(info.title);
+    w = std::max(w, std::max(header.horizontalAdvance(title), cell.horizontalAdvance(title)) + pad);
     QStringList values;
     if (IsFrequencyColumn(c)) values << "888.888888";
     if (IsToneColumn(c)) values << ToQStrings(ToneList());

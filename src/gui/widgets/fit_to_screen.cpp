@@ -113,8 +113,11 @@ void FitToScreen(QWidget* w, const QRect& area) {
 void FitToScreen(QWidget* w) { FitToScreen(w, FitArea(w)); }
 
 void InstallDialogFitter(QObject* application) {
-  if (!application || application->findChild<DialogFitter*>(QString(), Qt::FindDirectChildrenOnly)) return;
-  application->installEventFilter(new DialogFitter(application));
+  constexpr const char* kFitterName = "dialogFitter";
+  if (!application || application->findChild<QObject*>(kFitterName, Qt::FindDirectChildrenOnly)) return;
+  auto* fitter = new DialogFitter(application);
+  fitter->setObjectName(kFitterName);
+  application->installEventFilter(fitter);
 }
 
 }  // namespace cps

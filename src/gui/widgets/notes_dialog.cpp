@@ -45,8 +45,9 @@ NotesDialog::NotesDialog(QWidget* parent, const QString& title, const QString& s
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   detailsButton_ = buttons->addButton(QStringLiteral("Show details"), QDialogButtonBox::ActionRole);
   detailsButton_->setCheckable(true);
-  detailsButton_->setVisible(notes_.size() > kShownNotes);
   auto* copy = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
+  // After the last button: adding one lays the box out anew and shows them all.
+  detailsButton_->setVisible(notes_.size() > kShownNotes);
   connect(detailsButton_, &QPushButton::toggled, this, &NotesDialog::showDetails);
   connect(copy, &QPushButton::clicked, this, &NotesDialog::copyToClipboard);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

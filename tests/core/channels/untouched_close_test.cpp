@@ -21,19 +21,24 @@ TEST(UntouchedClose, StoresOnlyTheChannelsOwnFieldsAndOnlyOnce) {
     RadioImage img = RandomImage(seed);
     const int n = 1 + static_cast<int>(seed % 16);
     // Some channels in use, some not.
-    if (seed % 3 == 0) img.SetByte(0x0100 + 32 * (n - 1) + 3, 0xFF);
-    else img.SetByte(0x0100 + 32 * (n - 1) + 3, 0x44);
+    img.SetByte(0x0100 + 32 * static_cast<std::size_t>(n - 1) + 3, seed % 3 == 0 ? 0xFF : 0x44);
     const RadioImage shown = StoredAsShown(img, kMainChannelBase, kBandUhf, n);
     const std::size_t rec = 0x0100 + 32 * static_cast<std::size_t>(n - 1);
     const std::size_t ext = 0x3E80 + 4 * static_cast<std::size_t>(n - 1);
+    const bool inUse = img.Byte(rec + 3) != 0xFF;
     for (std::size_t a = 0; a < kImageSize; ++a) {
       if (shown.Byte(a) == img.Byte(a)) continue;
-      const bool inRecord = a >= rec && a < rec + 32 && stored.count(a - rec);
-      const bool inExt = a >= ext && a < ext + 4;
+      // A channel not in use is stored as the default channel, whole.
+      const bool inRecord = a >= rec && a < rec + 32 && (!inUse || stored.count(a - rec));
+      const bool inExt = inUse && a >= ext && a < ext + 4;
       EXPECT_TRUE(inRecord || inExt) << "seed " << seed << " channel " << n << " address 0x" << std::hex << a;
     }
-    EXPECT_EQ(shown.Byte(rec + 17) & 0x78, img.Byte(rec + 17) & 0x78) << seed;
-    if (img.Byte(rec + 3) != 0xFF) EXPECT_EQ(shown.Byte(rec + 18) & 0x3C, img.Byte(rec + 18) & 0x3C) << seed;
+    if (inUse) {
+      EXPECT_EQ(shown.Byte(rec + 17) & 0x78, img.Byte(rec + 17) & 0x78) << seed;
+      EXPECT_EQ(shown.Byte(rec + 18) & 0x3C, img.Byte(rec + 18) & 0x3C) << seed;
+    } else {
+      EXPECT_EQ(Get(shown, rec, 32), kDefaultRecord) << seed;
+    }
     // Stored as shown, it shows and stores the same again.
     EXPECT_TRUE(StoredAsShown(shown, kMainChannelBase, kBandUhf, n) == shown) << seed;
   }
@@ -46,12 +51,13 @@ TEST(UntouchedClose, TheFormsADefaultChannelIsStoredIn) {
   Put(img, 0x3E84, {0xFF, 0xFF, 0xFE, 0xFF});
   const RadioImage shown = StoredAsShown(img, kMainChannelBase, kBandUhf, 2);
   // Group list 0xFF is "None", stored 0; the call bytes 0xFF are type "Off"
-  // with message "Off" (0x3F); the data type bits become "Data Type 1".
+  // with message "Off" (0x3F); the data type bits become "Data Type 1";
+  // status information 0xFF shows entry 30 and is stored as 30.
   std::vector<std::pair<std::size_t, std::uint8_t>> changed;
   for (std::size_t a = 0; a < kImageSize; ++a)
     if (shown.Byte(a) != img.Byte(a)) changed.push_back({a, shown.Byte(a)});
   EXPECT_EQ(changed, (std::vector<std::pair<std::size_t, std::uint8_t>>{
-                         {0x0137, 0x00}, {0x013B, 0x3F}, {0x013D, 0x3F}, {0x3E86, 0x0E}}));
+                         {0x0137, 0x00}, {0x013B, 0x3F}, {0x013D, 0x3F}, {0x3E86, 0x0E}, {0x3E87, 0x1E}}));
 }
 
 }  // namespace

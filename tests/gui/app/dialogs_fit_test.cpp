@@ -1,6 +1,8 @@
 // Every dialog fits a small screen: 1280×1024 at 200 % (640×512 logical,
 // less panels and title bar) and 1024×768 at 100 %.
+#include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFile>
 #include <QScrollArea>
 #include <QTemporaryDir>
@@ -110,6 +112,10 @@ TEST(DialogsFit, EveryDialogFitsASmallScreenAndKeepsItsButtonsInView) {
         const QRect r(box->mapTo(w.get(), QPoint(0, 0)), box->size());
         if (box->isVisible()) EXPECT_TRUE(QRect(QPoint(0, 0), w->size()).contains(r)) << what;
       }
+      // DPMR_SCREENSHOT_DIR=... keeps a picture of each, for a look by eye.
+      if (const QByteArray shots = qgetenv("DPMR_SCREENSHOT_DIR"); !shots.isEmpty())
+        w->grab().save(QDir(QString::fromLocal8Bit(shots))
+                           .filePath(QString("%1-%2.png").arg(QString(m.name).replace(' ', '_')).arg(area.width())));
       w->hide();
     }
   }
@@ -145,7 +151,8 @@ TEST(DialogsFit, OnlyTooLargeContentScrollsAndFittingTwiceChangesNothing) {
   content->setMinimumSize(5000, 5000);
   hl->addWidget(content);
   huge.show();
-  EXPECT_TRUE(Within(huge.size(), FitArea(&huge)));
+  EXPECT_TRUE(Within(huge.size(), FitArea(&huge))) << huge.width() << "x" << huge.height() << " in " << FitArea(&huge).width()
+                                                  << "x" << FitArea(&huge).height();
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStatusBar>
@@ -108,10 +109,13 @@ TEST_F(EditActions, BulkEditIsOneStepThroughTheTableRulesAndNamesWhatItStoredOth
   // against the record layout); nothing else changes.
   RadioImage want = before;
   for (std::size_t rec : {0x0100u, 0x0140u}) want.SetByte(rec + 16, before.Byte(rec + 16) & 0x3E);
+  // The scan bitmap the table keeps: channels 1 and 3 leave it.
+  want.SetByte(0x034C, before.Byte(0x034C) & ~0x05);
   EXPECT_EQ(Cell(1, kColPower), "Low");
   EXPECT_EQ(Cell(3, kColScan), "Del");
   for (std::size_t a = 0; a < kImageSize; ++a) EXPECT_EQ(window_->image().Byte(a), want.Byte(a)) << std::hex << a;
   EXPECT_NE(before.Byte(0x0110), want.Byte(0x0110));
+  EXPECT_NE(before.Byte(0x034C), want.Byte(0x034C));
 
   // One step: a single Undo puts every byte back.
   window_->OnUndo();
@@ -120,6 +124,7 @@ TEST_F(EditActions, BulkEditIsOneStepThroughTheTableRulesAndNamesWhatItStoredOth
   EXPECT_EQ(Cell(3, kColPower), "Low");
 
   // 500 MHz is above the band: stored as its top and named for each channel.
+  SelectRows({1, 3});
   notes = actions_->ApplyBulkEdit({{kColTxFreq, "500"}});
   EXPECT_EQ(notes, (std::vector<std::string>{"Channel 1 Tx Freq: given \"500\", stored \"470.000000\"",
                                              "Channel 3 Tx Freq: given \"500\", stored \"470.000000\""}));
@@ -182,7 +187,7 @@ TEST_F(EditActions, RedoWithAnOpenEditorDropsTheTypedTextAndKeepsTheRedo) {
   ASSERT_EQ(window_->history().RedoName(), "Channel 1 Rx Freq");
   window_->show();
   view_->setCurrentIndex(view_->model()->index(1, kColRxFreq));
-  view_->edit(view_->currentIndex());
+  static_cast<QAbstractItemView*>(view_)->edit(view_->currentIndex());
   auto* editor = view_->findChild<QLineEdit*>("cellEditor1");
   ASSERT_NE(editor, nullptr);
   editor->setText("447.0");

@@ -343,7 +343,7 @@ TEST_F(MainWindowTest, Utf16ProgramIniIsReadAndWrittenInItsEncoding) {
   }
   {
     CMainFrame w(AppSettings::Load(dir_.path().toStdString()));
-    EXPECT_EQ(w.windowTitle(), "KD-7 Software");
+    EXPECT_EQ(w.windowTitle(), "Untitled[*] \u2014 KD-7 Software");
     EXPECT_EQ(w.settings().portName, "COM3");
     w.NewDocument();
     w.settings().portName = "/dev/ttyUSB1";
