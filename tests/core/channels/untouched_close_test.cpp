@@ -22,6 +22,10 @@ TEST(UntouchedClose, StoresOnlyTheChannelsOwnFieldsAndOnlyOnce) {
     const int n = 1 + static_cast<int>(seed % 16);
     // Some channels in use, some not.
     img.SetByte(0x0100 + 32 * static_cast<std::size_t>(n - 1) + 3, seed % 3 == 0 ? 0xFF : 0x44);
+    // Tones as an editor writes them (67.0 and D023N): a tone code no editor
+    // writes is shown as the text the tone codec makes of it, which need not
+    // store the same code again.
+    Put(img, 0x0100 + 32 * static_cast<std::size_t>(n - 1) + 8, {0x70, 0x06, 0x23, 0x80});
     const RadioImage shown = StoredAsShown(img, kMainChannelBase, kBandUhf, n);
     const std::size_t rec = 0x0100 + 32 * static_cast<std::size_t>(n - 1);
     const std::size_t ext = 0x3E80 + 4 * static_cast<std::size_t>(n - 1);
