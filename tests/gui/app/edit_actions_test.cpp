@@ -15,6 +15,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/undo_history.h"
 #include "gui/channels/bulk_edit_dialog.h"
+#include "gui/channels/channel_edit_dialog.h"
 #include "gui/channels/channel_table_actions.h"
 #include "gui/channels/channel_table_view.h"
 #include "gui/channels/pmr_channel_dialog.h"
@@ -196,6 +197,28 @@ TEST_F(EditActions, RedoWithAnOpenEditorDropsTheTypedTextAndKeepsTheRedo) {
   EXPECT_EQ(Cell(2, kColRxFreq), "");
   EXPECT_EQ(window_->history().UndoName(), "Channel 1 Rx Freq");
   EXPECT_EQ(window_->history().RedoName(), "");
+}
+
+TEST_F(EditActions, AnUntouchedChannelDialogThatStoresOnlyShownFormsSaysSo) {
+  // Channel 3: group list 0xFF shows as "None" and is stored as 0.
+  window_->image().SetByte(0x0140 + 23, 0xFF);
+  const RadioImage before = window_->image();
+  view_->setCurrentIndex(view_->model()->index(2, kColRxFreq));
+  testing::OnNextModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+  window_->OnChannelEdit();
+  EXPECT_EQ(window_->history().UndoName(), "Channel Edit: values stored as shown");
+  EXPECT_EQ(window_->image().Byte(0x0140 + 23), 0x00);
+  window_->OnUndo();
+  EXPECT_TRUE(window_->image() == before);
+  // Closed again after a real change: an ordinary step.
+  testing::OnNextModal([](QWidget* modal) {
+    auto* dialog = qobject_cast<ChannelEditDialog*>(modal);
+    ASSERT_NE(dialog, nullptr);
+    dialog->check(EditCheck::kReverse)->click();
+    dialog->reject();
+  });
+  window_->OnChannelEdit();
+  EXPECT_EQ(window_->history().UndoName(), "Channel Edit");
 }
 
 TEST_F(EditActions, PmrTableHasItsOwnMenuAndNamesItsSteps) {
