@@ -62,5 +62,21 @@ TEST(BulkEdit, NamesEveryCellStoredOtherwise) {
   EXPECT_EQ(table.Cell(3, kColTxFreq), "446.500000");
 }
 
+TEST(BulkEdit, AReceiveFrequencyOpensAnEmptyChannelBeforeTheOtherColumnsAndOtherColumnsAreIgnored) {
+  RadioImage img = Sample();
+  ChannelTable table;
+  table.Load(img);
+  const RadioImage before = img;
+  // The channel number and spare columns are no fields: nothing happens.
+  EXPECT_TRUE(BulkEditChannels(img, table, {1, 5}, {{kColNumber, "9"}, {kColSpare, "x"}}).empty());
+  EXPECT_TRUE(img == before);
+  // Given after Power, the receive frequency still comes first, so the new
+  // channel takes the power too.
+  EXPECT_TRUE(BulkEditChannels(img, table, {5}, {{kColPower, "Low"}, {kColRxFreq, "446.5"}}).empty());
+  EXPECT_EQ(table.Cell(5, kColRxFreq), "446.500000");
+  EXPECT_EQ(table.Cell(5, kColPower), "Low");
+  EXPECT_EQ(img.Byte(0x0180 + 16) & 0xC0, 0x00);
+}
+
 }  // namespace
 }  // namespace cps
