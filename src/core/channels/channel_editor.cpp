@@ -180,6 +180,14 @@ void ChannelEditor::FillLists() {
   s.list(EditList::kOffsetDirection) = Fixed({"Off", "+", "-"});
 }
 
+RadioImage StoredAsShown(const RadioImage& image, std::size_t base, BandLimits band, int number) {
+  RadioImage shown = image;
+  ChannelEditor editor(shown, base, band);
+  editor.Open(number);
+  editor.Close();
+  return shown;
+}
+
 void ChannelEditor::Open(int number) {
   FillLists();
   Load(std::clamp(number, 1, kChannelCount));

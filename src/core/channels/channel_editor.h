@@ -102,6 +102,12 @@ struct ChannelEditLists {
 };
 ChannelEditLists ReadChannelEditLists(const RadioImage& image);
 
+// The image after the channel dialog opened on `number` and closed
+// untouched: the channel's values stored back in the form the dialog shows
+// them (a missing contact as 0, a group list "None" as 0, ...). A close
+// that leaves exactly this image changed nothing the user did.
+RadioImage StoredAsShown(const RadioImage& image, std::size_t base, BandLimits band, int number);
+
 class ChannelEditor {
  public:
   // `base`: the record base of the channel set (main or PMR); `band`: the

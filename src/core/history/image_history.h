@@ -43,6 +43,10 @@ class ImageHistory {
   // whether a step was recorded. Without an open step nothing happens.
   bool End(const RadioImage& now);
   bool stepOpen() const { return !open_.empty(); }
+  // Gives the innermost open step another name (what it turned out to be).
+  void RenameOpenStep(std::string name) {
+    if (!open_.empty()) open_.back().name = std::move(name);
+  }
 
   // Nothing can be undone or redone while a step is open.
   bool CanUndo() const { return open_.empty() && done_ > 0; }

@@ -19,8 +19,11 @@
 #include "app_version.h"
 #include "gui/app/password_dialog.h"
 #include "gui/widgets/notes_dialog.h"
+#include "gui/app/undo_history.h"
 #include "gui/channels/channel_form.h"
+#include "gui/channels/channel_table_actions.h"
 #include "gui/channels/channel_table_view.h"
+#include "gui/widgets/fit_to_screen.h"
 
 namespace cps {
 
@@ -30,10 +33,26 @@ namespace {
 constexpr const char* kFileFilter = "*.dat (*.dat);;All files (*)";
 }
 
+void CMainFrame::UpdateTitle() {
+  const QString name = doc_.path().isEmpty() ? QString(kUntitledName) : QFileInfo(doc_.path()).fileName();
+  setWindowTitle(QString("%1[*] \u2014 %2 Software").arg(name, QString::fromStdString(settings_.modelName)));
+  setWindowModified(doc_.core().Modified());
+}
+
+void CMainFrame::SetUpTableActions() {
+  tableActions_ = new ChannelTableActions(form_->view(), "Channel", this);
+  tableActions_->setEditHandler([this] { OnChannelEdit(); });
+  QAction* first = findChild<QAction*>("actionScanInfo");
+  tableActions_->AddTo(editMenu_, first);
+  editMenu_->insertSeparator(first);
+  connect(form_->view()->itemModel(), &ChannelTableItemModel::notice, this,
+          [this](const QString& text) { statusBar()->showMessage(text, kStatusTimeout); });
+}
+
 CMainFrame::CMainFrame(AppSettings settings, QWidget* parent)
     : QMainWindow(parent), settings_(std::move(settings)), doc_(this) {
   InitResources();
-  setWindowTitle(QString::fromStdString(settings_.modelName) + " Software");
+  InstallDialogFitter(qApp);
   setWindowIcon(QIcon(":/icons/app.svg"));
   doc_.setUntitledName(QString::fromStdString(settings_.modelName));
   CreateMenus();
@@ -41,15 +60,19 @@ CMainFrame::CMainFrame(AppSettings settings, QWidget* parent)
   statusBar()->showMessage("Ready");
   CreateCentralForm();
   SetUpHistory();
+  SetUpTableActions();
+  connect(&doc_, &CProgramDoc::replaced, this, &CMainFrame::UpdateTitle);
+  connect(history_, &UndoHistory::changed, this, &CMainFrame::UpdateTitle);
+  UpdateTitle();
 
   auto* access = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F11), this);
   connect(access, &QShortcut::activated, this, &CMainFrame::OnAccessCode);
   auto* factory = new QShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F11), this);
   connect(factory, &QShortcut::activated, this, &CMainFrame::OnFactoryAccessCode);
 
-  if (QScreen* screen = QGuiApplication::primaryScreen()) {
-    const QRect area = screen->availableGeometry();
-    // The frame fits the channel form.
+  {
+    // The frame fits the channel form, and the screen with its title bar.
+    const QRect area = FitArea(this);
     const QSize fit = sizeHint();
     resize(std::min(area.width(), fit.width()), std::min(area.height(), fit.height()));
   }
@@ -77,7 +100,7 @@ void CMainFrame::CreateMenus() {
   add(file, "&New", &CMainFrame::OnFileNew, QKeySequence(Qt::CTRL | Qt::Key_N))->setObjectName("actionNew");
   add(file, "&Open...", &CMainFrame::OnFileOpen, QKeySequence(Qt::CTRL | Qt::Key_O))->setObjectName("actionOpen");
   add(file, "&Save", &CMainFrame::OnFileSave, QKeySequence(Qt::CTRL | Qt::Key_S))->setObjectName("actionSave");
-  add(file, "Save &As...", &CMainFrame::OnFileSaveAs)->setObjectName("actionSaveAs");
+  add(file, "Save &As...", &CMainFrame::OnFileSaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S))->setObjectName("actionSaveAs");
   QAction* printGroup = file->addSeparator();
   AddTextItems(file, printGroup);
   AddInteropMenuItems(file, printGroup);
@@ -87,7 +110,7 @@ void CMainFrame::CreateMenus() {
   add(file, "Print Pre&view", &CMainFrame::OnFilePrintPreview)->setObjectName("actionPrintPreview");
   add(file, "P&rint Setup...", &CMainFrame::OnFilePrintSetup)->setObjectName("actionPrintSetup");
   file->addSeparator();
-  add(file, "E&xit", &QWidget::close)->setObjectName("actionExit");
+  add(file, "E&xit", &QWidget::close, QKeySequence(Qt::CTRL | Qt::Key_Q))->setObjectName("actionExit");
 
   editMenu_ = menuBar()->addMenu("&Edit");
   add(editMenu_, "Scan Info", &CMainFrame::OnScanInfo)->setObjectName("actionScanInfo");
@@ -97,11 +120,11 @@ void CMainFrame::CreateMenus() {
   add(editMenu_, "dPMR", &CMainFrame::OnDpmr)->setObjectName("actionDpmr");
 
   QMenu* program = menuBar()->addMenu("&Program");
-  QAction* read = add(program, "Read", &CMainFrame::OnRead);
+  QAction* read = add(program, "&Read", &CMainFrame::OnRead, QKeySequence(Qt::CTRL | Qt::Key_R));
   read->setObjectName("actionRead");
   read->setStatusTip("Read Data From Radio");
   read->setToolTip("Read");
-  QAction* write = add(program, "Write", &CMainFrame::OnWrite);
+  QAction* write = add(program, "&Write", &CMainFrame::OnWrite, QKeySequence(Qt::CTRL | Qt::Key_W));
   write->setObjectName("actionWrite");
   write->setStatusTip("Write Data to Radio ");
   write->setToolTip("Write");
@@ -123,7 +146,8 @@ void CMainFrame::CreateMenus() {
   add(setting, "Port", &CMainFrame::OnPortSetting)->setObjectName("actionPort");
 
   QMenu* help = menuBar()->addMenu("&Help");
-  add(help, "About ...", &CMainFrame::OnAbout)->setObjectName("actionAbout");
+  add(help, "&User guide", &CMainFrame::OnUserGuide, QKeySequence(Qt::Key_F1))->setObjectName("actionUserGuide");
+  add(help, "&About ...", &CMainFrame::OnAbout)->setObjectName("actionAbout");
 }
 
 void CMainFrame::CreateToolBar() {
@@ -153,6 +177,7 @@ void CMainFrame::CreateToolBar() {
       {"actionPrintSetup", "Change the printer and printing options"},
       {"actionExit", "Quit the application; prompts to save documents"},
       {"actionAbout", "Display program information, version number and copyright"},
+      {"actionUserGuide", "Open the user guide"},
       {"actionToolbar", "Show or hide the toolbar"},
       {"actionStatusBar", "Show or hide the status bar"},
   };
@@ -196,6 +221,8 @@ bool CMainFrame::OpenDocument(const QString& path, bool remember) {
   if (remember) NoteRecentFile(path);
   // a file longer than an image: opened as a copy, Save asks for a name
   ShowNotes(this, "Open", "The file was opened as a new document; Save asks for a name.", notes);
+  UpdateTitle();
+  statusBar()->showMessage(QString("Opened %1").arg(QDir::toNativeSeparators(path)), kStatusTimeout);
   return true;
 }
 
@@ -207,6 +234,8 @@ bool CMainFrame::SaveDocument(const QString& path) {
     return false;
   }
   NoteRecentFile(path);
+  UpdateTitle();
+  statusBar()->showMessage(QString("Saved %1").arg(QDir::toNativeSeparators(path)), kStatusTimeout);
   return true;
 }
 
@@ -274,26 +303,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-// ---- about and access codes ---------------------------------------------
-
-void CMainFrame::OnAbout() {
-  QDialog dlg(this);
-  dlg.setWindowTitle("About");
-  auto* layout = new QVBoxLayout(&dlg);
-  auto* row = new QHBoxLayout;
-  auto* icon = new QLabel;
-  icon->setPixmap(windowIcon().pixmap(32, 32));
-  row->addWidget(icon);
-  auto* version = new QLabel(QString("Version ") + kVersion);
-  version->setObjectName("versionLabel");
-  row->addWidget(version);
-  layout->addLayout(row);
-  auto* ok = new QPushButton("OK");
-  ok->setDefault(true);
-  connect(ok, &QPushButton::clicked, &dlg, &QDialog::accept);
-  layout->addWidget(ok, 0, Qt::AlignRight);
-  dlg.exec();
-}
+// ---- access codes --------------------------------------------------------
 
 void CMainFrame::AddPmrChannelItem() {
   if (pmrChannelAction_) return;

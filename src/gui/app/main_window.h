@@ -17,6 +17,7 @@ class QToolBar;
 namespace cps {
 
 class CompareDialog;
+class ChannelTableActions;
 
 class ChannelForm;  // the central form with the channel table
 class UndoHistory;
@@ -50,6 +51,7 @@ class CMainFrame : public QMainWindow {
   void AddPmrChannelItem();
   QAction* pmrChannelAction() const { return pmrChannelAction_; }
   QMenu* editMenu() const { return editMenu_; }
+  ChannelTableActions* tableActions() const { return tableActions_; }
 
   // ---- channel table (main_window_channels.cpp) ----
   // The band the channel editors use now.
@@ -134,7 +136,8 @@ class CMainFrame : public QMainWindow {
   void OnWriteSeveral();  // main_window_link.cpp
   // Setting menu
   void OnPortSetting();   // main_window_link.cpp
-  // Help menu
+  // Help menu (main_window_help.cpp)
+  void OnUserGuide();
   void OnAbout();
   // Main form buttons
   void OnChannelEdit();   // main_window_channels.cpp
@@ -157,6 +160,11 @@ class CMainFrame : public QMainWindow {
  private:
   void CreateMenus();
   void CreateToolBar();
+  // "<file name>[*] — <model> Software", marked while unsaved.
+  void UpdateTitle();
+  // Cut, Copy, Paste, Delete, Select All, Edit..., Bulk edit... of the
+  // channel table, in the Edit menu and the table's context menu.
+  void SetUpTableActions();
   void CreateCentralForm();  // main_window_channels.cpp
   // Undo and Redo: actions at the top of Edit and on the toolbar, the
   // history over the image, the editors' steps (main_window_history.cpp).
@@ -202,10 +210,19 @@ class CMainFrame : public QMainWindow {
   QAction* redoAction_ = nullptr;
   bool modalBlocked_ = false;  // a modal dialog (or a transfer) is open
   QMenu* recentMenu_ = nullptr;  // File, "Recent files"
+  ChannelTableActions* tableActions_ = nullptr;
 };
+
+// The title's name for a document that has no file yet.
+inline constexpr const char* kUntitledName = "Untitled";
+// How long a status message after a command stays (ms).
+inline constexpr int kStatusTimeout = 10000;
 
 // The image file of a drop: exactly one local file whose name ends in
 // ".dat" (any case); empty for anything else.
 QString DroppedImagePath(const QMimeData* mime);
+// Why a drop with files opens nothing (several files, a CSV file, another
+// kind of file); empty for one image file or no files at all.
+QString DropRefusal(const QMimeData* mime);
 
 }  // namespace cps

@@ -78,10 +78,17 @@ void CMainFrame::OnChannelEdit() {
   if (!form_) return;
   doc_.BeforeChannelDialog();
   const int channel = form_->CurrentChannel();
+  const RadioImage before = image();
+  // What closing the dialog untouched would leave.
+  const RadioImage asShown = StoredAsShown(before, kMainChannelBase, CurrentBand(), channel);
   ChannelEditDialog dialog(image(), ChannelEditDialog::Variant::kMain, CurrentBand(), channel, this);
-  ImageStep step(history(), dialog.windowTitle());
-  dialog.exec();
-  doc_.AfterChannelDialog();
+  {
+    ImageStep step(history(), dialog.windowTitle());
+    dialog.exec();
+    // A close that only stored the values in the form shown says so.
+    if (image() == asShown && !(image() == before)) history().RenameOpenStep(kStoredAsShownStep);
+    doc_.AfterChannelDialog();
+  }
   form_->view()->setFocus();
 }
 

@@ -7,7 +7,9 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
+#include <QPushButton>
 #include <QTimer>
 #include <QUrl>
 
@@ -39,6 +41,20 @@ QString DroppedImagePath(const QMimeData* mime) {
   if (!url.isLocalFile()) return {};
   const QString path = url.toLocalFile();
   return path.endsWith(".dat", Qt::CaseInsensitive) ? path : QString();
+}
+
+QString DropRefusal(const QMimeData* mime) {
+  if (!mime || !mime->hasUrls() || mime->urls().isEmpty()) return {};
+  if (!DroppedImagePath(mime).isEmpty()) return {};
+  const QList<QUrl> urls = mime->urls();
+  if (urls.size() > 1)
+    return QString("%1 files were dropped. Drop one image file (.dat) at a time.").arg(urls.size());
+  if (!urls.first().isLocalFile())
+    return QString("%1 is not a file on this computer and was not opened.").arg(urls.first().toDisplayString());
+  const QString name = QFileInfo(urls.first().toLocalFile()).fileName();
+  if (name.endsWith(".csv", Qt::CaseInsensitive))
+    return QString("%1 is a channel list, not an image file (.dat).\nImport its channels into the channel table?").arg(name);
+  return QString("%1 is not an image file (.dat) and was not opened.").arg(name);
 }
 
 void CMainFrame::InitDesktop() {
@@ -115,20 +131,40 @@ QString CMainFrame::DialogFolder() const {
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
-  if (!DroppedImagePath(event->mimeData()).isEmpty()) event->acceptProposedAction();
+  // Anything with files is taken, so that a drop that cannot open says why.
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
 void CMainFrame::dragMoveEvent(QDragMoveEvent* event) {
-  if (!DroppedImagePath(event->mimeData()).isEmpty()) event->acceptProposedAction();
+  if (event->mimeData()->hasUrls()) event->acceptProposedAction();
 }
 
 void CMainFrame::dropEvent(QDropEvent* event) {
   const QString path = DroppedImagePath(event->mimeData());
-  if (path.isEmpty()) return;
+  const QString refusal = DropRefusal(event->mimeData());
+  if (path.isEmpty() && refusal.isEmpty()) return;
   event->acceptProposedAction();
-  // The question about unsaved changes is asked once the drop has ended, so
-  // that the program the file came from is not kept waiting.
-  QTimer::singleShot(0, this, [this, path] { OpenPath(path); });
+  const QList<QUrl> urls = event->mimeData()->urls();
+  const QString csv = urls.size() == 1 && urls.first().isLocalFile() &&
+                              urls.first().toLocalFile().endsWith(".csv", Qt::CaseInsensitive)
+                          ? urls.first().toLocalFile()
+                          : QString();
+  // The questions are asked once the drop has ended, so that the program
+  // the file came from is not kept waiting.
+  QTimer::singleShot(0, this, [this, path, refusal, csv] {
+    if (!path.isEmpty()) {
+      OpenPath(path);
+    } else if (!csv.isEmpty()) {
+      QMessageBox box(QMessageBox::Question, "Program", refusal, QMessageBox::NoButton, this);
+      QPushButton* import = box.addButton("Import channels", QMessageBox::AcceptRole);
+      box.addButton(QMessageBox::Cancel);
+      box.setDefaultButton(import);
+      box.exec();
+      if (box.clickedButton() == import) ImportChannelsFrom(csv);
+    } else {
+      ShowMessage(this, refusal);
+    }
+  });
 }
 
 }  // namespace cps

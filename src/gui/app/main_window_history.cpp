@@ -109,7 +109,9 @@ void CMainFrame::OnUndo() {
 
 void CMainFrame::OnRedo() {
   if (modalBlocked_) return;
-  if (form_) form_->view()->CommitOpenEditor();
+  // A cell still being edited is dropped, as Escape would: committing it
+  // would be a new step and lose the step to redo.
+  if (form_) form_->view()->CancelOpenEditor();
   history_->Redo();
 }
 

@@ -35,12 +35,12 @@ void CMainFrame::AddInteropMenuItems(QMenu* file, QAction* before) {
     connect(a, &QAction::triggered, this, slot);
     file->insertAction(before, a);
   };
-  add("Import channels…", "actionImportChannels", "Put the channels of a CHIRP CSV file into the channel table",
+  add("Import c&hannels…", "actionImportChannels", "Put the channels of a CHIRP CSV file into the channel table",
       &CMainFrame::OnImportChannels);
-  add("Export channels…", "actionExportChannels", "Write the channels to a CHIRP CSV file", &CMainFrame::OnExportChannels);
-  add("New from template…", "actionNewFromTemplate", "Create a new document from a channel plan",
+  add("Export channe&ls…", "actionExportChannels", "Write the channels to a CHIRP CSV file", &CMainFrame::OnExportChannels);
+  add("New from te&mplate…", "actionNewFromTemplate", "Create a new document from a channel plan",
       &CMainFrame::OnNewFromTemplate);
-  add("Save channels as template…", "actionSaveTemplate", "Keep the channels as a template of your own",
+  add("Save channels as templat&e…", "actionSaveTemplate", "Keep the channels as a template of your own",
       &CMainFrame::OnSaveChannelsAsTemplate);
 }
 

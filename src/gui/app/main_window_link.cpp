@@ -19,11 +19,11 @@ namespace cps {
 
 void CMainFrame::AddLinkMenuItems(QMenu* program) {
   program->addSeparator();
-  QAction* backups = program->addAction("Backups...");
+  QAction* backups = program->addAction("&Backups...");
   backups->setObjectName("actionBackups");
   backups->setStatusTip("Open an image kept from an earlier read");
   connect(backups, &QAction::triggered, this, &CMainFrame::OnBackups);
-  QAction* several = program->addAction("Write to several radios...");
+  QAction* several = program->addAction("Write to &several radios...");
   several->setObjectName("actionWriteSeveral");
   several->setStatusTip("Write the image into several radios at once");
   connect(several, &QAction::triggered, this, &CMainFrame::OnWriteSeveral);
@@ -71,7 +71,11 @@ void CMainFrame::OnRead() {
   dialog.showMessage = [](QWidget* parent, const QString& text) { ShowMessage(parent, text); };
   dialog.keepRead = [this](const RadioImage& read) { KeepBackup(read, settings().portName); };
   dialog.exec();
-  if (dialog.succeeded()) doc_.AfterRead();
+  if (dialog.succeeded()) {
+    doc_.AfterRead();
+    statusBar()->showMessage(QString("Read from the radio on %1").arg(QString::fromStdString(settings().portName)),
+                             kStatusTimeout);
+  }
 }
 
 void CMainFrame::OnWrite() {
@@ -83,6 +87,9 @@ void CMainFrame::OnWrite() {
   dialog.setVerify(settings().verifyAfterWrite);
   connect(&dialog, &TransferDialog::verifyToggled, this, &CMainFrame::RememberVerify);
   dialog.exec();
+  if (dialog.succeeded())
+    statusBar()->showMessage(QString("Written to the radio on %1").arg(QString::fromStdString(settings().portName)),
+                             kStatusTimeout);
 }
 
 void CMainFrame::OnWriteSeveral() {

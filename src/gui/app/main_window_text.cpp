@@ -42,9 +42,9 @@ void CMainFrame::AddTextItems(QMenu* file, QAction* before) {
     connect(a, &QAction::triggered, this, slot);
     file->insertAction(before, a);
   };
-  add("Export as text...", "actionExportText", &CMainFrame::OnExportText);
-  add("Import from text...", "actionImportText", &CMainFrame::OnImportText);
-  add("Compare with file...", "actionCompareFile", &CMainFrame::OnCompareWithFile);
+  add("Export as &text...", "actionExportText", &CMainFrame::OnExportText);
+  add("&Import from text...", "actionImportText", &CMainFrame::OnImportText);
+  add("&Compare with file...", "actionCompareFile", &CMainFrame::OnCompareWithFile);
 }
 
 RadioImage CMainFrame::TextBase() const { return NewImage(settings_.DefaultDatPath()); }

@@ -25,6 +25,8 @@ class UndoHistory : public QObject {
 
   void Begin(const QString& name);
   void End();
+  // The open step turned out to be something else: its name says what.
+  void RenameOpenStep(const QString& name) { history_.RenameOpenStep(name.toStdString()); }
   // Puts the image before the last step / after the next one back; false
   // when there is none.
   bool Undo();

@@ -65,4 +65,7 @@ class ChannelEditDialog : public QDialog {
   bool closing_ = false;
 };
 
+// The step of a close that changed nothing but the form values are kept in.
+inline constexpr const char* kStoredAsShownStep = "Channel Edit: values stored as shown";
+
 }  // namespace cps

@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPalette>
+#include <QStyle>
 #include <QTimer>
 
 #include "core/base/share_sizes.h"
@@ -78,7 +79,10 @@ bool ChannelTableItemModel::setData(const QModelIndex& index, const QVariant& va
   const int row = index.row() + 1, col = index.column();
   const std::string text = value.toString().toStdString();
   if (!IsFrequencyColumn(col) && !IsToneColumn(col) && !IsChoiceColumn(col)) return false;
-  const QString name = QString("Channel %1 %2").arg(row).arg(headerData(col, Qt::Horizontal, Qt::DisplayRole).toString());
+  const QString name =
+      QString("%1 %2 %3").arg(rowName_).arg(row).arg(headerData(col, Qt::Horizontal, Qt::DisplayRole).toString());
+  const bool wasInUse = !table_.RowEmpty(row);
+  const std::string shownBefore = table_.Cell(row, col);
   ChangeAsStep(name, [&] {
     if (IsFrequencyColumn(col))
       table_.CommitFrequency(image_, row, col, text);
@@ -88,6 +92,13 @@ bool ChannelTableItemModel::setData(const QModelIndex& index, const QVariant& va
       table_.CommitChoice(row, col, text);
   });
   emit dataChanged(this->index(index.row(), 0), this->index(index.row(), kChannelColumns - 1));
+  const QString channel = QString("%1 %2").arg(rowName_).arg(row);
+  if (col == kColRxFreq && wasInUse && table_.RowEmpty(row))
+    emit notice(QString("%1 cleared; Undo (Ctrl+Z) brings it back").arg(channel));
+  else if (IsToneColumn(col) && table_.Cell(row, kColType) == "Digit" && table_.Cell(row, col) != "None" &&
+           shownBefore != table_.Cell(row, col))
+    emit notice(QString("%1 is a Digit channel: digital channels do not use the %2")
+                    .arg(channel, headerData(col, Qt::Horizontal, Qt::DisplayRole).toString()));
   return true;
 }
 
@@ -218,9 +229,7 @@ void ChannelTableView::Build() {
   setSelectionBehavior(QAbstractItemView::SelectItems);
   setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::DoubleClicked |
                   QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
-  const int dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
-  for (int c = 0; c < kChannelColumns; ++c)
-    firstColumnWidths_.push_back(ChannelColumnInfos()[static_cast<std::size_t>(c)].twips * dpi / 1440);
+  firstColumnWidths_ = FirstColumnWidths();
   firstRowHeight_ = verticalHeader()->defaultSectionSize();
   horizontalHeader()->setMinimumSectionSize(1);
   FitSections();
@@ -249,11 +258,40 @@ void ChannelTableView::Build() {
   });
 }
 
+std::vector<int> ChannelTableView::FirstColumnWidths() const {
+  // The column's own width, widened where the font needs more for the
+  // header or the column's longest value (a large desktop font).
+  const int dpi = logicalDpiX() > 0 ? logicalDpiX() : 96;
+  const QFontMetrics cell = fontMetrics(), header = horizontalHeader()->fontMetrics();
+  const int pad = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 8;
+  std::vector<int> widths;
+  for (int c = 0; c < kChannelColumns; ++c) {
+    const auto& info = ChannelColumnInfos()[static_cast<std::size_t>(c)];
+    int w = info.twips * dpi / 1440;
+    // The header takes the view's font, which may reach it only after
+    // this view hears of it.
+    const QString title = QString::fromUtf8(info.title);
+    w = std::max(w, std::max(header.horizontalAdvance(title), cell.horizontalAdvance(title)) + pad);
+    QStringList values;
+    if (IsFrequencyColumn(c)) values << "888.888888";
+    if (IsToneColumn(c)) values << ToQStrings(ToneList());
+    if (IsChoiceColumn(c)) values << ToQStrings(ChannelChoiceItems(c));
+    if (c == kColNumber) values << "88";
+    for (const QString& v : values) w = std::max(w, cell.horizontalAdvance(v) + pad);
+    widths.push_back(w);
+  }
+  return widths;
+}
+
 void ChannelTableView::CommitOpenEditor() {
   if (QWidget* editor = delegate_->openEditor()) {
     commitData(editor);
     closeEditor(editor, QAbstractItemDelegate::NoHint);
   }
+}
+
+void ChannelTableView::CancelOpenEditor() {
+  if (QWidget* editor = delegate_->openEditor()) closeEditor(editor, QAbstractItemDelegate::RevertModelCache);
 }
 
 void ChannelTableView::Load() {
@@ -306,6 +344,16 @@ void ChannelTableView::FitSections() {
 bool ChannelTableView::viewportEvent(QEvent* event) {
   if (event->type() == QEvent::Resize) FitSections();
   return QTableView::viewportEvent(event);
+}
+
+void ChannelTableView::changeEvent(QEvent* event) {
+  QTableView::changeEvent(event);
+  if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+    firstColumnWidths_ = FirstColumnWidths();
+    firstRowHeight_ = verticalHeader()->defaultSectionSize();
+    FitSections();
+    updateGeometry();
+  }
 }
 
 int ChannelTableView::CurrentChannel() const {

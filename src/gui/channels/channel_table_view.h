@@ -42,11 +42,21 @@ class ChannelTableItemModel : public QAbstractTableModel {
   // Runs a change of the table's cells (a commit, a paste, ...) as the step
   // `name`, written back as a committed cell is.
   void ChangeAsStep(const QString& name, const std::function<void()>& change);
+  // What steps and messages call a row: "Channel" (3), "PMR channel" (3).
+  void setRowName(const QString& name) { rowName_ = name; }
+  const QString& rowName() const { return rowName_; }
+
+ signals:
+  // A word for the status bar about a committed cell: a receive frequency
+  // that reads as 0 cleared a channel in use; a tone went into a channel
+  // that does not use it.
+  void notice(const QString& text);
 
  private:
   RadioImage& image_;
   ChannelTable& table_;
   StepRunner runStep_;
+  QString rowName_ = "Channel";
 };
 
 // Editors by column: frequency edit (at most 10 characters), editable tone
@@ -82,6 +92,8 @@ class ChannelTableView : public QTableView {
 
   // Commits an editor that is still open, as if it lost the focus.
   void CommitOpenEditor();
+  // Closes an open editor without taking its text, as Escape does.
+  void CancelOpenEditor();
   // Commit, then image -> table (with the band for the main table).
   void Load();
   // Commit, then table -> image.
@@ -120,6 +132,8 @@ class ChannelTableView : public QTableView {
   // Copy, cut, paste, Delete, and Enter opening the cell editor as F2 does.
   void keyPressEvent(QKeyEvent* event) override;
   bool viewportEvent(QEvent* event) override;
+  // A new font (or style) measures the columns again.
+  void changeEvent(QEvent* event) override;
 
  signals:
   // The image changed through the table (paste, cut, clear, import).
@@ -127,6 +141,9 @@ class ChannelTableView : public QTableView {
 
  private:
   void Build();
+  // Each column's first width: its own, or what the font needs for the
+  // header and the column's longest value when that is more.
+  std::vector<int> FirstColumnWidths() const;
   // Columns and rows share the viewport, never below their first sizes.
   void FitSections();
   // A selected channel number selects its whole row.

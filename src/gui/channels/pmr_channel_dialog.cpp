@@ -7,6 +7,7 @@
 
 #include "core/channels/channel_table.h"
 #include "gui/channels/channel_edit_dialog.h"
+#include "gui/channels/channel_table_actions.h"
 #include "gui/channels/channel_table_view.h"
 
 namespace cps {
@@ -19,6 +20,9 @@ PmrChannelDialog::PmrChannelDialog(RadioImage& image, BandLimits band, std::func
   view_ = new ChannelTableView(image_, kPmrChannelBase, false);
   view_->setObjectName("pmrChannelTable");
   view_->table().setBand(band_);
+  view_->itemModel()->setRowName("PMR channel");
+  actions_ = new ChannelTableActions(view_, "PMR channel", this);
+  actions_->setEditHandler([this] { OnChannelEdit(); });
   auto* edit = new QPushButton("Channel edit");
   edit->setObjectName("channelEditButton");
   edit->setAutoDefault(false);

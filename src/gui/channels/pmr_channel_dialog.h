@@ -14,6 +14,7 @@ class QPushButton;
 
 namespace cps {
 
+class ChannelTableActions;
 class ChannelTableView;
 
 class PmrChannelDialog : public QDialog {
@@ -25,6 +26,9 @@ class PmrChannelDialog : public QDialog {
                    QWidget* parent = nullptr);
 
   ChannelTableView* view() const { return view_; }
+  // Cut, Copy, Paste, Delete, Select All, Edit..., Bulk edit...: the
+  // table's context menu.
+  ChannelTableActions* actions() const { return actions_; }
   void OnChannelEdit();
   void OnFactory();
   // Committed cells, the channel dialog and "Factory" become steps through
@@ -40,6 +44,7 @@ class PmrChannelDialog : public QDialog {
   BandLimits band_;
   std::function<std::string()> findFactoryFile_;
   ChannelTableView* view_;
+  ChannelTableActions* actions_ = nullptr;
   StepRunner runStep_;
 };
 

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "gui/link/transfer_dialog.h"
+#include "gui/widgets/palette_colors.h"
 
 namespace cps {
 
@@ -221,7 +222,7 @@ void FleetDialog::OnRadioFinished(std::size_t radio, const FleetOutcome& outcome
   result->setText(ResultText(outcome, verifyBox_->isChecked()) + QString(" (%1 s)").arg(outcome.seconds, 0, 'f', 1));
   QString tip = outcome.result.ok() ? QString() : TransferDialog::MessageFor(outcome.result, TransferDirection::kWrite);
   result->setToolTip(tip);
-  if (!outcome.result.ok()) result->setForeground(Qt::red);
+  if (!outcome.result.ok()) result->setForeground(FailureTextColor(table_->palette()));
   if (++finished_ < started_.size()) return;
 
   fleet_.Join();

@@ -52,6 +52,10 @@ TransferDialog::TransferDialog(TransferDirection direction, RadioImage& image, P
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(bar_);
   layout->addWidget(percent_);
+  auto* port = new QLabel(QString("Port %1, %2 baud").arg(QString::fromStdString(portName_)).arg(baud_), this);
+  port->setObjectName("portLabel");
+  port->setAlignment(Qt::AlignCenter);
+  layout->addWidget(port);
   if (direction == TransferDirection::kWrite) {
     verifyBox_ = new QCheckBox("Verify after write", this);
     verifyBox_->setToolTip("Read the radio back after the write and compare every written block");

@@ -5,6 +5,7 @@
 #include <QLabel>
 
 #include "core/settings/side_key_page.h"
+#include "gui/widgets/palette_colors.h"
 
 namespace cps {
 
@@ -46,7 +47,7 @@ const QPixmap& CSideKeyPage::keyPicture(const QString& key) const {
 
 void CSideKeyPage::ShowKey(const QString& key) {
   shownKey_ = key;
-  picture_->setPixmap(keyPicture(key));
+  picture_->setPixmap(PictureOnAnyBackground(keyPicture(key), devicePixelRatioF()));
 }
 
 }  // namespace cps

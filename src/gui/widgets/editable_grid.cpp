@@ -1,6 +1,10 @@
 #include "gui/widgets/editable_grid.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QMenu>
+
+#include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -217,11 +221,47 @@ EditableGrid::EditableGrid(QWidget* parent)
                   QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
   setTabKeyNavigation(false);
   connect(model_, &GridModel::cellEdited, this, &EditableGrid::cellEdited);
+  setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(this, &QWidget::customContextMenuRequested, this, [this](const QPoint& pos) {
+    const QModelIndex at = indexAt(pos);
+    if (at.isValid()) setCurrentIndex(at);
+    QMenu* menu = ContextMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    menu->popup(viewport()->mapToGlobal(pos));
+  });
   connect(delegate_, &GridDelegate::enterCommitted, this, [this] {
     const QModelIndex cur = currentIndex();
     if (cur.isValid() && cur.row() + 1 < rowCount()) setCurrentIndex(model_->index(cur.row() + 1, cur.column()));
     setFocus();
   });
+}
+
+void EditableGrid::CopyCell() {
+  const QModelIndex cur = currentIndex();
+  if (cur.isValid()) QApplication::clipboard()->setText(model_->data(cur, Qt::DisplayRole).toString());
+}
+
+bool EditableGrid::PasteCell() {
+  const QModelIndex cur = currentIndex();
+  if (!cur.isValid() || !(model_->flags(cur) & Qt::ItemIsEditable)) return false;
+  // One line of the clipboard, as it could have been typed.
+  const QString text = QApplication::clipboard()->text().section('\n', 0, 0).remove('\r');
+  return model_->setData(cur, text, Qt::EditRole);
+}
+
+QMenu* EditableGrid::ContextMenu(QWidget* parent) {
+  auto* menu = new QMenu(parent);
+  menu->setObjectName("gridMenu");
+  const QModelIndex cur = currentIndex();
+  const bool editable = cur.isValid() && (model_->flags(cur) & Qt::ItemIsEditable);
+  QAction* copy = menu->addAction("&Copy", this, &EditableGrid::CopyCell);
+  copy->setEnabled(cur.isValid());
+  QAction* paste = menu->addAction("&Paste", this, [this] { PasteCell(); });
+  paste->setEnabled(editable && !QApplication::clipboard()->text().isEmpty());
+  menu->addSeparator();
+  QAction* edit = menu->addAction("&Edit", this, [this] { QTableView::edit(currentIndex()); });
+  edit->setEnabled(editable);
+  return menu;
 }
 
 void EditableGrid::keyPressEvent(QKeyEvent* event) {

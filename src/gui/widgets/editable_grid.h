@@ -25,6 +25,8 @@
 #include <QStyledItemDelegate>
 #include <QTableView>
 #include <functional>
+
+class QMenu;
 #include <optional>
 #include <vector>
 
@@ -176,6 +178,12 @@ class EditableGrid : public QTableView {
   bool isEditing() const { return state() == QAbstractItemView::EditingState; }
 
   GridModel* gridModel() const { return model_; }
+
+  // Copy and Paste of the current cell, its context menu with both and
+  // "Edit": a pasted text goes through the page's check as typed text does.
+  void CopyCell();
+  bool PasteCell();
+  QMenu* ContextMenu(QWidget* parent);
 
  signals:
   void cellEdited(int row, int column, const QString& text);

@@ -113,8 +113,24 @@ TEST_F(DesktopTest, ADroppedDatFileOpensAfterTheUnsavedChangesQuestion) {
     QApplication::sendEvent(w.get(), &dropped);
     return dropped.isAccepted();
   };
-  EXPECT_FALSE(drop({QUrl::fromLocalFile(dir_.filePath("notes.txt"))}));
-  EXPECT_FALSE(drop({QUrl::fromLocalFile(a), QUrl::fromLocalFile(a)}));
+  // Anything else is refused with the reason; a CSV file offers its import.
+  const RadioImage before = w->image();
+  const std::pair<QList<QUrl>, QString> refused[] = {
+      {{QUrl::fromLocalFile(dir_.filePath("notes.txt"))}, "notes.txt is not an image file (.dat) and was not opened."},
+      {{QUrl::fromLocalFile(a), QUrl::fromLocalFile(a)}, "2 files were dropped. Drop one image file (.dat) at a time."},
+      {{QUrl::fromLocalFile(dir_.filePath("list.CSV"))},
+       "list.CSV is a channel list, not an image file (.dat).\nImport its channels into the channel table?"},
+      {{QUrl("https://example.org/a.dat")}, "https://example.org/a.dat is not a file on this computer and was not opened."},
+  };
+  for (const auto& [urls, reason] : refused) {
+    QString said;
+    AnswerNextMessageBox(QMessageBox::Cancel, &said);
+    EXPECT_TRUE(drop(urls));
+    ASSERT_TRUE(WaitUntil([&] { return !said.isEmpty(); })) << reason.toStdString();
+    EXPECT_EQ(said, reason);
+  }
+  EXPECT_TRUE(w->image() == before);
+  EXPECT_TRUE(w->doc().path().isEmpty());
   EXPECT_EQ(DroppedImagePath(nullptr), "");
 
   w->image().SetByte(0x0301, 0x5A);

@@ -54,22 +54,26 @@ class MainWindowTest : public ::testing::Test {
 TEST_F(MainWindowTest, TitleMenusToolbarAndStatus) {
   CMainFrame w(Settings());
   w.NewDocument();
-  EXPECT_EQ(w.windowTitle(), "KD-4173 Software");
+  EXPECT_EQ(w.windowTitle(), "Untitled[*] \u2014 KD-4173 Software");
   QStringList menus;
   for (QAction* a : w.menuBar()->actions()) menus << a->text();
   EXPECT_EQ(menus, (QStringList{"&File", "&Edit", "&Program", "&View", "&Setting", "&Help"}));
   const auto menuAt = [&](int i) { return w.menuBar()->actions().at(i)->menu(); };
-  EXPECT_EQ(MenuTexts(menuAt(0)), (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...", "-",
-                                               "Export as text...", "Import from text...", "Compare with file...", "-",
-                                               "Import channels…", "Export channels…", "New from template…",
-                                               "Save channels as template…", "-", "&Print...\tCtrl+P", "Print Pre&view",
-                                               "P&rint Setup...", "-", "Recent &files", "-", "E&xit"}));
+  EXPECT_EQ(MenuTexts(menuAt(0)),
+            (QStringList{"&New\tCtrl+N", "&Open...\tCtrl+O", "&Save\tCtrl+S", "Save &As...\tCtrl+Shift+S", "-",
+                         "Export as &text...", "&Import from text...", "&Compare with file...", "-",
+                         "Import c&hannels…", "Export channe&ls…", "New from te&mplate…", "Save channels as templat&e…",
+                         "-", "&Print...\tCtrl+P", "Print Pre&view", "P&rint Setup...", "-", "Recent &files", "-",
+                         "E&xit\tCtrl+Q"}));
   EXPECT_EQ(MenuTexts(menuAt(1)),
-            (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Scan Info", "Basic setting", "Alarm", "DTMF", "dPMR"}));
-  EXPECT_EQ(MenuTexts(menuAt(2)), (QStringList{"Read", "Write", "-", "Backups...", "Write to several radios..."}));
+            (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Cu&t\tCtrl+X", "&Copy\tCtrl+C", "&Paste\tCtrl+V",
+                         "&Delete\tDel", "-", "Select &All\tCtrl+A", "-", "&Edit...", "&Bulk edit...", "-",
+                         "Scan Info", "Basic setting", "Alarm", "DTMF", "dPMR"}));
+  EXPECT_EQ(MenuTexts(menuAt(2)),
+            (QStringList{"&Read\tCtrl+R", "&Write\tCtrl+W", "-", "&Backups...", "Write to &several radios..."}));
   EXPECT_EQ(MenuTexts(menuAt(3)), (QStringList{"&Toolbar", "&Status Bar"}));
   EXPECT_EQ(MenuTexts(menuAt(4)), (QStringList{"Port"}));
-  EXPECT_EQ(MenuTexts(menuAt(5)), (QStringList{"About ..."}));
+  EXPECT_EQ(MenuTexts(menuAt(5)), (QStringList{"&User guide\tF1", "&About ..."}));
   // Print shows Ctrl+P but has no key.
   EXPECT_TRUE(w.findChild<QAction*>("actionPrint")->shortcut().isEmpty());
 
@@ -87,14 +91,30 @@ TEST_F(MainWindowTest, TitleMenusToolbarAndStatus) {
   EXPECT_EQ(w.statusBar()->currentMessage(), "Ready");
 }
 
-TEST_F(MainWindowTest, TitleFollowsModelNameWhateverFileIsOpen) {
+TEST_F(MainWindowTest, TitleNamesTheFileAndMarksUnsavedChanges) {
   CMainFrame w(Settings("[Setup]\nModel=KD-9\n"));
   w.NewDocument();
-  EXPECT_EQ(w.windowTitle(), "KD-9 Software");
+  EXPECT_EQ(w.windowTitle(), "Untitled[*] \u2014 KD-9 Software");
+  EXPECT_FALSE(w.isWindowModified());
   EXPECT_EQ(w.doc().displayName(), "KD-9");
+  // A committed cell is a change: the title is marked.
+  w.findChild<ChannelTableView*>()->model()->setData(w.findChild<ChannelTableView*>()->model()->index(0, kColRxFreq),
+                                                     "446.1", Qt::EditRole);
+  EXPECT_TRUE(w.isWindowModified());
   ASSERT_TRUE(w.SaveDocument(Path("a.dat")));
+  EXPECT_EQ(w.windowTitle(), "a.dat[*] \u2014 KD-9 Software");
+  EXPECT_FALSE(w.isWindowModified());
+  EXPECT_EQ(w.statusBar()->currentMessage(), "Saved " + QDir::toNativeSeparators(Path("a.dat")));
+  // Undo back to the saved state... and forward again.
+  w.OnUndo();
+  EXPECT_TRUE(w.isWindowModified());
+  w.OnRedo();
+  EXPECT_FALSE(w.isWindowModified());
+  w.NewDocument();
+  EXPECT_EQ(w.windowTitle(), "Untitled[*] \u2014 KD-9 Software");
   ASSERT_TRUE(w.OpenDocument(Path("a.dat")));
-  EXPECT_EQ(w.windowTitle(), "KD-9 Software");
+  EXPECT_EQ(w.windowTitle(), "a.dat[*] \u2014 KD-9 Software");
+  EXPECT_EQ(w.statusBar()->currentMessage(), "Opened " + QDir::toNativeSeparators(Path("a.dat")));
 }
 
 TEST_F(MainWindowTest, AccessCodeAddsPmrChannelOnce) {
@@ -323,7 +343,7 @@ TEST_F(MainWindowTest, Utf16ProgramIniIsReadAndWrittenInItsEncoding) {
   }
   {
     CMainFrame w(AppSettings::Load(dir_.path().toStdString()));
-    EXPECT_EQ(w.windowTitle(), "KD-7 Software");
+    EXPECT_EQ(w.windowTitle(), "Untitled[*] \u2014 KD-7 Software");
     EXPECT_EQ(w.settings().portName, "COM3");
     w.NewDocument();
     w.settings().portName = "/dev/ttyUSB1";

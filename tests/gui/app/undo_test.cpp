@@ -124,7 +124,7 @@ TEST_F(UndoWindow, EveryKindOfStepUndoesAndRedoesExactly) {
       {"Alarm", [](UndoWindow& t) { ChangeAComboAndClose(); t.window_->OnAlarm(); }, {}},
       {"DTMF", [](UndoWindow& t) { ChangeAComboAndClose(); t.window_->OnDtmf(); }, {}},
       {"dPMR param", [](UndoWindow& t) { ChangeAComboAndClose(); t.window_->OnDpmr(); }, {}},
-      {"Channel 3 Rx Freq",  // a cell of the PMR table; its dialog adds no step of its own
+      {"PMR channel 3 Rx Freq",  // a cell of the PMR table; its dialog adds no step of its own
        [](UndoWindow& t) {
          OnNextModal([&t](QWidget* modal) {
            auto* pmr = qobject_cast<PmrChannelDialog*>(modal);

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QLabel>
+#include <QStatusBar>
 #include <gtest/gtest.h>
 
 #include <ctime>
@@ -41,7 +43,7 @@ TEST(MainWindowLink, ReadKeepsABackupThatBackupsOpensAsANewDocument) {
   QTemporaryDir dir;
   CMainFrame w(AppSettings::Load(dir.path().toStdString()));
   w.NewDocument();
-  EXPECT_EQ(ProgramMenu(w), (QStringList{"Read", "Write", "-", "Backups...", "Write to several radios..."}));
+  EXPECT_EQ(ProgramMenu(w), (QStringList{"&Read", "&Write", "-", "&Backups...", "Write to &several radios..."}));
   EXPECT_EQ(w.settings().backupDirectory, dir.path().toStdString() + "/backups/");
 
   SimulatedRadio radio;
@@ -53,10 +55,18 @@ TEST(MainWindowLink, ReadKeepsABackupThatBackupsOpensAsANewDocument) {
   std::thread serving([&] { server.Serve(stop); });
   w.settings().portName = server.devicePath();
   w.settings().baudRate = 115200;
-  WhenModal<TransferDialog>([](TransferDialog* d) { d->startButton()->click(); });
+  QString portShown;
+  WhenModal<TransferDialog>([&](TransferDialog* d) {
+    portShown = d->findChild<QLabel*>("portLabel")->text();
+    d->startButton()->click();
+  });
   w.OnRead();
   stop = true;
   serving.join();
+  // The dialog named the port; the status bar says the read is done.
+  EXPECT_EQ(portShown, QString("Port %1, 115200 baud").arg(QString::fromStdString(server.devicePath())));
+  EXPECT_EQ(w.statusBar()->currentMessage(),
+            QString("Read from the radio on %1").arg(QString::fromStdString(server.devicePath())));
 
   const auto kept = ListDatedFiles(w.settings().backupDirectory, ".dat");
   ASSERT_EQ(kept.size(), 1u);

@@ -1,0 +1,111 @@
+#include "gui/channels/bulk_edit_dialog.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/codec/tone.h"
+#include "gui/widgets/fit_to_screen.h"
+
+namespace cps {
+
+namespace {
+
+QStringList ToQStrings(const std::vector<std::string>& items) {
+  QStringList out;
+  for (const auto& s : items) out << QString::fromStdString(s);
+  return out;
+}
+
+QString RowList(const std::vector<int>& rows) {
+  QStringList out;
+  for (int r : rows) out << QString::number(r);
+  return out.join(", ");
+}
+
+QString ControlText(const QWidget* control) {
+  if (auto* edit = qobject_cast<const QLineEdit*>(control)) return edit->text();
+  if (auto* box = qobject_cast<const QComboBox*>(control)) return box->currentText();
+  return {};
+}
+
+}  // namespace
+
+BulkEditDialog::BulkEditDialog(const std::vector<int>& rows, const QString& rowName, const ChannelTable& table,
+                               QWidget* parent)
+    : QDialog(parent) {
+  setWindowTitle("Bulk edit");
+  setObjectName("BulkEditDialog");
+  auto* layout = new QVBoxLayout(this);
+  auto* caption = new QLabel(QString("Tick the values to set on %1 %2:")
+                                 .arg(rows.size() == 1 ? rowName : rowName + "s", RowList(rows)));
+  caption->setObjectName("bulkEditCaption");
+  caption->setWordWrap(true);
+  layout->addWidget(caption);
+  auto* form = new QFormLayout;
+  const int first = rows.empty() ? 1 : rows.front();
+  for (int c = kColRxFreq; c <= kColType; ++c) {
+    const QString title = QString::fromUtf8(ChannelColumnInfos()[static_cast<std::size_t>(c)].title);
+    auto* tick = new QCheckBox(title);
+    tick->setObjectName(QString("bulkTick%1").arg(c));
+    const QString shown = QString::fromStdString(table.Cell(first, c));
+    QWidget* control = nullptr;
+    if (c == kColRxFreq || c == kColTxFreq) {
+      auto* edit = new QLineEdit(shown);
+      edit->setMaxLength(10);
+      control = edit;
+    } else {
+      auto* box = new QComboBox;
+      const bool tone = c == kColRxTone || c == kColTxTone;
+      box->addItems(ToQStrings(tone ? ToneList() : ChannelChoiceItems(c)));
+      if (tone) {
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setCompleter(nullptr);
+        if (!shown.isEmpty()) box->setEditText(shown);
+      } else if (const int i = box->findText(shown); i >= 0) {
+        box->setCurrentIndex(i);
+      }
+      control = box;
+    }
+    control->setObjectName(QString("bulkValue%1").arg(c));
+    control->setEnabled(false);
+    connect(tick, &QCheckBox::toggled, control, &QWidget::setEnabled);
+    form->addRow(tick, control);
+    rows_.push_back({c, tick, control});
+  }
+  layout->addLayout(form);
+  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Apply | QDialogButtonBox::Cancel);
+  QPushButton* apply = buttons->button(QDialogButtonBox::Apply);
+  apply->setDefault(true);
+  connect(apply, &QPushButton::clicked, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout->addWidget(buttons);
+  FitToScreen(this);
+}
+
+std::vector<BulkField> BulkEditDialog::fields() const {
+  std::vector<BulkField> out;
+  for (const Row& r : rows_)
+    if (r.tick->isChecked()) out.push_back({r.column, ControlText(r.control).toStdString()});
+  return out;
+}
+
+QCheckBox* BulkEditDialog::checkBox(int column) const {
+  for (const Row& r : rows_)
+    if (r.column == column) return r.tick;
+  return nullptr;
+}
+
+QWidget* BulkEditDialog::control(int column) const {
+  for (const Row& r : rows_)
+    if (r.column == column) return r.control;
+  return nullptr;
+}
+
+}  // namespace cps
