@@ -170,7 +170,7 @@ TEST(CliCsv, ShippedTemplatesAreThereWhateverTheAppDir) {
   r = RunCliAt(dir, {"new", "-o", dir.File("p.dat"), "--template", "PMR446 analog", "--app-dir", dir.File("empty")});
   ASSERT_EQ(r.code, 0) << r.err;
   r = RunCli({"get", dir.File("p.dat"), "channel.2.rx_freq"});
-  EXPECT_EQ(r.out, "channel.2.rx_freq=446.018750\n");
+  EXPECT_EQ(r.out, "446.018750\n");
 }
 
 }  // namespace
