@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QLineEdit>
+#include <QInputDialog>
 #include <gtest/gtest.h>
 
 #include "core/channels/channel_record.h"
@@ -322,6 +323,23 @@ TEST_F(InteropWindow, NewFromTemplateShowsAppliesAndSavesTemplates) {
   ASSERT_NE(mine, nullptr);
   EXPECT_EQ(mine->path, path.toStdString());
   EXPECT_EQ(mine->main.rows.size(), 14u);
+}
+
+// Saving under the name of a shipped template asks first; No writes nothing.
+TEST_F(InteropWindow, SavingOverAShippedTemplateAsksFirst) {
+  window_->settings().userTemplateFolder = dir_.filePath("user/").toStdString();
+  const QString path = dir_.filePath("user/pmr446-analog.csv");
+  for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+    QString question;
+    testing::WhenModal<QInputDialog>([&question, answer](QInputDialog* d) {
+      d->setTextValue("pmr446 analog");
+      testing::AnswerNextMessageBox(answer, &question);
+      d->accept();
+    });
+    window_->OnSaveChannelsAsTemplate();
+    EXPECT_NE(question.indexOf("comes with the program"), -1) << question.toStdString();
+    EXPECT_EQ(QFile::exists(path), answer == QMessageBox::Yes);
+  }
 }
 
 }  // namespace
