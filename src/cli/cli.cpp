@@ -120,7 +120,8 @@ std::string OutputPath(const Args& args) { return args.Has("o") ? args.Value("o"
 int PrintOrWrite(const Args& args, std::string_view verb, const std::string& text) {
   const std::string out = OutputPath(args);
   if (out.empty()) {
-    std::cout << text;
+    std::cout << text << std::flush;
+    if (!std::cout) return Fail(std::string(verb) + ": cannot write to standard output", 1);
     return 0;
   }
   Status st = WriteFileSafely(out, text);

@@ -34,7 +34,7 @@ int RunImportCsv(const std::vector<std::string>& argv) {
   if (!args) return Fail(args.error());
   if (args->positional.size() != 2)
     return Fail("import-csv: usage: dpmr-cli import-csv FILE.dat IN.csv [--start N] [-o OUT.dat] [--pmr]");
-  int start = 1;
+  int start = kByLocation;
   if (args->Has("start")) {
     const std::string text = Trim(args->Value("start"));
     std::size_t used = 0;
@@ -56,7 +56,10 @@ int RunImportCsv(const std::vector<std::string>& argv) {
   ChannelTable pmr = PmrTable(*doc);
   ChannelTable& table = args->Has("pmr") ? pmr : doc->table();
   const CsvImportPlan plan = PlanChirpImport(*csv, table.band(), start);
-  for (const auto& row : plan.rows) std::cout << ImportReportLine(row) << "\n";
+  for (const auto& row : plan.rows) {
+    std::cout << ImportReportLine(row) << "\n";
+    for (const auto& note : ImportNotes(row)) std::cout << "  " << note << "\n";
+  }
   if (plan.Count(CsvRowOutcome::kPlaced) == 0) return Fail("import-csv: no row could be placed (nothing written)", 1);
   ApplyChirpImport(doc->image(), table, plan);
   Status st = SaveDocument(*doc, out);
@@ -76,24 +79,35 @@ int RunTemplates(const std::vector<std::string>& argv) {
 VerbRegistrar templatesVerb({"templates", "list the channel templates of new --template",
                              "usage: dpmr-cli templates [--app-dir DIR]\n"
                              "Lists every channel template, name and file, one per line separated by a tab.\n"
-                             "The user's own templates (in templates/ of the user's configuration folder)\n"
+                             "The shipped templates are built into the program (file \"(built in)\"); the\n"
+                             "user's own templates (in templates/ of the user's configuration folder)\n"
                              "replace shipped ones of the same name.\n",
                              RunTemplates});
 VerbRegistrar exportVerb({"export-csv", "write the channels as a CHIRP CSV file",
                           "usage: dpmr-cli export-csv FILE.dat [-o OUT.csv] [--pmr]\n"
                           "Writes every channel in use, one CSV row each, with CHIRP's 21 columns;\n"
-                          "to standard output without -o. Power: Low is written as 1W, High as 5W.\n"
+                          "to standard output without -o. Location is the channel number, so that\n"
+                          "import-csv puts every row back where it was. Power: Low is written as 1W,\n"
+                          "High as 5W. Name is empty: the radio stores no channel names.\n"
                           "  --pmr   the PMR channels instead of the channel table\n",
                           RunExportCsv});
 VerbRegistrar importVerb({"import-csv", "put the rows of a CHIRP CSV file into the channels, then save",
                           "usage: dpmr-cli import-csv FILE.dat IN.csv [--start N] [-o OUT.dat] [--pmr] [--force]\n"
-                          "Opens FILE.dat as the program does, types each row of IN.csv into the next\n"
-                          "channel from N (default 1) by the channel table's rules, and saves as\n"
-                          "File, Save does to OUT.dat (default: FILE.dat itself). Prints one line per\n"
-                          "row: its channel, why it was skipped, or that no channel was left.\n"
+                          "Opens FILE.dat as the program does, types each row of IN.csv into the\n"
+                          "channel its Location names by the channel table's rules, and saves as\n"
+                          "File, Save does to OUT.dat (default: FILE.dat itself). A row whose\n"
+                          "Location is not a channel 1..16, or names a channel an earlier row took,\n"
+                          "is skipped. With --start N, or when IN.csv has no Location column, the\n"
+                          "rows fill the channels in order from N (default 1) instead.\n"
+                          "Prints one line per row: its channel, why it was skipped, or that no\n"
+                          "channel was left; below it, indented, each value stored otherwise than\n"
+                          "written (a frequency moved to the channel grid, a tone cleaned up or\n"
+                          "missing from the tone list). Names are not stored: the radio has none.\n"
+                          "Separators: comma, or semicolon (with decimal commas) or tab.\n"
                           "Rows of less than 2 W are Low, the others High. Exits 1 and writes\n"
                           "nothing when no row could be placed. An OUT.dat of another size than an\n"
                           "image is not overwritten unless --force.\n"
+                          "  --start N  fill in order from channel N, whatever Location says\n"
                           "  --pmr   the PMR channels instead of the channel table\n",
                           RunImportCsv});
 

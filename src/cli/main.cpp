@@ -50,7 +50,11 @@ int main(int argc, char** argv) {
       if (!v.usage.empty() && v.usage.back() != '\n') std::cout << "\n";
       return 0;
     }
-    return v.run(rest);
+    const int rc = v.run(rest);
+    // A verb whose output could not be written has failed, whatever it says.
+    std::cout.flush();
+    if (rc == 0 && !std::cout) return cps::cli::Fail(args[0] + ": cannot write to standard output", 1);
+    return rc;
   }
   return cps::cli::Fail("unknown verb '" + args[0] + "' (see dpmr-cli --help)");
 }

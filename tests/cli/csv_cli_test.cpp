@@ -48,12 +48,13 @@ TEST(CliCsv, ImportReportsEveryRowThenExportWritesTheChannels) {
   EXPECT_EQ(b.Byte(0x02A0 + 3), 0x44);  // channel 14 at 446.1 MHz
   EXPECT_EQ(b.Byte(0x02A0 + 16), 0x02); // low, narrow, not scanned
 
-  // The same file into the PMR channels, from channel 1, saved in place.
+  // The same file into the PMR channels, each row at its Location, saved
+  // in place.
   r = RunCli({"import-csv", dir.File("a.dat"), dir.File("in.csv"), "--pmr"});
   ASSERT_EQ(r.code, 0) << r.err;
   r = RunCli({"export-csv", dir.File("a.dat"), "--pmr", "-o", dir.File("pmr.csv")});
   ASSERT_EQ(r.code, 0) << r.err;
-  EXPECT_NE(Slurp(dir.File("pmr.csv")).find("\r\n3,,441.000000,"), std::string::npos) << Slurp(dir.File("pmr.csv"));
+  EXPECT_NE(Slurp(dir.File("pmr.csv")).find("\r\n4,,441.000000,"), std::string::npos) << Slurp(dir.File("pmr.csv"));
   r = RunCli({"export-csv", dir.File("a.dat")});
   EXPECT_EQ(r.out, kHeader);  // the main channels stay empty
 }
@@ -116,6 +117,60 @@ TEST(CliCsv, TemplatesListAndStartNewImages) {
   r = RunCliAt(dir, {"new", "-o", dir.File("x.dat"), "--template", "nope"});
   EXPECT_EQ(r.code, 2);
   EXPECT_NE(r.err.find("PMR446 analog"), std::string::npos) << r.err;
+}
+
+TEST(CliCsv, SparseTablesComeBackWhereTheyWereWithEveryChangeNamed) {
+  CliTempDir dir;
+  ASSERT_TRUE(SaveImageFile(dir.File("a.dat"), NewImage("")));
+  Write(dir.File("in.csv"), kHeader + "3,A,446.004,,,,,,,,,,NFM,,,,,,,,\r\n"
+                                      "7,B,446.1,,,Tone,65.0,,,,,,FM,,,,,,,,\r\n"
+                                      "16,C,446.2,,,,,,,,,,FM,,,,,,,,\r\n"
+                                      "7,D,446.3,,,,,,,,,,FM,,,,,,,,\r\n");
+  auto r = RunCli({"import-csv", dir.File("a.dat"), dir.File("in.csv"), "-o", dir.File("b.dat")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "row 2 (A): channel 3\n"
+            "  row 2 (A): Frequency 446.004 is stored as 446.003125 (the 2.5/3.125 kHz channel grid)\n"
+            "row 3 (B): channel 7\n"
+            "  row 3 (B): rToneFreq 65.0 is not in the tone list; it is stored as 65.0\n"
+            "row 4 (C): channel 16\n"
+            "row 5 (D): skipped: channel 7 is already taken by row 3\n");
+
+  // Export, then import into a new image: the same bytes.
+  r = RunCli({"export-csv", dir.File("b.dat"), "-o", dir.File("b.csv")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  ASSERT_TRUE(SaveImageFile(dir.File("c.dat"), NewImage("")));
+  r = RunCli({"import-csv", dir.File("c.dat"), dir.File("b.csv")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(r.out.find("is stored as 446"), std::string::npos) << r.out;  // nothing moved this time
+  EXPECT_EQ(Slurp(dir.File("c.dat")), Slurp(dir.File("b.dat")));
+}
+
+TEST(CliCsv, OutputThatCannotBeWrittenFails) {
+  if (!std::filesystem::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  CliTempDir dir;
+  RadioImage img = NewImage("");
+  ASSERT_TRUE(SaveImageFile(dir.File("a.dat"), img));
+  for (const std::vector<std::string>& verb : {std::vector<std::string>{"export-csv", dir.File("a.dat")},
+                                               std::vector<std::string>{"templates"}}) {
+    std::vector<std::string> args = {"-c", "exec \"$0\" \"$@\" > /dev/full", DPMR_CLI_PATH};
+    args.insert(args.end(), verb.begin(), verb.end());
+    auto r = cps::testing::RunProgram("sh", args);
+    EXPECT_EQ(r.code, 1) << verb[0] << ": " << r.err;
+    EXPECT_NE(r.err.find("cannot write to standard output"), std::string::npos) << r.err;
+  }
+}
+
+TEST(CliCsv, ShippedTemplatesAreThereWhateverTheAppDir) {
+  CliTempDir dir;
+  std::filesystem::create_directories(dir.File("empty"));
+  auto r = RunCliAt(dir, {"templates", "--app-dir", dir.File("empty")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("PMR446 analog\t(built in)\n"), std::string::npos) << r.out;
+  r = RunCliAt(dir, {"new", "-o", dir.File("p.dat"), "--template", "PMR446 analog", "--app-dir", dir.File("empty")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  r = RunCli({"get", dir.File("p.dat"), "channel.2.rx_freq"});
+  EXPECT_EQ(r.out, "446.018750\n");
 }
 
 }  // namespace

@@ -268,12 +268,16 @@ void ChannelTable::CommitTone(int row, int column, std::string_view text) {
   }
   // An editor left as it opened changes nothing, whatever the cell holds.
   if (text == Cell(row, column)) return;
+  At(row, column) = ToneCellText(text);
+}
+
+std::string ChannelTable::ToneCellText(std::string_view text) {
   // The cell shows the text of the tone it stores ("  88.5" and "88.55"
   // both store 88.5), where that text stores the same bytes again.
   const std::string normal = NormalizeToneText(text);
   const ToneCode code = ToneFromText(normal);
   const std::string stored = ToneToText(code);
-  At(row, column) = ToneFromText(stored) == code ? stored : normal;
+  return ToneFromText(stored) == code ? stored : normal;
 }
 
 void ChannelTable::CommitChoice(int row, int column, std::string_view text) {

@@ -95,6 +95,8 @@ class ChannelTable {
   // other is cleaned up and shown as the text of the tone it stores.
   void CommitFrequency(RadioImage& image, int row, int column, std::string_view text);
   void CommitTone(int row, int column, std::string_view text);
+  // The text a tone cell shows after `text` is committed to it.
+  static std::string ToneCellText(std::string_view text);
   void CommitChoice(int row, int column, std::string_view text);
 
   // What the commit rule of `column` takes for a typed or pasted `text`: a

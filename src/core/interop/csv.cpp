@@ -120,6 +120,48 @@ std::string CsvLine(const std::vector<std::string>& fields, char delimiter, std:
   return out;
 }
 
+namespace {
+
+bool IsUtf8(std::string_view text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    std::size_t n = 0;  // continuation bytes that follow
+    if (c < 0x80)
+      continue;
+    else if (c >= 0xC2 && c <= 0xDF)
+      n = 1;
+    else if (c >= 0xE0 && c <= 0xEF)
+      n = 2;
+    else if (c >= 0xF0 && c <= 0xF4)
+      n = 3;
+    else
+      return false;
+    if (text.size() - i - 1 < n) return false;
+    for (std::size_t k = 1; k <= n; ++k)
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+    i += n;
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string TextAsUtf8(std::string_view text) {
+  if (IsUtf8(text)) return std::string(text);
+  std::string out;
+  out.reserve(text.size() + text.size() / 8);
+  for (char ch : text) {
+    const auto c = static_cast<unsigned char>(ch);
+    if (c < 0x80) {
+      out += ch;
+    } else {
+      out += static_cast<char>(0xC0 | (c >> 6));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  return out;
+}
+
 Result<std::string> ReadCsvFile(const std::string& path) {
   auto file = ReadRegularFile(path, kMaxCsvFileSize);
   if (!file) return Error{file.error()};

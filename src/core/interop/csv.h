@@ -46,6 +46,10 @@ std::string CsvQuote(std::string_view field, char delimiter = ',');
 // The fields of one record followed by `lineEnd`.
 std::string CsvLine(const std::vector<std::string>& fields, char delimiter = ',', std::string_view lineEnd = "\r\n");
 
+// The text as UTF-8: valid UTF-8 as it is, else each byte as a Latin-1
+// character (what older spreadsheets save: "Gr\xF6\xDFe" is "Größe").
+std::string TextAsUtf8(std::string_view text);
+
 // The whole of a text file of at most kMaxCsvFileSize bytes; an error names
 // the file and what went wrong.
 constexpr std::size_t kMaxCsvFileSize = 16 * 1024 * 1024;

@@ -18,8 +18,10 @@ constexpr const char* kDefaultType = "Analog";  // a CHIRP memory is analog FM
 
 // A decimal number times one million (MHz as whole hertz, watts as
 // microwatts): digits, an optional point and more digits, nothing else.
-// Digits beyond the sixth decimal are dropped.
-std::optional<long long> ParseMillionths(std::string_view text) {
+// Digits beyond the sixth decimal are dropped; `dropped` tells whether any
+// of them was not 0.
+std::optional<long long> ParseMillionths(std::string_view text, bool* dropped = nullptr) {
+  if (dropped) *dropped = false;
   if (text.empty()) return std::nullopt;
   long long whole = 0, micro = 0;
   int wholeDigits = 0, decimals = 0;
@@ -35,6 +37,8 @@ std::optional<long long> ParseMillionths(std::string_view text) {
       } else if (decimals < 6) {
         micro = micro * 10 + (c - '0');
         ++decimals;
+      } else if (c != '0' && dropped) {
+        *dropped = true;
       }
     } else {
       return std::nullopt;
@@ -62,6 +66,17 @@ std::optional<std::string> CtcssText(std::string_view text) {
   return std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
 }
 
+// "446.1" for 446100000 Hz: the MHz without trailing zeros.
+std::string ShortMhz(long long hz) {
+  std::string text = FormatMhz(hz);
+  while (text.back() == '0') text.pop_back();
+  if (text.back() == '.') text.pop_back();
+  return text;
+}
+
+// What the table stores for a frequency in hertz: the text its cell shows.
+std::string StoredFrequencyText(long long hz) { return FrequencyToText(static_cast<std::uint32_t>(hz / 10)); }
+
 bool InToneList(const std::string& text) {
   const auto& list = ToneList();
   return text != kNoneTone && std::find(list.begin(), list.end(), text) != list.end();
@@ -74,15 +89,30 @@ std::string BandText(const BandLimits& band) {
 // Reads the tone columns of one row into its transmit and receive tones.
 class ToneReader {
  public:
-  ToneReader(const CsvTable& table, const CsvRecord& row) : table_(table), row_(row) {}
+  ToneReader(const CsvTable& table, const CsvRecord& row, std::vector<std::string>* notes)
+      : table_(table), row_(row), notes_(notes) {}
+
+  // The tone the table stores for `written` (cleaned up as typing it would
+  // be), with a note when that is another text or a tone the tone list
+  // lacks. An error when the radio cannot store it at all.
+  Result<std::string> Stored(const char* column, const std::string& given, const std::string& written) const {
+    const std::string stored = ChannelTable::ToneCellText(written);
+    if (stored == kNoneTone) return Error{std::string(column) + " '" + given + "' is not a tone the radio can store"};
+    if (notes_) {
+      if (!InToneList(stored))
+        notes_->push_back(std::string(column) + " " + given + " is not in the tone list; it is stored as " + stored);
+      else if (stored != written)
+        notes_->push_back(std::string(column) + " " + given + " is stored as " + stored);
+    }
+    return stored;
+  }
 
   Result<std::string> Ctcss(const char* column) const {
     std::string text = table_.Field(row_, column);
     if (table_.Column(column) < 0) text = kDefaultCtcss;
     auto tone = CtcssText(text);
     if (!tone) return Error{std::string(column) + " '" + text + "' is not a tone in Hz"};
-    if (!InToneList(*tone)) return Error{"tone " + *tone + " is not in the tone list"};
-    return *tone;
+    return Stored(column, text, *tone);
   }
 
   // `side` 0 = transmit, 1 = receive: which polarity letter applies.
@@ -90,16 +120,27 @@ class ToneReader {
     std::string code = table_.Field(row_, column);
     if (code.empty() && std::string_view(column) == "RxDtcsCode") code = table_.Field(row_, "DtcsCode");
     if (table_.Column("DtcsCode") < 0 && code.empty()) code = kDefaultDcs;
+    const std::string given = code;
+    // A code in the form the table shows it ("D023N", "D754I") brings its
+    // own polarity.
+    char letter = 0;
+    const std::string upper = ToUpper(code);
+    if (upper.size() >= 3 && upper.front() == 'D' && (upper.back() == 'N' || upper.back() == 'I')) {
+      letter = upper.back();
+      code = code.substr(1, code.size() - 2);
+    }
     if (code.empty() || code.size() > 3 || !std::all_of(code.begin(), code.end(), [](char c) { return c >= '0' && c <= '9'; }))
-      return Error{std::string(column) + " '" + code + "' is not a DTCS code"};
+      return Error{std::string(column) + " '" + given + "' is not a DTCS code"};
     code.insert(0, 3 - code.size(), '0');
-    std::string polarity = ToUpper(table_.Field(row_, "DtcsPolarity"));
-    if (polarity.empty()) polarity = "NN";
-    if (polarity.size() != 2 || !std::all_of(polarity.begin(), polarity.end(), [](char c) { return c == 'N' || c == 'R'; }))
-      return Error{"DtcsPolarity '" + table_.Field(row_, "DtcsPolarity") + "' is not two of N and R"};
-    const std::string text = "D" + code + (polarity[static_cast<std::size_t>(side)] == 'R' ? "I" : "N");
-    if (!InToneList(text)) return Error{"DTCS code " + code + " is not in the tone list"};
-    return text;
+    if (!letter) {
+      std::string polarity = ToUpper(table_.Field(row_, "DtcsPolarity"));
+      if (polarity.empty()) polarity = "NN";
+      if (polarity.size() != 2 || !std::all_of(polarity.begin(), polarity.end(), [](char c) { return c == 'N' || c == 'R'; }))
+        return Error{"DtcsPolarity '" + table_.Field(row_, "DtcsPolarity") + "' is not two of N and R"};
+      letter = polarity[static_cast<std::size_t>(side)] == 'R' ? 'I' : 'N';
+    }
+    const std::string text = "D" + code + letter;
+    return Stored(column, text, text);
   }
 
   // Transmit and receive tone texts of the row's tone mode.
@@ -143,6 +184,7 @@ class ToneReader {
  private:
   const CsvTable& table_;
   const CsvRecord& row_;
+  std::vector<std::string>* notes_;
 };
 
 // ---- export -----------------------------------------------------------
@@ -168,15 +210,6 @@ ToneParts SplitTone(const std::string& text) {
   return p;
 }
 
-// The largest common step the receive frequency lies on.
-std::string TuningStep(long long hz) {
-  const std::pair<long long, const char*> steps[] = {
-      {25000, "25.00"}, {12500, "12.50"}, {6250, "6.25"}, {5000, "5.00"}, {2500, "2.50"}};
-  for (const auto& [step, text] : steps)
-    if (hz % step == 0) return text;
-  return "5.00";
-}
-
 }  // namespace
 
 const std::vector<std::string>& ChirpColumns() {
@@ -187,14 +220,72 @@ const std::vector<std::string>& ChirpColumns() {
   return columns;
 }
 
+std::string TuningStepText(long long hz) {
+  const std::pair<long long, const char*> steps[] = {
+      {25000, "25.00"}, {12500, "12.50"}, {6250, "6.25"}, {5000, "5.00"}, {2500, "2.50"}, {3125, "6.25"}};
+  for (const auto& [step, text] : steps)
+    if (hz % step == 0) return text;
+  return "5.00";
+}
+
+std::string DecimalCommaAsPoint(std::string_view text) {
+  // Digits, one comma, digits, and at most a unit after them ("0,5W").
+  std::string out = Trim(text);
+  const auto comma = out.find(',');
+  if (comma == std::string::npos || comma == 0 || out.find('.') != std::string::npos) return out;
+  auto digit = [](char c) { return c >= '0' && c <= '9'; };
+  std::size_t end = comma + 1;
+  while (end < out.size() && digit(out[end])) ++end;
+  const bool before = std::all_of(out.begin(), out.begin() + static_cast<std::ptrdiff_t>(comma), digit);
+  const bool unit = std::none_of(out.begin() + static_cast<std::ptrdiff_t>(end), out.end(),
+                                 [&](char c) { return digit(c) || c == ','; });
+  if (!before || end == comma + 1 || !unit) return out;
+  out[comma] = '.';
+  return out;
+}
+
+std::string SpreadsheetToneText(std::string_view text) {
+  const std::string point = DecimalCommaAsPoint(text);
+  const bool bare = !point.empty() && point.front() != '0' &&
+                    std::all_of(point.begin(), point.end(), [](char c) { return c >= '0' && c <= '9'; });
+  if (bare && InToneList(point + ".0")) return point + ".0";
+  return point;
+}
+
+std::string FrequencyNote(std::string_view column, std::string_view given, const std::string& storedText,
+                          const BandLimits& band) {
+  bool dropped = false;
+  const auto hz = ParseMillionths(DecimalCommaAsPoint(given), &dropped);
+  const auto stored = ParseMillionths(storedText);
+  if (!hz || !stored || (*hz == *stored && !dropped)) return {};
+  const char* why = *hz / 10 > band.high   ? "the top of the band"
+                    : *hz / 10 < band.low  ? "the bottom of the band"
+                                           : "the 2.5/3.125 kHz channel grid";
+  return (column.empty() ? std::string() : std::string(column) + " ") + Trim(given) + " is stored as " + storedText + " (" +
+         why + ")";
+}
+
 Result<CsvTable> ReadChirpCsv(std::string_view text) {
-  // A header copied from a spreadsheet comes tab-separated.
+  // Spreadsheets save with a semicolon (and decimal commas) or a tab where
+  // the header holds no comma.
   const auto firstLineEnd = text.find_first_of("\r\n");
   const std::string_view firstLine = text.substr(0, firstLineEnd);
-  const char delimiter = firstLine.find('\t') != std::string_view::npos && firstLine.find(',') == std::string_view::npos ? '\t' : ',';
-  auto table = ParseCsvTable(text, delimiter);
+  char delimiter = ',';
+  if (firstLine.find(',') == std::string_view::npos) {
+    if (firstLine.find(';') != std::string_view::npos)
+      delimiter = ';';
+    else if (firstLine.find('\t') != std::string_view::npos)
+      delimiter = '\t';
+  }
+  auto table = ParseCsvTable(TextAsUtf8(text), delimiter);
   if (!table) return Error{"not a CSV file: " + table.error()};
   if (table->Column("Frequency") < 0) return Error{"not a CHIRP CSV file: there is no Frequency column"};
+  if (delimiter != ',')
+    for (auto& row : table->rows)
+      for (auto& field : row.fields) {
+        std::string point = DecimalCommaAsPoint(field);
+        if (point != Trim(field)) field = std::move(point);
+      }
   return table;
 }
 
@@ -204,8 +295,10 @@ bool HasChirpHeader(std::string_view text) {
   return table && table->Column("Location") >= 0;
 }
 
-Result<ChannelRowTexts> ChirpRowToChannel(const CsvTable& table, const CsvRecord& row, const BandLimits& band) {
+Result<ChannelRowTexts> ChirpRowToChannel(const CsvTable& table, const CsvRecord& row, const BandLimits& band,
+                                          std::vector<std::string>* notes) {
   ChannelRowTexts t;
+  std::vector<std::string> found;
   const std::string freq = table.Field(row, "Frequency");
   if (freq.empty()) return Error{"no frequency"};
   const auto rx = ParseMillionths(freq);
@@ -248,10 +341,25 @@ Result<ChannelRowTexts> ChirpRowToChannel(const CsvTable& table, const CsvRecord
   if (hasTx && (tx <= 0 || !inBand(tx)))
     return Error{"transmit frequency " + (tx > 0 ? FormatMhz(tx) + " MHz" : std::string("below 0")) +
                  " is outside the band " + BandText(band)};
-  t[kColRxFreq] = FormatMhz(*rx);
-  t[kColTxFreq] = hasTx ? FormatMhz(tx) : std::string();
+  t[kColRxFreq] = StoredFrequencyText(*rx);
+  if (auto note = FrequencyNote("Frequency", freq, t[kColRxFreq], band); !note.empty()) found.push_back(note);
+  if (hasTx) {
+    t[kColTxFreq] = StoredFrequencyText(tx);
+  }
+  // A simplex row's transmit frequency is its receive one, noted above.
+  if (hasTx && !duplex.empty()) {
+    const bool split = EqualsIgnoreCase(duplex, "split");
+    const std::string given = split ? offsetText : ShortMhz(tx);
+    // An offset's own extra digits show in the transmit frequency it gives.
+    bool dropped = false;
+    if (!split) ParseMillionths(offsetText, &dropped);
+    const auto storedTx = ParseMillionths(t[kColTxFreq]);
+    if (dropped || (storedTx && *storedTx != tx))
+      found.push_back(std::string(split ? "Offset" : "Frequency + Offset") + " " + given + " is stored as " +
+                      t[kColTxFreq] + " (the 2.5/3.125 kHz channel grid)");
+  }
 
-  auto tones = ToneReader(table, row).Read();
+  auto tones = ToneReader(table, row, &found).Read();
   if (!tones) return Error{tones.error()};
   t[kColTxTone] = tones->first;
   t[kColRxTone] = tones->second;
@@ -280,6 +388,7 @@ Result<ChannelRowTexts> ChirpRowToChannel(const CsvTable& table, const CsvRecord
   const std::string comment = table.Field(row, "Comment");
   const auto& types = ChannelTypeItems();
   t[kColType] = std::find(types.begin(), types.end(), comment) != types.end() ? comment : kDefaultType;
+  if (notes) notes->insert(notes->end(), found.begin(), found.end());
   return t;
 }
 
@@ -287,23 +396,48 @@ int CsvImportPlan::Count(CsvRowOutcome outcome) const {
   return static_cast<int>(std::count_if(rows.begin(), rows.end(), [&](const CsvRowPlan& r) { return r.outcome == outcome; }));
 }
 
-CsvImportPlan PlanChirpImport(const CsvTable& table, const BandLimits& band, int firstChannel) {
+bool PlacesByLocation(const CsvTable& table) { return table.Column("Location") >= 0; }
+
+CsvImportPlan PlanChirpImport(const CsvTable& table, const BandLimits& band, int firstChannel, int locationOffset) {
   CsvImportPlan plan;
+  const bool byLocation = firstChannel == kByLocation && PlacesByLocation(table);
   int next = std::clamp(firstChannel, 1, kChannelCount);
+  std::array<int, kChannelCount + 1> takenBy{};  // the line of the row a channel went to
   for (const CsvRecord& record : table.rows) {
     CsvRowPlan row;
     row.line = record.line;
     row.name = table.Field(record, "Name");
     row.frequency = table.Field(record, "Frequency");
-    auto texts = ChirpRowToChannel(table, record, band);
+    auto texts = ChirpRowToChannel(table, record, band, &row.notes);
+    int channel = next;
+    std::string reason;
     if (!texts) {
+      reason = texts.error();
+    } else if (byLocation) {
+      const std::string location = table.Field(record, "Location");
+      std::size_t used = 0;
+      const long long n = ParseInt(location, &used);
+      channel = static_cast<int>(std::clamp<long long>(n - locationOffset, -1, kChannelCount + 1));
+      if (location.empty() || used != location.size())
+        reason = "Location '" + location + "' is not a channel number";
+      else if (channel < 1 || channel > kChannelCount)
+        reason = "Location " + location + " is not a channel 1-16 (fill in order from a first channel to take it)";
+      else if (takenBy[static_cast<std::size_t>(channel)] != 0)
+        reason = "channel " + std::to_string(channel) + " is already taken by row " +
+                 std::to_string(takenBy[static_cast<std::size_t>(channel)]);
+    }
+    if (!reason.empty()) {
       row.outcome = CsvRowOutcome::kSkipped;
-      row.reason = texts.error();
-    } else if (next > kChannelCount) {
+      row.reason = std::move(reason);
+      row.notes.clear();
+    } else if (channel > kChannelCount) {
       row.outcome = CsvRowOutcome::kNotPlaced;
+      row.notes.clear();
     } else {
       row.outcome = CsvRowOutcome::kPlaced;
-      row.channel = next++;
+      row.channel = channel;
+      takenBy[static_cast<std::size_t>(channel)] = record.line;
+      if (!byLocation) next = channel + 1;
       row.texts = std::move(*texts);
     }
     plan.rows.push_back(std::move(row));
@@ -337,8 +471,27 @@ std::string ImportReportLine(const CsvRowPlan& row) {
   return out;
 }
 
-std::string ExportChirpCsv(const ChannelTable& table, std::string_view locationPrefix) {
-  std::string out = CsvLine(ChirpColumns());
+std::vector<std::string> ImportNotes(const CsvRowPlan& row) {
+  std::vector<std::string> out;
+  const std::string prefix = "row " + std::to_string(row.line) + (row.name.empty() ? "" : " (" + row.name + ")") + ": ";
+  for (const auto& note : row.notes) out.push_back(prefix + note);
+  return out;
+}
+
+std::vector<std::string> ImportNotes(const CsvImportPlan& plan) {
+  std::vector<std::string> out;
+  for (const auto& row : plan.rows) {
+    auto notes = ImportNotes(row);
+    out.insert(out.end(), notes.begin(), notes.end());
+  }
+  return out;
+}
+
+std::string ExportChirpCsv(const ChannelTable& table, int locationOffset, std::string_view markerColumn,
+                           std::string_view markerPrefix) {
+  std::vector<std::string> header = ChirpColumns();
+  if (!markerColumn.empty()) header.emplace_back(markerColumn);
+  std::string out = CsvLine(header);
   for (int n = 1; n <= kChannelCount; ++n) {
     if (table.RowEmpty(n)) continue;
     auto cell = [&](int c) { return table.Cell(n, c); };
@@ -372,10 +525,11 @@ std::string ExportChirpCsv(const ChannelTable& table, std::string_view locationP
       auto name = [](const ToneParts& p) { return p.kind == K::kCtcss ? "Tone" : p.kind == K::kDcs ? "DTCS" : ""; };
       cross = std::string(name(tx)) + "->" + name(rxTone);
     }
-    const std::vector<std::string> fields = {
-        std::string(locationPrefix) + std::to_string(n), "", cell(kColRxFreq), duplex, offset, mode, rTone, cTone, dcs, polarity, rxDcs, cross,
-        cell(kColBandwidth) == "Narrow" ? "NFM" : "FM", TuningStep(rx), cell(kColScan) == "Del" ? "S" : "",
+    std::vector<std::string> fields = {
+        std::to_string(n + locationOffset), "", cell(kColRxFreq), duplex, offset, mode, rTone, cTone, dcs, polarity, rxDcs, cross,
+        cell(kColBandwidth) == "Narrow" ? "NFM" : "FM", TuningStepText(rx), cell(kColScan) == "Del" ? "S" : "",
         cell(kColPower) == "High" ? kHighPowerText : kLowPowerText, cell(kColType), "", "", "", ""};
+    if (!markerColumn.empty()) fields.push_back(markerPrefix.empty() ? std::string() : std::string(markerPrefix) + std::to_string(n));
     out += CsvLine(fields);
   }
   return out;

@@ -5,6 +5,7 @@
 #include "core/base/c_text.h"
 #include "core/codec/tone.h"
 #include "core/interop/csv.h"
+#include "core/interop/csv_chirp.h"
 
 namespace cps {
 
@@ -47,21 +48,74 @@ CellTexts TabTextToCells(std::string_view text) {
   return cells;
 }
 
-int PasteChannelTexts(RadioImage& image, ChannelTable& table, int row, int column, const CellTexts& cells) {
+int PasteChannelTexts(RadioImage& image, ChannelTable& table, int row, int column, const CellTexts& cells,
+                      std::vector<std::string>* notes) {
+  std::vector<std::string> found;
+  auto note = [&](int r, int c, const std::string& text) {
+    found.push_back("channel " + std::to_string(r) + ", " + ChannelColumnInfos()[static_cast<std::size_t>(c)].title + ": " +
+                    text);
+  };
   int applied = 0;
+  int pastRows = 0;
   column = std::max(column, static_cast<int>(kColRxFreq));
   for (std::size_t i = 0; i < cells.size(); ++i) {
     const int r = row + static_cast<int>(i);
-    if (r < 1 || r > kChannelCount) break;
+    if (r < 1 || r > kChannelCount) {
+      ++pastRows;
+      continue;
+    }
+    int beyond = 0;
     for (std::size_t j = 0; j < cells[i].size(); ++j) {
       const int c = column + static_cast<int>(j);
-      if (c > kColType) break;
+      const std::string given = Trim(cells[i][j]);
+      if (c > kColType) {
+        if (!given.empty()) ++beyond;
+        continue;
+      }
+      const bool frequency = c == kColRxFreq || c == kColTxFreq;
+      const bool tone = c == kColRxTone || c == kColTxTone;
+      const std::string text = frequency ? DecimalCommaAsPoint(given) : tone ? SpreadsheetToneText(given) : given;
+      const std::string before = table.Cell(r, c);
       // An empty tone cell is left as it is rather than set to None.
-      if ((c == kColRxTone || c == kColTxTone) && Trim(cells[i][j]).empty()) continue;
-      if (table.CommitCell(image, r, c, cells[i][j])) ++applied;
+      if (tone && text.empty()) {
+        if (!before.empty() && before != "None") note(r, c, "the empty cell leaves " + before);
+        continue;
+      }
+      if (!table.CommitCell(image, r, c, text)) {
+        if (c == kColRxFreq) {
+          note(r, c, "'" + given + "' is not a frequency; the row is left out");
+          break;
+        }
+        note(r, c, "'" + given + "' cannot be taken; the cell keeps " + (before.empty() ? std::string("its value") : before));
+        continue;
+      }
+      ++applied;
+      if (table.RowEmpty(r)) continue;
+      const std::string& stored = table.Cell(r, c);
+      if (frequency) {
+        if (text.empty() && c == kColTxFreq && !before.empty())
+          note(r, c, "the empty cell makes the channel receive only");
+        else if (auto n = FrequencyNote("", given, stored, table.band()); !n.empty())
+          note(r, c, n);
+      } else if (tone) {
+        // A bare number (not "023") that is no CTCSS tone of the list is a
+        // DCS code by the column's rule: said, as a spreadsheet may have
+        // meant a tone.
+        const bool bare = text.front() != '0' &&
+                          std::all_of(text.begin(), text.end(), [](char ch) { return ch >= '0' && ch <= '9'; });
+        const auto& list = ToneList();
+        if (std::find(list.begin(), list.end(), stored) == list.end())
+          note(r, c, given + " is not in the tone list; it is stored as " + stored);
+        else if (bare || stored != NormalizeToneText(text))
+          note(r, c, given + " is stored as " + stored);
+      }
     }
+    if (beyond > 0) found.push_back("channel " + std::to_string(r) + ": " + std::to_string(beyond) +
+                                    " cells past the Channel type column are left out");
   }
+  if (pastRows > 0) found.push_back(std::to_string(pastRows) + " rows past channel 16 are left out");
   table.WriteBack(image);
+  if (notes) notes->insert(notes->end(), found.begin(), found.end());
   return applied;
 }
 

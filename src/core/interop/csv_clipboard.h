@@ -22,9 +22,17 @@ std::string CellsToTabText(const CellTexts& cells);
 CellTexts TabTextToCells(std::string_view text);
 
 // Pastes `cells` with their first cell at (row, column), rightwards and
-// downwards; cells beyond channel 16 or the Channel type column, and texts
-// a column cannot take, are dropped. Returns the number of cells applied.
-int PasteChannelTexts(RadioImage& image, ChannelTable& table, int row, int column, const CellTexts& cells);
+// downwards, each through its column's commit rule. Texts come as a
+// spreadsheet gives them back: decimal commas are points, and a bare
+// CTCSS tone of the tone list without its ".0" ("67") is that tone. Cells
+// beyond channel 16 or the Channel type column, texts a column cannot take
+// and a whole row whose Rx Freq cannot be read are left out. Every cell
+// left out or stored otherwise (a frequency moved to the grid or into the
+// band, a tone cleaned up, an empty Tx Freq making a channel receive only)
+// adds a note to `notes`: "channel 3, Rx Freq: 500 is stored as 470.000000
+// (the top of the band)". Returns the number of cells applied.
+int PasteChannelTexts(RadioImage& image, ChannelTable& table, int row, int column, const CellTexts& cells,
+                      std::vector<std::string>* notes = nullptr);
 
 // Delete on cells: a frequency cell is emptied (an emptied receive
 // frequency clears its channel), a tone becomes None; the choice columns

@@ -41,14 +41,57 @@ Result<ChannelTemplate> ParseChannelTemplate(std::string_view text, const std::s
   if (!table) return Error{path + ": " + table.error()};
   t.name = comments.empty() || comments[0].empty() ? std::filesystem::path(path).stem().string() : comments[0];
   if (comments.size() > 1) t.description = comments[1];
+  // The name and description in the first row's own columns, where other
+  // programs that read the file leave them alone.
+  if (!table->rows.empty() && !table->Field(table->rows.front(), kTemplateNameColumn).empty()) {
+    t.name = table->Field(table->rows.front(), kTemplateNameColumn);
+    t.description = table->Field(table->rows.front(), kTemplateDescriptionColumn);
+  }
   t.main.header = table->header;
   t.pmr.header = table->header;
-  for (auto& row : table->rows) (IsPmrLocation(table->Field(row, "Location")) ? t.pmr : t.main).rows.push_back(row);
+  // A PMR row goes to the channel of its marker: the marker's number
+  // becomes its Location.
+  const int marker = table->Column(kPmrMarkerColumn);
+  const int location = table->Column("Location");
+  for (auto& row : table->rows) {
+    std::string pmr = table->Field(row, marker);
+    if (pmr.empty() && IsPmrLocation(table->Field(row, location))) pmr = table->Field(row, location);
+    if (pmr.empty()) {
+      t.main.rows.push_back(row);
+      continue;
+    }
+    if (location >= 0 && static_cast<std::size_t>(location) < row.fields.size())
+      row.fields[static_cast<std::size_t>(location)] = IsPmrLocation(pmr) ? pmr.substr(1) : pmr;
+    t.pmr.rows.push_back(row);
+  }
   return t;
 }
 
+namespace {
+
+const std::vector<ChannelTemplate>& ShippedTemplatesOnce() {
+  static const std::vector<ChannelTemplate> shipped = [] {
+    std::vector<ChannelTemplate> out;
+    for (const auto& [file, text] : ShippedTemplateFiles()) {
+      auto t = ParseChannelTemplate(text, file);
+      if (!t) continue;
+      t->path = kBuiltInTemplatePath;
+      out.push_back(std::move(*t));
+    }
+    return out;
+  }();
+  return shipped;
+}
+
+}  // namespace
+
+std::vector<ChannelTemplate> ShippedChannelTemplates() { return ShippedTemplatesOnce(); }
+
+bool IsShippedTemplateName(std::string_view name) { return FindTemplateByName(ShippedTemplatesOnce(), name) != nullptr; }
+
 std::vector<ChannelTemplate> FindChannelTemplates(const std::vector<std::string>& folders) {
   std::map<std::string, ChannelTemplate> byName;
+  for (const auto& t : ShippedTemplatesOnce()) byName[ToLower(t.name)] = t;
   for (const auto& folder : folders) {
     std::error_code ec;
     std::vector<std::filesystem::path> files;
@@ -85,7 +128,7 @@ int TemplateBandIndex(const ChannelTemplate& t) {
 }
 
 TemplatePlan PlanChannelTemplate(const ChannelTemplate& t, const BandLimits& band) {
-  return {PlanChirpImport(t.main, band, 1), PlanChirpImport(t.pmr, band, 1)};
+  return {PlanChirpImport(t.main, band, kByLocation), PlanChirpImport(t.pmr, band, kByLocation)};
 }
 
 Status ApplyChannelTemplate(RadioImage& image, ChannelTable& main, const ChannelTemplate& t) {
@@ -110,11 +153,26 @@ std::string ChannelTemplateText(const std::string& name, const std::string& desc
     std::replace(s.begin(), s.end(), '\r', ' ');
     return s;
   };
-  std::string out = "# " + oneLine(name) + "\r\n";
-  if (!description.empty()) out += "# " + oneLine(description) + "\r\n";
-  out += ExportChirpCsv(main);
-  const std::string pmrRows = ExportChirpCsv(pmr, "P");
-  out += pmrRows.substr(pmrRows.find('\n') + 1);  // without its header
+  // The PMR rows follow at Locations 17..32, so that every row has a
+  // channel number of its own for other programs, and carry their marker.
+  std::string csv = ExportChirpCsv(main, 0, kPmrMarkerColumn);
+  const std::string pmrRows = ExportChirpCsv(pmr, kChannelCount, kPmrMarkerColumn, "P");
+  csv += pmrRows.substr(pmrRows.find('\n') + 1);  // without its header
+  std::vector<std::string> lines;
+  for (std::size_t pos = 0, end; (end = csv.find("\r\n", pos)) != std::string::npos; pos = end + 2)
+    lines.push_back(csv.substr(pos, end - pos));
+  // Without a row to carry them, the name and description go in comment lines.
+  if (lines.size() < 2) {
+    std::string out = "# " + oneLine(name) + "\r\n";
+    if (!description.empty()) out += "# " + oneLine(description) + "\r\n";
+    return out + csv;
+  }
+  std::string out = lines[0] + "," + kTemplateNameColumn + "," + kTemplateDescriptionColumn + "\r\n";
+  for (std::size_t i = 1; i < lines.size(); ++i) {
+    out += lines[i];
+    out += i == 1 ? "," + CsvQuote(oneLine(name)) + "," + CsvQuote(oneLine(description)) : std::string(",,");
+    out += "\r\n";
+  }
   return out;
 }
 

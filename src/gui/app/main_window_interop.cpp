@@ -23,7 +23,7 @@
 namespace cps {
 
 namespace {
-constexpr const char* kCsvFilter = "*.csv (*.csv)";
+constexpr const char* kCsvFilter = "CSV files (*.csv)";
 }
 
 void CMainFrame::AddInteropMenuItems(QMenu* file, QAction* before) {
@@ -64,7 +64,7 @@ bool CMainFrame::ImportChannelsFrom(const QString& path) {
   }
   ChannelTableView* view = form_->view();
   view->CommitOpenEditor();
-  ChannelImportDialog dialog(std::move(*csv), CurrentBand(), 1, this);
+  ChannelImportDialog dialog(std::move(*csv), CurrentBand(), kByLocation, this);
   if (dialog.exec() != QDialog::Accepted) return false;
   const CsvImportPlan plan = dialog.plan();
   view->ChangeChannels("Import channels", [&](RadioImage& image, ChannelTable& table) { ApplyChirpImport(image, table, plan); });
@@ -95,7 +95,7 @@ bool CMainFrame::ExportChannelsTo(const QString& path) {
 }
 
 void CMainFrame::OnNewFromTemplate() {
-  ChannelTemplateDialog dialog(FindChannelTemplates(settings_.TemplateFolders()), this);
+  ChannelTemplateDialog dialog(FindChannelTemplates(settings_.TemplateFolders()), this, settings_.TemplateFolders());
   if (dialog.exec() != QDialog::Accepted || !dialog.selected()) return;
   NewFromTemplate(*dialog.selected());
 }
@@ -127,13 +127,23 @@ bool CMainFrame::NewFromTemplate(const ChannelTemplate& t) {
 }
 
 void CMainFrame::OnSaveChannelsAsTemplate() {
-  bool ok = false;
-  const QString name = QInputDialog::getText(this, "Save channels as template", "Template name:", QLineEdit::Normal,
-                                             QString(), &ok).trimmed();
-  if (!ok || name.isEmpty()) return;
+  QInputDialog ask(this);
+  ask.setWindowTitle("Save channels as template");
+  ask.setLabelText("Template name:");
+  ask.setMinimumWidth(ask.fontMetrics().horizontalAdvance(ask.windowTitle()) + 160);  // the title in full
+  if (ask.exec() != QDialog::Accepted) return;
+  const QString name = ask.textValue().trimmed();
+  if (name.isEmpty()) return;
   const QString path =
       QString::fromStdString(settings_.userTemplateFolder + TemplateFileName(name.toStdString()));
-  if (QFileInfo::exists(path)) {
+  if (IsShippedTemplateName(name.toStdString())) {
+    QMessageBox box(QMessageBox::Question, "Program",
+                    QString("%1 is a template that comes with the program. Save your channels under this name? "
+                            "Your template then takes its place in the list.")
+                        .arg(name),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    if (box.exec() != QMessageBox::Yes) return;
+  } else if (QFileInfo::exists(path)) {
     QMessageBox box(QMessageBox::Question, "Program", QString("Replace the template %1?").arg(name),
                     QMessageBox::Yes | QMessageBox::No, this);
     if (box.exec() != QMessageBox::Yes) return;

@@ -1,21 +1,37 @@
 #include "gui/channels/channel_import_dialog.h"
 
+#include <algorithm>
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace cps {
 
+namespace {
+
+const QStringList kHeaders = {"", "Row", "Channel", "Name", "Rx Freq", "Tx Freq", "Rx Tone", "Tx Tone",
+                              "Power", "Scan", "Bandwidth", "Channel type", "Changes / Skipped"};
+
+QString Join(const std::vector<std::string>& lines) {
+  QStringList out;
+  for (const auto& l : lines) out << QString::fromStdString(l);
+  return out.join("; ");
+}
+
+}  // namespace
+
 QString ImportOutcomeText(const CsvRowPlan& row) {
   switch (row.outcome) {
     case CsvRowOutcome::kPlaced: return QString("Channel %1").arg(row.channel);
-    case CsvRowOutcome::kSkipped: return "Skipped: " + QString::fromStdString(row.reason);
-    case CsvRowOutcome::kNotPlaced: return "Not placed: no channel left after 16";
+    case CsvRowOutcome::kSkipped: return "Skipped";
+    case CsvRowOutcome::kNotPlaced: return "Not placed";
   }
   return {};
 }
@@ -26,25 +42,30 @@ ChannelImportDialog::ChannelImportDialog(CsvTable csv, BandLimits band, int firs
   setObjectName("ChannelImportDialog");
   first_ = new QSpinBox;
   first_->setObjectName("firstChannel");
-  first_->setRange(1, kChannelCount);
+  // 0 stands for "each row at its Location", where the file has one.
+  first_->setRange(PlacesByLocation(csv_) ? kByLocation : 1, kChannelCount);
+  first_->setSpecialValueText("By Location");
   first_->setValue(firstChannel);
   auto* form = new QFormLayout;
   form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
   form->addRow("First channel to fill:", first_);
 
-  rows_ = new QTableWidget(0, 4);
+  rows_ = new QTableWidget(0, static_cast<int>(kHeaders.size()));
   rows_->setObjectName("importRows");
-  rows_->setHorizontalHeaderLabels({"Row", "Name", "Frequency", "Goes to"});
+  rows_->setHorizontalHeaderLabels(kHeaders);
   rows_->verticalHeader()->hide();
   rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
   rows_->horizontalHeader()->setStretchLastSection(true);
-  rows_->setColumnWidth(0, 50);
-  rows_->setColumnWidth(1, 120);
-  rows_->setColumnWidth(2, 100);
 
+  overwrite_ = new QLabel(
+      "Each checked row overwrites the whole channel it goes to; channels no row reaches keep what they hold. "
+      "Names are not stored: the radio holds no channel names.");
+  overwrite_->setObjectName("importOverwriteNote");
+  overwrite_->setWordWrap(true);
   summary_ = new QLabel;
   summary_->setObjectName("importSummary");
+  summary_->setWordWrap(true);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
   ok_ = buttons->button(QDialogButtonBox::Ok);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -53,33 +74,95 @@ ChannelImportDialog::ChannelImportDialog(CsvTable csv, BandLimits band, int firs
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(form);
   layout->addWidget(rows_, 1);
+  layout->addWidget(overwrite_);
   layout->addWidget(summary_);
   layout->addWidget(buttons);
-  resize(640, 480);
+  resize(1100, 520);
   connect(first_, &QSpinBox::valueChanged, this, &ChannelImportDialog::Replan);
+  connect(rows_, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
+    if (item->column() == kCheckColumn) UpdateSummary();
+  });
   Replan();
+}
+
+CsvImportPlan ChannelImportDialog::plan() const {
+  CsvImportPlan out = plan_;
+  for (int i = 0; i < rows_->rowCount() && i < static_cast<int>(out.rows.size()); ++i) {
+    CsvRowPlan& r = out.rows[static_cast<std::size_t>(i)];
+    const QTableWidgetItem* check = rows_->item(i, kCheckColumn);
+    if (r.outcome == CsvRowOutcome::kPlaced && check && check->checkState() != Qt::Checked) {
+      r.outcome = CsvRowOutcome::kSkipped;
+      r.reason = "not checked";
+      r.notes.clear();
+    }
+  }
+  return out;
 }
 
 void ChannelImportDialog::Replan() {
   plan_ = PlanChirpImport(csv_, band_, first_->value());
+  const QSignalBlocker block(rows_);
   rows_->setRowCount(static_cast<int>(plan_.rows.size()));
   for (int i = 0; i < rows_->rowCount(); ++i) {
     const CsvRowPlan& r = plan_.rows[static_cast<std::size_t>(i)];
-    const QString texts[] = {QString::number(r.line), QString::fromStdString(r.name), QString::fromStdString(r.frequency),
-                             ImportOutcomeText(r)};
-    for (int c = 0; c < 4; ++c) rows_->setItem(i, c, new QTableWidgetItem(texts[c]));
+    const bool placed = r.outcome == CsvRowOutcome::kPlaced;
+    auto text = [&](int column) { return placed ? QString::fromStdString(r.texts[static_cast<std::size_t>(column)]) : QString(); };
+    QString changes;
+    if (r.outcome == CsvRowOutcome::kSkipped) changes = "Skipped: " + QString::fromStdString(r.reason);
+    else if (r.outcome == CsvRowOutcome::kNotPlaced) changes = "Not placed: no channel left after 16";
+    else changes = Join(r.notes);
+    const QString texts[] = {QString(),
+                             QString::number(r.line),
+                             ImportOutcomeText(r),
+                             QString::fromStdString(r.name),
+                             placed ? text(kColRxFreq) : QString::fromStdString(r.frequency),
+                             placed && text(kColTxFreq).isEmpty() ? QString("(receive only)") : text(kColTxFreq),
+                             text(kColRxTone),
+                             text(kColTxTone),
+                             text(kColPower),
+                             text(kColScan),
+                             text(kColBandwidth),
+                             text(kColType),
+                             changes};
+    for (int c = 0; c < rows_->columnCount(); ++c) {
+      auto* item = new QTableWidgetItem(texts[c]);
+      if (c == kChangesColumn && !changes.isEmpty()) item->setToolTip(changes);
+      if (c == kCheckColumn) {
+        item->setFlags(placed ? Qt::ItemIsEnabled | Qt::ItemIsUserCheckable : Qt::NoItemFlags);
+        item->setCheckState(placed ? Qt::Checked : Qt::Unchecked);
+      }
+      rows_->setItem(i, c, item);
+    }
   }
-  const int placed = plan_.Count(CsvRowOutcome::kPlaced);
-  QString text = QString("%1 of %2 rows go into channels").arg(placed).arg(plan_.rows.size());
-  if (placed > 0) {
-    int last = first_->value();
-    for (const auto& r : plan_.rows)
-      if (r.outcome == CsvRowOutcome::kPlaced) last = r.channel;
-    text += QString(" %1-%2").arg(first_->value()).arg(last);
+  rows_->resizeColumnsToContents();
+  UpdateSummary();
+}
+
+void ChannelImportDialog::UpdateSummary() {
+  const CsvImportPlan chosen = plan();
+  std::vector<int> channels;
+  int changed = 0;
+  for (const auto& r : chosen.rows)
+    if (r.outcome == CsvRowOutcome::kPlaced) {
+      channels.push_back(r.channel);
+      changed += static_cast<int>(r.notes.size());
+    }
+  const int placed = static_cast<int>(channels.size());
+  QString text = QString("%1 of %2 rows go into ").arg(placed).arg(chosen.rows.size());
+  if (placed == 1) {
+    text += QString("channel %1").arg(channels.front());
+  } else if (placed > 1) {
+    const auto [low, high] = std::minmax_element(channels.begin(), channels.end());
+    text += *high - *low + 1 == placed ? QString("channels %1-%2").arg(*low).arg(*high)
+                                       : QString("%1 channels from %2 to %3").arg(placed).arg(*low).arg(*high);
+  } else {
+    text += "channels";
   }
   text += QString("; %1 skipped, %2 not placed.")
-              .arg(plan_.Count(CsvRowOutcome::kSkipped))
-              .arg(plan_.Count(CsvRowOutcome::kNotPlaced));
+              .arg(chosen.Count(CsvRowOutcome::kSkipped))
+              .arg(chosen.Count(CsvRowOutcome::kNotPlaced));
+  if (changed == 1) text += " 1 value is stored otherwise (see Changes).";
+  if (changed > 1) text += QString(" %1 values are stored otherwise (see Changes).").arg(changed);
   summary_->setText(text);
   ok_->setEnabled(placed > 0);
 }

@@ -13,6 +13,7 @@
 #include "core/interop/csv_chirp.h"
 #include "core/interop/csv_clipboard.h"
 #include "gui/channels/channel_table_view.h"
+#include "gui/widgets/notes_dialog.h"
 
 namespace cps {
 
@@ -134,14 +135,32 @@ void ChannelTableView::PasteClipboard() {
     }
     const CsvImportPlan plan = PlanChirpImport(*csv, table_.band(), row);
     ChangeChannels("Paste", [&](RadioImage& image, ChannelTable& table) { ApplyChirpImport(image, table, plan); });
-    QStringList lines;
-    for (const auto& r : plan.rows)
-      if (r.outcome != CsvRowOutcome::kPlaced) lines << QString::fromStdString(ImportReportLine(r));
-    if (!lines.isEmpty()) Notify(QString("Rows not pasted:\n") + lines.join("\n"));
+    std::vector<std::string> notes;
+    for (const auto& r : plan.rows) {
+      if (r.outcome != CsvRowOutcome::kPlaced) notes.push_back(ImportReportLine(r));
+      const auto stored = ImportNotes(r);
+      notes.insert(notes.end(), stored.begin(), stored.end());
+    }
+    ShowPasteNotes(notes);
     return;
   }
   const CellTexts texts = TabTextToCells(text);
-  ChangeChannels("Paste", [&](RadioImage& image, ChannelTable& table) { PasteChannelTexts(image, table, row, column, texts); });
+  std::vector<std::string> notes;
+  ChangeChannels("Paste",
+                 [&](RadioImage& image, ChannelTable& table) { PasteChannelTexts(image, table, row, column, texts, &notes); });
+  ShowPasteNotes(notes);
+}
+
+void ChannelTableView::ShowPasteNotes(const std::vector<std::string>& notes) {
+  if (notes.empty()) return;
+  const QString summary = "Not everything was pasted as it was given:";
+  if (notify_) {
+    QStringList lines;
+    for (const auto& n : notes) lines << QString::fromStdString(n);
+    notify_(summary + "\n" + CappedLines(lines, NotesDialog::kShownNotes));
+    return;
+  }
+  ShowNotes(this, "Paste", summary, notes);
 }
 
 void ChannelTableView::Notify(const QString& text) {

@@ -149,6 +149,8 @@ class ChannelTableView : public QTableView {
   // A selected channel number selects its whole row.
   void ExpandRowSelection();
   void Notify(const QString& text);
+  // The notes of a paste: in a NotesDialog, or through notify_ when set.
+  void ShowPasteNotes(const std::vector<std::string>& notes);
 
   RadioImage& image_;
   std::unique_ptr<ChannelTable> owned_;  // the table, unless it is kept elsewhere

@@ -10,7 +10,12 @@
 
 namespace cps {
 
-ChannelTemplateDialog::ChannelTemplateDialog(std::vector<ChannelTemplate> templates, QWidget* parent)
+namespace {
+constexpr int kPreviewColumns = 9;
+}
+
+ChannelTemplateDialog::ChannelTemplateDialog(std::vector<ChannelTemplate> templates, QWidget* parent,
+                                             const std::vector<std::string>& folders)
     : QDialog(parent), templates_(std::move(templates)) {
   setWindowTitle("New from template");
   setObjectName("ChannelTemplateDialog");
@@ -27,9 +32,16 @@ ChannelTemplateDialog::ChannelTemplateDialog(std::vector<ChannelTemplate> templa
   description_ = new QLabel;
   description_->setObjectName("templateDescription");
   description_->setWordWrap(true);
-  preview_ = new QTableWidget(0, 7);
+  QStringList places = {"the templates built into the program"};
+  for (const auto& f : folders) places << QString::fromStdString(f);
+  lookedIn_ = new QLabel("Templates were looked for in: " + places.join(", "));
+  lookedIn_->setObjectName("templateFolders");
+  lookedIn_->setWordWrap(true);
+  lookedIn_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  preview_ = new QTableWidget(0, kPreviewColumns);
   preview_->setObjectName("templatePreview");
-  preview_->setHorizontalHeaderLabels({"Channels", "No.", "Rx Freq", "Tx Freq", "Rx Tone", "Bandwidth", "Channel type"});
+  preview_->setHorizontalHeaderLabels(
+      {"Channels", "No.", "Rx Freq", "Tx Freq", "Rx Tone", "Tx Tone", "Power", "Bandwidth", "Channel type"});
   preview_->verticalHeader()->hide();
   preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   preview_->horizontalHeader()->setStretchLastSection(true);
@@ -43,6 +55,7 @@ ChannelTemplateDialog::ChannelTemplateDialog(std::vector<ChannelTemplate> templa
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(top, 1);
   layout->addWidget(description_);
+  layout->addWidget(lookedIn_);
   layout->addWidget(buttons);
   resize(980, 480);
   connect(list_, &QListWidget::currentRowChanged, this, &ChannelTemplateDialog::ShowPreview);
@@ -79,9 +92,11 @@ void ChannelTemplateDialog::ShowPreview() {
                                QString::fromStdString(r.texts[kColRxFreq]),
                                QString::fromStdString(r.texts[kColTxFreq]),
                                QString::fromStdString(r.texts[kColRxTone]),
+                               QString::fromStdString(r.texts[kColTxTone]),
+                               QString::fromStdString(r.texts[kColPower]),
                                QString::fromStdString(r.texts[kColBandwidth]),
                                QString::fromStdString(r.texts[kColType])};
-      for (int c = 0; c < 7; ++c) preview_->setItem(i, c, new QTableWidgetItem(texts[c]));
+      for (int c = 0; c < kPreviewColumns; ++c) preview_->setItem(i, c, new QTableWidgetItem(texts[c]));
     }
   }
   preview_->resizeColumnsToContents();

@@ -5,6 +5,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
+
+#include "core/base/c_text.h"
 
 #include "core/channels/channel_test_util.h"
 #include "core/image/new_image.h"
@@ -87,7 +90,10 @@ TEST(ChannelTemplates, UsersTemplateOverridesAShippedOneAndSavedTablesReadBack) 
   pmr.Load(img);
   pmr.CommitFrequency(img, 3, kColRxFreq, "446.03125");
   const std::string text = ChannelTemplateText("pmr446 analog", "Mine", main, pmr);
-  EXPECT_TRUE(text.starts_with("# pmr446 analog\r\n# Mine\r\nLocation,")) << text;
+  EXPECT_TRUE(text.starts_with("Location,")) << text;
+  EXPECT_NE(text.find(",DVCODE,PMR,Template,Description\r\n2,,440.500000,"), std::string::npos) << text;
+  EXPECT_NE(text.find(",,pmr446 analog,Mine\r\n19,,446.031250,"), std::string::npos) << text;
+  EXPECT_NE(text.find(",P3,,\r\n"), std::string::npos) << text;
   EXPECT_EQ(TemplateFileName(" My plan: 2024! "), "my-plan-2024.csv");
   std::ofstream(dir / TemplateFileName("pmr446 analog"), std::ios::binary) << text;
   std::ofstream(dir / "notes.csv") << "just,some,text\n";  // not a template: left out
@@ -106,12 +112,44 @@ TEST(ChannelTemplates, UsersTemplateOverridesAShippedOneAndSavedTablesReadBack) 
   back.Load(fresh);
   ChannelTable backPmr(kPmrChannelBase, false);
   backPmr.Load(fresh);
-  // Each set fills from channel 1.
-  EXPECT_EQ(back.Cell(1, kColRxFreq), "440.500000");
-  EXPECT_EQ(back.Cell(1, kColRxTone), "D023I");
-  EXPECT_EQ(back.Cell(1, kColType), "Digit");
-  EXPECT_EQ(backPmr.Cell(1, kColRxFreq), "446.031250");
+  // Each row comes back to its own channel.
+  EXPECT_TRUE(back.RowEmpty(1));
+  EXPECT_EQ(back.Cell(2, kColRxFreq), "440.500000");
+  EXPECT_EQ(back.Cell(2, kColRxTone), "D023I");
+  EXPECT_EQ(back.Cell(2, kColType), "Digit");
+  EXPECT_TRUE(backPmr.RowEmpty(1));
+  EXPECT_EQ(backPmr.Cell(3, kColRxFreq), "446.031250");
   std::filesystem::remove_all(dir);
+}
+
+// The shipped templates are there with no folder at all, and every row of
+// a template file has a plain channel number other programs take: the PMR
+// rows follow at 17..32 and carry their own marker.
+TEST(ChannelTemplates, ShippedTemplatesAreBuiltInWithPlainLocations) {
+  const auto builtIn = FindChannelTemplates({});
+  ASSERT_EQ(builtIn.size(), 3u);
+  for (const auto& t : builtIn) EXPECT_EQ(t.path, kBuiltInTemplatePath) << t.name;
+  EXPECT_TRUE(IsShippedTemplateName("pmr446 analog"));
+  EXPECT_FALSE(IsShippedTemplateName("my plan"));
+  const ChannelTemplate* both = FindTemplateByName(builtIn, "dPMR446 digital + PMR446 analog");
+  ASSERT_NE(both, nullptr);
+  EXPECT_EQ(both->main.rows.size(), 16u);
+  EXPECT_EQ(both->pmr.rows.size(), 16u);
+
+  for (const auto& [file, text] : ShippedTemplateFiles()) {
+    auto table = ReadChirpCsv(text.substr(text.find("Location")));
+    ASSERT_TRUE(table) << file;
+    std::set<long long> seen;
+    for (const auto& row : table->rows) {
+      const std::string location = table->Field(row, "Location");
+      std::size_t used = 0;
+      const long long n = ParseInt(location, &used);
+      EXPECT_TRUE(used == location.size() && n >= 1 && n <= 999) << file << ": " << location;
+      EXPECT_TRUE(seen.insert(n).second) << file << ": " << location;
+      const std::string marker = table->Field(row, kPmrMarkerColumn);
+      EXPECT_EQ(marker.empty(), n <= 16) << file << ": " << location;
+    }
+  }
 }
 
 }  // namespace

@@ -164,7 +164,7 @@ TEST_F(UndoWindow, EveryKindOfStepUndoesAndRedoesExactly) {
          WhenModal<ChannelImportDialog>([](ChannelImportDialog* d) { d->accept(); });
          ASSERT_TRUE(t.window_->ImportChannelsFrom(csv));
        },
-       {{0x0100, {0x00, 0x00, 0x65, 0x44}}}},  // filled from the first channel
+       {{0x0120, {0x00, 0x00, 0x65, 0x44}}}},  // at its Location
       {"可调节参数",
        [](UndoWindow& t) { ChangeAComboAndClose(); t.window_->OnFactoryAdjust(); }, {}},
   };

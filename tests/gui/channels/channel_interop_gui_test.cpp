@@ -9,6 +9,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QLineEdit>
+#include <QInputDialog>
 #include <gtest/gtest.h>
 
 #include "core/channels/channel_record.h"
@@ -24,6 +25,7 @@
 #include <QListWidget>
 #include "gui/channels/channel_table_view.h"
 #include "gui/channels/pmr_channel_dialog.h"
+#include "gui/widgets/notes_dialog.h"
 #include "channel_window.h"
 
 namespace cps {
@@ -63,17 +65,23 @@ TEST_F(InteropWindow, ImportPreviewListsEveryRowAndOkAppliesIt) {
   const RadioImage before = window_->image();
   QStringList seen;
   EXPECT_FALSE(Import(SampleFile("Generic_CSV.csv"), [&](ChannelImportDialog* d) {
-    seen << d->rowsTable()->item(0, 3)->text() << d->rowsTable()->item(1, 3)->text();
+    // By Location first: this file starts at Location 25.
+    EXPECT_EQ(d->firstChannelBox()->text(), "By Location");
+    seen << d->rowsTable()->item(0, ChannelImportDialog::kChangesColumn)->text();
+    d->firstChannelBox()->setValue(1);
+    seen << d->rowsTable()->item(0, ChannelImportDialog::kChannelColumn)->text()
+         << d->rowsTable()->item(1, ChannelImportDialog::kChangesColumn)->text();
     d->reject();
   }));
-  EXPECT_EQ(seen, (QStringList{"Channel 1", "Skipped: receive frequency 147.380000 MHz is outside the band 400-470MHz"}));
+  EXPECT_EQ(seen, (QStringList{"Skipped: Location 25 is not a channel 1-16 (fill in order from a first channel to take it)",
+                               "Channel 1", "Skipped: receive frequency 147.380000 MHz is outside the band 400-470MHz"}));
   EXPECT_EQ(window_->image(), before);  // Cancel changes nothing
 
   QString summary;
   EXPECT_TRUE(Import(SampleFile("Generic_CSV.csv"), [&](ChannelImportDialog* d) {
     d->firstChannelBox()->setValue(6);
     EXPECT_EQ(d->rowsTable()->rowCount(), 95);
-    EXPECT_EQ(d->rowsTable()->item(55, 3)->text(), "Not placed: no channel left after 16");
+    EXPECT_EQ(d->rowsTable()->item(55, ChannelImportDialog::kChangesColumn)->text(), "Not placed: no channel left after 16");
     summary = d->summary()->text();
     d->accept();
   }));
@@ -124,6 +132,9 @@ TEST_F(InteropWindow, ClipboardCopiesAndPastesRowsAndCells) {
   EXPECT_EQ(Cell(view_, 0, kColRxTone), "88.5");
   EXPECT_EQ(Cell(view_, 1, kColTxFreq), "446.300000");  // "x" is not a frequency
   EXPECT_EQ(Cell(view_, 1, kColRxTone), "D023I");
+  EXPECT_EQ(notes_, QStringList{"Not everything was pasted as it was given:\n"
+                                "channel 2, Tx Freq: 'x' cannot be taken; the cell keeps 446.300000"});
+  notes_.clear();
 
   // Whole rows: channel numbers 1 and 2 selected, with a field only the
   // channel dialog shows.
@@ -160,7 +171,8 @@ TEST_F(InteropWindow, ClipboardCopiesAndPastesRowsAndCells) {
   QTest::keyClick(view_, Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(Cell(view_, 9, kColRxFreq), "446.500000");
   EXPECT_EQ(Cell(view_, 9, kColBandwidth), "Narrow");
-  EXPECT_EQ(notes_, QStringList{"Rows not pasted:\nrow 3 (B): skipped: mode AM cannot be programmed into this radio"});
+  EXPECT_EQ(notes_, QStringList{"Not everything was pasted as it was given:\n"
+                                "row 3 (B): skipped: mode AM cannot be programmed into this radio"});
 
   // Enter opens the cell's editor.
   Click(view_, 9, kColNumber);
@@ -169,6 +181,68 @@ TEST_F(InteropWindow, ClipboardCopiesAndPastesRowsAndCells) {
   auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
   ASSERT_NE(editor, nullptr);
   EXPECT_EQ(editor->text(), "446.500000");
+}
+
+// A spreadsheet's cells come back as it meant them, and what the table
+// stores otherwise is said, in at most 20 lines however long the paste.
+TEST_F(InteropWindow, PasteSaysWhatItStoredOtherwise) {
+  QApplication::clipboard()->setText("500\t446,11875\t67\t100\n");
+  Click(view_, 2, kColRxFreq);
+  view_->CommitOpenEditor();
+  QTest::keyClick(view_, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(Cell(view_, 2, kColRxFreq), "470.000000");
+  EXPECT_EQ(Cell(view_, 2, kColTxFreq), "446.118750");
+  EXPECT_EQ(Cell(view_, 2, kColRxTone), "67.0");
+  EXPECT_EQ(Cell(view_, 2, kColTxTone), "100.0");
+  EXPECT_EQ(notes_, QStringList{"Not everything was pasted as it was given:\n"
+                                "channel 3, Rx Freq: 500 is stored as 470.000000 (the top of the band)"});
+
+  notes_.clear();
+  QString many;
+  for (int i = 0; i < 16; ++i) many += "446.1\tnot a tone\tz\tz\n";
+  QApplication::clipboard()->setText(many + many);  // 32 rows: 16 past channel 16
+  Click(view_, 0, kColRxFreq);
+  view_->CommitOpenEditor();
+  QTest::keyClick(view_, Qt::Key_V, Qt::ControlModifier);
+  ASSERT_EQ(notes_.size(), 1);
+  const QStringList lines = notes_.front().split('\n');
+  EXPECT_EQ(lines.size(), 1 + NotesDialog::kShownNotes + 1) << notes_.front().toStdString();
+  EXPECT_EQ(lines.back(), "… and 29 more");  // 3 per channel and the rows past 16
+}
+
+// The preview shows what each row writes, a check box per row (all on),
+// and what is overwritten; only the checked rows are imported.
+TEST_F(InteropWindow, ImportPreviewChecksEveryRowAndTakesOnlyTheChecked) {
+  const QString csv = dir_.filePath("grid.csv");
+  QFile f(csv);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,Mode,Power\r\n"
+          "2,A,446.004,,,Tone,67,NFM,1W\r\n"
+          "5,B,446.2,,,,,FM,5W\r\n"
+          "9,C,446.3,,,,,FM,5W\r\n");
+  f.close();
+  QStringList checks, rowTwo;
+  QString overwrite, summary;
+  ASSERT_TRUE(Import(csv, [&](ChannelImportDialog* d) {
+    QTableWidget* rows = d->rowsTable();
+    for (int r = 0; r < rows->rowCount(); ++r)
+      checks << QString::number(rows->item(r, ChannelImportDialog::kCheckColumn)->checkState());
+    for (int c = 1; c < rows->columnCount(); ++c) rowTwo << rows->item(0, c)->text();
+    overwrite = d->overwriteNote()->text();
+    rows->item(1, ChannelImportDialog::kCheckColumn)->setCheckState(Qt::Unchecked);
+    summary = d->summary()->text();
+    d->accept();
+  }));
+  EXPECT_EQ(checks, (QStringList{"2", "2", "2"}));
+  EXPECT_EQ(rowTwo, (QStringList{"2", "Channel 2", "A", "446.003125", "446.003125", "None", "67.0", "Low", "Add", "Narrow",
+                                 "Analog", "Frequency 446.004 is stored as 446.003125 (the 2.5/3.125 kHz channel grid)"}));
+  EXPECT_NE(overwrite.indexOf("overwrites the whole channel"), -1);
+  EXPECT_NE(overwrite.indexOf("Names are not stored"), -1);
+  EXPECT_EQ(summary.toStdString(), "2 of 3 rows go into 2 channels from 2 to 9; 1 skipped, 0 not placed. "
+                                   "1 value is stored otherwise (see Changes).");
+  EXPECT_EQ(Cell(view_, 1, kColRxFreq), "446.003125");
+  EXPECT_EQ(Cell(view_, 4, kColRxFreq), "");  // unchecked
+  EXPECT_EQ(Cell(view_, 8, kColRxFreq), "446.300000");
 }
 
 TEST_F(InteropWindow, PmrTableTakesTheSameKeys) {
@@ -197,7 +271,7 @@ TEST_F(InteropWindow, NewFromTemplateShowsAppliesAndSavesTemplates) {
 
   QStringList names;
   int previewRows = 0;
-  QString description, band;
+  QString description, band, lookedIn;
   testing::OnNextModal([&](QWidget* w) {
     auto* d = qobject_cast<ChannelTemplateDialog*>(w);
     ASSERT_NE(d, nullptr);
@@ -206,6 +280,7 @@ TEST_F(InteropWindow, NewFromTemplateShowsAppliesAndSavesTemplates) {
     d->list()->setCurrentRow(1);
     previewRows = d->preview()->rowCount();
     band = d->description()->text();
+    lookedIn = d->lookedIn()->text();
     d->reject();
   });
   window_->OnNewFromTemplate();
@@ -213,6 +288,8 @@ TEST_F(InteropWindow, NewFromTemplateShowsAppliesAndSavesTemplates) {
   EXPECT_EQ(previewRows, 32);
   EXPECT_EQ(description, "PMR446 analog\nThe 16 licence-free PMR446 channels, 446.00625-446.19375 MHz, narrow analog FM");
   EXPECT_EQ(band, "Band: 400-470MHz");
+  EXPECT_NE(lookedIn.indexOf("built into the program"), -1) << lookedIn.toStdString();
+  EXPECT_NE(lookedIn.indexOf(dir_.filePath("user/")), -1) << lookedIn.toStdString();
 
   // From a 136-174MHz image the band question comes first; No changes nothing.
   auto* form = form_;
@@ -246,6 +323,23 @@ TEST_F(InteropWindow, NewFromTemplateShowsAppliesAndSavesTemplates) {
   ASSERT_NE(mine, nullptr);
   EXPECT_EQ(mine->path, path.toStdString());
   EXPECT_EQ(mine->main.rows.size(), 14u);
+}
+
+// Saving under the name of a shipped template asks first; No writes nothing.
+TEST_F(InteropWindow, SavingOverAShippedTemplateAsksFirst) {
+  window_->settings().userTemplateFolder = dir_.filePath("user/").toStdString();
+  const QString path = dir_.filePath("user/pmr446-analog.csv");
+  for (const auto answer : {QMessageBox::No, QMessageBox::Yes}) {
+    QString question;
+    testing::WhenModal<QInputDialog>([&question, answer](QInputDialog* d) {
+      d->setTextValue("pmr446 analog");
+      testing::AnswerNextMessageBox(answer, &question);
+      d->accept();
+    });
+    window_->OnSaveChannelsAsTemplate();
+    EXPECT_NE(question.indexOf("comes with the program"), -1) << question.toStdString();
+    EXPECT_EQ(QFile::exists(path), answer == QMessageBox::Yes);
+  }
 }
 
 }  // namespace
