@@ -26,6 +26,13 @@ Status Document::Open(const std::string& path) {
   return st;
 }
 
+RadioImage Document::OpenedForm(const RadioImage& bytes) {
+  Document doc;
+  doc.image_ = bytes;
+  doc.AfterOpen();
+  return doc.SavedForm();
+}
+
 void Document::AfterOpen() {
   table_.Load(image_);
   RepairContactNames(image_);
