@@ -205,8 +205,8 @@ Result<ComparedFile> LoadComparedFile(const std::string& path, const RadioImage&
       first = a;
     }
   if (changed > 0)
-    out.notes.push_back(path + ": compared as File, Open shows it, which changes " + Bytes(changed) +
-                        " of it (the first at 0x" + Hex(first, 4) + ", " + RegionName(RegionAt(first)) + ")");
+    out.notes.push_back(path + ": compared as File, Open shows it; opening changes " + Bytes(changed) +
+                        " of the image (the first at 0x" + Hex(first, 4) + ", " + RegionName(RegionAt(first)) + ")");
   return out;
 }
 

@@ -117,7 +117,7 @@ TEST(ImageCompare, FilesAreTakenAsOpenedWithTheirSizeAndANoteOfWhatOpeningChange
   EXPECT_EQ(s->side.image, saved);
   EXPECT_EQ(br->side.image, saved);
   ASSERT_EQ(br->notes.size(), 1u);
-  EXPECT_EQ(br->notes[0], dir + "/broken.dat: compared as File, Open shows it, which changes 1 byte of it "
+  EXPECT_EQ(br->notes[0], dir + "/broken.dat: compared as File, Open shows it; opening changes 1 byte of the image "
                                 "(the first at 0x0155, channel records 1 to 16, 32 bytes each)");
   EXPECT_EQ(big->side.size, 32768u);
   ASSERT_EQ(big->notes.size(), 1u);
