@@ -5,6 +5,7 @@
 #include "cli/cli.h"
 #include "core/image/image_file.h"
 #include "core/image/new_image.h"
+#include "core/interop/image_compare.h"
 #include "core/interop/text_image.h"
 
 namespace cps::cli {
@@ -12,16 +13,6 @@ namespace {
 
 // The image File, New starts from: the base of an import.
 RadioImage NewDocument(const Args& args) { return NewImage(LoadSettings(args).DefaultDatPath()); }
-
-// A .yaml file imported onto `base`, or the bytes of an image file.
-Result<RadioImage> LoadEither(const std::string& path, const RadioImage& base) {
-  if (!IsTextImagePath(path)) return LoadRaw(path);
-  auto text = ReadTextImageFile(path);
-  if (!text) return Error{text.error()};
-  auto image = ImportText(*text, base);
-  if (!image) return Error{path + ": " + image.error()};
-  return image;
-}
 
 // Whether the -o file is the input file itself (which the output would
 // overwrite): the same name, or another name of the same file.
@@ -80,14 +71,17 @@ int RunDiff(const std::vector<std::string>& argv) {
   auto args = ParseArgs(argv, {"app-dir"}, {});
   if (!args) return Fail(args.error());
   if (args->positional.size() != 2) return Fail("diff: usage: dpmr-cli diff A B");
+  // Each file as the window's Compare takes it, so both show the same rows.
   const RadioImage base = NewDocument(*args);
-  auto a = LoadEither(args->positional[0], base);
+  auto a = LoadComparedFile(args->positional[0], base);
   if (!a) return Fail("diff: " + a.error());
-  auto b = LoadEither(args->positional[1], base);
+  auto b = LoadComparedFile(args->positional[1], base);
   if (!b) return Fail("diff: " + b.error());
-  const ImageDifference diff = CompareImages(*a, *b, base);
-  std::cout << DifferenceText(diff, *a, *b);
-  return diff.empty() ? 0 : 1;
+  for (const auto* file : {&*a, &*b})
+    for (const auto& n : file->notes) std::cerr << "dpmr-cli: note: " << n << "\n";
+  const Comparison comparison = CompareForReview(a->side, b->side);
+  std::cout << ComparisonText(comparison);
+  return comparison.empty() ? 0 : 1;
 }
 
 VerbRegistrar exportVerb({"export", "write an image as readable text (YAML)",
@@ -116,9 +110,12 @@ VerbRegistrar importVerb({"import", "make an image from its text form",
                           RunImport});
 VerbRegistrar diffVerb({"diff", "compare two images (.dat or .yaml) key by key",
                         "usage: dpmr-cli diff A B [--app-dir DIR]\n"
-                        "Prints 'key: old -> new' for every key that differs, in export order, then\n"
-                        "the differing bytes no key tells about. Exit status 0 when equal, 1 when\n"
-                        "they differ, 2 on error.\n",
+                        "Compares the two images as File, Open shows them (a note says when opening\n"
+                        "changes bytes of a file) and prints what differs in sections ('Channel 3',\n"
+                        "'Contact 5', 'Option', one per part of the image for bytes no key tells about),\n"
+                        "each with its count: 'key: \"old\" -> \"new\"' in export order, then the raw\n"
+                        "bytes in hexadecimal, and a difference of the files' sizes first. Exit status\n"
+                        "0 when equal, 1 when they differ, 2 on error.\n",
                         RunDiff});
 
 }  // namespace

@@ -97,7 +97,7 @@ TEST(CliText, ImportStartsFromTheBaseGiven) {
   ASSERT_EQ(RunCli({"import", dir.File("tot.yaml"), "--base", a, "-o", dir.File("b.dat")}).code, 0);
   auto r = RunCli({"diff", a, dir.File("b.dat")});
   EXPECT_EQ(r.code, 1);
-  EXPECT_EQ(r.out, "option.tot: 0 -> 120\n");
+  EXPECT_EQ(r.out, "Option: 1 difference\n  option.tot: \"0\" -> \"120\"\n1 difference in 1 section\n");
 }
 
 TEST(CliText, ImportSaysWhereAValueIsStoredOtherwise) {
@@ -128,7 +128,8 @@ TEST(CliText, DiffExitCodes) {
       {a, dir.File("b.dat"), 1,
        // The table keeps the transmit frequency; the emptied message's
        // record, now starting with the end mark, is what its key says.
-       "channel.3.rx_freq: 446.006250 -> 446.100000\noutbox.2: Back soon -> \"\"\n"},
+       "Channel 3: 1 difference\n  channel.3.rx_freq: \"446.006250\" -> \"446.100000\"\n"
+       "Outbox: 1 difference\n  outbox.2: \"Back soon\" -> \"\"\n2 differences in 2 sections\n"},
       {a, dir.File("missing.dat"), 2, ""},
   };
   for (const Case& c : cases) {

@@ -32,6 +32,13 @@ Status Document::Open(const std::string& path, std::vector<std::string>* notes) 
   return st;
 }
 
+RadioImage Document::OpenedForm(const RadioImage& bytes) {
+  Document doc;
+  doc.image_ = bytes;
+  doc.AfterOpen();
+  return doc.SavedForm();
+}
+
 void Document::AfterOpen() {
   table_.Load(image_);
   RepairContactNames(image_);

@@ -53,6 +53,9 @@ class Document {
   // so that Save asks for a name instead of cutting the file down.
   // On failure the document is as it was.
   Status Open(const std::string& path, std::vector<std::string>* notes = nullptr);
+  // The image File, Open makes of `bytes` (the table loads, the repair
+  // passes run), as Save would then write it.
+  static RadioImage OpenedForm(const RadioImage& bytes);
   // The document no longer belongs to its file: Save asks for a name
   // (a file opened as a copy, such as a backup of a read).
   void ForgetPath() { path_.clear(); }

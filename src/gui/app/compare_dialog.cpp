@@ -1,64 +1,125 @@
 #include "gui/app/compare_dialog.h"
 
 #include <QDialogButtonBox>
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
-#include <QTableWidget>
+#include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace cps {
 
 namespace {
 
-QString Shown(const std::string& value) { return QString::fromStdString(value); }
+constexpr int kTipWidth = 64;  // characters per line of a tool tip
 
-QString Hex(const RadioImage& image, const RawDifference& r) {
-  QString out;
-  for (std::size_t a = r.first; a <= r.last; ++a)
-    out += QString("%1%2").arg(out.isEmpty() ? "" : " ").arg(image.Byte(a), 2, 16, QChar('0')).toUpper();
-  return out;
+// `text` in lines of at most kTipWidth characters, broken at spaces where
+// it has them.
+QString Wrapped(const QString& text) {
+  QStringList lines;
+  QString line;
+  for (QString word : text.split(' ')) {
+    while (word.size() > kTipWidth) {
+      if (!line.isEmpty()) lines << line;
+      line.clear();
+      lines << word.left(kTipWidth);
+      word = word.mid(kTipWidth);
+    }
+    if (!line.isEmpty() && line.size() + 1 + word.size() > kTipWidth) {
+      lines << line;
+      line.clear();
+    }
+    line += (line.isEmpty() ? "" : " ") + word;
+  }
+  lines << line;
+  return lines.join('\n');
 }
+
+QString Shown(const std::string& text) { return QString::fromStdString(text); }
 
 }  // namespace
 
-CompareDialog::CompareDialog(const ImageDifference& diff, const RadioImage& mine, const RadioImage& theirs,
-                             const QString& fileName, QWidget* parent)
+CompareDialog::CompareDialog(const ComparedImage& a, const QString& titleA, const ComparedImage& b,
+                             const QString& titleB, QWidget* parent)
+    : CompareDialog(CompareForReview(a, b), titleA, titleB, parent) {}
+
+CompareDialog::CompareDialog(const Comparison& comparison, const QString& titleA, const QString& titleB,
+                             QWidget* parent)
     : QDialog(parent) {
-  setWindowTitle("Compare with " + fileName);
+  setWindowTitle("Compare with " + titleB);
   setObjectName("CompareDialog");
-  const std::size_t count = diff.keys.size() + diff.raw.size();
-  summary_ = new QLabel(diff.empty()   ? QString("No differences")
-                        : count == 1 ? QString("1 difference")
-                                     : QString("%1 differences").arg(count));
+  summary_ = new QLabel(Shown(ComparisonSummary(comparison)));
   summary_->setObjectName("compareSummary");
-  table_ = new QTableWidget(static_cast<int>(diff.keys.size() + diff.raw.size()), 4, this);
-  table_->setObjectName("compareTable");
-  table_->setHorizontalHeaderLabels({"Key", "Caption", "This image", fileName});
-  table_->verticalHeader()->hide();
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  int row = 0;
-  auto put = [&](const QString& key, const QString& caption, const QString& a, const QString& b) {
-    const QString cells[] = {key, caption, a, b};
-    for (int c = 0; c < 4; ++c) table_->setItem(row, c, new QTableWidgetItem(cells[c]));
-    ++row;
-  };
-  for (const auto& d : diff.keys) put(Shown(d.key), Shown(d.label), Shown(d.a), Shown(d.b));
-  for (const auto& r : diff.raw) {
-    auto address = [](std::size_t a) { return "0x" + QString("%1").arg(a, 4, 16, QChar('0')).toUpper(); };
-    QString where = "raw " + address(r.first);
-    if (r.last > r.first) where += "-" + address(r.last);
-    put(where, "bytes no key tells about", Hex(mine, r), Hex(theirs, r));
+  notes_ = new QLabel;
+  notes_->setObjectName("compareNotes");
+  notes_->setWordWrap(true);
+  notes_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  notes_->hide();
+
+  tree_ = new QTreeWidget(this);
+  tree_->setObjectName("compareTree");
+  tree_->setColumnCount(4);
+  tree_->setHeaderLabels({"Key", "Caption", titleA, titleB});
+  tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  tree_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  tree_->setUniformRowHeights(true);
+  tree_->setWordWrap(false);
+  tree_->setTextElideMode(Qt::ElideRight);
+
+  const QFontMetrics fm(tree_->font());
+  const int margin = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tree_) + 8;
+  const bool unfold = comparison.RowCount() <= static_cast<std::size_t>(kUnfoldedRows);
+  for (const ComparisonSection& section : comparison.sections) {
+    auto* head = new QTreeWidgetItem(tree_, {Shown(SectionHeading(section))});
+    QFont bold = head->font(0);
+    bold.setBold(true);
+    head->setFont(0, bold);
+    head->setFirstColumnSpanned(true);
+    for (const ComparisonRow& row : section.rows) {
+      const QStringList cells{Shown(row.key), Shown(row.caption), Shown(row.a), Shown(row.b)};
+      auto* item = new QTreeWidgetItem(head, cells);
+      for (int c = 0; c < cells.size(); ++c) item->setToolTip(c, Wrapped(cells[c]));
+      keyWidth_ = std::max(keyWidth_, fm.horizontalAdvance(cells[0]) + margin + tree_->indentation());
+      captionWidth_ = std::max(captionWidth_, fm.horizontalAdvance(cells[1]) + margin);
+    }
+    head->setExpanded(unfold);
   }
-  table_->resizeColumnsToContents();
-  table_->horizontalHeader()->setStretchLastSection(true);
+  tree_->header()->setStretchLastSection(false);
+  tree_->header()->setSectionResizeMode(0, QHeaderView::Interactive);
+  tree_->header()->setSectionResizeMode(1, QHeaderView::Interactive);
+  tree_->header()->setSectionResizeMode(2, QHeaderView::Stretch);
+  tree_->header()->setSectionResizeMode(3, QHeaderView::Stretch);
+  tree_->viewport()->installEventFilter(this);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(summary_);
-  layout->addWidget(table_);
+  layout->addWidget(notes_);
+  layout->addWidget(tree_);
   layout->addWidget(buttons);
-  resize(720, 420);
+  resize(860, 480);
+  FitColumns();
+}
+
+void CompareDialog::SetNotes(const std::vector<std::string>& notes) {
+  QStringList lines;
+  for (const auto& n : notes) lines << Shown(n);
+  notes_->setText(lines.join('\n'));
+  notes_->setVisible(!lines.isEmpty());
+}
+
+bool CompareDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == tree_->viewport() && event->type() == QEvent::Resize) FitColumns();
+  return QDialog::eventFilter(watched, event);
+}
+
+void CompareDialog::FitColumns() {
+  const int width = tree_->viewport()->width();
+  tree_->header()->resizeSection(0, std::min(std::max(keyWidth_, 60), width / 4));
+  tree_->header()->resizeSection(1, std::min(std::max(captionWidth_, 60), width / 4));
 }
 
 }  // namespace cps

@@ -18,6 +18,7 @@ namespace cps {
 
 class CompareDialog;
 class ChannelTableActions;
+struct ComparedImage;
 
 class ChannelForm;  // the central form with the channel table
 class UndoHistory;
@@ -69,8 +70,12 @@ class CMainFrame : public QMainWindow {
   bool ExportTextTo(const QString& path);
   // Replaces the image as one step with a new, unsaved document.
   bool ImportTextFrom(const QString& path);
-  // The comparison of the image with a .dat or .yaml file, not yet shown.
+  // The comparison of the image with a .dat or .yaml file, not yet shown,
+  // with the notes on how the file is taken.
   CompareDialog* CompareWith(const QString& path);
+  // The comparison of the image as Save would write it ("This image") with
+  // `other`, titled `title`, not yet shown.
+  CompareDialog* CompareWithImage(const ComparedImage& other, const QString& title);
 
   // ---- channel lists (main_window_interop.cpp) ----
   // Reads a CHIRP CSV file, shows the import preview and, on OK, puts the

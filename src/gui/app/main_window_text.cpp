@@ -8,6 +8,7 @@
 #include "core/base/file_io.h"
 #include "core/image/image_file.h"
 #include "core/image/new_image.h"
+#include "core/interop/image_compare.h"
 #include "core/interop/text_image.h"
 #include "gui/app/compare_dialog.h"
 #include "gui/app/main_window.h"
@@ -84,25 +85,21 @@ bool CMainFrame::ImportTextFrom(const QString& path) {
 }
 
 CompareDialog* CMainFrame::CompareWith(const QString& path) {
-  Result<RadioImage> other = Error{""};
-  if (IsTextImagePath(path.toStdString())) {
-    auto text = ReadTextImageFile(path.toStdString());
-    other = text ? ImportText(*text, TextBase()) : Result<RadioImage>(Error{text.error()});
-  } else {
-    // As File, Open shows it, and as Save would write it.
-    Document opened;
-    Status st = opened.Open(path.toStdString());
-    other = st ? Result<RadioImage>(opened.SavedForm()) : Result<RadioImage>(Error{st.error()});
-  }
+  // The file as dpmr-cli diff takes it: as File, Open shows it.
+  auto other = LoadComparedFile(path.toStdString(), TextBase());
   if (!other) {
     ShowMessage(this, QString("Failed to compare with %1.\n%2")
                           .arg(QFileInfo(path).fileName(), QString::fromStdString(other.error())));
     return nullptr;
   }
+  CompareDialog* dialog = CompareWithImage(other->side, QFileInfo(path).fileName());
+  dialog->SetNotes(other->notes);
+  return dialog;
+}
+
+CompareDialog* CMainFrame::CompareWithImage(const ComparedImage& other, const QString& title) {
   emit doc_.tableSyncing();
-  const RadioImage mine = doc_.core().SavedForm();
-  const ImageDifference diff = CompareImages(mine, *other, TextBase());
-  auto* dialog = new CompareDialog(diff, mine, *other, QFileInfo(path).fileName(), this);
+  auto* dialog = new CompareDialog({doc_.core().SavedForm()}, "This image", other, title, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   return dialog;
 }

@@ -4,7 +4,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTableWidget>
+#include <QTreeWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -35,9 +35,9 @@ void ChooseInNextFileDialog(const QString& path, std::function<void(CompareDialo
   });
 }
 
-QStringList Row(QTableWidget* t, int row) {
+QStringList Row(QTreeWidgetItem* item) {
   QStringList out;
-  for (int c = 0; c < t->columnCount(); ++c) out << t->item(row, c)->text();
+  for (int c = 0; c < item->columnCount(); ++c) out << item->text(c);
   return out;
 }
 
@@ -59,7 +59,7 @@ TEST(TextItems, ExportCompareAndImportThroughTheFileMenu) {
   QString summary;
   ChooseInNextFileDialog(text, [&](CompareDialog* d) {
     summary = d->findChild<QLabel*>("compareSummary")->text();
-    EXPECT_EQ(d->findChild<QTableWidget*>("compareTable")->rowCount(), 0);
+    EXPECT_EQ(d->findChild<QTreeWidget*>("compareTree")->topLevelItemCount(), 0);
     d->reject();
   });
   w.findChild<QAction*>("actionCompareFile")->trigger();
@@ -70,12 +70,13 @@ TEST(TextItems, ExportCompareAndImportThroughTheFileMenu) {
   ASSERT_TRUE(SaveImageFile(dir.filePath("other.dat").toStdString(), other));
   QStringList row;
   ChooseInNextFileDialog(dir.filePath("other.dat"), [&](CompareDialog* d) {
-    auto* table = d->findChild<QTableWidget*>("compareTable");
-    if (table->rowCount() == 1) row = Row(table, 0);
+    auto* tree = d->findChild<QTreeWidget*>("compareTree");
+    if (tree->topLevelItemCount() == 1 && tree->topLevelItem(0)->childCount() == 1)
+      row = QStringList{tree->topLevelItem(0)->text(0)} + Row(tree->topLevelItem(0)->child(0));
     d->reject();
   });
   w.findChild<QAction*>("actionCompareFile")->trigger();
-  EXPECT_EQ(row, (QStringList{"option.tot", "TOT (s)", "60", "90"}));
+  EXPECT_EQ(row, (QStringList{"Option: 1 difference", "option.tot", "TOT (s)", "\"60\"", "\"90\""}));
 
   // Import asks about the unsaved change first, then replaces the image.
   ASSERT_TRUE(SetKeys(w.image(), {{"option.tot", "120"}}));
