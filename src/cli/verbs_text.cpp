@@ -11,9 +11,6 @@
 namespace cps::cli {
 namespace {
 
-// The image File, New starts from: the base of an import.
-RadioImage NewDocument(const Args& args) { return NewImage(LoadSettings(args).DefaultDatPath()); }
-
 // Whether the -o file is the input file itself (which the output would
 // overwrite): the same name, or another name of the same file.
 bool SameFile(const std::string& a, const std::string& b) {
@@ -72,10 +69,9 @@ int RunDiff(const std::vector<std::string>& argv) {
   if (!args) return Fail(args.error());
   if (args->positional.size() != 2) return Fail("diff: usage: dpmr-cli diff A B");
   // Each file as the window's Compare takes it, so both show the same rows.
-  const RadioImage base = NewDocument(*args);
-  auto a = LoadComparedFile(args->positional[0], base);
+  auto a = LoadComparedFile(args->positional[0]);
   if (!a) return Fail("diff: " + a.error());
-  auto b = LoadComparedFile(args->positional[1], base);
+  auto b = LoadComparedFile(args->positional[1]);
   if (!b) return Fail("diff: " + b.error());
   for (const auto* file : {&*a, &*b})
     for (const auto& n : file->notes) std::cerr << "dpmr-cli: note: " << n << "\n";

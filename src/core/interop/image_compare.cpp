@@ -177,13 +177,13 @@ std::string ComparisonText(const Comparison& comparison) {
   return out + ComparisonSummary(comparison) + "\n";
 }
 
-Result<ComparedFile> LoadComparedFile(const std::string& path, const RadioImage& textBase) {
+Result<ComparedFile> LoadComparedFile(const std::string& path) {
   ComparedFile out;
   RadioImage bytes;
   if (IsTextImagePath(path)) {
     auto text = ReadTextImageFile(path);
     if (!text) return Error{text.error()};
-    auto imported = ImportText(*text, textBase);
+    auto imported = ImportText(*text, nullptr);  // a text names its own band: the same image on every machine
     if (!imported) return Error{path + ": " + imported.error()};
     bytes = *imported;
   } else {

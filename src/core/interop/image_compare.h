@@ -5,8 +5,8 @@
 // with its count. Both front ends show the rows of CompareForReview, so they
 // cannot drift apart.
 //
-//   auto a = LoadComparedFile("a.dat", textBase);   // as File, Open shows it
-//   auto b = LoadComparedFile("b.yaml", textBase);
+//   auto a = LoadComparedFile("a.dat");   // as File, Open shows it
+//   auto b = LoadComparedFile("b.yaml");
 //   Comparison c = CompareForReview(a->side, b->side);
 //   std::cout << ComparisonText(c);
 #include <cstddef>
@@ -73,9 +73,10 @@ struct ComparedFile {
 };
 // The image of `path` as File, Open shows it and a save would write it (the
 // repair passes, the channel table's write-back): a ".yaml" or ".yml" text
-// imported onto `textBase`, any other file's first 16384 bytes, with the
+// imported as `dpmr-cli import` does (from the built-in new image of its
+// band, so the same on every machine), any other file's first 16384 bytes, with the
 // file's size. When opening changes bytes of the file, a note says how many
 // and where the first one is. An error message starts with `path`.
-Result<ComparedFile> LoadComparedFile(const std::string& path, const RadioImage& textBase);
+Result<ComparedFile> LoadComparedFile(const std::string& path);
 
 }  // namespace cps

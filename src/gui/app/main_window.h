@@ -190,8 +190,6 @@ class CMainFrame : public QMainWindow {
   void RememberVerify(bool on);
   // The three text items, placed before `before` (main_window_text.cpp).
   void AddTextItems(QMenu* file, QAction* before);
-  // What an import starts from: the image File, New makes.
-  RadioImage TextBase() const;
   // The channel list and template items, placed before `before`.
   void AddInteropMenuItems(QMenu* file, QAction* before);  // main_window_interop.cpp
 

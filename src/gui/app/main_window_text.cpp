@@ -48,7 +48,6 @@ void CMainFrame::AddTextItems(QMenu* file, QAction* before) {
   add("&Compare with file...", "actionCompareFile", &CMainFrame::OnCompareWithFile);
 }
 
-RadioImage CMainFrame::TextBase() const { return NewImage(settings_.DefaultDatPath()); }
 
 bool CMainFrame::ExportTextTo(const QString& path) {
   // The image as Save would write it now.
@@ -86,7 +85,7 @@ bool CMainFrame::ImportTextFrom(const QString& path) {
 
 CompareDialog* CMainFrame::CompareWith(const QString& path) {
   // The file as dpmr-cli diff takes it: as File, Open shows it.
-  auto other = LoadComparedFile(path.toStdString(), TextBase());
+  auto other = LoadComparedFile(path.toStdString());
   if (!other) {
     ShowMessage(this, QString("Failed to compare with %1.\n%2")
                           .arg(QFileInfo(path).fileName(), QString::fromStdString(other.error())));

@@ -106,10 +106,10 @@ TEST(ImageCompare, FilesAreTakenAsOpenedWithTheirSizeAndANoteOfWhatOpeningChange
     big.write(reinterpret_cast<const char*>(saved.data()), kImageSize);
     std::ofstream(dir + "/short.dat", std::ios::binary) << "abc";
   }
-  auto s = LoadComparedFile(dir + "/saved.dat", NewImage(""));
-  auto br = LoadComparedFile(dir + "/broken.dat", NewImage(""));
-  auto big = LoadComparedFile(dir + "/big.dat", NewImage(""));
-  auto shortFile = LoadComparedFile(dir + "/short.dat", NewImage(""));
+  auto s = LoadComparedFile(dir + "/saved.dat");
+  auto br = LoadComparedFile(dir + "/broken.dat");
+  auto big = LoadComparedFile(dir + "/big.dat");
+  auto shortFile = LoadComparedFile(dir + "/short.dat");
   std::filesystem::remove_all(dir);
 
   ASSERT_TRUE(s && br && big);
