@@ -7,6 +7,7 @@
 
 #include "core/link/backups.h"
 #include "core/link/serial_trace.h"
+#include "app_version.h"
 #include "port/radio_port.h"
 
 namespace cps::cli {
@@ -57,7 +58,7 @@ Result<LinkTarget> Target(const Args& args) {
 
 Result<PortOpener> Opener(const Args& args) {
   if (!args.Has("trace")) return PortOpener(OpenRadioPort);
-  auto trace = SerialTrace::ToFile(args.Value("trace"));
+  auto trace = SerialTrace::ToFile(args.Value("trace"), std::string("dpmr-cli ") + kVersion);
   if (!trace) return Error{trace.error()};
   return TracingOpener(OpenRadioPort, *trace);
 }

@@ -2,7 +2,9 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <csignal>
 #include <ctime>
 #include <mutex>
@@ -72,11 +74,36 @@ int Report(const TransferResult& r, const std::string& afterwards) {
   return 1;
 }
 
-int RunTransferVerb(TransferDirection direction, const std::vector<std::string>& argv) {
+// Shows what the radio will hold after a restore and asks; true to go on.
+bool ConfirmRestore(const Args& args, const std::string& path, const RadioImage& image,
+                    const std::vector<std::string>& ports) {
+  const RadioIdentity radio = IdentifyRadio(image);
+  std::string where;
+  for (const std::string& p : ports) where += (where.empty() ? "" : ", ") + p;
+  std::cout << "The radio on " << where << " will hold " << path << " byte for byte as it is kept\n"
+            << "(no repair, no channel-table write-back):\n"
+            << "  radio name  " << radio.name << "\n"
+            << "  radio id    " << radio.id << "\n"
+            << "  blocks      " << kWriteBlockCount
+            << " of 32 bytes, 0x0100-0x3FFF (the radio keeps its own 0x3E00-0x3E3F and 0x3F80-0x3F9F)\n";
+  if (args.Has("yes")) return true;
+  std::cout << "Write it into the radio? [y/N] " << std::flush;
+  std::string answer;
+  if (!std::getline(std::cin, answer)) answer.clear();
+  for (char& c : answer) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return answer == "y" || answer == "yes";
+}
+
+enum class LinkVerb { kRead, kWrite, kRestore };
+
+int RunTransferVerb(LinkVerb which, const std::vector<std::string>& argv) {
+  const TransferDirection direction = which == LinkVerb::kRead ? TransferDirection::kRead : TransferDirection::kWrite;
   const bool read = direction == TransferDirection::kRead;
-  const std::string verb = read ? "read" : "write";
+  const std::string verb = which == LinkVerb::kRead ? "read" : which == LinkVerb::kWrite ? "write" : "restore";
   auto args = read ? ParseArgs(argv, {"port", "baud", "o", "output", "base", "app-dir", "trace"}, {"no-backup"})
-                   : ParseArgs(argv, {"port", "baud", "app-dir", "trace", "id-from"}, {"verify", "no-backup"});
+              : which == LinkVerb::kWrite
+                  ? ParseArgs(argv, {"port", "baud", "app-dir", "trace", "id-from"}, {"verify", "no-backup", "exact"})
+                  : ParseArgs(argv, {"port", "baud", "app-dir", "trace"}, {"verify", "no-backup", "yes"});
   if (!args) return Fail(verb + ": " + args.error());
   auto target = Target(*args);
   if (!target) return Fail(verb + ": " + target.error());
@@ -94,6 +121,12 @@ int RunTransferVerb(TransferDirection direction, const std::vector<std::string>&
     } else {
       image = NewImage(LoadSettings(*args).DefaultDatPath());
     }
+  } else if (which == LinkVerb::kRestore || args->Has("exact")) {
+    if (args->positional.size() != 1) return Fail(verb + ": name one image file: dpmr-cli " + verb + " --port PORT FILE");
+    // The file's bytes exactly as they are: no repair, no write-back.
+    auto raw = LoadRaw(args->positional[0]);
+    if (!raw) return Fail(verb + ": " + raw.error(), 1);
+    image = *raw;
   } else {
     if (args->positional.size() != 1) return Fail("write: name one image file: dpmr-cli write --port PORT FILE");
     // What the window's Write sends for this file: the file as opened (its
@@ -105,6 +138,11 @@ int RunTransferVerb(TransferDirection direction, const std::vector<std::string>&
   }
 
   const std::vector<std::string> ports = args->Values("port");
+  if (which == LinkVerb::kRestore &&
+      !ConfirmRestore(*args, args->positional[0], image, ports.empty() ? std::vector<std::string>{target->port} : ports)) {
+    std::cerr << "Nothing was written.\n";
+    return kExitCancelled;
+  }
   if (ports.size() > 1 || args->Has("id-from"))
     return RunFleetTransfer(direction, *args, ports.empty() ? std::vector<std::string>{target->port} : ports,
                             target->baud, image, out);
@@ -126,7 +164,9 @@ int RunTransferVerb(TransferDirection direction, const std::vector<std::string>&
   }
   if (!result.ok()) {
     backups.Print();  // a verify read-back that differs is kept too
-    return Report(result, read ? out + " was not written." : "");
+    const int code = Report(result, read ? out + " was not written." : "");
+    if (result.partlyWritten) std::cerr << target->port << " " << kPartlyWrittenMessage << ".\n";
+    return code;
   }
   // The percent text stops at 99%: say plainly that the transfer completed.
   if (read) {
@@ -137,8 +177,9 @@ int RunTransferVerb(TransferDirection direction, const std::vector<std::string>&
     }
     std::cout << "Read " << kReadBlockCount << " blocks from the radio into " << out << "\n";
   } else {
-    std::cout << "Wrote " << kWriteBlockCount << " blocks into the radio" << (args->Has("verify") ? ", verified" : "")
-              << "\n";
+    std::cout << "Wrote " << kWriteBlockCount << " blocks into the radio"
+              << (which == LinkVerb::kRestore || args->Has("exact") ? ", exactly as in the file" : "")
+              << (args->Has("verify") ? ", verified" : "") << "\n";
   }
   backups.Print();
   return 0;
@@ -197,8 +238,12 @@ int RunFactoryVerb(FactoryDirection direction, const std::vector<std::string>& a
 }
 
 const char* const kExitCodes =
-    "Exit codes: 0 done, 1 file error, 2 usage, 3 port not opened, 4 communication error,\n"
-    "5 stopped with Ctrl+C, 6 verify failed. --trace FILE writes every byte sent and received,\n"
+    "Exit codes: 0 done, 1 file error, 2 usage, 3 port not opened, 4 communication error\n"
+    "(also when the port itself failed: \"The connection to the radio was lost\"),\n"
+    "5 stopped with Ctrl+C (or a restore not confirmed), 6 verify failed. A write that stops\n"
+    "halfway names the radio: \"PORT holds a partly written image: write it again before use\".\n"
+    "The trace begins with the program, its version and the time; each open names the\n"
+    "port, the baud rate and whether low latency was granted; it is written as it goes. --trace FILE writes every byte sent and received,\n"
     "with time stamps, and the port's opens, purges and pauses into FILE. Without --port (--baud), the port (baud rate) comes from\n"
     "\"COM\" (\"BaudRate\") of Program.ini.\n";
 
@@ -210,20 +255,32 @@ VerbRegistrar readVerb({"read", "read the radio's memory into an image file",
                                     "With --port given more than once, the radios are read at once and -o names\n"
                                     "a folder: one file per port (e.g. ttyUSB0.dat), a summary table at the end.\n") +
                             kExitCodes,
-                        [](const std::vector<std::string>& argv) { return RunTransferVerb(TransferDirection::kRead, argv); }});
+                        [](const std::vector<std::string>& argv) { return RunTransferVerb(LinkVerb::kRead, argv); }});
 VerbRegistrar writeVerb({"write", "write an image file into the radio",
                          std::string("usage: dpmr-cli write [--port PORT]... [--baud N] [--trace FILE] [--verify] [--id-from N] FILE\n"
-                                     "                      [--app-dir DIR]\n"
-                                     "Writes FILE's image into the radio as it is. --verify reads the radio back\n"
+                                     "                      [--exact] [--app-dir DIR]\n"
+                                     "Writes FILE into the radio as the window's Write does: the file as opened\n"
+                                     "(its repairs) with the channel table written back. --exact sends the file's\n"
+                                     "bytes exactly as stored instead (see also 'dpmr-cli restore'). --verify reads the radio back\n"
                                      "afterwards and compares every written block (exit code 6 and the first\n"
                                      "differing address when they differ).\n"
                                      "With --port given more than once, every radio is written at once, each on\n"
                                      "its own thread; a summary table (port, result, time) follows, the exit code\n"
                                      "is 0 only when all succeeded. --id-from N gives the radios the dPMR radio ids\n"
                                      "N, N+1, ... in port order (refused before anything is written when one\n"
-                                     "would pass 9000000).\n") +
+                                     "would pass 8999999); only the seven id bytes differ from a plain write.\n") +
                              kExitCodes,
-                         [](const std::vector<std::string>& argv) { return RunTransferVerb(TransferDirection::kWrite, argv); }});
+                         [](const std::vector<std::string>& argv) { return RunTransferVerb(LinkVerb::kWrite, argv); }});
+VerbRegistrar restoreVerb(
+    {"restore", "put a backup (or any image file) back into the radio byte for byte",
+     std::string("usage: dpmr-cli restore [--port PORT]... [--baud N] [--trace FILE] [--verify] [--yes] BACKUP\n"
+                 "                        [--no-backup] [--app-dir DIR]\n"
+                 "Sends BACKUP's bytes into the radio exactly as they are stored: no repair and no\n"
+                 "channel-table write-back, unlike 'dpmr-cli write'. Shows what the radio will\n"
+                 "hold (radio name and id) and asks first, unless --yes. The backups are listed by\n"
+                 "'dpmr-cli backups'. The same as 'dpmr-cli write --exact' after the question.\n") +
+         kExitCodes,
+     [](const std::vector<std::string>& argv) { return RunTransferVerb(LinkVerb::kRestore, argv); }});
 VerbRegistrar factoryReadVerb(
     {"factory-read", "read the calibration block (0x0040-0x0087) into an image file",
      std::string("usage: dpmr-cli factory-read [--port PORT] [--baud N] [--trace FILE] [--no-backup] FILE [--app-dir DIR]\n"
@@ -244,18 +301,22 @@ int RunBackupsVerb(const std::vector<std::string>& argv) {
   if (!args) return Fail("backups: " + args.error());
   if (!args->positional.empty()) return Fail("backups: unexpected argument '" + args->positional[0] + "'");
   const std::string folder = LoadSettings(*args).backupDirectory;
-  const auto list = ListDatedFiles(folder, ".dat");
+  const auto list = ListBackups(folder);
   if (list.empty()) {
     std::cout << "No backups in " << folder << "\n";
     return 0;
   }
-  std::cout << "time                 port            size  path\n";
-  for (const DatedFile& b : list) {
-    std::string port = b.port;
-    port.resize(std::max<std::size_t>(port.size() + 1, 12), ' ');
-    std::string size = std::to_string(b.size);
+  auto padded = [](std::string s, std::size_t width) {
+    s.resize(std::max(s.size() + 2, width), ' ');
+    return s;
+  };
+  std::cout << "time                 port        radio name  radio id       size  path\n";
+  for (const Backup& b : list) {
+    std::string size = std::to_string(b.file.size);
     size.insert(0, size.size() < 8 ? 8 - size.size() : 0, ' ');
-    std::cout << b.time << "  " << port << size << "  " << b.path << "\n";
+    std::cout << b.file.time << "  " << padded(b.file.port, 12)
+              << padded(b.readable ? b.radio.name : "(cannot be read)", 12) << padded(b.radio.id, 9) << size << "  "
+              << b.file.path << "\n";
   }
   return 0;
 }
@@ -263,9 +324,11 @@ int RunBackupsVerb(const std::vector<std::string>& argv) {
 VerbRegistrar backupsVerb({"backups", "list the images kept from every read (newest first)",
                            "usage: dpmr-cli backups [--app-dir DIR]\n"
                            "Lists the backups folder: every successful read (and verify read-back) is kept\n"
-                           "there as YYYYMMDD-HHMMSS-<port>.dat, the newest 100. The folder is backups/\n"
-                           "beside Program.ini in a portable install, else ~/.local/share/dpmr-cps/backups/.\n"
-                           "Open one with dpmr-cps, or write it back with 'dpmr-cli write'.\n",
+                           "there as YYYYMMDD-HHMMSS-<port>.dat, the newest 100; the list shows the\n"
+                           "radio name and id each one holds. The folder is backups/ beside Program.ini\n"
+                           "in a portable install, else ~/.local/share/dpmr-cps/backups/.\n"
+                           "Open one with dpmr-cps, or put it back into the radio byte for byte with\n"
+                           "'dpmr-cli restore BACKUP'.\n",
                            RunBackupsVerb});
 
 }  // namespace

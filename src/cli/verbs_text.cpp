@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "cli/cli.h"
+#include "cli/link_shared.h"
 #include "core/image/image_file.h"
 #include "core/image/new_image.h"
 #include "core/interop/text_image.h"
@@ -60,6 +61,8 @@ int RunImport(const std::vector<std::string>& argv) {
 }
 
 int RunDiff(const std::vector<std::string>& argv) {
+  for (const std::string& a : argv)
+    if (a == "--port" || a.starts_with("--port=")) return RunDiffWithRadio(argv);  // against a radio
   auto args = ParseArgs(argv, {"app-dir"}, {});
   if (!args) return Fail(args.error());
   if (args->positional.size() != 2) return Fail("diff: usage: dpmr-cli diff A B");
@@ -92,6 +95,9 @@ VerbRegistrar importVerb({"import", "make an image from its text form",
                           RunImport});
 VerbRegistrar diffVerb({"diff", "compare two images (.dat or .yaml) key by key",
                         "usage: dpmr-cli diff A B [--app-dir DIR]\n"
+                        "       dpmr-cli diff FILE --port PORT [--write | --yes] [--baud N] [--no-backup]\n"
+                        "With --port: reads the radio (kept as a backup) and prints what a write of\n"
+                        "FILE would change in it; --write then asks to write it, --yes writes at once.\n"
                         "Prints 'key: old -> new' for every key that differs, in export order, then\n"
                         "the differing bytes no key tells about. Exit status 0 when equal, 1 when\n"
                         "they differ, 2 on error.\n",

@@ -66,7 +66,8 @@ TEST_F(MainWindowTest, TitleMenusToolbarAndStatus) {
                                                "P&rint Setup...", "-", "Recent &files", "-", "E&xit"}));
   EXPECT_EQ(MenuTexts(menuAt(1)),
             (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Y", "-", "Scan Info", "Basic setting", "Alarm", "DTMF", "dPMR"}));
-  EXPECT_EQ(MenuTexts(menuAt(2)), (QStringList{"Read", "Write", "-", "Backups...", "Write to several radios..."}));
+  EXPECT_EQ(MenuTexts(menuAt(2)), (QStringList{"Read", "Write", "-", "Backups...", "Write to several radios...", "-",
+                                               "Check image...", "Compare with radio..."}));
   EXPECT_EQ(MenuTexts(menuAt(3)), (QStringList{"&Toolbar", "&Status Bar"}));
   EXPECT_EQ(MenuTexts(menuAt(4)), (QStringList{"Port"}));
   EXPECT_EQ(MenuTexts(menuAt(5)), (QStringList{"About ..."}));
