@@ -3,7 +3,6 @@
 // when asked, the write.
 #include <unistd.h>
 
-#include <cctype>
 #include <iostream>
 
 #include "cli/link_shared.h"
@@ -37,11 +36,15 @@ int RunDiffWithRadio(const std::vector<std::string>& argv) {
     result = RunTransfer(*opener, target->port, target->baud, TransferDirection::kRead, radio, gCancel, callbacks);
   }
   backups.Print();
+  // The program's message and the reason underneath.
+  auto failed = [](const TransferResult& r) {
+    if (r.outcome != TransferOutcome::kCancelled)
+      std::cerr << (r.outcome == TransferOutcome::kPortNotOpened ? kPortNotOpenedMessage : kCommunicationErrorMessage)
+                << "\n";
+    std::cerr << r.reason << "\n";
+  };
   if (!result.ok()) {
-    std::cerr << (result.outcome == TransferOutcome::kPortNotOpened ? kPortNotOpenedMessage
-                                                                    : kCommunicationErrorMessage)
-              << "\n"
-              << result.reason << "\n";
+    failed(result);
     return 2;
   }
   const ImageDifference diff = CompareImages(radio, mine, NewImage(LoadSettings(*args).DefaultDatPath()));
@@ -50,15 +53,9 @@ int RunDiffWithRadio(const std::vector<std::string>& argv) {
   if (diff.empty()) std::cout << "Nothing: the radio holds the file already.\n";
   if (!args->Has("write") && !args->Has("yes")) return diff.empty() ? 0 : 1;
 
-  if (!args->Has("yes")) {
-    std::cout << "Write it into the radio? [y/N] " << std::flush;
-    std::string answer;
-    if (!std::getline(std::cin, answer)) answer.clear();
-    for (char& c : answer) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (answer != "y" && answer != "yes") {
-      std::cerr << "Nothing was written.\n";
-      return kExitCancelled;
-    }
+  if (!args->Has("yes") && !AskYes("Write it into the radio?")) {
+    std::cerr << "Nothing was written.\n";
+    return kExitCancelled;
   }
   RadioImage sent = mine;
   {
@@ -66,10 +63,7 @@ int RunDiffWithRadio(const std::vector<std::string>& argv) {
     result = RunTransfer(*opener, target->port, target->baud, TransferDirection::kWrite, sent, gCancel);
   }
   if (!result.ok()) {
-    std::cerr << (result.outcome == TransferOutcome::kPortNotOpened ? kPortNotOpenedMessage
-                                                                    : kCommunicationErrorMessage)
-              << "\n"
-              << result.reason << "\n";
+    failed(result);
     if (result.partlyWritten) std::cerr << target->port << " " << kPartlyWrittenMessage << ".\n";
     return ExitCodeOf(result.outcome);
   }

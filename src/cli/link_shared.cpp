@@ -1,6 +1,7 @@
 #include "cli/link_shared.h"
 
 #include <QCoreApplication>
+#include <cctype>
 #include <csignal>
 #include <ctime>
 #include <iostream>
@@ -61,6 +62,14 @@ Result<PortOpener> Opener(const Args& args) {
   auto trace = SerialTrace::ToFile(args.Value("trace"), std::string("dpmr-cli ") + kVersion);
   if (!trace) return Error{trace.error()};
   return TracingOpener(OpenRadioPort, *trace);
+}
+
+bool AskYes(const std::string& question) {
+  std::cout << question << " [y/N] " << std::flush;
+  std::string answer;
+  if (!std::getline(std::cin, answer)) answer.clear();
+  for (char& c : answer) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return answer == "y" || answer == "yes";
 }
 
 BackupKeeper::BackupKeeper(const Args& args)

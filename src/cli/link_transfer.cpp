@@ -86,12 +86,7 @@ bool ConfirmRestore(const Args& args, const std::string& path, const RadioImage&
             << "  radio id    " << radio.id << "\n"
             << "  blocks      " << kWriteBlockCount
             << " of 32 bytes, 0x0100-0x3FFF (the radio keeps its own 0x3E00-0x3E3F and 0x3F80-0x3F9F)\n";
-  if (args.Has("yes")) return true;
-  std::cout << "Write it into the radio? [y/N] " << std::flush;
-  std::string answer;
-  if (!std::getline(std::cin, answer)) answer.clear();
-  for (char& c : answer) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return answer == "y" || answer == "yes";
+  return args.Has("yes") || AskYes("Write it into the radio?");
 }
 
 enum class LinkVerb { kRead, kWrite, kRestore };

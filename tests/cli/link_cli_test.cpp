@@ -479,4 +479,29 @@ TEST_F(LinkCli, TraceSurvivesSigterm) {
     EXPECT_NE(traced().find(exchange), std::string::npos) << exchange;
 }
 
+// diff FILE --port: the radio is read (and kept), what a write of FILE would
+// change is printed, radio value first; --yes then writes it.
+TEST_F(LinkCli, DiffWithTheRadioThenWrite) {
+  ASSERT_EQ(Cli({"new", "-o", P("radio.dat"), "--app-dir", dir_.string()}).code, 0);
+  ASSERT_EQ(Cli({"set", P("radio.dat"), "channel.2.rx_freq=433.125"}).code, 0);
+  ASSERT_EQ(Cli({"set", P("radio.dat"), "channel.2.rx_freq=434.5", "-o", P("mine.dat")}).code, 0);
+  Sim sim({"--image", P("radio.dat"), "--save", P("saved.dat")});
+  CliRun r = Cli({"diff", P("mine.dat"), "--port", sim.path, "--app-dir", dir_.string()});
+  EXPECT_EQ(r.code, 1) << r.err;
+  EXPECT_NE(r.out.find("channel.2.rx_freq: 433.125"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("-> 434.5"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("Backup kept as "), std::string::npos) << r.out;
+  EXPECT_FALSE(fs::exists(P("saved.dat")));  // nothing written
+
+  r = Cli({"diff", P("mine.dat"), "--port", sim.path, "--yes", "--no-backup", "--app-dir", dir_.string()});
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("Wrote 501 blocks into the radio\n"), std::string::npos) << r.out;
+  for (int i = 0; i < 100 && !fs::exists(P("saved.dat")); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  const Bytes saved = ReadFile(P("saved.dat"));
+  ASSERT_EQ(saved.size(), 16384u);
+  const cps::RadioImage sent = SentByWrite(P("mine.dat"));
+  for (std::size_t a = 0; a < saved.size(); ++a)
+    if (InWrite(a)) ASSERT_EQ(saved[a], sent.Byte(a)) << std::hex << a;
+}
+
 }  // namespace
