@@ -160,6 +160,19 @@ TEST(ImageCheckTest, OneRowPerRule) {
   }
 }
 
+TEST(ImageCheckTest, AMessageCallNamesWhatIsMissing) {
+  RadioImage image = CleanImage();
+  ChannelRecord ch = Digital(image);
+  ch.setCallType(2, 2);
+  ch.setCallContact(2, ch.txContact());
+  ch.setCallMessage(2, 0x3F);
+  ASSERT_EQ(CheckImage(image).size(), 1u);
+  EXPECT_EQ(CheckFindingText(CheckImage(image)[0]), "warning: channel.3.call_2_msg: Msg needs a message");
+  ch.setCallMessage(2, 16);
+  ASSERT_EQ(CheckImage(image).size(), 1u);
+  EXPECT_EQ(CheckFindingText(CheckImage(image)[0]), "warning: channel.3.call_2_msg: message 16 is empty");
+}
+
 TEST(ImageCheckTest, FleetIds) {
   const auto findings = CheckFleetIds({"0000500", "0000000", "0000501", "0000500"});
   ASSERT_EQ(findings.size(), 2u);
