@@ -28,12 +28,17 @@ class FleetProgress {
  public:
   explicit FleetProgress(const std::vector<std::string>& ports)
       : enabled_(::isatty(STDERR_FILENO) == 1), ports_(ports), positions_(ports.size()), verifying_(ports.size()),
-        done_(ports.size()) {
+        done_(ports.size()), failed_(ports.size()) {
     for (const auto& p : ports) width_ = std::max(width_, p.size() + 2);
   }
   void Progress(std::size_t i, int position) { positions_[i] = position; }
   void Verifying(std::size_t i) { verifying_[i] = true; }
-  void Done(std::size_t i) { done_[i] = true; }
+  // A radio that completed shows 100%, one that failed where it stopped.
+  void Done(std::size_t i, bool ok) {
+    if (ok) positions_[i] = kTransferProgressMax;
+    failed_[i] = !ok;
+    done_[i] = true;
+  }
   void Draw() {
     if (!enabled_) return;
     if (drawn_) std::cerr << "\x1b[" << ports_.size() << "A";
@@ -43,7 +48,7 @@ class FleetProgress {
       const int filled = p * kWidth / kTransferProgressMax;
       std::cerr << "\r\x1b[K" << Padded(ports_[i], width_) << "[" << std::string(static_cast<std::size_t>(filled), '#')
                 << std::string(static_cast<std::size_t>(kWidth - filled), '.') << "] " << ProgressText(p)
-                << (done_[i] ? "  done" : verifying_[i] ? "  verify" : "") << "\n";
+                << (done_[i] ? (failed_[i] ? "  failed" : "  done") : verifying_[i] ? "  verify" : "") << "\n";
     }
     std::cerr << std::flush;
     drawn_ = true;
@@ -53,7 +58,7 @@ class FleetProgress {
   bool enabled_;
   std::vector<std::string> ports_;
   std::vector<std::atomic<int>> positions_;
-  std::vector<std::atomic<bool>> verifying_, done_;
+  std::vector<std::atomic<bool>> verifying_, done_, failed_;
   std::size_t width_ = 6;
   bool drawn_ = false;
 };
@@ -108,7 +113,7 @@ int RunFleetTransfer(TransferDirection direction, const Args& args, const std::v
   cb.progress = [&progress](std::size_t i, int p) { progress.Progress(i, p); };
   cb.verifying = [&progress](std::size_t i) { progress.Verifying(i); };
   cb.readCompleted = [&backups, &ports](std::size_t i, const RadioImage& r) { backups.Keep(r, ports[i]); };
-  cb.finished = [&progress](std::size_t i, const FleetOutcome&) { progress.Done(i); };
+  cb.finished = [&progress](std::size_t i, const FleetOutcome& o) { progress.Done(i, o.result.ok()); };
   const bool verify = args.Has("verify");
   {
     InterruptAsExit interrupt;
@@ -154,9 +159,11 @@ int RunFleetTransfer(TransferDirection direction, const Args& args, const std::v
     }
   }
   backups.Print();
-  for (std::size_t i = 0; i < ports.size(); ++i)
+  for (std::size_t i = 0; i < ports.size(); ++i) {
     if (!outcomes[i].result.ok() && !outcomes[i].result.reason.empty())
       std::cerr << ports[i] << ": " << outcomes[i].result.reason << "\n";
+    if (outcomes[i].result.partlyWritten) std::cerr << ports[i] << " " << kPartlyWrittenMessage << ".\n";
+  }
   if (!failed.empty()) {
     std::string names;
     for (const auto& f : failed) names += (names.empty() ? "" : ", ") + f;

@@ -1,12 +1,14 @@
 #include "cli/link_shared.h"
 
 #include <QCoreApplication>
+#include <cctype>
 #include <csignal>
 #include <ctime>
 #include <iostream>
 
 #include "core/link/backups.h"
 #include "core/link/serial_trace.h"
+#include "app_version.h"
 #include "port/radio_port.h"
 
 namespace cps::cli {
@@ -60,9 +62,17 @@ Result<LinkTarget> Target(const Args& args) {
 
 Result<PortOpener> Opener(const Args& args) {
   if (!args.Has("trace")) return PortOpener(OpenRadioPort);
-  auto trace = SerialTrace::ToFile(args.Value("trace"));
+  auto trace = SerialTrace::ToFile(args.Value("trace"), std::string("dpmr-cli ") + kVersion);
   if (!trace) return Error{trace.error()};
   return TracingOpener(OpenRadioPort, *trace);
+}
+
+bool AskYes(const std::string& question) {
+  std::cout << question << " [y/N] " << std::flush;
+  std::string answer;
+  if (!std::getline(std::cin, answer)) answer.clear();
+  for (char& c : answer) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return answer == "y" || answer == "yes";
 }
 
 BackupKeeper::BackupKeeper(const Args& args)

@@ -70,6 +70,13 @@ namespace cps::cli {
 // line per port on a terminal, a summary table at the end. `image` is what
 // a write sends (each radio gets its own copy, with its id) or the base of
 // a read; a read writes one file per port into the folder `out`.
+// Prints `question` with " [y/N] " and reads a line: true for y or yes.
+bool AskYes(const std::string& question);
+
+// dpmr-cli diff FILE --port P: the radio read and compared with what a
+// write of FILE sends; with --write (asked) or --yes, then written.
+int RunDiffWithRadio(const std::vector<std::string>& argv);
+
 int RunFleetTransfer(TransferDirection direction, const Args& args, const std::vector<std::string>& ports, int baud,
                      const RadioImage& image, const std::string& out);
 

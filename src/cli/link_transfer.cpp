@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <csignal>
 #include <ctime>
 #include <mutex>
@@ -73,11 +74,31 @@ int Report(const TransferResult& r, const std::string& afterwards) {
   return 1;
 }
 
-int RunTransferVerb(TransferDirection direction, const std::vector<std::string>& argv) {
+// Shows what the radio will hold after a restore and asks; true to go on.
+bool ConfirmRestore(const Args& args, const std::string& path, const RadioImage& image,
+                    const std::vector<std::string>& ports) {
+  const RadioIdentity radio = IdentifyRadio(image);
+  std::string where;
+  for (const std::string& p : ports) where += (where.empty() ? "" : ", ") + p;
+  std::cout << "The radio on " << where << " will hold " << path << " byte for byte as it is kept\n"
+            << "(no repair, no channel-table write-back):\n"
+            << "  radio name  " << radio.name << "\n"
+            << "  radio id    " << radio.id << "\n"
+            << "  blocks      " << kWriteBlockCount
+            << " of 32 bytes, 0x0100-0x3FFF (the radio keeps its own 0x3E00-0x3E3F and 0x3F80-0x3F9F)\n";
+  return args.Has("yes") || AskYes("Write it into the radio?");
+}
+
+enum class LinkVerb { kRead, kWrite, kRestore };
+
+int RunTransferVerb(LinkVerb which, const std::vector<std::string>& argv) {
+  const TransferDirection direction = which == LinkVerb::kRead ? TransferDirection::kRead : TransferDirection::kWrite;
   const bool read = direction == TransferDirection::kRead;
-  const std::string verb = read ? "read" : "write";
+  const std::string verb = which == LinkVerb::kRead ? "read" : which == LinkVerb::kWrite ? "write" : "restore";
   auto args = read ? ParseArgs(argv, {"port", "baud", "o", "output", "base", "app-dir", "trace"}, {"no-backup", "force"})
-                   : ParseArgs(argv, {"port", "baud", "app-dir", "trace", "id-from"}, {"verify", "no-backup"});
+              : which == LinkVerb::kWrite
+                  ? ParseArgs(argv, {"port", "baud", "app-dir", "trace", "id-from"}, {"verify", "no-backup", "exact"})
+                  : ParseArgs(argv, {"port", "baud", "app-dir", "trace"}, {"verify", "no-backup", "yes"});
   if (!args) return Fail(verb + ": " + args.error());
   auto target = Target(*args);
   if (!target) return Fail(verb + ": " + target.error());
@@ -96,6 +117,12 @@ int RunTransferVerb(TransferDirection direction, const std::vector<std::string>&
     } else {
       image = NewImage(LoadSettings(*args).DefaultDatPath());
     }
+  } else if (which == LinkVerb::kRestore || args->Has("exact")) {
+    if (args->positional.size() != 1) return Fail(verb + ": name one image file: dpmr-cli " + verb + " --port PORT FILE");
+    // The file's bytes exactly as they are: no repair, no write-back.
+    auto raw = LoadRaw(args->positional[0]);
+    if (!raw) return Fail(verb + ": " + raw.error(), 1);
+    image = *raw;
   } else {
     if (args->positional.size() != 1) return Fail("write: name one image file: dpmr-cli write --port PORT FILE");
     // What the window's Write sends for this file: the file as opened (its
@@ -107,6 +134,11 @@ int RunTransferVerb(TransferDirection direction, const std::vector<std::string>&
   }
 
   const std::vector<std::string> ports = args->Values("port");
+  if (which == LinkVerb::kRestore &&
+      !ConfirmRestore(*args, args->positional[0], image, ports.empty() ? std::vector<std::string>{target->port} : ports)) {
+    std::cerr << "Nothing was written.\n";
+    return kExitCancelled;
+  }
   if (ports.size() > 1 || args->Has("id-from"))
     return RunFleetTransfer(direction, *args, ports.empty() ? std::vector<std::string>{target->port} : ports,
                             target->baud, image, out);
@@ -128,7 +160,9 @@ int RunTransferVerb(TransferDirection direction, const std::vector<std::string>&
   }
   if (!result.ok()) {
     backups.Print();  // a verify read-back that differs is kept too
-    return Report(result, read ? out + " was not written." : "");
+    const int code = Report(result, read ? out + " was not written." : "");
+    if (result.partlyWritten) std::cerr << target->port << " " << kPartlyWrittenMessage << ".\n";
+    return code;
   }
   // The percent text stops at 99%: say plainly that the transfer completed.
   if (read) {
@@ -139,8 +173,9 @@ int RunTransferVerb(TransferDirection direction, const std::vector<std::string>&
     }
     std::cout << "Read " << kReadBlockCount << " blocks from the radio into " << out << "\n";
   } else {
-    std::cout << "Wrote " << kWriteBlockCount << " blocks into the radio" << (args->Has("verify") ? ", verified" : "")
-              << "\n";
+    std::cout << "Wrote " << kWriteBlockCount << " blocks into the radio"
+              << (which == LinkVerb::kRestore || args->Has("exact") ? ", exactly as in the file" : "")
+              << (args->Has("verify") ? ", verified" : "") << "\n";
   }
   backups.Print();
   return 0;
@@ -202,16 +237,21 @@ int RunFactoryVerb(FactoryDirection direction, const std::vector<std::string>& a
 }
 
 const char* const kLinkNotes =
+    "The trace begins with the program, its version and the time; each open names the\n"
+    "port, the baud rate and whether low latency was granted; it is written as it goes.\n"
     "--trace FILE writes every byte sent and received, with time stamps, and the port's\n"
     "opens, purges and pauses into FILE. Without --port (--baud), the port (baud rate)\n"
     "comes from \"COM\" (\"BaudRate\") of Program.ini.\n";
 const std::string kExitCodes = std::string(
-    "Exit codes: 0 done, 1 file error, 2 usage, 3 port not opened, 4 communication error,\n"
-    "5 stopped with Ctrl+C, 6 verify failed. ") + kLinkNotes;
+    "Exit codes: 0 done, 1 file error, 2 usage, 3 port not opened, 4 communication error\n"
+    "(also when the port itself failed: \"The connection to the radio was lost\"),\n"
+    "5 stopped with Ctrl+C (or a restore not confirmed), 6 verify failed. A write that stops\n"
+    "halfway names the radio: \"PORT holds a partly written image: write it again before use\".\n") + kLinkNotes;
 // the calibration block is never verified: no exit code 6
 const std::string kFactoryExitCodes = std::string(
-    "Exit codes: 0 done, 1 file error, 2 usage, 3 port not opened, 4 communication error,\n"
-    "5 stopped with Ctrl+C. ") + kLinkNotes;
+    "Exit codes: 0 done, 1 file error, 2 usage, 3 port not opened, 4 communication error\n"
+    "(also when the port itself failed: \"The connection to the radio was lost\"),\n"
+    "5 stopped with Ctrl+C.\n") + kLinkNotes;
 
 VerbRegistrar readVerb({"read", "read the radio's memory into an image file",
                         std::string("usage: dpmr-cli read [--port PORT]... [--baud N] [--trace FILE] -o FILE [--base FILE] [--no-backup]\n"
@@ -223,22 +263,33 @@ VerbRegistrar readVerb({"read", "read the radio's memory into an image file",
                                     "a folder: one file per port (e.g. ttyUSB0.dat), a summary table at the end.\n"
                                     "An existing FILE of another size than an image is not overwritten unless --force.\n") +
                             kExitCodes,
-                        [](const std::vector<std::string>& argv) { return RunTransferVerb(TransferDirection::kRead, argv); }});
+                        [](const std::vector<std::string>& argv) { return RunTransferVerb(LinkVerb::kRead, argv); }});
 VerbRegistrar writeVerb({"write", "write an image file into the radio",
                          std::string("usage: dpmr-cli write [--port PORT]... [--baud N] [--trace FILE] [--verify] [--id-from N] FILE\n"
-                                     "                      [--app-dir DIR]\n"
+                                     "                      [--exact] [--app-dir DIR]\n"
                                      "Opens FILE as File, Open does (with its repair passes) and writes into the\n"
                                      "radio what Program, Write sends: the image after the channel table's\n"
-                                     "write-back. FILE itself is not changed. --verify reads the radio back\n"
+                                     "write-back. FILE itself is not changed. --exact sends the file's bytes\n"
+                                     "exactly as stored instead (see also 'dpmr-cli restore'). --verify reads the radio back\n"
                                      "afterwards and compares every written block (exit code 6 and the first\n"
                                      "differing address when they differ).\n"
                                      "With --port given more than once, every radio is written at once, each on\n"
                                      "its own thread; a summary table (port, result, time) follows, the exit code\n"
                                      "is 0 only when all succeeded. --id-from N gives the radios the dPMR radio ids\n"
                                      "N, N+1, ... in port order (refused before anything is written when one\n"
-                                     "would pass 9000000).\n") +
+                                     "would pass 8999999); only the seven id bytes differ from a plain write.\n") +
                              kExitCodes,
-                         [](const std::vector<std::string>& argv) { return RunTransferVerb(TransferDirection::kWrite, argv); }});
+                         [](const std::vector<std::string>& argv) { return RunTransferVerb(LinkVerb::kWrite, argv); }});
+VerbRegistrar restoreVerb(
+    {"restore", "put a backup (or any image file) back into the radio byte for byte",
+     std::string("usage: dpmr-cli restore [--port PORT]... [--baud N] [--trace FILE] [--verify] [--yes] BACKUP\n"
+                 "                        [--no-backup] [--app-dir DIR]\n"
+                 "Sends BACKUP's bytes into the radio exactly as they are stored: no repair and no\n"
+                 "channel-table write-back, unlike 'dpmr-cli write'. Shows what the radio will\n"
+                 "hold (radio name and id) and asks first, unless --yes. The backups are listed by\n"
+                 "'dpmr-cli backups'. The same as 'dpmr-cli write --exact' after the question.\n") +
+         kExitCodes,
+     [](const std::vector<std::string>& argv) { return RunTransferVerb(LinkVerb::kRestore, argv); }});
 VerbRegistrar factoryReadVerb(
     {"factory-read", "read the calibration block (0x0040-0x0087) into an image file",
      std::string("usage: dpmr-cli factory-read [--port PORT] [--baud N] [--trace FILE] [--no-backup] [--force] FILE\n"
@@ -262,24 +313,28 @@ int RunBackupsVerb(const std::vector<std::string>& argv) {
   if (!args->positional.empty()) return Fail("backups: unexpected argument '" + args->positional[0] + "'");
   const AppSettings settings = LoadSettings(*args);
   const std::string folder = settings.backupDirectory;
-  auto list = ListDatedFiles(folder, ".dat");
+  auto list = ListBackups(folder);
   // reads an earlier version kept beside a program that is no portable
   // install (a build folder): listed too, and the user told to move them
-  std::vector<DatedFile> stray;
-  if (!settings.strayBackupDirectory.empty()) stray = ListDatedFiles(settings.strayBackupDirectory, ".dat");
+  std::vector<Backup> stray;
+  if (!settings.strayBackupDirectory.empty()) stray = ListBackups(settings.strayBackupDirectory);
   list.insert(list.end(), stray.begin(), stray.end());
-  std::stable_sort(list.begin(), list.end(), [](const DatedFile& a, const DatedFile& b) { return a.time > b.time; });
+  std::stable_sort(list.begin(), list.end(), [](const Backup& a, const Backup& b) { return a.file.time > b.file.time; });
   if (list.empty()) {
     std::cout << "No backups in " << folder << "\n";
     return 0;
   }
-  std::cout << "time                 port            size  path\n";
-  for (const DatedFile& b : list) {
-    std::string port = b.port;
-    port.resize(std::max<std::size_t>(port.size() + 1, 12), ' ');
-    std::string size = std::to_string(b.size);
+  auto padded = [](std::string s, std::size_t width) {
+    s.resize(std::max(s.size() + 2, width), ' ');
+    return s;
+  };
+  std::cout << "time                 port        radio name  radio id       size  path\n";
+  for (const Backup& b : list) {
+    std::string size = std::to_string(b.file.size);
     size.insert(0, size.size() < 8 ? 8 - size.size() : 0, ' ');
-    std::cout << b.time << "  " << port << size << "  " << b.path << "\n";
+    std::cout << b.file.time << "  " << padded(b.file.port, 12)
+              << padded(b.readable ? b.radio.name : "(cannot be read)", 12) << padded(b.radio.id, 9) << size << "  "
+              << b.file.path << "\n";
   }
   if (!stray.empty())
     std::cerr << "dpmr-cli: note: " << stray.size() << (stray.size() == 1 ? " backup lies" : " backups lie") << " in "
@@ -291,12 +346,13 @@ int RunBackupsVerb(const std::vector<std::string>& argv) {
 VerbRegistrar backupsVerb({"backups", "list the images kept from every read (newest first)",
                            "usage: dpmr-cli backups [--app-dir DIR]\n"
                            "Lists the backups folder: every successful read (and verify read-back) is kept\n"
-                           "there as YYYYMMDD-HHMMSS-<port>.dat, the newest 100. The folder is backups/\n"
-                           "beside Program.ini in a portable install (a Program.ini in the program's folder,\n"
-                           "or --app-dir), else ~/.local/share/dpmr-cps/backups/. Backups found beside a\n"
-                           "program that is no portable install (a build folder) are listed too, with a\n"
-                           "note to move them.\n"
-                           "Open one with dpmr-cps, or write it back with 'dpmr-cli write'.\n",
+                           "there as YYYYMMDD-HHMMSS-<port>.dat, the newest 100; the list shows the\n"
+                           "radio name and id each one holds. The folder is backups/ beside Program.ini\n"
+                           "in a portable install (a Program.ini in the program's folder, or --app-dir),\n"
+                           "else ~/.local/share/dpmr-cps/backups/. Backups found beside a program that is\n"
+                           "no portable install (a build folder) are listed too, with a note to move them.\n"
+                           "Open one with dpmr-cps, or put it back into the radio byte for byte with\n"
+                           "'dpmr-cli restore BACKUP'.\n",
                            RunBackupsVerb});
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "cli/cli.h"
+#include "cli/link_shared.h"
 #include "core/image/image_file.h"
 #include "core/image/new_image.h"
 #include "core/interop/image_compare.h"
@@ -65,6 +66,8 @@ int RunImport(const std::vector<std::string>& argv) {
 }
 
 int RunDiff(const std::vector<std::string>& argv) {
+  for (const std::string& a : argv)
+    if (a == "--port" || a.starts_with("--port=")) return RunDiffWithRadio(argv);  // against a radio
   auto args = ParseArgs(argv, {"app-dir"}, {});
   if (!args) return Fail(args.error());
   if (args->positional.size() != 2) return Fail("diff: usage: dpmr-cli diff A B");
@@ -106,12 +109,15 @@ VerbRegistrar importVerb({"import", "make an image from its text form",
                           RunImport});
 VerbRegistrar diffVerb({"diff", "compare two images (.dat or .yaml) key by key",
                         "usage: dpmr-cli diff A B [--app-dir DIR]\n"
+                        "       dpmr-cli diff FILE --port PORT [--write | --yes] [--baud N] [--no-backup]\n"
                         "Compares the two images as File, Open shows them (a note says when opening\n"
                         "changes bytes of a file) and prints what differs in sections ('Channel 3',\n"
                         "'Contact 5', 'Option', one per part of the image for bytes no key tells about),\n"
                         "each with its count: 'key: \"old\" -> \"new\"' in export order, then the raw\n"
                         "bytes in hexadecimal, and a difference of the files' sizes first. Exit status\n"
                         "0 when equal, 1 when they differ, 2 on error.\n",
+                        "With --port: reads the radio (kept as a backup) and shows what a write of\n"
+                        "FILE would change in it; --write then asks to write it, --yes writes at once.\n"
                         RunDiff});
 
 }  // namespace

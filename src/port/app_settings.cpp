@@ -70,6 +70,9 @@ AppSettings AppSettings::Load(const std::string& appDirOverride) {
   s.baudRate = static_cast<int>(ParseInt(ini.Read("Setup", "BaudRate", "9600")));
   s.verifyAfterWrite = ParseInt(ini.Read("Setup", "Verify", "0")) != 0;
   s.logSerial = ParseInt(ini.Read("Setup", "LogSerial", "0")) != 0;
+  s.fleetPorts = ini.Read("Setup", "FleetPorts", "");
+  s.fleetFirstId = ini.Read("Setup", "FleetFirstId", "");
+  s.checkWhenClean = ParseInt(ini.Read("Setup", "CheckWhenClean", "1")) != 0;
   const std::string data =
       portable ? s.appDirectory
                : WithSlash(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());

@@ -20,6 +20,12 @@ struct AppSettings {
   bool appDirOverridden = false;  // --app-dir given: look nowhere else
   bool verifyAfterWrite = false;  // "Verify": read the radio back after a write
   bool logSerial = false;         // "LogSerial": trace every transfer into traceDirectory
+  // "Write to several radios" as last started: the checked ports ("FleetPorts",
+  // separated by ';') and the first radio id ("FleetFirstId", empty: none given).
+  std::string fleetPorts;
+  std::string fleetFirstId;
+  // "CheckWhenClean": the check before a Write shows even when it finds nothing.
+  bool checkWhenClean = true;
   // Where reads are kept (backups/) and serial traces go (traces/): beside
   // Program.ini in a portable install (a Program.ini in the program's
   // folder, or --app-dir), else in the user's data folder

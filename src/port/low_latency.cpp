@@ -36,8 +36,12 @@ LowLatencyRequest::LowLatencyRequest(int fd, SerialFlagAccess access) : fd_(fd),
   if (fd_ < 0 || !access_.get || !access_.set) return;
   const std::optional<int> flags = access_.get(fd_);
   if (!flags) return;
-  if (*flags & LowLatencyFlag()) return;  // already low: nothing to put back
+  if (*flags & LowLatencyFlag()) {
+    text_ = "already on";  // nothing to put back
+    return;
+  }
   if (access_.set(fd_, *flags | LowLatencyFlag())) restore_ = *flags;
+  text_ = restore_ ? "granted" : "refused";
 }
 
 LowLatencyRequest::~LowLatencyRequest() {

@@ -30,11 +30,14 @@ class LowLatencyRequest {
   LowLatencyRequest(const LowLatencyRequest&) = delete;
   LowLatencyRequest& operator=(const LowLatencyRequest&) = delete;
   bool granted() const { return restore_.has_value(); }
+  // "granted", "refused", "already on" or "not available on this port".
+  const char* text() const { return text_; }
 
  private:
   int fd_;
   SerialFlagAccess access_;
   std::optional<int> restore_;  // the flags found, when they were changed
+  const char* text_ = "not available on this port";
 };
 
 }  // namespace cps

@@ -121,6 +121,15 @@ class QtRadioPort : public SerialPort, private ByteSource {
 
   void Pause(int ms) override { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
+  std::string FailureText() const override {
+    const QSerialPort::SerialPortError e = port_->error();
+    if (e == QSerialPort::NoError || e == QSerialPort::TimeoutError) return {};
+    return port_->errorString().toStdString();
+  }
+  std::string LowLatencyText() const override {
+    return lowLatency_ ? lowLatency_->text() : SerialPort::LowLatencyText();
+  }
+
  private:
   long long TakeArrived(std::uint8_t* out, std::size_t n) override {
     const qint64 r = port_->read(reinterpret_cast<char*>(out), static_cast<qint64>(n));

@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <thread>
@@ -156,7 +157,9 @@ bool InWrite(std::size_t a) { return InRead(a) && !(a >= 0x3E00 && a < 0x3E40); 
 TEST_F(LinkCli, ReadEditWriteReadBack) {
   const Bytes radio = Pattern(1);
   WriteFile(P("radio.dat"), radio);
-  Sim sim({"--image", P("radio.dat"), "--save", P("saved.dat")});
+  // The pattern's band bytes are no band entry: as opened, the image is for
+  // 136-174 MHz, the band this radio reports (else nothing would be written).
+  Sim sim({"--image", P("radio.dat"), "--save", P("saved.dat"), "--band", "136-174"});
   ASSERT_EQ(sim.path.rfind("/dev/", 0), 0u) << sim.path;
 
   Bytes base(16384, 0x77);
@@ -264,13 +267,13 @@ TEST_F(LinkCli, AReadThatCannotBeSavedNamesItsBackup) {
 
 TEST_F(LinkCli, WriteWithVerify) {
   WriteFile(P("img.dat"), Pattern(4));
-  Sim good({});
+  Sim good({"--band", "136-174"});  // the band the pattern opens with
   CliRun r = Cli({"write", "--verify", "--port", good.path, "--app-dir", dir_.string(), P("img.dat")});
   EXPECT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(r.out.rfind("Wrote 501 blocks into the radio, verified\nBackup kept as ", 0), 0u) << r.out;
 
   // Block 4 of a write is 0x0160; the radio stores its byte 7 inverted.
-  Sim corrupting({"--fault", "corrupt:4"});
+  Sim corrupting({"--fault", "corrupt:4", "--band", "136-174"});
   r = Cli({"write", "--verify", "--port", corrupting.path, "--app-dir", dir_.string(), P("img.dat")});
   EXPECT_EQ(r.code, 6) << r.err;
   const unsigned char wanted = SentByWrite(P("img.dat")).Byte(0x0167);
@@ -286,9 +289,11 @@ TEST_F(LinkCli, TraceOfAFailedReadShowsWhereItStopped) {
   EXPECT_EQ(r.code, 4) << r.err;
   std::ifstream trace(P("read.trace"));
   std::vector<std::string> lines;
+  std::string header;
+  std::getline(trace, header);
   for (std::string line; std::getline(trace, line);) lines.push_back(line.substr(line.find("  " + sim.path) + 2));
   ASSERT_GT(lines.size(), 6u);
-  EXPECT_EQ(lines.front(), sim.path + "  open at 9600 baud");
+  EXPECT_EQ(lines.front(), sim.path + "  open at 9600 baud, low latency not available on this port");
   const std::vector<std::string> tail(lines.end() - 4, lines.end());
   EXPECT_EQ(tail, (std::vector<std::string>{sim.path + "  > 52 01 40 20", sim.path + "  < (0 of 4, time-out)",
                                             sim.path + "  > 45 4E 44 57", sim.path + "  close"}));
@@ -299,7 +304,7 @@ TEST_F(LinkCli, TraceOfAFailedReadShowsWhereItStopped) {
 
 TEST_F(LinkCli, SeveralRadiosAtOnceEachWithItsOwnId) {
   WriteFile(P("img.dat"), Pattern(5));
-  Sim sim({"--fault", "stop:50@2", "--save", P("radio.dat")}, 3);
+  Sim sim({"--fault", "stop:50@2", "--save", P("radio.dat"), "--band", "136-174"}, 3);
   std::vector<std::string> write = {"write"};
   for (const auto& p : sim.paths) write.insert(write.end(), {"--port", p});
   write.insert(write.end(), {"--app-dir", dir_.string(), "--no-backup", P("img.dat")});
@@ -325,6 +330,8 @@ TEST_F(LinkCli, SeveralRadiosAtOnceEachWithItsOwnId) {
                                             sim.paths[1] + pad + "communication error  |0000501",
                                             sim.paths[2] + pad + "written              |0000502"}));
   EXPECT_NE(r.err.find("1 of 3 radios failed: " + sim.paths[1] + "\n"), std::string::npos) << r.err;
+  EXPECT_NE(r.err.find(sim.paths[1] + " holds a partly written image: write it again before use.\n"), std::string::npos)
+      << r.err;
   for (int i = 0; i < 50 && !fs::exists(P("radio-3.dat")); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
   auto radioId = [&](const std::string& file) {
     const Bytes b = ReadFile(P(file));
@@ -393,6 +400,108 @@ TEST_F(LinkCli, PortFromProgramIniAndFactoryBlock) {
   const Bytes again = ReadFile(P("again.dat"));
   EXPECT_EQ(again[0x0048], 0x2B);
   EXPECT_EQ(again[0x0049], 0x1A);
+}
+
+
+// A radio of random content is read (its backup kept) and the backup put
+// back into another radio: that radio then holds every written block of
+// the first byte for byte, however odd the content. Asked first, unless
+// --yes; "write --exact" sends the same.
+TEST_F(LinkCli, RestorePutsABackupBackByteForByte) {
+  std::mt19937 random(7);
+  for (const std::string how : {"restore", "write --exact"}) {
+    SCOPED_TRACE(how);
+    fs::remove_all(P("backups"));
+    fs::remove(P("saved.dat"));
+    Bytes radio(16384), other(16384);
+    for (auto& b : radio) b = static_cast<unsigned char>(random());
+    for (auto& b : other) b = static_cast<unsigned char>(random());
+    WriteFile(P("radio.dat"), radio);
+    WriteFile(P("other.dat"), other);
+    Sim first({"--image", P("radio.dat")});
+    CliRun r = Cli({"read", "--port", first.path, "-o", P("read.dat"), "--app-dir", dir_.string()});
+    ASSERT_EQ(r.code, 0) << r.err;
+    const auto list = fs::directory_iterator(P("backups"));
+    const std::string backup = list->path().string();
+
+    Sim second({"--image", P("other.dat"), "--save", P("saved.dat")});
+    std::vector<std::string> args = {"restore", "--port", second.path, "--yes", backup};
+    if (how != "restore") args = {"write", "--exact", "--port", second.path, backup};
+    r = Cli(args);
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_NE(r.out.find("Wrote 501 blocks into the radio, exactly as in the file\n"), std::string::npos) << r.out;
+    for (int i = 0; i < 100 && !fs::exists(P("saved.dat")); ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    const Bytes saved = ReadFile(P("saved.dat"));
+    ASSERT_EQ(saved.size(), 16384u);
+    for (std::size_t a = 0; a < saved.size(); ++a) ASSERT_EQ(saved[a], InWrite(a) ? radio[a] : other[a]) << std::hex << a;
+  }
+
+  // Without --yes the restore asks; anything but yes writes nothing.
+  Sim sim({"--save", P("declined.dat")});
+  WriteFile(P("img.dat"), Pattern(9));
+  Child asked = Child::Start({"/bin/sh", "-c",
+                              "echo n | '" + std::string(DPMR_CLI_PATH) + "' restore --port " + sim.path + " '" +
+                                  P("img.dat") + "'"});
+  std::string out, err;
+  EXPECT_EQ(asked.Wait(&out, &err), 5) << err;
+  EXPECT_NE(out.find("Write it into the radio? [y/N] "), std::string::npos) << out;
+  EXPECT_NE(out.find("  radio id    "), std::string::npos) << out;
+  EXPECT_EQ(err, "Nothing was written.\n");
+  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+  EXPECT_FALSE(fs::exists(P("declined.dat")));
+}
+
+// A program killed halfway (a closed terminal, timeout, kill) leaves its
+// trace with every exchange up to then, after the header.
+TEST_F(LinkCli, TraceSurvivesSigterm) {
+  Sim sim({"--fault", "delay:2"});  // slow enough to be killed halfway
+  Child cli = Child::Start({DPMR_CLI_PATH, "read", "--port", sim.path, "-o", P("out.dat"), "--trace", P("t.trace"),
+                            "--app-dir", dir_.string()});
+  auto traced = [&] {
+    std::ifstream f(P("t.trace"));
+    return std::string(std::istreambuf_iterator<char>(f), {});
+  };
+  for (int i = 0; i < 1000 && traced().find("< 57 01 20 20") == std::string::npos; ++i)
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  kill(cli.pid, SIGTERM);
+  cli.Wait();
+  std::vector<std::string> lines;
+  std::istringstream in(traced());
+  for (std::string line; std::getline(in, line);) lines.push_back(line);
+  ASSERT_GT(lines.size(), 10u);
+  EXPECT_EQ(lines[0].rfind("Serial trace by dpmr-cli ", 0), 0u) << lines[0];
+  EXPECT_NE(lines[0].find(", begun 20"), std::string::npos) << lines[0];
+  EXPECT_NE(lines[1].find("  " + sim.path + "  open at 9600 baud, low latency not available on this port"),
+            std::string::npos)
+      << lines[1];
+  for (const char* exchange : {"> 52 01 00 20", "< 57 01 00 20", "> 52 01 20 20", "< 57 01 20 20"})
+    EXPECT_NE(traced().find(exchange), std::string::npos) << exchange;
+}
+
+// diff FILE --port: the radio is read (and kept), what a write of FILE would
+// change is printed, radio value first; --yes then writes it.
+TEST_F(LinkCli, DiffWithTheRadioThenWrite) {
+  ASSERT_EQ(Cli({"new", "-o", P("radio.dat"), "--app-dir", dir_.string()}).code, 0);
+  ASSERT_EQ(Cli({"set", P("radio.dat"), "channel.2.rx_freq=433.125"}).code, 0);
+  ASSERT_EQ(Cli({"set", P("radio.dat"), "channel.2.rx_freq=434.5", "-o", P("mine.dat")}).code, 0);
+  Sim sim({"--image", P("radio.dat"), "--save", P("saved.dat")});
+  CliRun r = Cli({"diff", P("mine.dat"), "--port", sim.path, "--app-dir", dir_.string()});
+  EXPECT_EQ(r.code, 1) << r.err;
+  EXPECT_NE(r.out.find("channel.2.rx_freq: 433.125"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("-> 434.5"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("Backup kept as "), std::string::npos) << r.out;
+  EXPECT_FALSE(fs::exists(P("saved.dat")));  // nothing written
+
+  r = Cli({"diff", P("mine.dat"), "--port", sim.path, "--yes", "--no-backup", "--app-dir", dir_.string()});
+  EXPECT_EQ(r.code, 0) << r.err;
+  EXPECT_NE(r.out.find("Wrote 501 blocks into the radio\n"), std::string::npos) << r.out;
+  for (int i = 0; i < 100 && !fs::exists(P("saved.dat")); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  const Bytes saved = ReadFile(P("saved.dat"));
+  ASSERT_EQ(saved.size(), 16384u);
+  const cps::RadioImage sent = SentByWrite(P("mine.dat"));
+  for (std::size_t a = 0; a < saved.size(); ++a)
+    if (InWrite(a)) ASSERT_EQ(saved[a], sent.Byte(a)) << std::hex << a;
 }
 
 }  // namespace

@@ -5,7 +5,9 @@
 #include <filesystem>
 #include <mutex>
 
+#include "core/dpmr/dpmr_basic_page.h"
 #include "core/image/image_file.h"
+#include "core/schema/schema.h"
 
 namespace cps {
 
@@ -25,7 +27,18 @@ std::string PortPart(std::string_view name, std::string_view extension) {
   constexpr std::size_t kStamp = 16;  // "YYYYMMDD-HHMMSS-"
   if (name.size() <= kStamp + extension.size() || !name.ends_with(extension)) return {};
   if (!Digits(name.substr(0, 8)) || name[8] != '-' || !Digits(name.substr(9, 6)) || name[15] != '-') return {};
-  return std::string(name.substr(kStamp, name.size() - kStamp - extension.size()));
+  std::string_view port = name.substr(kStamp, name.size() - kStamp - extension.size());
+  // A second file of the same second: "<port>+2"; '+' never stands in a port part.
+  if (const std::size_t plus = port.rfind('+'); plus != std::string_view::npos && plus > 0 &&
+                                                 Digits(port.substr(plus + 1)))
+    port = port.substr(0, plus);
+  return std::string(port);
+}
+
+std::string FieldText(const PageSchema& page, std::string_view key, const RadioImage& image) {
+  for (const Field& f : page.fields)
+    if (f.key == key) return f.load(image).text;
+  return {};
 }
 }  // namespace
 
@@ -83,10 +96,32 @@ Result<std::string> ReserveDatedFile(const std::string& folder, std::time_t when
   const std::string name = DatedFileName(when, portName, extension);
   const std::string stem = name.substr(0, name.size() - extension.size());
   fs::path path = fs::path(folder) / name;
-  for (int n = 2; fs::exists(path, ec); ++n) path = fs::path(folder) / (stem + "-" + std::to_string(n) + std::string(extension));
+  for (int n = 2; fs::exists(path, ec); ++n) path = fs::path(folder) / (stem + "+" + std::to_string(n) + std::string(extension));
   const std::vector<DatedFile> existing = ListDatedFiles(folder, extension);
   for (std::size_t i = keep > 0 ? keep - 1 : 0; i < existing.size(); ++i) fs::remove(existing[i].path, ec);
   return path.string();
+}
+
+RadioIdentity IdentifyRadio(const RadioImage& image) {
+  const PageSchema& page = DpmrBasicPageSchema();
+  return {FieldText(page, "radio_name", image), FieldText(page, "radio_id", image)};
+}
+
+std::vector<Backup> ListBackups(const std::string& folder) {
+  std::vector<Backup> backups;
+  for (DatedFile& f : ListDatedFiles(folder, ".dat")) {
+    Backup b;
+    RadioImage image;
+    if (Status st = LoadImageFile(f.path, image); st) {
+      b.radio = IdentifyRadio(image);
+      b.readable = true;
+    } else {
+      b.problem = st.error();
+    }
+    b.file = std::move(f);
+    backups.push_back(std::move(b));
+  }
+  return backups;
 }
 
 Result<std::string> SaveBackup(const std::string& folder, const RadioImage& image, std::string_view portName,

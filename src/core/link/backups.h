@@ -30,7 +30,7 @@ std::string DatedFileName(std::time_t when, std::string_view portName, std::stri
 struct DatedFile {
   std::string path;
   std::string time;  // "2026-12-07 10:56:13"
-  std::string port;  // as in the name ("ttyUSB0", "pts-3")
+  std::string port;  // as in the name ("ttyUSB0", "pts-3"), without a "+2" of the same second
   std::uintmax_t size = 0;
 };
 
@@ -39,11 +39,30 @@ struct DatedFile {
 std::vector<DatedFile> ListDatedFiles(const std::string& folder, std::string_view extension);
 
 // Creates `folder` if needed and a new file name in it that no file has
-// yet (a second file in the same second gets "-2", "-3", ... after the
-// port); then deletes the oldest dated files with `extension` beyond
+// yet (a second file in the same second gets "+2", "+3", ... after the
+// port, which the list does not take as part of the port); then deletes the oldest dated files with `extension` beyond
 // `keep` (counting the new one, which the caller writes next).
 Result<std::string> ReserveDatedFile(const std::string& folder, std::time_t when, std::string_view portName,
                                      std::string_view extension, std::size_t keep);
+
+// The radio an image came from, as its dPMR page shows it: the radio name
+// and the radio id, as stored (no repair).
+struct RadioIdentity {
+  std::string name;
+  std::string id;
+};
+RadioIdentity IdentifyRadio(const RadioImage& image);
+
+// A backup in the list: its file, and the radio it holds when it can be
+// read (`readable` false: `problem` says why).
+struct Backup {
+  DatedFile file;
+  RadioIdentity radio;
+  bool readable = false;
+  std::string problem;
+};
+// The backups of `folder` (".dat"), newest first.
+std::vector<Backup> ListBackups(const std::string& folder);
 
 // Saves `image` as a new backup; returns its path.
 Result<std::string> SaveBackup(const std::string& folder, const RadioImage& image, std::string_view portName,

@@ -1,5 +1,6 @@
 #include "core/link/fleet.h"
 
+#include <algorithm>
 #include <chrono>
 
 #include "core/codec/digit_codes.h"
@@ -9,14 +10,14 @@
 namespace cps {
 
 namespace {
-constexpr long long kHighestRadioId = 9000000;
+constexpr long long kHighestRadioId = 8999999;
 }
 
 Result<std::vector<std::string>> FleetRadioIds(long long first, std::size_t count) {
   const long long last = first + static_cast<long long>(count) - 1;
   if (first < 1 || last > kHighestRadioId)
     return Error{"radio ids " + std::to_string(first) + " to " + std::to_string(last) +
-                 " do not fit: a dPMR radio id lies between 1 and 9000000"};
+                 " do not fit: a dPMR radio id lies between 1 and 8999999"};
   std::vector<std::string> ids;
   for (long long id = first; id <= last; ++id) {
     const std::string text = FitText(std::to_string(id), '0', 7, true);
@@ -28,11 +29,18 @@ Result<std::vector<std::string>> FleetRadioIds(long long first, std::size_t coun
 }
 
 Status GiveRadioId(RadioImage& image, const std::string& id) {
+  // Only the id field's own rule: its leave rule on the text, then its save.
+  // Opening and closing the whole page would also apply the page's other
+  // rules to values the file holds out of range.
+  const PageSchema& page = DpmrBasicPageSchema();
+  const auto field = std::find_if(page.fields.begin(), page.fields.end(),
+                                  [](const Field& f) { return f.key == "radio_id"; });
+  if (field == page.fields.end()) return Error{"the dPMR page has no radio id"};
+  const std::string stored = field->onLeave ? field->onLeave(id) : id;
+  if (stored != id) return Error{"radio id " + id + " is stored as " + stored};
   RadioImage edited = image;
-  Status st = SetPageFields(DpmrBasicPageSchema(), edited, {{"radio_id", id}});
-  if (!st) return st;
-  const PageValues shown = LoadPage(DpmrBasicPageSchema(), edited);
-  if (shown["radio_id"].text != id) return Error{"radio id " + id + " is stored as " + shown["radio_id"].text};
+  field->save(edited, ControlValue::Text(id));
+  if (field->load(edited).text != id) return Error{"radio id " + id + " is stored as " + field->load(edited).text};
   image = edited;
   return Status::Ok();
 }

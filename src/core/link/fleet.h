@@ -2,9 +2,9 @@
 // Several radios at once: one TransferWorker per port, each on its own
 // thread, with progress and an outcome per radio. A failure of one radio
 // never stops the others; Cancel() stops them all. Each radio of a write
-// may get its own dPMR radio id, given through the dPMR Basic page's rules.
+// may get its own dPMR radio id, stored by the radio id field's own rule.
 //
-//   auto ids = FleetRadioIds(1000, ports.size());            // refused past 9000000
+//   auto ids = FleetRadioIds(1000, ports.size());            // refused past 8999999
 //   std::vector<FleetRadio> radios = ...;                      // port, image, id
 //   TransferFleet fleet(OpenRadioPort, 9600);
 //   fleet.Start(TransferDirection::kWrite, radios, {.verify = true}, callbacks);
@@ -31,12 +31,13 @@ struct FleetRadio {
 
 // The radio ids first, first + 1, ... for `count` radios as 7-digit texts.
 // An error, before anything is written, when one of them is no valid dPMR
-// ID (the Basic page would store its default instead): past 9000000, zero,
+// ID (the Basic page would store its default instead): past 8999999, zero,
 // or one of 1000000, 2000000, ...
 Result<std::vector<std::string>> FleetRadioIds(long long first, std::size_t count);
 
-// Gives the image the radio id as the dPMR Basic page does when the id is
-// typed and the dialog closes.
+// Gives the image the radio id through the id field's own leave and save
+// rules: the seven id bytes change, nothing else (the page's other fields
+// keep whatever the file holds, in range or not).
 Status GiveRadioId(RadioImage& image, const std::string& id);
 
 struct FleetOutcome {

@@ -69,9 +69,13 @@ StepError ReadBlock(SerialPort& port, std::uint16_t address, std::span<std::uint
   // a late reply would otherwise shift its header into the data.
   std::uint8_t header[4];
   const std::size_t headerGot = port.Read(header, sizeof header);
-  if (headerGot < sizeof header)
+  if (headerGot < sizeof header) {
+    // Name what did come, as a write names the byte that answered it.
+    std::string answer;
+    for (std::size_t i = 0; i < headerGot; ++i) answer += (i ? " " : " (answer ") + HexByte(header[i]);
     return "The reply to the block at " + AddressText(address) + " began with " + std::to_string(headerGot) +
-           " of 4 header bytes.";
+           " of 4 header bytes" + (answer.empty() ? "" : answer + ")") + ".";
+  }
   const std::size_t got = port.Read(out.data(), out.size());
   if (got < out.size())
     return "The block at " + AddressText(address) + " came with " + std::to_string(got) +

@@ -39,6 +39,13 @@ class SerialPort {
   virtual std::size_t Read(std::uint8_t* out, std::size_t n) = 0;
   // Waits `ms` milliseconds.
   virtual void Pause(int ms) = 0;
+
+  // What the port itself reported when it failed (an adapter pulled out:
+  // "Input/output error"); empty while it works. A time-out is no failure.
+  virtual std::string FailureText() const { return {}; }
+  // Whether the driver runs the port with low latency, for the trace:
+  // "granted", "refused", "already on", or "not available on this port".
+  virtual std::string LowLatencyText() const { return "not available on this port"; }
 };
 
 // Opens the port named `name` at `baud` for one exchange; the error is the

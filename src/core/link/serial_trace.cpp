@@ -7,7 +7,6 @@
 namespace cps {
 
 namespace {
-constexpr std::size_t kFlushAt = 256 * 1024;
 constexpr std::size_t kBytesPerLine = 16;
 
 std::int64_t SteadyMicroseconds() {
@@ -44,8 +43,15 @@ class TracingPort : public SerialPort {
   std::size_t Read(std::uint8_t* out, std::size_t n) override {
     const std::size_t got = inner_->Read(out, n);
     trace_->Bytes(name_, '<', std::span<const std::uint8_t>(out, got), n);
+    if (got < n) {
+      const std::string report = inner_->FailureText();
+      if (!report.empty()) trace_->Note(name_, "the port reported: " + report);
+    }
+    trace_->Flush();  // an exchange is complete: it survives a killed program
     return got;
   }
+  std::string FailureText() const override { return inner_->FailureText(); }
+  std::string LowLatencyText() const override { return inner_->LowLatencyText(); }
   void Pause(int ms) override {
     trace_->Note(name_, "pause " + std::to_string(ms) + " ms");
     inner_->Pause(ms);
@@ -61,9 +67,18 @@ class TracingPort : public SerialPort {
 SerialTrace::SerialTrace(std::ostream& out, Clock clock)
     : out_(&out), clock_(clock ? std::move(clock) : Clock(SteadyMicroseconds)), startUs_(clock_()) {}
 
-Result<std::shared_ptr<SerialTrace>> SerialTrace::ToFile(const std::string& path) {
+std::string SerialTrace::Header(const std::string& program, std::time_t when) {
+  std::tm local{};
+  localtime_r(&when, &local);
+  char stamp[48];
+  std::strftime(stamp, sizeof stamp, "%Y-%m-%d %H:%M:%S %z", &local);
+  return "Serial trace" + (program.empty() ? std::string() : " by " + program) + ", begun " + stamp + "\n";
+}
+
+Result<std::shared_ptr<SerialTrace>> SerialTrace::ToFile(const std::string& path, const std::string& program) {
   auto file = std::make_unique<std::ofstream>(path, std::ios::binary | std::ios::trunc);
   if (!*file) return Error{"cannot write the trace " + path};
+  *file << Header(program, std::time(nullptr)) << std::flush;
   std::shared_ptr<SerialTrace> trace(new SerialTrace());
   trace->clock_ = SteadyMicroseconds;
   trace->startUs_ = trace->clock_();
@@ -84,10 +99,6 @@ std::string SerialTrace::Stamp(const std::string& port) {
 void SerialTrace::Append(std::string line) {
   std::lock_guard lock(mutex_);
   pending_ += line;
-  if (pending_.size() >= kFlushAt && out_) {
-    out_->write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
-    pending_.clear();
-  }
 }
 
 void SerialTrace::Note(const std::string& port, const std::string& what) { Append(Stamp(port) + what + "\n"); }
@@ -127,7 +138,8 @@ PortOpener TracingOpener(PortOpener inner, std::shared_ptr<SerialTrace> trace) {
       trace->Flush();
       return port;
     }
-    trace->Note(name, "open at " + std::to_string(baud) + " baud");
+    trace->Note(name, "open at " + std::to_string(baud) + " baud, low latency " + (*port)->LowLatencyText());
+    trace->Flush();
     return std::unique_ptr<SerialPort>(std::make_unique<TracingPort>(std::move(*port), trace, name));
   };
 }

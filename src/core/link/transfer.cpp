@@ -2,12 +2,19 @@
 
 #include <cstdio>
 
+#include "core/channels/channel_table.h"
 #include "core/link/framing.h"
 
 namespace cps {
 
 const char* const kPortNotOpenedMessage = "Cound not open the port.";
 const char* const kCommunicationErrorMessage = "\xE9\x80\x9A\xE4\xBF\xA1\xE5\x87\xBA\xE9\x8C\xAF";  // 通信出錯
+
+const char* const kPartlyWrittenMessage = "holds a partly written image: write it again before use";
+
+std::string ConnectionLostReason(const std::string& portReport) {
+  return "The connection to the radio was lost (the port reported: " + portReport + ")";
+}
 
 namespace {
 constexpr std::uint16_t kFirstBlock = 0x0100;
@@ -18,6 +25,29 @@ constexpr std::uint16_t kRadioOwnedBlock = 0x3E00;  // 0x3E00-0x3E3F: the radio'
 
 TransferResult CommunicationError(std::string reason) {
   return {TransferOutcome::kCommunicationError, std::move(reason)};
+}
+
+// A failed exchange: when the port itself reported an error, that is the
+// cause rather than what the protocol missed.
+TransferResult ExchangeFailed(const SerialPort& port, std::string reason) {
+  const std::string report = port.FailureText();
+  return CommunicationError(report.empty() ? std::move(reason) : ConnectionLostReason(report));
+}
+std::string MhzRange(std::uint32_t low, std::uint32_t high) {
+  return std::to_string(low / 100000) + "-" + std::to_string(high / 100000) + " MHz";
+}
+
+// An image made for a band the radio does not have (as its identification
+// tells): why nothing is written. An image whose band bytes are none of the
+// band selector's entries (a backup of an odd radio) is not judged.
+std::optional<std::string> OtherBand(const RadioImage& image, const link::LinkIdentification& id) {
+  const BandLimits band{image.Frequency(kBandLowAddr), image.Frequency(kBandHighAddr)};
+  bool known = false;
+  for (std::size_t i = 0; i < BandItems().size(); ++i) known |= BandOfItem(static_cast<int>(i)) == band;
+  if (!known || id.HighMhz() <= id.LowMhz()) return std::nullopt;
+  if (band.low >= id.LowUnits() && band.high <= id.HighUnits()) return std::nullopt;
+  return "The image is for " + MhzRange(band.low, band.high) + ", the radio reports " +
+         MhzRange(id.LowUnits(), id.HighUnits()) + ": nothing was written.";
 }
 }  // namespace
 
@@ -41,11 +71,11 @@ std::string ProgressText(int k) {
 TransferResult RunTransferOnPort(SerialPort& port, TransferDirection direction, RadioImage& image,
                                  const std::atomic<bool>& cancel, const TransferCallbacks& callbacks) {
   port.SetReadTimeouts(ReadTimeouts{50, 50, 100});
-  if (auto e = link::Handshake(port, link::kTransferHandshake)) return CommunicationError(*e);
+  if (auto e = link::Handshake(port, link::kTransferHandshake)) return ExchangeFailed(port, *e);
   link::LinkIdentification id;
-  if (auto e = link::ReadIdentification(port, id)) return CommunicationError(*e);
+  if (auto e = link::ReadIdentification(port, id)) return ExchangeFailed(port, *e);
   port.Pause(10);
-  if (auto e = link::Acknowledge(port, "the identification")) return CommunicationError(*e);
+  if (auto e = link::Acknowledge(port, "the identification")) return ExchangeFailed(port, *e);
 
   auto report = [&](int position) {
     if (callbacks.progress) callbacks.progress(position);
@@ -60,9 +90,9 @@ TransferResult RunTransferOnPort(SerialPort& port, TransferDirection direction, 
     RadioImage received = image;
     int position = 0;
     for (std::uint16_t a : TransferBlocks(direction)) {
-      if (auto e = link::ReadBlock(port, a, received.Bytes(a, kBlockSize))) return stop(CommunicationError(*e));
+      if (auto e = link::ReadBlock(port, a, received.Bytes(a, kBlockSize))) return stop(ExchangeFailed(port, *e));
       if (auto e = link::Acknowledge(port, "the block at " + link::AddressText(a)))
-        return stop(CommunicationError(*e));
+        return stop(ExchangeFailed(port, *e));
       report(++position);
       if (cancel) return stop({TransferOutcome::kCancelled, "Stopped by the user."});
     }
@@ -79,10 +109,16 @@ TransferResult RunTransferOnPort(SerialPort& port, TransferDirection direction, 
     return {};
   }
 
+  if (auto e = OtherBand(image, id)) return stop(CommunicationError(*e));
+  // Once the first block is on its way the radio may hold part of the image.
+  auto partly = [](TransferResult r) {
+    r.partlyWritten = true;
+    return r;
+  };
   for (std::uint16_t a : TransferBlocks(direction)) {
-    if (auto e = link::WriteBlock(port, a, image.Bytes(a, kBlockSize))) return stop(CommunicationError(*e));
+    if (auto e = link::WriteBlock(port, a, image.Bytes(a, kBlockSize))) return stop(partly(ExchangeFailed(port, *e)));
     report((a - kFirstBlock) / kBlockSize);
-    if (cancel) return stop({TransferOutcome::kCancelled, "Stopped by the user."});
+    if (cancel) return stop(partly({TransferOutcome::kCancelled, "Stopped by the user."}));
   }
   link::SendEnd(port, link::kEndWrite);
   return {};

@@ -23,6 +23,9 @@ enum class TransferOutcome { kSuccess, kPortNotOpened, kCommunicationError, kCan
 struct TransferResult {
   TransferOutcome outcome = TransferOutcome::kSuccess;
   std::string reason;  // why it failed, one line; empty on success
+  // A write that stopped (failed or cancelled) after it had begun sending
+  // blocks: the radio holds part of the image.
+  bool partlyWritten = false;
   bool ok() const { return outcome == TransferOutcome::kSuccess; }
 };
 
@@ -41,6 +44,11 @@ std::string ProgressText(int k);
 // The messages the program shows.
 extern const char* const kPortNotOpenedMessage;       // "Cound not open the port."
 extern const char* const kCommunicationErrorMessage;  // "通信出錯" (UTF-8)
+// After the port's name, for a radio a stopped write left with part of an
+// image: "holds a partly written image: write it again before use".
+extern const char* const kPartlyWrittenMessage;
+// The reason of a failure the port itself reported.
+std::string ConnectionLostReason(const std::string& portReport);
 
 struct TransferCallbacks {
   // After the port has opened (the window disables "Start").

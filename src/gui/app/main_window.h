@@ -139,6 +139,8 @@ class CMainFrame : public QMainWindow {
   void OnWrite();         // main_window_link.cpp
   void OnBackups();       // main_window_link.cpp
   void OnWriteSeveral();  // main_window_link.cpp
+  void OnCheckImage();    // main_window_link.cpp
+  void OnCompareWithRadio();  // main_window_link.cpp
   // Setting menu
   void OnPortSetting();   // main_window_link.cpp
   // Help menu (main_window_help.cpp)
@@ -188,6 +190,10 @@ class CMainFrame : public QMainWindow {
   PortOpener LinkOpener(const std::string& traceName);
   // "Verify after write" changed: kept in Program.ini at once.
   void RememberVerify(bool on);
+  // The check of the image a Write sends: false when the user cancels.
+  bool CheckBeforeWrite(const RadioImage& sent);
+  // Shows the field of a check finding's key.
+  void ShowFieldOfKey(const std::string& key);
   // The three text items, placed before `before` (main_window_text.cpp).
   void AddTextItems(QMenu* file, QAction* before);
   // The channel list and template items, placed before `before`.

@@ -9,39 +9,54 @@
 
 namespace cps {
 
+namespace {
+enum Column { kDate, kPort, kName, kId, kSize, kColumns };
+}
+
 BackupsDialog::BackupsDialog(std::string folder, QWidget* parent)
-    : QDialog(parent), files_(ListDatedFiles(folder, ".dat")) {
+    : QDialog(parent), backups_(ListBackups(folder)) {
   setWindowTitle("Backups");
-  auto* where = new QLabel(files_.empty() ? QString("No backups yet in %1").arg(QString::fromStdString(folder))
-                                          : QString("Every read from a radio is kept in %1")
-                                                .arg(QString::fromStdString(folder)),
+  auto* where = new QLabel(backups_.empty() ? QString("No backups yet in %1").arg(QString::fromStdString(folder))
+                                            : QString("Every read from a radio is kept in %1")
+                                                  .arg(QString::fromStdString(folder)),
                            this);
   where->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  table_ = new QTableWidget(static_cast<int>(files_.size()), 3, this);
-  table_->setHorizontalHeaderLabels({"Time", "Port", "Size"});
+  table_ = new QTableWidget(static_cast<int>(backups_.size()), kColumns, this);
+  table_->setHorizontalHeaderLabels({"Date", "Port", "Radio name", "Radio id", "Size"});
   table_->verticalHeader()->hide();
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  for (int row = 0; row < static_cast<int>(files_.size()); ++row) {
-    const DatedFile& f = files_[static_cast<std::size_t>(row)];
-    table_->setItem(row, 0, new QTableWidgetItem(QString::fromStdString(f.time)));
-    table_->setItem(row, 1, new QTableWidgetItem(QString::fromStdString(f.port)));
-    auto* size = new QTableWidgetItem(QString::number(f.size));
+  for (int row = 0; row < static_cast<int>(backups_.size()); ++row) {
+    const Backup& b = backups_[static_cast<std::size_t>(row)];
+    table_->setItem(row, kDate, new QTableWidgetItem(QString::fromStdString(b.file.time)));
+    table_->setItem(row, kPort, new QTableWidgetItem(QString::fromStdString(b.file.port)));
+    table_->setItem(row, kName, new QTableWidgetItem(QString::fromStdString(b.readable ? b.radio.name : "(cannot be read)")));
+    table_->setItem(row, kId, new QTableWidgetItem(QString::fromStdString(b.radio.id)));
+    auto* size = new QTableWidgetItem(QString::number(b.file.size));
     size->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    table_->setItem(row, 2, size);
-    table_->item(row, 0)->setToolTip(QString::fromStdString(f.path));
+    table_->setItem(row, kSize, size);
+    const QString tip = QString::fromStdString(b.readable ? b.file.path : b.file.path + "\n" + b.problem);
+    for (int c = 0; c < kColumns; ++c) table_->item(row, c)->setToolTip(tip);
   }
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table_->horizontalHeader()->setStretchLastSection(true);
-  if (!files_.empty()) table_->selectRow(0);
+  if (!backups_.empty()) table_->selectRow(0);
 
   auto* buttons = new QDialogButtonBox(this);
   open_ = buttons->addButton("Open", QDialogButtonBox::AcceptRole);
   open_->setDefault(true);
-  open_->setEnabled(!files_.empty());
+  open_->setEnabled(!backups_.empty());
+  write_ = buttons->addButton("Write to radio...", QDialogButtonBox::ActionRole);
+  write_->setToolTip("Put this backup back into the radio exactly as it was kept");
+  write_->setAutoDefault(false);
+  write_->setEnabled(!backups_.empty());
   buttons->addButton("Close", QDialogButtonBox::RejectRole);
   connect(open_, &QPushButton::clicked, this, &BackupsDialog::OnOpen);
+  connect(write_, &QPushButton::clicked, this, [this] {
+    const std::string path = Selected();
+    if (!path.empty() && writeToRadio) writeToRadio(path);
+  });
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
   connect(table_, &QTableWidget::cellDoubleClicked, this, [this] { OnOpen(); });
 
@@ -49,13 +64,20 @@ BackupsDialog::BackupsDialog(std::string folder, QWidget* parent)
   layout->addWidget(where);
   layout->addWidget(table_);
   layout->addWidget(buttons);
-  resize(520, 360);
+  resize(640, 360);
+}
+
+std::string BackupsDialog::Selected() const {
+  const int row = table_->currentRow();
+  if (row < 0 || row >= static_cast<int>(backups_.size())) return {};
+  return backups_[static_cast<std::size_t>(row)].file.path;
 }
 
 void BackupsDialog::OnOpen() {
-  const int row = table_->currentRow();
-  if (row < 0 || row >= static_cast<int>(files_.size())) return;
-  chosen_ = files_[static_cast<std::size_t>(row)].path;
+  const std::string path = Selected();
+  if (path.empty()) return;
+  if (open && !open(path)) return;  // it said why; the list stays for another choice
+  chosen_ = path;
   accept();
 }
 

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStringList>
 #include <QRegularExpressionValidator>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -87,6 +88,8 @@ FleetDialog::FleetDialog(const RadioImage& image, PortOpener openPort, int baud,
   table_->horizontalHeader()->setSectionResizeMode(kProgress, QHeaderView::Stretch);
   table_->horizontalHeader()->setSectionResizeMode(kResult, QHeaderView::ResizeToContents);
   summary_ = new QLabel(this);
+  summary_->setWordWrap(true);
+  summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
   start_ = new QPushButton("Start", this);
   start_->setAutoDefault(false);
@@ -131,6 +134,16 @@ void FleetDialog::AddPort(const std::string& path) {
   auto* item = new QListWidgetItem(QString::fromStdString(path), ports_);
   item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
   item->setCheckState(Qt::Checked);
+}
+
+void FleetDialog::Restore(const std::vector<std::string>& ports, const std::string& firstId) {
+  if (!ports.empty())
+    for (int i = 0; i < ports_->count(); ++i) ports_->item(i)->setCheckState(Qt::Unchecked);
+  for (const std::string& p : ports) AddPort(p);
+  if (!firstId.empty()) {
+    idField_->setText(QString::fromStdString(firstId));
+    idBox_->setChecked(true);
+  }
 }
 
 void FleetDialog::AddTyped() {
@@ -184,6 +197,7 @@ void FleetDialog::OnStart() {
     table_->setItem(row, kResult, new QTableWidgetItem("Writing"));
   }
   started_ = ports;
+  startedFirstId_ = idBox_->isChecked() ? radios.front().radioId : std::string();
   finished_ = 0;
   running_ = true;
   summary_->clear();
@@ -220,16 +234,33 @@ void FleetDialog::OnRadioFinished(std::size_t radio, const FleetOutcome& outcome
   const int row = static_cast<int>(radio);
   QTableWidgetItem* result = table_->item(row, kResult);
   result->setText(ResultText(outcome, verifyBox_->isChecked()) + QString(" (%1 s)").arg(outcome.seconds, 0, 'f', 1));
-  QString tip = outcome.result.ok() ? QString() : TransferDialog::MessageFor(outcome.result, TransferDirection::kWrite);
+  QString tip = outcome.result.ok() ? QString()
+                                    : TransferDialog::MessageFor(outcome.result, TransferDirection::kWrite,
+                                                                 started_[radio]);
   result->setToolTip(tip);
-  if (!outcome.result.ok()) result->setForeground(FailureTextColor(table_->palette()));
+  if (outcome.result.ok()) {
+    // The last block's position shows 99%: a completed write is 100%.
+    if (auto* bar = qobject_cast<QProgressBar*>(table_->cellWidget(row, kProgress))) bar->setValue(kTransferProgressMax);
+  } else {
+    result->setForeground(FailureTextColor(table_->palette()));
+    if (auto* bar = qobject_cast<QProgressBar*>(table_->cellWidget(row, kProgress))) bar->setFormat("stopped at %p%");
+  }
   if (++finished_ < started_.size()) return;
 
   fleet_.Join();
   running_ = false;
   std::size_t ok = 0;
-  for (const FleetOutcome& o : fleet_.outcomes()) ok += o.result.ok() ? 1 : 0;
-  summary_->setText(QString("%1 of %2 radios written").arg(ok).arg(started_.size()));
+  QStringList lines;
+  const std::vector<FleetOutcome> outcomes = fleet_.outcomes();
+  for (std::size_t i = 0; i < outcomes.size(); ++i) {
+    const TransferResult& r = outcomes[i].result;
+    ok += r.ok() ? 1 : 0;
+    const QString port = QString::fromStdString(started_[i]);
+    if (!r.ok() && !r.reason.empty()) lines << port + ": " + QString::fromStdString(r.reason);
+    if (r.partlyWritten) lines << port + " " + QString::fromUtf8(kPartlyWrittenMessage) + ".";
+  }
+  lines.prepend(QString("%1 of %2 radios written").arg(ok).arg(started_.size()));
+  summary_->setText(lines.join("\n"));
   start_->setEnabled(true);
   stop_->setEnabled(false);
   close_->setEnabled(true);

@@ -42,6 +42,14 @@ class FleetDialog : public QDialog {
   std::vector<std::string> chosenPorts() const;
   // Adds a device path to the list, checked.
   void AddPort(const std::string& path);
+  // What the dialog showed when a write was last started: those ports
+  // checked (added when not detected) and the first id, its box checked
+  // when not empty.
+  void Restore(const std::vector<std::string>& ports, const std::string& firstId);
+  // The ports and first id ("" none) of the last write started; no ports
+  // when none was started.
+  const std::vector<std::string>& startedPorts() const { return started_; }
+  const std::string& startedFirstId() const { return startedFirstId_; }
 
   QListWidget* portList() const { return ports_; }
   QLineEdit* pathField() const { return path_; }
@@ -73,6 +81,7 @@ class FleetDialog : public QDialog {
   int baud_;
   TransferFleet fleet_;
   std::vector<std::string> started_;  // ports of the running fleet
+  std::string startedFirstId_;
   std::size_t finished_ = 0;
   bool running_ = false;
   QListWidget* ports_ = nullptr;

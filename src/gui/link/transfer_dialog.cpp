@@ -121,6 +121,16 @@ void TransferDialog::OnExit() {
 
 void TransferDialog::reject() { OnExit(); }
 
+QString TransferDialog::MessageFor(const TransferResult& result, TransferDirection direction,
+                                   const std::string& portName) {
+  QString text = MessageFor(result, direction);
+  if (result.partlyWritten) {
+    const QString partly = QString::fromStdString(portName) + " " + QString::fromUtf8(kPartlyWrittenMessage) + ".";
+    text += (text.isEmpty() ? "" : "\n\n") + partly;
+  }
+  return text;
+}
+
 QString TransferDialog::MessageFor(const TransferResult& result, TransferDirection direction) {
   const QString reason = QString::fromStdString(result.reason);
   switch (result.outcome) {
@@ -147,8 +157,11 @@ void TransferDialog::OnFinished(const TransferResult& result) {
   if (result.ok()) {
     if (direction_ == TransferDirection::kRead) image_ = worker_.image();
     succeeded_ = true;
+    // The last block's position shows 99%: a completed transfer is 100%.
+    bar_->setValue(kTransferProgressMax);
+    percent_->setText("100%");
     if (verify() && showInformation) showInformation(this, "Write verified: the radio holds every written block.");
-  } else if (const QString text = MessageFor(result, direction_); !text.isEmpty() && showMessage) {
+  } else if (const QString text = MessageFor(result, direction_, portName_); !text.isEmpty() && showMessage) {
     showMessage(this, text);
   }
   emit transferEnded();

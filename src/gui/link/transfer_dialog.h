@@ -52,6 +52,9 @@ class TransferDialog : public QDialog {
 
   // The message shown for a failed transfer (empty: none).
   static QString MessageFor(const TransferResult& result, TransferDirection direction);
+  // The same, and for a write that stopped halfway: "<port> holds a partly
+  // written image: write it again before use." (also after "Exit").
+  static QString MessageFor(const TransferResult& result, TransferDirection direction, const std::string& portName);
 
  public slots:
   void OnStart();

@@ -54,7 +54,8 @@ TEST_F(BackupsTest, SavesUntouchedListsNewestFirstAndNamesASecondOneApart) {
   ASSERT_TRUE(second.ok()) << second.error();
   ASSERT_TRUE(SaveBackup(Dir(), image, "/dev/ttyUSB0", k20261207_105613 + 3600).ok());
   EXPECT_EQ(*first, Dir() + "/20261207-105613-pts-3.dat");
-  EXPECT_EQ(*second, Dir() + "/20261207-105613-pts-3-2.dat");
+  // "+2": never part of a port ("pts-3-2" would be /dev/pts/3/2).
+  EXPECT_EQ(*second, Dir() + "/20261207-105613-pts-3+2.dat");
   RadioImage back;
   ASSERT_TRUE(LoadImageFile(*first, back).ok());
   EXPECT_TRUE(back == image);
@@ -65,7 +66,34 @@ TEST_F(BackupsTest, SavesUntouchedListsNewestFirstAndNamesASecondOneApart) {
   EXPECT_EQ(list[0].time, "2026-12-07 11:56:13");
   EXPECT_EQ(list[0].port, "ttyUSB0");
   EXPECT_EQ(list[0].size, 16384u);
+  EXPECT_EQ(list[1].port, "pts-3");
+  EXPECT_EQ(list[1].path, *second);
   EXPECT_EQ(list[2].port, "pts-3");
+}
+
+// The list reads each backup for the radio's name and id, as stored; a
+// file that cannot be read is listed with the reason.
+TEST_F(BackupsTest, TheListNamesTheRadioOfEachBackup) {
+  RadioImage image;
+  image.Fill(0xFF);
+  const std::uint8_t name[] = {'B', 'a', 's', 'e', ' ', '1'};
+  for (std::size_t i = 0; i < sizeof name; ++i) image.SetByte(0x3F88 + i, name[i]);
+  const std::uint8_t id[] = {0, 0, 1, 2, 3, 4, 5};
+  for (std::size_t i = 0; i < sizeof id; ++i) image.SetByte(0x0388 + i, id[i]);
+  ASSERT_TRUE(SaveBackup(Dir(), image, "/dev/ttyUSB0", k20261207_105613).ok());
+  ASSERT_TRUE(SaveBackup(Dir(), image, "/dev/ttyUSB0", k20261207_105613).ok());
+  Touch("20261207-115613-ttyUSB12.dat");  // one byte: no image
+  const auto list = ListBackups(Dir());
+  ASSERT_EQ(list.size(), 3u);
+  EXPECT_FALSE(list[0].readable);
+  EXPECT_EQ(list[0].file.port, "ttyUSB12");
+  EXPECT_FALSE(list[0].problem.empty());
+  for (std::size_t i : {1u, 2u}) {
+    EXPECT_TRUE(list[i].readable) << list[i].problem;
+    EXPECT_EQ(list[i].file.port, "ttyUSB0");
+    EXPECT_EQ(list[i].radio.name, "Base 1");
+    EXPECT_EQ(list[i].radio.id, "0012345");
+  }
 }
 
 TEST_F(BackupsTest, KeepsTheNewestHundredAndNothingElseIsDeleted) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <random>
 #include <thread>
 
 #include "link_test_util.h"
@@ -86,6 +87,40 @@ TEST(TransferFleetTest, EachRadioGetsItsIdAndOneFailureStopsNoOther) {
   // The radio id as digit codes at 0x0388: 1234 and 1236.
   EXPECT_EQ(At(rig.radios["/dev/a"].memory(), 0x0388, 7), (Bytes{0, 0, 0, 1, 2, 3, 4}));
   EXPECT_EQ(At(rig.radios["/dev/c"].memory(), 0x0388, 7), (Bytes{0, 0, 0, 1, 2, 3, 6}));
+}
+
+// On random images (out-of-range values all over the dPMR page), a radio
+// written with an id holds what a plain write gives it except the seven id
+// bytes, which hold the id's digit codes.
+TEST(TransferFleetTest, AnIdChangesTheIdBytesAndNothingElse) {
+  std::mt19937 random(23);
+  for (int round = 0; round < 12; ++round) {
+    SCOPED_TRACE(round);
+    RadioImage image;
+    for (std::size_t a = 0; a < kImageSize; ++a) image.SetByte(a, static_cast<std::uint8_t>(random()));
+    Fleet3 rig;
+    std::atomic<bool> cancel{false};
+    RadioImage plain = image;
+    ASSERT_TRUE(RunTransfer(rig.opener, "/dev/a", 9600, TransferDirection::kWrite, plain, cancel).ok());
+    const long long first = 1 + static_cast<long long>(random() % 899999);
+    auto ids = FleetRadioIds(first, 1);
+    ASSERT_TRUE(ids.ok()) << first;
+    FleetRadio radio{"/dev/b", image, (*ids)[0]};
+    ASSERT_TRUE(GiveRadioId(radio.image, radio.radioId).ok());
+    TransferFleet fleet(rig.opener, 9600);
+    ASSERT_TRUE(fleet.Start(TransferDirection::kWrite, {radio}, {}, {}));
+    fleet.Join();
+    ASSERT_TRUE(fleet.outcomes()[0].result.ok());
+    const RadioImage& a = rig.radios["/dev/a"].memory();
+    const RadioImage& b = rig.radios["/dev/b"].memory();
+    for (std::size_t addr = 0; addr < kImageSize; ++addr) {
+      if (addr >= 0x0388 && addr < 0x038F) {
+        ASSERT_EQ(b.Byte(addr), radio.radioId[addr - 0x0388] - '0') << std::hex << addr;
+      } else {
+        ASSERT_EQ(a.Byte(addr), b.Byte(addr)) << std::hex << addr;
+      }
+    }
+  }
 }
 
 TEST(TransferFleetTest, CancelStopsEveryRadio) {

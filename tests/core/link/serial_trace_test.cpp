@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <sstream>
 
 #include "link_test_util.h"
@@ -31,7 +33,7 @@ TEST(SerialTraceTest, AFailedReadShowsWhereItStopped) {
   ASSERT_GT(lines.size(), 10u);
   const std::vector<std::string> head(lines.begin(), lines.begin() + 5);
   EXPECT_EQ(head, (std::vector<std::string>{
-                      "       0.000  /dev/fake  open at 9600 baud",
+                      "       0.000  /dev/fake  open at 9600 baud, low latency not available on this port",
                       "       0.000  /dev/fake  time-outs: interval 50 ms, 50 ms per byte + 100 ms",
                       "       0.000  /dev/fake  pause 2 ms",
                       "       2.000  /dev/fake  purge",
@@ -65,6 +67,32 @@ TEST(SerialTraceTest, TracingChangesNeitherBytesNorTiming) {
       ASSERT_EQ(plain.line.events[i].bytes, traced.line.events[i].bytes) << i;
     }
   }
+}
+
+// The trace is out after every exchange: a program killed at any moment
+// leaves each block read so far, and the file starts with its header.
+TEST(SerialTraceTest, EachExchangeIsOutBeforeTheNextBegins) {
+  setenv("TZ", "UTC", 1);
+  tzset();
+  EXPECT_EQ(SerialTrace::Header("dpmr-cli 3.0.0", 1796640973),
+            "Serial trace by dpmr-cli 3.0.0, begun 2026-12-07 10:56:13 +0000\n");
+  test::Rig rig;
+  std::ostringstream out;
+  auto trace = std::make_shared<SerialTrace>(out);
+  int checked = 0;
+  TransferCallbacks cb;
+  cb.progress = [&](int position) {
+    const int address = TransferBlocks(TransferDirection::kRead)[static_cast<std::size_t>(position - 1)];
+    char reply[32];
+    std::snprintf(reply, sizeof reply, "< 57 %02X %02X 20", address >> 8, address & 0xFF);
+    if (out.str().find(reply) == std::string::npos) ADD_FAILURE() << reply << " not yet in the trace";
+    ++checked;
+  };
+  RadioImage image;
+  ASSERT_TRUE(RunTransfer(TracingOpener(rig.opener, trace), "/dev/fake", 9600, TransferDirection::kRead, image,
+                          rig.cancel, cb)
+                  .ok());
+  EXPECT_EQ(checked, 503);
 }
 
 TEST(SerialTraceTest, APortThatDoesNotOpenIsTraced) {

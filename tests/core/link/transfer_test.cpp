@@ -352,3 +352,127 @@ TEST(TransferWorkerTest, StartsOneWorkerAndHandsOverTheImage) {
 
 }  // namespace
 }  // namespace cps
+
+namespace cps {
+namespace {
+
+// A port on the simulated radio that goes wrong at its read number `at`:
+// the adapter is pulled (nothing more arrives, the port reports an error),
+// or one stray byte comes instead of the answer.
+class FailingPort : public SerialPort {
+ public:
+  FailingPort(std::unique_ptr<SerialPort> inner, int at, std::string report, int stray)
+      : inner_(std::move(inner)), at_(at), report_(std::move(report)), stray_(stray) {}
+  void SetReadTimeouts(const ReadTimeouts& t) override { inner_->SetReadTimeouts(t); }
+  void DiscardInput() override { inner_->DiscardInput(); }
+  bool Write(std::span<const std::uint8_t> bytes) override { return pulled_ ? false : inner_->Write(bytes); }
+  std::size_t Read(std::uint8_t* out, std::size_t n) override {
+    if (++reads_ < at_) return inner_->Read(out, n);
+    if (stray_ >= 0) {
+      inner_->Read(out, n);
+      out[0] = static_cast<std::uint8_t>(stray_);
+      stray_ = -1;
+      return 1;
+    }
+    pulled_ = !report_.empty();
+    return pulled_ ? 0 : inner_->Read(out, n);
+  }
+  void Pause(int ms) override { inner_->Pause(ms); }
+  std::string FailureText() const override { return pulled_ ? report_ : std::string(); }
+
+ private:
+  std::unique_ptr<SerialPort> inner_;
+  int at_, reads_ = 0;
+  std::string report_;
+  int stray_;
+  bool pulled_ = false;
+};
+
+TEST(TransferFailures, TheCauseAndWhatTheRadioHolds) {
+  const std::string lost = "The connection to the radio was lost (the port reported: Input/output error)";
+  struct Row {
+    TransferDirection direction;
+    int at;  // the read that goes wrong: 1 handshake, 2 identification, 3 its ack, then per block
+    const char* report;
+    int stray;
+    std::string reason;
+    bool partly;
+  };
+  const auto R = TransferDirection::kRead, W = TransferDirection::kWrite;
+  const Row rows[] = {
+      {R, 1, "Input/output error", -1, lost, false},
+      {W, 2, "Input/output error", -1, lost, false},
+      {R, 40, "Input/output error", -1, lost, false},
+      {W, 3, "Input/output error", -1, lost, false},  // before any block went out
+      {W, 4, "Input/output error", -1, lost, true},   // the first block's answer
+      {W, 200, "Input/output error", -1, lost, true},
+      // Without a report from the port the protocol's own words stay.
+      {R, 4, "", 0x58, "The reply to the block at 0x0100 began with 1 of 4 header bytes (answer 0x58).", false},
+      {W, 10, "", 0x58, "The radio did not acknowledge the block at 0x01C0 (answer 0x58).", true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(::testing::Message() << (row.direction == R ? "read " : "write ") << row.at);
+    test::Rig rig;
+    PortOpener opener = [&](const std::string& name, int baud) -> Result<std::unique_ptr<SerialPort>> {
+      auto port = rig.opener(name, baud);
+      if (!port) return port;
+      return std::unique_ptr<SerialPort>(std::make_unique<FailingPort>(std::move(*port), row.at, row.report, row.stray));
+    };
+    RadioImage image = test::Filled(0x21);
+    const TransferResult r = RunTransfer(opener, "/dev/fake", 9600, row.direction, image, rig.cancel);
+    EXPECT_EQ(r.outcome, TransferOutcome::kCommunicationError);
+    EXPECT_EQ(r.reason, row.reason);
+    EXPECT_EQ(r.partlyWritten, row.partly);
+  }
+  // A write stopped by the user after its first block holds part of the image too.
+  test::Rig rig;
+  RadioImage image = test::Filled(0x21);
+  rig.cancel = true;
+  EXPECT_TRUE(rig.Run(TransferDirection::kWrite, image).partlyWritten);
+  EXPECT_FALSE(rig.Run(TransferDirection::kRead, image).partlyWritten);
+}
+
+}  // namespace
+}  // namespace cps
+
+namespace cps {
+namespace {
+
+// A write of an image for the other band than the radio reports sends no
+// block; an image whose band bytes are no band entry (a backup of an odd
+// radio) is written as it is.
+TEST(TransferWrite, AnImageOfTheOtherBandIsNotWritten) {
+  struct Row {
+    int radioLow, radioHigh;
+    std::uint32_t imageLow, imageHigh;  // 10 Hz units
+    bool written;
+  };
+  const Row rows[] = {
+      {400, 470, 40000000, 47000000, true},
+      {136, 174, 40000000, 47000000, false},
+      {400, 470, 13600000, 17400000, false},
+      {136, 174, 13600000, 17400000, true},
+      {136, 174, 41000000, 42000000, true},  // no band entry: not judged
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(::testing::Message() << row.radioLow << " " << row.imageLow);
+    test::Rig rig;
+    rig.radio.SetBand(row.radioLow, row.radioHigh);
+    RadioImage image = test::Filled(0x12);
+    image.SetFrequency(0x3FA0, row.imageLow);
+    image.SetFrequency(0x3FA4, row.imageHigh);
+    const TransferResult r = rig.Run(TransferDirection::kWrite, image);
+    EXPECT_EQ(r.ok(), row.written) << r.reason;
+    EXPECT_EQ(test::WritesStartingWith(rig.line, 0x57).size(), row.written ? 501u : 0u);
+    EXPECT_FALSE(r.partlyWritten);
+    if (!row.written) {
+      EXPECT_EQ(r.reason, "The image is for " + std::to_string(row.imageLow / 100000) + "-" +
+                              std::to_string(row.imageHigh / 100000) + " MHz, the radio reports " +
+                              std::to_string(row.radioLow) + "-" + std::to_string(row.radioHigh) +
+                              " MHz: nothing was written.");
+    }
+  }
+}
+
+}  // namespace
+}  // namespace cps

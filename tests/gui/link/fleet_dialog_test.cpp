@@ -79,8 +79,23 @@ TEST(FleetDialogTest, WritesEveryChosenPortWithItsOwnIdAndOneFailureStopsNoOther
   EXPECT_EQ(results, (QStringList{"Written", "Communication error", "Written"}));
   EXPECT_EQ(ids, (QStringList{"0000042", "0000043", "0000044"}));
   EXPECT_TRUE(dialog.table()->item(1, 3)->toolTip().contains("0x0220")) << dialog.table()->item(1, 3)->toolTip().toStdString();
-  EXPECT_EQ(qobject_cast<QProgressBar*>(dialog.table()->cellWidget(2, 1))->value(), 503);
-  EXPECT_EQ(dialog.summary()->text(), "2 of 3 radios written");
+  // A written radio's bar ends full; the failure's reason is on screen, and
+  // the radio that got part of the image is named.
+  EXPECT_EQ(qobject_cast<QProgressBar*>(dialog.table()->cellWidget(2, 1))->value(), 504);
+  EXPECT_EQ(qobject_cast<QProgressBar*>(dialog.table()->cellWidget(1, 1))->format(), "stopped at %p%");
+  EXPECT_EQ(dialog.summary()->text().toStdString(),
+            "2 of 3 radios written\n"
+            "/dev/b: The radio did not acknowledge the block at 0x0220 (no answer).\n"
+            "/dev/b holds a partly written image: write it again before use.");
+  EXPECT_EQ(dialog.startedPorts(), (std::vector<std::string>{"/dev/a", "/dev/b", "/dev/c"}));
+  EXPECT_EQ(dialog.startedFirstId(), "0000042");
+
+  // The next dialog shows them again.
+  FleetDialog again(image, rig.opener, 9600, {"/dev/a", "/dev/x"}, "/dev/x");
+  again.Restore(dialog.startedPorts(), dialog.startedFirstId());
+  EXPECT_EQ(again.chosenPorts(), dialog.startedPorts());
+  EXPECT_TRUE(again.idBox()->isChecked());
+  EXPECT_EQ(again.idField()->text(), "0000042");
   EXPECT_EQ(rig.radios["/dev/a"].memory().Byte(0x038E), 2);  // 0000042: digit codes, last one 2
   EXPECT_EQ(rig.radios["/dev/c"].memory().Byte(0x038E), 4);
   EXPECT_EQ(messages.size(), 1u);

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QFile>
+#include <QMessageBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <ctime>
+#include <random>
 #include <thread>
 
 #include "core/image/image_file.h"
@@ -21,6 +23,7 @@
 #include "gui/app/main_window.h"
 #include "gui/app/user_settings.h"
 #include "gui/link/backups_dialog.h"
+#include "gui/link/check_dialog.h"
 #include "gui/link/port_setting_dialog.h"
 #include "gui/link/transfer_dialog.h"
 #include "gui_test_util.h"
@@ -43,7 +46,8 @@ TEST(MainWindowLink, ReadKeepsABackupThatBackupsOpensAsANewDocument) {
   QTemporaryDir dir;
   CMainFrame w(AppSettings::Load(dir.path().toStdString()));
   w.NewDocument();
-  EXPECT_EQ(ProgramMenu(w), (QStringList{"&Read", "&Write", "-", "&Backups...", "Write to &several radios..."}));
+  EXPECT_EQ(ProgramMenu(w), (QStringList{"&Read", "&Write", "-", "&Backups...", "Write to &several radios...", "-",
+                                                "Chec&k image...", "Compare with ra&dio..."}));
   EXPECT_EQ(w.settings().backupDirectory, dir.path().toStdString() + "/backups/");
 
   SimulatedRadio radio;
@@ -100,15 +104,80 @@ TEST(MainWindowLink, ReadKeepsABackupThatBackupsOpensAsANewDocument) {
   EXPECT_FALSE(OpenUserSettings()->contains(kLastFolderKey));
 }
 
+// "Write to radio..." in Backups puts a backup of random content back into
+// the radio byte for byte (no repair, the document untouched); a backup that
+// does not open leaves the list open with the message.
+TEST(MainWindowLink, BackupsWritesABackupBackAndAFailedOpenKeepsTheList) {
+  QTemporaryDir dir;
+  CMainFrame w(AppSettings::Load(dir.path().toStdString()));
+  w.NewDocument();
+  const RadioImage document = w.image();
+  std::mt19937 random(11);
+  RadioImage kept;
+  for (std::size_t a = 0; a < kImageSize; ++a) kept.SetByte(a, static_cast<std::uint8_t>(random()));
+  ASSERT_TRUE(SaveBackup(w.settings().backupDirectory, kept, "/dev/ttyUSB3", std::time(nullptr)).ok());
+  {
+    QFile bad(QString::fromStdString(w.settings().backupDirectory + "20200101-000000-ttyUSB9.dat"));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("x");
+  }
+  SimulatedRadio radio;
+  radio.memory().Fill(0x00);
+  PtyRadioServer server(radio, 115200);
+  ASSERT_TRUE(server.Open().ok());
+  std::atomic<bool> stop{false};
+  std::thread serving([&] { server.Serve(stop); });
+  w.settings().portName = server.devicePath();
+  w.settings().baudRate = 115200;
+
+  QString failure, question;
+  bool listStayed = false;
+  QStringList names;
+  WhenModal<BackupsDialog>([&](BackupsDialog* d) {
+    for (int r = 0; r < d->table()->rowCount(); ++r) names << d->table()->item(r, 1)->text();
+    d->table()->selectRow(1);
+    WhenModal<QMessageBox>([&](QMessageBox* box) {
+      failure = box->text();
+      box->accept();
+    });
+    d->openButton()->click();
+    listStayed = d->isVisible();
+    d->table()->selectRow(0);
+    WhenModal<QMessageBox>([&](QMessageBox* ask) {
+      question = ask->text();
+      WhenModal<TransferDialog>([](TransferDialog* t) { t->startButton()->click(); });
+      ask->button(QMessageBox::Yes)->click();
+    });
+    d->writeButton()->click();
+    d->reject();
+  });
+  w.OnBackups();
+  stop = true;
+  serving.join();
+  EXPECT_EQ(names, (QStringList{"ttyUSB3", "ttyUSB9"}));
+  EXPECT_TRUE(failure.startsWith("Failed to open document.")) << failure.toStdString();
+  EXPECT_TRUE(listStayed);
+  EXPECT_TRUE(question.startsWith("Write this backup into the radio on " + QString::fromStdString(server.devicePath())))
+      << question.toStdString();
+  for (std::size_t a = 0; a < kImageSize; ++a) {
+    const bool written = a >= 0x0100 && !(a >= 0x3E00 && a < 0x3E40) && !(a >= 0x3F80 && a < 0x3FA0);
+    ASSERT_EQ(radio.memory().Byte(a), written ? kept.Byte(a) : 0x00) << std::hex << a;
+  }
+  EXPECT_TRUE(w.image() == document);
+}
+
 TEST(MainWindowLink, VerifyAfterWriteIsRemembered) {
   QTemporaryDir dir;
   for (bool expected : {false, true}) {
     CMainFrame w(AppSettings::Load(dir.path().toStdString()));
     bool shown = !expected;
-    WhenModal<TransferDialog>([&](TransferDialog* d) {
-      shown = d->verifyBox()->isChecked();
-      d->verifyBox()->setChecked(true);
-      d->exitButton()->click();
+    WhenModal<CheckDialog>([&](CheckDialog* check) {
+      WhenModal<TransferDialog>([&](TransferDialog* d) {
+        shown = d->verifyBox()->isChecked();
+        d->verifyBox()->setChecked(true);
+        d->exitButton()->click();
+      });
+      check->writeButton()->click();
     });
     w.OnWrite();
     EXPECT_EQ(shown, expected);

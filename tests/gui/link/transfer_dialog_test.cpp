@@ -66,8 +66,9 @@ TEST(TransferDialogTest, ReadCompletesAndReplacesTheImage) {
   EXPECT_EQ(dialog->QDialog::result(), QDialog::Accepted);
   EXPECT_EQ(rig.line.opens, 1);
   EXPECT_TRUE(rig.messages.empty());
-  EXPECT_EQ(dialog->progressBar()->value(), 503);
-  EXPECT_EQ(dialog->percentLabel()->text(), "99%");
+  // The last block's position is 99%; a completed transfer shows 100%.
+  EXPECT_EQ(dialog->progressBar()->value(), 504);
+  EXPECT_EQ(dialog->percentLabel()->text(), "100%");
   EXPECT_FALSE(dialog->startButton()->isEnabled());
   EXPECT_EQ(rig.image.Byte(0x0100), Pattern(0x0100));
   EXPECT_EQ(rig.image.Byte(0x3FFF), Pattern(0x3FFF));
@@ -81,12 +82,14 @@ TEST(TransferDialogTest, FailuresShowTheMessageAndKeepTheImage) {
     const char* portName;
     QString startsWith;
     bool saysUnchanged;
+    bool partly = false;  // the write had begun sending blocks
   };
   const QString commError = QString::fromUtf8("\xE9\x80\x9A\xE4\xBF\xA1\xE5\x87\xBA\xE9\x8C\xAF\n\n");
   const Row rows[] = {
       {TransferDirection::kRead, "none", "", "Cound not open the port.\n\n", false},
       {TransferDirection::kRead, "no-block-ack:9", "/dev/fake", commError, true},
       {TransferDirection::kWrite, "silent", "/dev/fake", commError, false},
+      {TransferDirection::kWrite, "no-block-ack:9", "/dev/fake", commError, false, true},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.fault);
@@ -105,6 +108,9 @@ TEST(TransferDialogTest, FailuresShowTheMessageAndKeepTheImage) {
     ASSERT_EQ(rig.messages.size(), 1u);
     EXPECT_TRUE(rig.messages[0].startsWith(row.startsWith)) << rig.messages[0].toStdString();
     EXPECT_EQ(rig.messages[0].contains("The image in the program was not changed."), row.saysUnchanged);
+    EXPECT_EQ(rig.messages[0].endsWith("\n\n/dev/fake holds a partly written image: write it again before use."),
+              row.partly)
+        << rig.messages[0].toStdString();
     EXPECT_TRUE(rig.image == before);
   }
 }
