@@ -16,7 +16,7 @@ namespace cps {
 void CMainFrame::OnUserGuide() {
   const QString path = FindUserGuide(QCoreApplication::applicationDirPath());
   if (path.isEmpty()) {
-    ShowMessage(this, "The user guide is not installed.\nIt is README.md in the program's source or documentation folder.");
+    ShowMessage(this, "The user guide is not installed.\nIt is docs/user-guide.md in the program's source, or user-guide.md in its documentation folder.");
     return;
   }
   UserGuideDialog dialog(path, this);
