@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Build, test and run dpmr-cps.
 #   ./build.sh run [ARGS]   install what the build needs, build the three
 #                           programs (no tests), start dpmr-cps

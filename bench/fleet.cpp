@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing one image into 1, 2, 4 and 8 simulated radios at once (dpmr-sim
 // --count N on pseudo-terminals, through the real port code), at 9600 and
 // 115200 baud. Prints each time and its ratio to the time for one radio

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of one undo step on a channel table edit: the step opens over the
 // image, a receive frequency is committed (the table's cells compared before
 // and after) and the table written back, and the step closes (compare,

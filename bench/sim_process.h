@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // dpmr-sim as a child process for the benchmarks: `count` simulated radios
 // at `baud`, each reply held back `latencyMs`; their terminal paths.

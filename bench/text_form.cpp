@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cost of the text form on the largest images: every channel, contact, key,
 // group list and message filled (the longest text of keys), and an image of
 // random bytes (the longest raw section).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Full read and write against dpmr-sim on a pseudo-terminal, through the
 // real port code, at 9600 and 115200 baud. Prints measured time ÷ ideal wire
 // time (bytes in both directions × 10 bits ÷ baud, plus the fixed pauses).

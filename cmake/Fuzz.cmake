@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fuzz targets. Each is one source file under tests/fuzz/ with
 # LLVMFuzzerTestOneInput and a seed corpus in tests/fuzz/corpus/NAME/; adding
 # one is one line at the end of this file:

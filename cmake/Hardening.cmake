@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The programs are built hardened, as a distribution builds its packages:
 # checked string and memory functions, a stack protector, read-only
 # relocations bound at start. The instrumented configurations (sanitize,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing like a Linux program: desktop entry, icons, MIME type, udev rule,
 # manual pages, bash completion, and the Debian package (./build.sh package).
 include(GNUInstallDirs)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Instrumented configurations, each in a build folder of its own:
 #   -DDPMR_SANITIZE=address   AddressSanitizer + UndefinedBehaviorSanitizer (./build.sh sanitize)
 #   -DDPMR_SANITIZE=thread    ThreadSanitizer (./build.sh tsan: the link tests)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The version and the installed layout as a generated header (app_version.h),
 # so that the version is written in one place: project() in CMakeLists.txt.
 include(GNUInstallDirs)

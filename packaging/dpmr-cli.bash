@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # bash completion for dpmr-cli: verbs, each verb's options, files, ports,
 # and the field keys of get and set as `dpmr-cli keys` lists them.
 

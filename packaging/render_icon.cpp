@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build tool: renders the program's icon (any picture Qt reads, SVG where
 // Qt's SVG plug-in is installed) as a square PNG of the given size.
 //   render_icon IN SIZE OUT

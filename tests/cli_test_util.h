@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers of the command-line tests: run the built dpmr-cli and capture
 // what it prints.

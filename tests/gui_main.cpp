@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entry point of the GUI test programs: one QApplication for all tests.
 #include <QApplication>
 #include <QSettings>

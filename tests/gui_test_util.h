@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers of the GUI tests: act on the modal dialog or message box that the
 // code under test is about to open.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel tables on the command line: "show FILE channels|pmr". (The
 // keys channel.N.*, pmr.N.* and band live in core/interop.)
 #include <algorithm>

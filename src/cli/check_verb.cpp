@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dpmr-cli check: what a write of FILE would send, looked over before it
 // goes into a radio.
 #include <iostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command-line tool's shared parts. Each area registers its verbs, its
 // keys for get/set and its sections for show in a file of its own, through

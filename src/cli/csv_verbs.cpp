@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channel lists in and out as CHIRP CSV: export-csv and import-csv, on the
 // main channels or (--pmr) the PMR channels.
 #include <iostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dPMR settings on the command line: "show FILE
 // dpmr|contacts|keys|messages|grouplists".
 #include <ostream>

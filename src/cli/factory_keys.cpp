@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The factory adjustment values on the command line: "show FILE factory".
 #include <ostream>
 

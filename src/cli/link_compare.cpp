@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dpmr-cli diff FILE --port P: what a write of FILE would change in the
 // radio, read from the radio first (the read is kept as a backup); then,
 // when asked, the write.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dpmr-cli write/read on several ports at once.
 #include <unistd.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the link verbs (read, write, factory-read, factory-write, the fleet)
 // share: exit codes, Ctrl+C as "Exit", the port and baud rate, the traced

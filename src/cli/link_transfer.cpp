@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Verbs of the radio link: read, write, factory-read, factory-write.
 #include <unistd.h>
 

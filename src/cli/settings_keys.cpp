@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio settings pages on the command line: "show FILE settings".
 #include <ostream>
 

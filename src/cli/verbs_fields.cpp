@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Verbs on fields: keys, get, set, show. The fields themselves come from
 // the key spaces and show sections the editors register.
 #include <iostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Verbs on whole images: new, info.
 #include <filesystem>
 #include <iostream>

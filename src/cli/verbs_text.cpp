@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Verbs on the text form of an image: export, import, diff.
 #include <filesystem>
 #include <iostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Low latency on USB serial adapters. An adapter holds short replies back
 // for its latency timer (16 ms by default); the lock-step protocol pays that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real serial port: OpenRadioPort over QSerialPort, and the list of
 // serial devices for the port dialog.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dpmr-sim: a simulated radio on a pseudo-terminal. The first line on
 // stdout is the terminal's device path; pick it as the port in the program.
 #include <atomic>

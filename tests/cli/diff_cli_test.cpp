@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dpmr-cli diff: its sections, its exit status, file sizes and its notes.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dpmr-cli and the factory adjustment values: get/set under "factory.", and
 // read, change, write and read again through a simulated radio on a
 // pseudo-terminal.

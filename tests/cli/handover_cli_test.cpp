@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a user meets first: files of another size are never cut, the help
 // names what to type, and a program run from a folder it can merely write
 // into (a build folder) keeps its data in the user's folders.

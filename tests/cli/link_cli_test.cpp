@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dpmr-cli read, write, factory-read and factory-write against dpmr-sim on
 // a pseudo-terminal.
 #include <fcntl.h>

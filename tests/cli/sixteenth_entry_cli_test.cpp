@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The last entry of each numbered family of keys through dpmr-cli.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dpmr-cli export, import and diff.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: any text as a CHIRP CSV file, imported into a new image's
 // channel table in either band from channel 1, as File, Import channels
 // does. Whatever the import placed exports again as a file the import reads.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: any bytes as the radio's memory (cut or padded with 0xFF to
 // 16384), taken in as after a read from the radio, then every `show`
 // section and every `get` key of dpmr-cli printed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: any text as Program.ini. The program's keys read as at
 // start-up; writing "COM" back keeps every other key's value and reads back
 // as written.

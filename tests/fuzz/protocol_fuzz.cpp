@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the radio protocols against a port whose every answer comes
 // from the fuzzer's bytes. The first byte picks the exchange (read, write,
 // factory read, factory write); a read that comes up short is a time-out.

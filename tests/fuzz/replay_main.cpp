@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target's entry point over files, as a regular test: the seed
 // corpus and every input that once crashed it. Arguments are files or
 // folders (every file in them); a missing folder is skipped.

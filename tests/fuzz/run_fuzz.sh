@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target of a fuzz build for SECONDS each, starting from its
 # seed corpus (left unchanged: new inputs go to a scratch folder). A crash,
 # leak, time-out or sanitizer report fails the run and names the input; add

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: any text as the image's YAML text form, imported onto a new
 // image as dpmr-cli import and File, Import from text do. A text the import
 // takes gives an image whose own export imports again.

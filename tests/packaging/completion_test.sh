@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The bash completion of dpmr-cli against the built program: verbs, options,
 # pages, sections, field keys of get and set, files.
 set -u

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # `cmake --install` under a prefix: the files land where the desktop, man,
 # udev and bash look for them, and the installed programs run from there and
 # find their data files in share/dpmr-cps of the prefix.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every verb and option that a program's --help names appears in its manual
 # page source, so that the pages cannot drift from the programs.
 set -u

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the README's five-minute walkthrough, command by command as it is
 # printed there, against the simulated radio in an empty folder: a command
 # shown to new users that stops working fails here first.

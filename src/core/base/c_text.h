@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Locale-independent versions of the C library's number parsing and
 // formatting. The radio's texts always use a decimal point, whatever the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading and writing whole files the way the program's data files need:
 // only regular files are read (a FIFO or a device would block or misbehave),

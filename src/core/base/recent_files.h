@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The list of recently used files of the File menu: the newest first, each
 // file once, at most kRecentFileLimit entries. Paths are compared as given,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small value-or-error result, used where a core function can fail for a
 // reason the caller may want to show.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Sizes that grow with the space they are given: a table's columns keep the
 // proportions of their first widths, its rows share the height, and nothing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bulk edit: one value for a column on several channels at once, each cell
 // set through the table's own commit rule, as if typed into it.

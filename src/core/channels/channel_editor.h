@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The model behind the "Channel Edit" dialog (and "PMR Channel Edit"): the
 // state of every control, Load and Store of one channel record with its

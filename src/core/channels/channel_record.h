@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 32-byte channel record and its 4-byte digital extension, as named
 // fields. The same layout serves the 16 main channels and the 16 PMR

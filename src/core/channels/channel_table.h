@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The channel table: 16 rows of the core channel fields as texts, filled
 // from the image (Render) and copied back into it (WriteBack) at fixed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A look over an image before it goes into a radio: what this radio would
 // refuse (errors) and what is most likely a mistake (warnings). Each finding

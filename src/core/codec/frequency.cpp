@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/codec/frequency.h"
 
 #include "core/base/c_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one document of the program: the image every editor works on, the
 // main channel table that holds the user's cell edits between two

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Channels name an encryption key and an outbox message by list position.
 // When the key or message list is reordered by inserts and deletes, these

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Contact" page's model: up to 64 contacts in fixed slots, shown in the
 // order of the contact index. Add, Insert and Delete write or free the slot

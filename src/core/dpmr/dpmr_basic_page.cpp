@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/dpmr/dpmr_basic_page.h"
 
 #include "core/codec/digit_codes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What closing the "dPMR param" dialog stores, and in which order. The
 // window's dialog closes through StorePagesOnClose with its own pages; the

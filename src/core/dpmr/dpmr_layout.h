@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Addresses of the dPMR structures in the radio image and the small text
 // helpers the dPMR lists share.

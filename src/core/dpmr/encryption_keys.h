@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Encrypt" page's model: the encryption switch and up to 16 keys, each
 // an alias and 8 hexadecimal digits. Edits change only the lists; Store

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Group rx list" page's model: one of the 16 group receive lists at a
 // time, with the group contacts not in it ("Unallocated:") and its members

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The message pages' models: the outbox of up to 16 preset texts and the
 // inbox of received messages.

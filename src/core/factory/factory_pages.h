@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The factory adjustment block 0x0040-0x0087: the audio calibration values
 // of the hidden "可调节参数" dialog, as three pages "Tx", "Rx" and "DTMF".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The history of the image for Undo and Redo. A step is a name for the user
 // and the whole image before and after the change: exact whatever editor

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Repair passes for images that come from a file or from the radio: they
 // bring contact names and the references to contacts into the shape the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Plain texts kept in the image (contact and radio names, messages): runs
 // of printable ASCII characters, the rest of their field erased.

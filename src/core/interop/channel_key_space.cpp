@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys of the channel sets: "band", and "channel.N.FIELD" / "pmr.N.FIELD".
 // The eight fields the table shows go through the table's commit rules;
 // every other control of the channel dialog through the dialog's model,

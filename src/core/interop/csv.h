@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Comma-separated text as spreadsheets and other radio programs write it:
 // quoted fields (with commas, line breaks and doubled quotes inside), CRLF,

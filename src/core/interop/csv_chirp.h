@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Channel lists in CHIRP's generic CSV format, read and written through the
 // channel table: a row becomes a channel by the same commit rules as typing

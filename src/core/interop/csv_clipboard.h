@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Copy, cut, paste and clear on a channel table. The clipboard carries the
 // cells' display texts separated by tabs (what a spreadsheet takes and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Channel templates: CHIRP CSV files that start a new image from a channel
 // plan. The first row's Template column names a template, its Description

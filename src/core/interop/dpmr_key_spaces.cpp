@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys of the dPMR lists, each entry by its number in the list:
 //   contact.count, contact.N.name|number|type
 //   grouplist.K.members                 (contact names, ", " between)

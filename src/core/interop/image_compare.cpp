@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/interop/image_compare.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The comparison of two images as "dpmr-cli diff" prints it and the window's
 // Compare shows it: rows grouped in sections ("Channel 3", "Contact 5",

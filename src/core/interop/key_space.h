@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keys: the public face of the image. Every field an editor owns has a key
 // ("option.tot", "channel.3.color_code", "contact.2.name"); the command

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The makers of the key spaces KeySpaces() lists, one per editor family.
 #include <functional>

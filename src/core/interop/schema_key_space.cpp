@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys of the pages described by a PageSchema: "<page>.<field>". Values are
 // what the control shows: item text, edit text, "on"/"off". Setting loads
 // the page as its dialog opens, sets each field as the user would (leave

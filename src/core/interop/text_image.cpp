@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/interop/text_image.h"
 
 #include <yaml-cpp/yaml.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The image as readable text (YAML) and back, and the comparison of two
 // images, all through the keys of key_space.h.

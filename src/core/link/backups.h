@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every image read completely from a radio is also kept, untouched, in a
 // folder of dated files "YYYYMMDD-HHMMSS-<port>.dat"; the newest 100 stay.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The factory exchange: the 72-byte calibration block 0x0040-0x0087 read
 // from or written into the radio directly, in 9 blocks of 8 bytes, with the

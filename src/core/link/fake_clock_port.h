@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An in-process port to a SimulatedRadio on a fake clock: pauses and
 // time-outs advance the clock instead of waiting, so a full transfer takes

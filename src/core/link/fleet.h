@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Several radios at once: one TransferWorker per port, each on its own
 // thread, with progress and an outcome per radio. A failure of one radio

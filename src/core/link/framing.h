@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio's byte framing, shared by the main read/write transfer and the
 // factory exchange: the two-part handshake, the 16-byte identification and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What to tell a user whose account may not open a serial device: read from
 // the device's owner, group and mode, and from the groups the account has,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Names of the numbered serial ports of the Windows form of the port choice:
 // "COM1" to "COM9", and "\\.\COM10" to "\\.\COM16".

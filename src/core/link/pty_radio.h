@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Serves a SimulatedRadio on a pseudo-terminal, so that a program opens the
 // terminal's device path like a serial port. Bytes are paced at the baud

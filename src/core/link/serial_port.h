@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the radio protocols need of a serial port. The real port (QSerialPort,
 // src/port), the in-process simulated radio with a fake clock and anything

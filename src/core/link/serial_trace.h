@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A serial trace: every byte sent and received with a millisecond time
 // stamp and its direction, as hex lines, plus port opens, closes, purges and

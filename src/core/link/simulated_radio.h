@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A simulated radio: it answers the link protocol from a 16 KB memory of its
 // own, with a configurable identification (band edges) and faults that can

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The read loop of a real port, apart from the port: up to n bytes within
 // the read time-outs. A time-out only ends the read when, after the wait,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the radio's memory into an image and writing an image into the
 // radio, block by block, and the worker thread that runs a transfer while a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What goes on the printed sheet that is handed over with a radio: a
 // heading (model, file name, date, band), the channel table, every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One-line builders for the common kinds of settings fields. Each returns a
 // complete `Field` (load, save, leave and spin rules, the bytes it owns);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules that settings controls share, written once: spin steps with grid
 // and wrap, leave rules (round down to the step, clamp), tenths through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Alarm" dialog: alarm type and identifiers, alarm timers, work alone,
 // auto contact and upside. Its edits have their own leave rule: a number

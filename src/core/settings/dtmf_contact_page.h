@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Contact" page of the "DTMF" dialog: 16 DTMF codes of up to 16 digits,
 // entry n at 0x2060 + 16 × (n − 1). Field keys are the entry numbers

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Decode" page of the "DTMF" dialog: decode response, group call digit,
 // kill function and kill code, person identifier, automatic reset time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Encode" page of the "DTMF" dialog: dialling speed, digit timing, PTT
 // identification codes, side tone, hold time and response wait.

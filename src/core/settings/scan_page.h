@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Scan Info" dialog: scan mode, tone scan, priority channel, talk back,
 // scan beeps, stop and resume times, scan transmit channel.

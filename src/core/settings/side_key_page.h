@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Side Key" page of the "Basic setting" dialog: the function of a short and
 // a long press of SK1, SK2 and TK, and the long-press time. The stored value

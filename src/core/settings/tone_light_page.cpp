@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/tone_light_page.h"
 
 #include "core/schema/builders.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel table's side of the main window: the central form (a view of
 // the document's table, which commits and refreshes at the document's
 // moments), printing and the channel dialogs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a desktop program: its place and size kept from one run
 // to the next, the "Recent files" submenu, a dropped image file, and the
 // folder the file dialogs start in.

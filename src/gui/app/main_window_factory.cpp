@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hidden factory adjustment dialog (Ctrl+Shift+F11 and the access code).
 #include <QMessageBox>
 

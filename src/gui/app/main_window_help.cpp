@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Help menu: the user guide and the About box.
 #include <QApplication>
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and Redo: the Edit items and toolbar buttons, the history over the
 // image, and what shows again after a step is undone or redone.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channel lists in and out of the main window: File, Import channels and
 // Export channels (CHIRP CSV files), New from template and Save channels as
 // template.

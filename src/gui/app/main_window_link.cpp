@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio link's side of the main window: port setting, read and write,
 // the backups of every read.
 #include <QCheckBox>

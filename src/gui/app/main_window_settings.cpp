@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The radio settings dialogs opened from the Edit menu.
 #include "gui/app/main_window.h"
 #include "gui/app/undo_history.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File menu items on the text form of the image: "Export as text...",
 // "Import from text...", "Compare with file...".
 #include <QFileDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's built-in resources (icons, side-key pictures) live in a
 // static library, so they must be registered explicitly.
 #include <QtGlobal>

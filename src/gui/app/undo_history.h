@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Qt side of the image history: one ImageHistory over the document's
 // image, steps opened and closed around the changes of the editors, and

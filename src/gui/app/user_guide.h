@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user guide that ships with the program, and the window that shows it.
 #include <QDialog>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user's own settings of the desktop program (window place, recent
 // files, last folder), kept apart from "Program.ini": on Linux in

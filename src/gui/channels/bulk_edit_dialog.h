@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Bulk edit": the table's columns, each behind a check box that unlocks
 // it; Apply hands the ticked ones back as one value per column.

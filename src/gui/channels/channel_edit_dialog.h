@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Channel Edit" and "PMR Channel Edit": every field of one channel record
 // with its extension. A thin view over the core ChannelEditor: widgets

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The central form of the main window: the band selector "Freq range", the
 // "Channel edit" and "Factroy" buttons, and the channel table.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Import channels": every row of a CHIRP CSV file with everything the
 // import writes into its channel (or why it is skipped) and the values

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Painting of the printed sheet (core/print/print_sheet.h): its heading on
 // the first page, its tables cut into pages by PaginateTables, and "n / m"

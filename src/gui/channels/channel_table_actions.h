@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The edit actions of a channel table: Cut, Copy, Paste, Delete, Select All,
 // "Edit..." and "Bulk edit...". One object per table; the window puts its

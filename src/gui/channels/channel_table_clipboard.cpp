@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel table's clipboard and keys: Ctrl+C, Ctrl+X, Ctrl+V, Delete,
 // and Enter opening the cell editor. The rules live in the core
 // (core/interop/csv_clipboard.h, csv_chirp.h); this file picks the cells

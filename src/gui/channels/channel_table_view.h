@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The channel table as a Qt item view: a table model over the core
 // ChannelTable, in-place editors by column, and the load / write-back

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "New from template": the channel templates, each with its one-line
 // description, a preview of the channels it gives, and where the templates

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Pmr Channel": the channel table over the PMR records, with a "Channel
 // edit" button (the channel dialog with the digital controls hidden) and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Contact" page: the dPMR contact list in an editable grid with the
 // buttons "Add", "Insert" and "Delete".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/dpmr/dpmr_param_dialog.h"
 
 #include <QTabWidget>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "dPMR param" dialog: tabs "Basic", "Encrypt", "Contact", "Msg outbox",
 // "Msg inbox" and "Group rx list". Leaving a tab stores its page, entering

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Encrypt" page: the encryption switch and the key list.
 #include "core/dpmr/encryption_keys.h"

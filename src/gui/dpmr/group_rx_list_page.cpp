@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/dpmr/group_rx_list_page.h"
 
 #include <QGridLayout>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Group rx list" page: the 16 group receive lists in a tree, the group
 // contacts not in the selected list ("Unallocated:") and its members

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/dpmr/list_page_util.h"
 
 #include <algorithm>

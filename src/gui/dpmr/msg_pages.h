@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Msg outbox" page (preset messages, editable) and the "Msg inbox"
 // page (received messages, read-only, cleared but never edited).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/factory/factory_adjust_dialog.h"
 
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The factory adjustment dialog "可调节参数": the tabs "Tx", "Rx" and "DTMF"
 // over the calibration block of the image, and the buttons "Read" and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Backups": the images kept from every read, newest first (date, port,
 // the radio's name and id as the image holds them, size). "Open" (or a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Check image": the findings of the check (level, field key, what is
 // wrong). Before a Write it offers "Write" (or "Write anyway" past errors)

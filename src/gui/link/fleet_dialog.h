@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Write to several radios": the image goes into every chosen port at
 // once, each radio on its own thread, with a progress bar and a result per

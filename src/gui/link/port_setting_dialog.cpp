@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/link/port_setting_dialog.h"
 
 #include <QButtonGroup>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Port setting" dialog: one radio button per serial device (disabled
 // while it cannot be opened; the chosen port checked when it opens) and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Read data" / "Write data" dialog: "Start" runs the transfer on a
 // worker thread, the bar and the percent text follow it, "Exit" stops it

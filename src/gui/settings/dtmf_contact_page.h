@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Contact" page of the DTMF dialog: a grid of 16 rows, "No." and "Code".
 // A code is edited in place: Enter or a press in the "Code" column opens an

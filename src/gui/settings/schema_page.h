@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A settings page generated from a PageSchema: one row per visible field
 // (combo box, edit, edit with arrows, check box), group boxes for fields

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/settings/settings_dialogs.h"
 
 #include "core/settings/alarm_page.h"

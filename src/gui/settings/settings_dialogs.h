@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio settings dialogs of the Edit menu. Each edits the image in
 // place: pages load when they open and save when they close.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Side Key" page: the schema page of the key boxes with a picture of the
 // radio beside it. The picture shows the key whose box has the focus: the

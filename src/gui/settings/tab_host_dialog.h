@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The tab-host dialog of the settings: one tab per page, in the order they
 // are added. Leaving a tab saves its page into the image, entering a tab

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A page that a settings dialog hosts: it copies its fields from the image
 // into its controls and back. Schema pages (schema_page.h) and hand-made

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An editable grid for list pages (contacts, keys, messages): one fixed
 // header row with the column titles and one fixed number column that shows

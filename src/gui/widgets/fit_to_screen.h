@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps windows on the screen at any scale. A dialog whose content needs
 // more room than the screen has gets that content in a scroll area (its

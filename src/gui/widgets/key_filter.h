@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The key filter of an edit: typed letters upper-cased first where asked,
 // then every character outside the allowed set discarded (pasted text too).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one window that tells the user which values a path stored otherwise
 // (an import, a paste, a bulk edit): a summary line, the first notes with

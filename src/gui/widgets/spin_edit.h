@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An edit with up/down arrows beside it. The arrows (and the Up and Down
 // keys in the edit) do not change the text themselves: they emit `stepped`

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How an editor makes one of its changes an undoable step: it hands the
 // change to a StepRunner with the step's name. The main window supplies

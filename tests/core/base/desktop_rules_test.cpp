@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rules of the desktop shell: sizes shared in proportion, the recent-files
 // list and its menu texts.
 #include <gtest/gtest.h>

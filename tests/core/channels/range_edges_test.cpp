@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Values at the tops of their ranges and on the fine channel grid through
 // the channel table and the channel dialog.
 #include <gtest/gtest.h>

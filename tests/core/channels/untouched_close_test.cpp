@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What closing the channel dialog untouched may store: the channel's
 // values in the form the dialog shows them, and nothing else.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files that are not images of this radio: a longer file opens by its first
 // 16384 bytes, says so, and belongs to no file; and what every saved image
 // holds at 0x3FA0, which the desktop's type database tells images by.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Building blocks for the dPMR tests: an erased image, hand-written contact
 // slots, index words and channel bytes, and checks of byte runs.

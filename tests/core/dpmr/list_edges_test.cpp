@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tops of the dPMR lists: the 16th key, the 33rd and 64th contact, the
 // 64th group member, the longest inbox message.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // On random images each dPMR page's load and store changes only the bytes
 // of its own regions (the basic page: only its fields' declared bits; the
 // contacts: also the channel bytes the repair owns), and a second load and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The factory adjustment pages: hex words, the DTMF amplitude byte, the two
 // gain lists and what load/save may touch.
 #include <gtest/gtest.h>

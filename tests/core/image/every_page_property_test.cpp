@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random and mutated images through what a user does with a file: open it
 // (the document's repair passes and channel table), load and save every
 // page and list in turn, save the file and open it again. Nothing may crash, no page

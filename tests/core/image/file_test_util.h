@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Temporary folders and whole-file helpers of the file tests.
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CHIRP itself reading our exports and our templates: the CSV reader of the
 // Debian package chirp, driven from Python. Skipped when it is not installed.
 #include <gtest/gtest.h>

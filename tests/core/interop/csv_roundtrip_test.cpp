@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channel lists that come back as they went: Locations, the values stored
 // otherwise than written (each with a note), spreadsheet texts, and export
 // followed by import over random sparse tables.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The comparison both "dpmr-cli diff" and the window's Compare show.
 #include <gtest/gtest.h>
 

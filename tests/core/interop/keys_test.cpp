@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys of the channel dialog and the dPMR lists, and the coverage of the
 // image by keys.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The image as text: exact round trips, refused texts, comparison.
 #include <gtest/gtest.h>
 

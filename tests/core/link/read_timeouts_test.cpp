@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The read time-outs each exchange sets on the port: the gap allowed
 // between two bytes and the total time of a read.
 #include <gtest/gtest.h>

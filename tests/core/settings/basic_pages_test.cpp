@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Side keys and tone and light.
 #include <gtest/gtest.h>
 

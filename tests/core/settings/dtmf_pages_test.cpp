@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DTMF encode, decode and contacts.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every settings page: loading and saving touches only the page's own
 // bytes and bits, and a second load-save cycle changes nothing more.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared rules of settings controls: spin with grid and wrap, leave
 // rules, tenths, prefix selection, key filter.
 #include <gtest/gtest.h>

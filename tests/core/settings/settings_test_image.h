@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The image File, New gives without a "Default.dat": 0xFF and the built-in
 // defaults; and the checks the settings page tests share.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every check box of "Tone and Light" owns one bit: switching it on over
 // cleared bytes sets only that bit, switching it off over set bytes clears
 // only that bit.

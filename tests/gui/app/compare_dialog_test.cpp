@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File, "Compare with file...": the same rows as "dpmr-cli diff" of the same
 // two files, columns that fit the window, and sections that keep a large
 // comparison readable.

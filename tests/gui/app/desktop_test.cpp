@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a desktop program: its place kept across runs, recent
 // files, a dropped file, the table that fills the window, focus after a
 // dialog, icons that stay sharp.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every dialog fits a small screen: 1280×1024 at 200 % (640×512 logical,
 // less panels and title bar) and 1024×768 at 100 %.
 #include <QApplication>

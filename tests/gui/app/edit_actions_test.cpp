@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel table's edit actions in the Edit menu and the context menu,
 // Bulk edit, and what the window says about a cleared channel.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A file longer than an image opens by its first 16384 bytes, says so, and
 // is never cut by a Save: the document belongs to no file.
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // dpmr-cli set and the window must save the same bytes: on seeded random
 // images, one field is edited through the window (File, Open, the edit in
 // its editor, File, Save) and through "dpmr-cli set" (run in-process), and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a fresh or partial Program.ini gives the program: absent keys take
 // their defaults (9600 baud, model KD-4173, no port).
 #include <QFile>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File, "Export as text...", "Import from text..." and "Compare with file...".
 #include <QAction>
 #include <QFile>

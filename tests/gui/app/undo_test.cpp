@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and Redo in the main window: every kind of step puts back exactly
 // the bytes before it and reapplies exactly the bytes after it.
 #include <QAction>

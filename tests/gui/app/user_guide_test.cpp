@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help: the user guide found beside the build or in the installed
 // documentation, shown rendered; the About box.
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel table, the channel dialog and the PMR dialog driven as a user
 // would: mouse presses and typed keys, then the bytes in the image or file.
 #include <QCheckBox>

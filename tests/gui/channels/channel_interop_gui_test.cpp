@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channel lists in and out of the GUI: the import preview, export, and the
 // channel tables' clipboard keys, driven through the system clipboard.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixture of the channel GUI tests: a main window with a new document,
 // shown, its program folder a temporary one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel table's columns are as wide as the font needs.
 #include <QFont>
 #include <QHeaderView>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Driving the editable grid as a user does: open a cell's editor, type,
 // press Enter (or pick a drop-down item).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list grids' context menu: Copy and Paste of a cell, the pasted text
 // checked by the page as typed text is.
 #include <QApplication>

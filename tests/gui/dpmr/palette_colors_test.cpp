@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Failure text readable on light and dark palettes; side-key pictures
 // without their white box and sharp at scale 2.
 #include <QImage>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The factory adjustment dialog: editing through its widgets, tab changes
 // and closing, and the Read/Write buttons against the simulated radio.
 #include "gui/factory/factory_adjust_dialog.h"

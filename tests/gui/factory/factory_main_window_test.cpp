@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window opens the factory adjustment dialog on its own image and
 // port, and shows the exchange's message in the program's message box.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check before every Write and "Compare with radio...", against a
 // simulated radio on a pseudo-terminal.
 #include <QCheckBox>

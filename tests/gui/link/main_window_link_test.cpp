@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link's items of the main window: backups of every read, "Backups...",
 // the remembered "Verify after write".
 #include <QAction>

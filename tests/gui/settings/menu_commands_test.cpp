@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Edit menu's settings commands open their dialogs on the document's
 // image and keep what was changed.
 #include <gtest/gtest.h>

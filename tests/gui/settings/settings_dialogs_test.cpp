@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Each settings dialog, offscreen: open it, change a field through its
 // widget, close it, check the image bytes.
 #include <gtest/gtest.h>
