@@ -105,8 +105,8 @@ VerbRegistrar importVerb({"import", "make an image from its text form",
                           "not applied (inbox, read-only) and cleared channels are printed as notes with\n"
                           "their line. An unknown key, a key given twice, a refused value, a raw line\n"
                           "that would change a key of the text, a text over 4 MB or malformed text is\n"
-                          "an error naming the line, and nothing is written. OUT may not be IN itself, and an OUT of another size than an\n"
-                          "image is not overwritten unless --force.\n",
+                          "an error naming the line, and nothing is written. OUT may not be IN itself,\n"
+                          "and an OUT of another size than an image is not overwritten unless --force.\n",
                           RunImport});
 VerbRegistrar diffVerb({"diff", "compare two images (.dat or .yaml) key by key",
                         "usage: dpmr-cli diff A B [--app-dir DIR]\n"
@@ -116,9 +116,9 @@ VerbRegistrar diffVerb({"diff", "compare two images (.dat or .yaml) key by key",
                         "'Contact 5', 'Option', one per part of the image for bytes no key tells about),\n"
                         "each with its count: 'key: \"old\" -> \"new\"' in export order, then the raw\n"
                         "bytes in hexadecimal, and a difference of the files' sizes first. Exit status\n"
-                        "0 when equal, 1 when they differ, 2 on error.\n",
+                        "0 when equal, 1 when they differ, 2 on error.\n"
                         "With --port: reads the radio (kept as a backup) and shows what a write of\n"
-                        "FILE would change in it; --write then asks to write it, --yes writes at once.\n"
+                        "FILE would change in it; --write then asks to write it, --yes writes at once.\n",
                         RunDiff});
 
 }  // namespace
