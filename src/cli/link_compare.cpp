@@ -8,6 +8,7 @@
 
 #include "cli/link_shared.h"
 #include "core/image/new_image.h"
+#include "core/interop/image_compare.h"
 #include "core/interop/text_image.h"
 
 namespace cps::cli {
@@ -48,9 +49,10 @@ int RunDiffWithRadio(const std::vector<std::string>& argv) {
     failed(result);
     return 2;
   }
-  const ImageDifference diff = CompareImages(radio, mine, NewImage(LoadSettings(*args).DefaultDatPath()));
+  // the same rows as diff and the window's Compare
+  const Comparison diff = CompareForReview({radio}, {mine});
   std::cout << "What a write of " << args->positional[0] << " changes in the radio (radio -> file):\n"
-            << DifferenceText(diff, radio, mine);
+            << ComparisonText(diff);
   if (diff.empty()) std::cout << "Nothing: the radio holds the file already.\n";
   if (!args->Has("write") && !args->Has("yes")) return diff.empty() ? 0 : 1;
 

@@ -489,8 +489,8 @@ TEST_F(LinkCli, DiffWithTheRadioThenWrite) {
   Sim sim({"--image", P("radio.dat"), "--save", P("saved.dat")});
   CliRun r = Cli({"diff", P("mine.dat"), "--port", sim.path, "--app-dir", dir_.string()});
   EXPECT_EQ(r.code, 1) << r.err;
-  EXPECT_NE(r.out.find("channel.2.rx_freq: 433.125"), std::string::npos) << r.out;
-  EXPECT_NE(r.out.find("-> 434.5"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("channel.2.rx_freq: \"433.125"), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("-> \"434.5"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("Backup kept as "), std::string::npos) << r.out;
   EXPECT_FALSE(fs::exists(P("saved.dat")));  // nothing written
 

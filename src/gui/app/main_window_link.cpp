@@ -126,7 +126,7 @@ void CMainFrame::OnCompareWithRadio() {
   QDialog dialog(this);
   dialog.setObjectName("compareWithRadio");
   dialog.setWindowTitle("Compare with radio");
-  auto* view = new CompareDialog(CompareImages(radio, mine, TextBase()), mine, radio, "the radio", &dialog);
+  auto* view = new CompareDialog(ComparedImage{mine}, "This image", ComparedImage{radio}, "the radio", &dialog);
   view->setWindowFlags(Qt::Widget);
   auto* note = new QLabel("A write puts this image's values into the radio.", &dialog);
   auto* buttons = new QDialogButtonBox(&dialog);

@@ -61,7 +61,8 @@ std::vector<Made> EveryDialog(const QString& folder) {
       {"Compare", [](RadioImage& im) {
          RadioImage other = im;
          for (std::size_t a = 0x0100; a < 0x0300; a += 7) other.SetByte(a, static_cast<std::uint8_t>(other.Byte(a) ^ 0x5A));
-         return std::make_unique<CompareDialog>(CompareImages(im, other, im), im, other, "a-rather-long-file-name-of-a-radio.dat");
+         return std::make_unique<CompareDialog>(ComparedImage{im}, "This image", ComparedImage{other},
+                                                "a-rather-long-file-name-of-a-radio.dat");
        }},
       {"Write to several radios", [](RadioImage& im) {
          std::vector<std::string> ports;
@@ -111,7 +112,9 @@ TEST(DialogsFit, EveryDialogFitsASmallScreenAndKeepsItsButtonsInView) {
       // A button box never scrolls away.
       for (auto* box : w->findChildren<QDialogButtonBox*>()) {
         const QRect r(box->mapTo(w.get(), QPoint(0, 0)), box->size());
-        if (box->isVisible()) EXPECT_TRUE(QRect(QPoint(0, 0), w->size()).contains(r)) << what;
+        if (box->isVisible()) {
+          EXPECT_TRUE(QRect(QPoint(0, 0), w->size()).contains(r)) << what;
+        }
       }
       // DPMR_SCREENSHOT_DIR=... keeps a picture of each, for a look by eye.
       if (const QByteArray shots = qgetenv("DPMR_SCREENSHOT_DIR"); !shots.isEmpty())

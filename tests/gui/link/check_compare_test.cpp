@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTreeWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <gtest/gtest.h>
@@ -167,8 +168,10 @@ TEST(CompareWithRadio, ShowsWhatAWriteChangesThenWrites) {
     WhenModalNamed("compareWithRadio", [&](QDialog* d) {
       auto* view = d->findChild<CompareDialog*>();
       ASSERT_NE(view, nullptr);
-      keys = Column(view->table(), 0);
-      radioColumn = view->table()->horizontalHeaderItem(3)->text();
+      for (int s = 0; s < view->tree()->topLevelItemCount(); ++s)
+        for (int r = 0; r < view->tree()->topLevelItem(s)->childCount(); ++r)
+          keys << view->tree()->topLevelItem(s)->child(r)->text(0);
+      radioColumn = view->tree()->headerItem()->text(3);
       WhenModal<CheckDialog>([](CheckDialog* c) {
         WhenModal<TransferDialog>([](TransferDialog* t) { t->startButton()->click(); });
         c->writeButton()->click();
