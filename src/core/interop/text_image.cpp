@@ -13,6 +13,7 @@
 #include "core/base/c_text.h"
 #include "core/channels/channel_table.h"
 #include "core/document/document.h"
+#include "core/image/contact_repair.h"
 #include "core/image/new_image.h"
 
 namespace cps {
@@ -108,6 +109,15 @@ void WriteBackTable(RadioImage& image) {
   ChannelTable table;
   table.Load(image);
   table.WriteBack(image);
+}
+
+// The image as File, Open leaves it and a save writes it: a channel that
+// calls no listed contact holds 0xFF there (the channel dialog's "None" is 0,
+// which the next open turns into 0xFF), as in every file the program opened
+// and saved and every image `set` made from a file.
+void OpenAndSave(RadioImage& image) {
+  RepairContactReferences(image);
+  WriteBackTable(image);
 }
 
 // Export order and caption of every key.
@@ -448,7 +458,7 @@ ImageText DescribeImage(const RadioImage& image, const RadioImage& base) {
     }
   }
   CloseDialogs(scratch, opened);
-  WriteBackTable(scratch);
+  OpenAndSave(scratch);
   ImageText out;
   for (auto& kv : all)
     if (!refused.count(kv.first)) out.values.push_back(std::move(kv));
@@ -620,7 +630,7 @@ Result<RadioImage> ImportText(std::string_view text, const RadioImage& base, std
   }
   if (Status st = retryDeferred(); !st) return Error{st.error()};
   CloseDialogs(image, opened);
-  WriteBackTable(image);
+  OpenAndSave(image);
 
   // The raw bytes, which never undo a key of the text: a raw line that
   // changes what a key shows, away from the value the text gives it, is an

@@ -527,13 +527,27 @@ TEST(TextImage, ImagesTheProgramMadeNeedNoRawBytes) {
       {{"option.sql", "2"}},
       {{"dtmf_contact.4", "123"}},
       {{"contact.count", "2"}},
+      // Channels made by a cell of the table, then changed in the table and
+      // through the channel dialog. (A dialog value changed and changed back
+      // leaves the dialog's own forms of the new channel's values, 0 for a
+      // "None" the table left 0xFF: no key tells them apart, raw keeps them.)
+      {{"channel.3.rx_freq", "446.00625"}},
+      {{"channel.1.rx_freq", "440.5"}, {"channel.1.tx_freq", "445.5"}},
+      {{"channel.3.power", "High"}},
+      {{"channel.3.signal_type", "DTMF"}},
+      {{"channel.3.tx_contact", "None"}},  // as it shows: changes nothing
+      {{"channel.1.call_1_type", "Call"}},
+      {{"channel.1.tx_contact", "Name 1"}},
+      {{"channel.1.rx_color_code", "7"}},
+      {{"pmr.2.rx_freq", "446.1"}},
+      {{"channel.3.rx_freq", ""}},
   };
   std::mt19937 rng(11);
-  for (int round = 0; round < 12; ++round) {
+  for (int round = 0; round < 40; ++round) {
     Document doc;
     doc.New("", round % 2 ? kBandVhf : kBandUhf);
     std::string trace;
-    for (int step = 0; step < 5; ++step) {
+    for (int step = 0; step < 6; ++step) {
       const auto& edit = edits[rng() % edits.size()];
       trace += edit.front().first + "=" + edit.front().second + " ";
       Document trial = doc;
