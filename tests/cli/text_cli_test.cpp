@@ -37,7 +37,7 @@ TEST(CliText, ExportThenImportGivesTheSameBytesAndText) {
   ASSERT_EQ(r.code, 0) << r.err;
   const std::string text = Slurp(dir.File("a.yaml"));
   for (const char* line : {"channel.3.rx_freq: \"446.006250\"\n", "channel.3.color_code: \"7\"\n",
-                           "channel.3.tx_contact: Base\n", "  - name: Base\n", "outbox.2: Back soon\n"})
+                           "channel.3.tx_contact: Base\n", "  - name: Base\n", "outbox:\n  - \"\"\n  - Back soon\n"})
     EXPECT_NE(text.find(line), std::string::npos) << line << text;
   EXPECT_EQ(text.find("channel.4."), std::string::npos) << "empty channels are left out";
   EXPECT_EQ(RunCli({"export", a}).out, text);  // without -o: standard output

@@ -127,9 +127,9 @@ TEST(TextImage, RoundTripIsExact) {
 TEST(TextImage, FilledImageShowsEveryListInText) {
   const std::string text = ExportText(Filled(), NewImage(""));
   for (const char* line : {"band: 136-174MHz\n", "channel.16.rx_freq: \"166.012500\"\n", "pmr.3.tx_contact: Name 12\n",
-                           "channel.5.call_2_msg: \"5\"\n", "\n# contact\ncontact:\n  - name: Name 1\n    number: \"1000007\"\n", "\n# grouplist\ngrouplist.1.", "    number: \"1000448\"\n",
-                           "grouplist.16.members: Name 16, Name 17, Name 40", "  - alias: K16\n    key: ",
-                           "outbox.16: Message text 16\n", "inbox.2.state: Unread\n", "dtmf_contact.16: \"116\"\n"})
+                           "channel.5.call_2_msg: \"5\"\n", "\n# contact\ncontact:\n  - name: Name 1\n    number: \"1000007\"\n", "\n# grouplist\ngrouplist:\n  - members: Name 1, Name 2, ", "    number: \"1000448\"\n",
+                           "  - members: Name 16, Name 17, Name 40", "  - alias: K16\n    key: ",
+                           "\noutbox:\n  - Message text 1\n", "  - Message text 16\n", "inbox.2.state: Unread\n", "dtmf_contact.16: \"116\"\n"})
     EXPECT_NE(text.find(line), std::string::npos) << line;
 }
 
@@ -505,6 +505,65 @@ TEST(TextImage, ListsEditLikeLists) {
       {"contact:\n  - name: Ann\n    nmae: Bob\n", "line 3: contact entry 1: unknown field 'nmae' (name, number, type)"},
       {"contact:\n  - name: Ann\ncontact.1.name: Bob\n", "line 2 and line 3: contact.1.name is given twice"},
       {"contact: Ann\n", "line 1: contact: expected its entries"},
+  };
+  for (const auto& b : bad) {
+    auto r = ImportText(b.text, nullptr);
+    ASSERT_FALSE(r) << b.text;
+    EXPECT_NE(r.error().find(b.inMessage), std::string::npos) << r.error();
+  }
+}
+
+// Group lists and messages are lists of places: an entry's position is its
+// number, deleting a block moves the later ones up and empties the last.
+TEST(TextImage, GroupListsAndMessagesEditLikeLists) {
+  RadioImage image = NewImage("");
+  ASSERT_TRUE(SetKeys(image, {{"contact.count", "3"}, {"contact.2.name", "Gil"}, {"contact.2.type", "Group call"},
+                              {"contact.3.name", "Hal"}, {"contact.3.type", "Group call"}}));
+  ASSERT_TRUE(SetKeys(image, {{"grouplist.2.members", "Gil, Hal"}, {"grouplist.4.members", "Hal"}, {"outbox.2", "Back soon"},
+                              {"outbox.3", "1:10"}}));
+  image = OpenedAndSaved(image);
+  const std::string text = ExportText(image);
+  const std::string lists = "grouplist:\n  - {}\n  - members: Gil, Hal\n  - {}\n  - members: Hal\n";
+  const std::string messages = "outbox:\n  - \"\"\n  - Back soon\n  - \"1:10\"\n";
+  ASSERT_NE(text.find(lists), std::string::npos) << text;
+  ASSERT_NE(text.find(messages), std::string::npos) << text;
+  auto edited = [&](const std::string& from, const std::string& to) {
+    std::string t = text;
+    t.replace(t.find(from), from.size(), to);
+    auto r = ImportText(t, nullptr);
+    EXPECT_TRUE(r) << r.error() << t;
+    return r ? *r : RadioImage();
+  };
+  const struct {
+    std::string from, to;
+    std::vector<std::pair<std::string, std::string>> shown;
+  } cases[] = {
+      // The first block deleted: every later entry moves up one place.
+      {lists, "grouplist:\n  - members: Gil, Hal\n  - {}\n  - members: Hal\n",
+       {{"grouplist.1.members", "Gil, Hal"}, {"grouplist.3.members", "Hal"}, {"grouplist.4.members", ""}}},
+      {messages, "outbox:\n  - Back soon\n  - \"1:10\"\n", {{"outbox.1", "Back soon"}, {"outbox.3", ""}}},
+      // A block added at the end; every block deleted empties every place.
+      {messages, messages + "  - New one\n", {{"outbox.4", "New one"}, {"outbox.2", "Back soon"}}},
+      {lists, "grouplist: []\n", {{"grouplist.2.members", ""}, {"grouplist.4.members", ""}}},
+      {messages, "outbox:\n", {{"outbox.2", ""}, {"outbox.3", ""}}},
+      // The flat keys still read, beside the sequence or instead of it.
+      {messages, "outbox.3: Flat\n", {{"outbox.2", ""}, {"outbox.3", "Flat"}}},
+      {lists, "grouplist:\n  - members: Hal\ngrouplist.5.members: Gil\n",
+       {{"grouplist.1.members", "Hal"}, {"grouplist.2.members", ""}, {"grouplist.5.members", "Gil"}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.to);
+    const RadioImage r = edited(c.from, c.to);
+    for (const auto& [key, value] : c.shown) EXPECT_EQ(*GetKey(r, key), value) << key;
+  }
+  const struct {
+    std::string text, inMessage;
+  } bad[] = {
+      {"outbox:\n" + [] { std::string s; for (int i = 0; i < 17; ++i) s += "  - m\n"; return s; }(),
+       "line 1: outbox: 17 entries; there are 16 places"},
+      {"outbox:\n  - a\n  - [b]\n", "line 3: outbox entry 2: the value must be one text"},
+      {"outbox:\n  - a\noutbox.1: b\n", "line 2 and line 3: outbox.1 is given twice"},
+      {"grouplist:\n  - member: Hal\n", "line 2: grouplist entry 1: unknown field 'member' (members)"},
   };
   for (const auto& b : bad) {
     auto r = ImportText(b.text, nullptr);
