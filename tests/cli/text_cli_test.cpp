@@ -38,7 +38,7 @@ TEST(CliText, ExportThenImportGivesTheSameBytesAndText) {
   ASSERT_EQ(r.code, 0) << r.err;
   const std::string text = Slurp(dir.File("a.yaml"));
   for (const char* line : {"channel.3.rx_freq: \"446.006250\"\n", "channel.3.color_code: \"7\"\n",
-                           "channel.3.tx_contact: Base\n", "  - name: Base\n", "outbox.2: Back soon\n"})
+                           "channel.3.tx_contact: Base\n", "  - name: Base\n", "outbox:\n  - \"\"\n  - Back soon\n"})
     EXPECT_NE(text.find(line), std::string::npos) << line << text;
   EXPECT_EQ(text.find("channel.4."), std::string::npos) << "empty channels are left out";
   EXPECT_EQ(RunCli({"export", a}).out, text);  // without -o: standard output
@@ -47,6 +47,23 @@ TEST(CliText, ExportThenImportGivesTheSameBytesAndText) {
   ASSERT_EQ(r.code, 0) << r.err;
   EXPECT_EQ(Slurp(dir.File("b.dat")), Slurp(a));
   EXPECT_EQ(RunCli({"export", dir.File("b.dat")}).out, text);
+}
+
+// A channel made by a cell of the table in a file set opened, and a "None"
+// given to a channel that shows it: the text holds them by their keys alone.
+TEST(CliText, AChannelSetMadeNeedsNoRawBytes) {
+  CliTempDir dir;
+  const std::string a = dir.File("a.dat");
+  ASSERT_EQ(RunCli({"new", "-o", a}).code, 0);
+  ASSERT_EQ(RunCli({"set", a, "channel.3.rx_freq=446.00625"}).code, 0);
+  const std::string made = Slurp(a);
+  ASSERT_EQ(RunCli({"set", a, "channel.3.tx_contact=None", "channel.3.signal_type=Off"}).code, 0);
+  EXPECT_EQ(Slurp(a), made) << "values the channel shows change no byte";
+  auto r = RunCli({"export", a, "-o", dir.File("a.yaml")});
+  ASSERT_EQ(r.code, 0) << r.err;
+  EXPECT_EQ(Slurp(dir.File("a.yaml")).find("\nraw:"), std::string::npos) << Slurp(dir.File("a.yaml"));
+  ASSERT_EQ(RunCli({"import", dir.File("a.yaml"), "-o", dir.File("b.dat")}).code, 0);
+  EXPECT_EQ(Slurp(dir.File("b.dat")), made);
 }
 
 TEST(CliText, RandomImagesTheProgramSavedComeBackExactly) {

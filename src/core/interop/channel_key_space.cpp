@@ -353,6 +353,11 @@ class ChannelKeySpace : public KeySpace {
     ChannelEditor editor(image, base_, table.band());
     editor.Open(row);
     if (!editor.state().controlsEnabled) return EmptyChannel(key, row);
+    // A value the control already shows changes nothing: the dialog is not
+    // closed over the channel, whose close would store its other controls'
+    // forms of the same values (0 for a "None" that was 0xFF), as an import
+    // of the text leaves them too.
+    if (Unchanged(editor, *FindDialog(field), value)) return Status::Ok();
     Status st = SetControl(editor, *FindDialog(field), key, value);
     if (!st) return st;
     editor.Close();
@@ -381,6 +386,18 @@ class ChannelKeySpace : public KeySpace {
     if (f.column != kColRxFreq && table.RowEmpty(row)) return EmptyChannel(key, row);
     table.CommitCell(image, row, f.column, *text);
     return Status::Ok();
+  }
+
+  static bool Unchanged(ChannelEditor& editor, const DialogField& f, const std::string& value) {
+    auto& s = editor.state();
+    if (f.check) {
+      const auto on = ParseOnOff(Trim(value));
+      return on && *on == s.check(static_cast<EditCheck>(f.control));
+    }
+    const EditListState& l = s.list(static_cast<EditList>(f.control));
+    int i = FindItem(l.items, value);
+    if (i < 0) i = FindItem(l.items, Trim(value));
+    return i >= 0 && i == l.index;
   }
 
   static Status SetControl(ChannelEditor& editor, const DialogField& f, const std::string& key,

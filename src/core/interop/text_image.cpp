@@ -14,6 +14,8 @@
 #include "core/base/c_text.h"
 #include "core/channels/channel_table.h"
 #include "core/document/document.h"
+#include "core/dpmr/dpmr_layout.h"
+#include "core/image/contact_repair.h"
 #include "core/image/new_image.h"
 
 namespace cps {
@@ -111,6 +113,15 @@ void WriteBackTable(RadioImage& image) {
   table.WriteBack(image);
 }
 
+// The image as File, Open leaves it and a save writes it: a channel that
+// calls no listed contact holds 0xFF there (the channel dialog's "None" is 0,
+// which the next open turns into 0xFF), as in every file the program opened
+// and saved and every image `set` made from a file.
+void OpenAndSave(RadioImage& image) {
+  RepairContactReferences(image);
+  WriteBackTable(image);
+}
+
 // Export order and caption of every key.
 struct KeyCatalog {
   std::map<std::string, std::pair<std::size_t, std::string>, std::less<>> byKey;
@@ -204,6 +215,9 @@ struct ParsedText {
   std::vector<int> lines;  // of each value
   std::vector<RawLine> raw;
   std::string band;          // the band key's value, empty when absent
+  // Empty places of a list given by their position alone (an empty entry, or
+  // none after the last): the raw bytes may show something else there.
+  std::set<std::size_t> implied;
 };
 
 Status ParseRaw(const YAML::Node& raw, std::vector<RawLine>& out, std::map<std::size_t, int>& addressLines) {
@@ -282,14 +296,24 @@ int SecondDocumentLine(std::string_view text) {
 }
 
 // Lists written as YAML sequences, one block per entry, with no count to
-// keep: the list's name and the fields of an entry.
+// keep: the list's name and the fields of an entry. A list of a fixed
+// number of places (16 group lists, 16 messages) has no count key: the
+// places after the last entry are emptied. An entry of one unnamed field
+// (a message) is its value alone.
 struct SequenceList {
   const char* name;
   std::vector<std::string> fields;
+  int places = 0;  // of a list without a count key
+  bool scalar() const { return fields.size() == 1 && fields.front().empty(); }
+  std::string Key(int n, const std::string& field) const {
+    return std::string(name) + "." + std::to_string(n) + (field.empty() ? "" : "." + field);
+  }
 };
 const std::vector<SequenceList>& SequenceLists() {
   static const std::vector<SequenceList> lists = {{"contact", {"name", "number", "type"}},
-                                                  {"encrypt", {"alias", "key"}}};
+                                                  {"grouplist", {"members"}, kGroupLists},
+                                                  {"encrypt", {"alias", "key"}},
+                                                  {"outbox", {""}, dpmr::kOutboxCount}};
   return lists;
 }
 const SequenceList* SequenceListNamed(std::string_view name) {
@@ -298,16 +322,44 @@ const SequenceList* SequenceListNamed(std::string_view name) {
   return nullptr;
 }
 
+// The list of places whose entry `key` is, or null.
+const SequenceList* PlacesListOf(std::string_view key) {
+  for (const auto& l : SequenceLists())
+    if (l.places > 0 && key.starts_with(std::string(l.name) + ".")) return &l;
+  return nullptr;
+}
+
 // The entries of a list sequence as its keys: "NAME.count", then
 // "NAME.N.FIELD" for each field of entry N, each with its line.
 Status ReadSequence(const SequenceList& list, const YAML::Node& seq, ParsedText& out, int line) {
   const std::string name = list.name;
-  out.values.emplace_back(name + ".count", std::to_string(seq.size()));
-  out.lines.push_back(line);
+  if (list.places == 0) {
+    out.values.emplace_back(name + ".count", std::to_string(seq.size()));
+    out.lines.push_back(line);
+  } else if (seq.size() > static_cast<std::size_t>(list.places)) {
+    return Error{Line(line) + ": " + name + ": " + std::to_string(seq.size()) + " entries; there are " +
+                 std::to_string(list.places) + " places"};
+  }
   int n = 0;
   for (const auto& item : seq) {
     ++n;
     const std::string where = Line(item.Mark().line + 1) + ": " + name + " entry " + std::to_string(n) + ": ";
+    // An empty entry of a list of places empties that place.
+    const bool empty = item.IsNull() || (item.IsMap() && item.size() == 0) || (item.IsScalar() && item.Scalar().empty());
+    if (list.places > 0 && empty) {
+      for (const auto& f : list.fields) {
+        out.implied.insert(out.values.size());
+        out.values.emplace_back(list.Key(n, f), std::string());
+        out.lines.push_back(item.Mark().line + 1);
+      }
+      continue;
+    }
+    if (list.scalar()) {
+      if (!item.IsScalar()) return Error{where + "the value must be one text"};
+      out.values.emplace_back(list.Key(n, ""), item.Scalar());
+      out.lines.push_back(item.Mark().line + 1);
+      continue;
+    }
     if (item.IsNull()) continue;
     if (!item.IsMap()) return Error{where + "expected lines of FIELD: VALUE (" + JoinItems(list.fields) + ")"};
     for (const auto& field : item) {
@@ -318,12 +370,28 @@ Status ReadSequence(const SequenceList& list, const YAML::Node& seq, ParsedText&
       if (!field.second.IsNull() && !field.second.IsScalar())
         return Error{Line(field.first.Mark().line + 1) + ": " + name + " entry " + std::to_string(n) + ": " + f +
                      ": the value must be one text"};
-      out.values.emplace_back(name + "." + std::to_string(n) + "." + f,
-                              field.second.IsNull() ? std::string() : field.second.Scalar());
+      out.values.emplace_back(list.Key(n, f), field.second.IsNull() ? std::string() : field.second.Scalar());
       out.lines.push_back(field.first.Mark().line + 1);
     }
   }
   return Status::Ok();
+}
+
+// The places after the last entry of each list of places the text gives as
+// a sequence are emptied, unless the text gives them by their own keys.
+void EmptyPlacesAfterSequences(const std::vector<std::pair<const SequenceList*, int>>& given, ParsedText& out) {
+  std::set<std::string> keys;
+  for (const auto& kv : out.values) keys.insert(kv.first);
+  for (const auto& [list, line] : given) {
+    if (list->places == 0) continue;
+    for (int n = 1; n <= list->places; ++n)
+      for (const auto& f : list->fields)
+        if (!keys.count(list->Key(n, f))) {
+          out.implied.insert(out.values.size());
+          out.values.emplace_back(list->Key(n, f), std::string());
+          out.lines.push_back(line);
+        }
+  }
 }
 
 Result<ParsedText> ParseText(std::string_view text) {
@@ -348,6 +416,7 @@ Result<ParsedText> ParseText(std::string_view text) {
   ParsedText out;
   std::map<std::string, int> seen;  // key, line
   std::map<std::size_t, int> rawAddresses;
+  std::vector<std::pair<const SequenceList*, int>> sequences;  // with their lines
   for (const auto& entry : root) {
     const YAML::Node k = entry.first;
     const YAML::Node v = entry.second;
@@ -367,6 +436,7 @@ Result<ParsedText> ParseText(std::string_view text) {
         return Error{where + key + ": expected its entries, each a block beginning with '- '"};
       Status st = ReadSequence(*list, v.IsNull() ? YAML::Node(YAML::NodeType::Sequence) : v, out, line);
       if (!st) return Error{st.error()};
+      sequences.emplace_back(list, line);
       continue;
     }
     if (!v.IsNull() && !v.IsScalar()) return Error{where + key + ": the value must be one text"};
@@ -391,6 +461,7 @@ Result<ParsedText> ParseText(std::string_view text) {
     if (const auto [it, fresh] = given.emplace(out.values[i].first, out.lines[i]); !fresh)
       return Error{Line(std::min(it->second, out.lines[i])) + " and " + Line(std::max(it->second, out.lines[i])) +
                    ": " + out.values[i].first + " is given twice"};
+  EmptyPlacesAfterSequences(sequences, out);
   return out;
 }
 
@@ -449,7 +520,7 @@ ImageText DescribeImage(const RadioImage& image, const RadioImage& base) {
     }
   }
   CloseDialogs(scratch, opened);
-  WriteBackTable(scratch);
+  OpenAndSave(scratch);
   ImageText out;
   for (auto& kv : all)
     if (!refused.count(kv.first)) out.values.push_back(std::move(kv));
@@ -474,6 +545,31 @@ std::string ExportText(const RadioImage& image, const RadioImage& base) {
     if (key != "band" && space != section) {
       out += "\n# " + space->Name() + "\n";
       section = space;
+    }
+    const SequenceList* places = PlacesListOf(key);
+    if (places) {
+      // The places up to the last one in use, an empty one as an empty entry.
+      std::map<int, std::map<std::string, std::string>> entries;
+      const std::string prefix = std::string(places->name) + ".";
+      for (--i; i + 1 < text.values.size() && text.values[i + 1].first.starts_with(prefix); ++i) {
+        const auto& [k, v] = text.values[i + 1];
+        const auto [n, field] = SplitNumberedKey(k, prefix, places->places);
+        if (n > 0 && !v.empty()) entries[n][std::string(field)] = v;
+      }
+      const int last = entries.empty() ? 0 : entries.rbegin()->first;
+      out += std::string(places->name) + ":" + (last == 0 ? " []" : "") + "\n";
+      for (int n = 1; n <= last; ++n) {
+        const auto& e = entries[n];
+        if (places->scalar()) {
+          out += "  - " + Scalar(e.count("") ? e.at("") : std::string()) + "\n";
+          continue;
+        }
+        std::string block;
+        for (const auto& f : places->fields)
+          if (e.count(f)) block += std::string(block.empty() ? "  - " : "    ") + f + ": " + Scalar(e.at(f)) + "\n";
+        out += block.empty() ? "  - {}\n" : block;
+      }
+      continue;
     }
     const SequenceList* list = key.ends_with(".count") ? SequenceListNamed(key.substr(0, key.size() - 6)) : nullptr;
     if (!list) {
@@ -621,7 +717,7 @@ Result<RadioImage> ImportText(std::string_view text, const RadioImage& base, std
   }
   if (Status st = retryDeferred(); !st) return Error{st.error()};
   CloseDialogs(image, opened);
-  WriteBackTable(image);
+  OpenAndSave(image);
 
   // The raw bytes, which never undo a key of the text: a raw line that
   // changes what a key shows, away from the value the text gives it, is an
@@ -634,7 +730,7 @@ Result<RadioImage> ImportText(std::string_view text, const RadioImage& base, std
   for (std::size_t i : applied) {
     const auto& [key, value] = values[i];
     const std::string now = ShownOf(shown, key);
-    if (now == value || now == ShownOf(afterKeys, key)) continue;
+    if (now == value || now == ShownOf(afterKeys, key) || parsed.implied.count(i)) continue;
     int rawLine = parsed.raw.front().line;
     for (const RawLine& r : parsed.raw) {
       RadioImage one = keyed;

@@ -128,9 +128,9 @@ TEST(TextImage, RoundTripIsExact) {
 TEST(TextImage, FilledImageShowsEveryListInText) {
   const std::string text = ExportText(Filled(), NewImage(""));
   for (const char* line : {"band: 136-174MHz\n", "channel.16.rx_freq: \"166.012500\"\n", "pmr.3.tx_contact: Name 12\n",
-                           "channel.5.call_2_msg: \"5\"\n", "\n# contact\ncontact:\n  - name: Name 1\n    number: \"1000007\"\n", "\n# grouplist\ngrouplist.1.", "    number: \"1000448\"\n",
-                           "grouplist.16.members: Name 16, Name 17, Name 40", "  - alias: K16\n    key: ",
-                           "outbox.16: Message text 16\n", "inbox.2.state: Unread\n", "dtmf_contact.16: \"116\"\n"})
+                           "channel.5.call_2_msg: \"5\"\n", "\n# contact\ncontact:\n  - name: Name 1\n    number: \"1000007\"\n", "\n# grouplist\ngrouplist:\n  - members: Name 1, Name 2, ", "    number: \"1000448\"\n",
+                           "  - members: Name 16, Name 17, Name 40", "  - alias: K16\n    key: ",
+                           "\noutbox:\n  - Message text 1\n", "  - Message text 16\n", "inbox.2.state: Unread\n", "dtmf_contact.16: \"116\"\n"})
     EXPECT_NE(text.find(line), std::string::npos) << line;
 }
 
@@ -514,6 +514,65 @@ TEST(TextImage, ListsEditLikeLists) {
   }
 }
 
+// Group lists and messages are lists of places: an entry's position is its
+// number, deleting a block moves the later ones up and empties the last.
+TEST(TextImage, GroupListsAndMessagesEditLikeLists) {
+  RadioImage image = NewImage("");
+  ASSERT_TRUE(SetKeys(image, {{"contact.count", "3"}, {"contact.2.name", "Gil"}, {"contact.2.type", "Group call"},
+                              {"contact.3.name", "Hal"}, {"contact.3.type", "Group call"}}));
+  ASSERT_TRUE(SetKeys(image, {{"grouplist.2.members", "Gil, Hal"}, {"grouplist.4.members", "Hal"}, {"outbox.2", "Back soon"},
+                              {"outbox.3", "1:10"}}));
+  image = OpenedAndSaved(image);
+  const std::string text = ExportText(image);
+  const std::string lists = "grouplist:\n  - {}\n  - members: Gil, Hal\n  - {}\n  - members: Hal\n";
+  const std::string messages = "outbox:\n  - \"\"\n  - Back soon\n  - \"1:10\"\n";
+  ASSERT_NE(text.find(lists), std::string::npos) << text;
+  ASSERT_NE(text.find(messages), std::string::npos) << text;
+  auto edited = [&](const std::string& from, const std::string& to) {
+    std::string t = text;
+    t.replace(t.find(from), from.size(), to);
+    auto r = ImportText(t, nullptr);
+    EXPECT_TRUE(r) << r.error() << t;
+    return r ? *r : RadioImage();
+  };
+  const struct {
+    std::string from, to;
+    std::vector<std::pair<std::string, std::string>> shown;
+  } cases[] = {
+      // The first block deleted: every later entry moves up one place.
+      {lists, "grouplist:\n  - members: Gil, Hal\n  - {}\n  - members: Hal\n",
+       {{"grouplist.1.members", "Gil, Hal"}, {"grouplist.3.members", "Hal"}, {"grouplist.4.members", ""}}},
+      {messages, "outbox:\n  - Back soon\n  - \"1:10\"\n", {{"outbox.1", "Back soon"}, {"outbox.3", ""}}},
+      // A block added at the end; every block deleted empties every place.
+      {messages, messages + "  - New one\n", {{"outbox.4", "New one"}, {"outbox.2", "Back soon"}}},
+      {lists, "grouplist: []\n", {{"grouplist.2.members", ""}, {"grouplist.4.members", ""}}},
+      {messages, "outbox:\n", {{"outbox.2", ""}, {"outbox.3", ""}}},
+      // The flat keys still read, beside the sequence or instead of it.
+      {messages, "outbox.3: Flat\n", {{"outbox.2", ""}, {"outbox.3", "Flat"}}},
+      {lists, "grouplist:\n  - members: Hal\ngrouplist.5.members: Gil\n",
+       {{"grouplist.1.members", "Hal"}, {"grouplist.2.members", ""}, {"grouplist.5.members", "Gil"}}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.to);
+    const RadioImage r = edited(c.from, c.to);
+    for (const auto& [key, value] : c.shown) EXPECT_EQ(*GetKey(r, key), value) << key;
+  }
+  const struct {
+    std::string text, inMessage;
+  } bad[] = {
+      {"outbox:\n" + [] { std::string s; for (int i = 0; i < 17; ++i) s += "  - m\n"; return s; }(),
+       "line 1: outbox: 17 entries; there are 16 places"},
+      {"outbox:\n  - a\n  - [b]\n", "line 3: outbox entry 2: the value must be one text"},
+      {"outbox:\n  - a\noutbox.1: b\n", "line 2 and line 3: outbox.1 is given twice"},
+      {"grouplist:\n  - member: Hal\n", "line 2: grouplist entry 1: unknown field 'member' (members)"},
+  };
+  for (const auto& b : bad) {
+    auto r = ImportText(b.text, nullptr);
+    ASSERT_FALSE(r) << b.text;
+    EXPECT_NE(r.error().find(b.inMessage), std::string::npos) << r.error();
+  }
+}
+
 // An image the program saved after any edits through the keys (as set makes
 // them, each through its dialog) is all keys: its text has no raw line.
 TEST(TextImage, ImagesTheProgramMadeNeedNoRawBytes) {
@@ -528,13 +587,27 @@ TEST(TextImage, ImagesTheProgramMadeNeedNoRawBytes) {
       {{"option.sql", "2"}},
       {{"dtmf_contact.4", "123"}},
       {{"contact.count", "2"}},
+      // Channels made by a cell of the table, then changed in the table and
+      // through the channel dialog. (A dialog value changed and changed back
+      // leaves the dialog's own forms of the new channel's values, 0 for a
+      // "None" the table left 0xFF: no key tells them apart, raw keeps them.)
+      {{"channel.3.rx_freq", "446.00625"}},
+      {{"channel.1.rx_freq", "440.5"}, {"channel.1.tx_freq", "445.5"}},
+      {{"channel.3.power", "High"}},
+      {{"channel.3.signal_type", "DTMF"}},
+      {{"channel.3.tx_contact", "None"}},  // as it shows: changes nothing
+      {{"channel.1.call_1_type", "Call"}},
+      {{"channel.1.tx_contact", "Name 1"}},
+      {{"channel.1.rx_color_code", "7"}},
+      {{"pmr.2.rx_freq", "446.1"}},
+      {{"channel.3.rx_freq", ""}},
   };
   std::mt19937 rng(11);
-  for (int round = 0; round < 12; ++round) {
+  for (int round = 0; round < 40; ++round) {
     Document doc;
     doc.New("", round % 2 ? kBandVhf : kBandUhf);
     std::string trace;
-    for (int step = 0; step < 5; ++step) {
+    for (int step = 0; step < 6; ++step) {
       const auto& edit = edits[rng() % edits.size()];
       trace += edit.front().first + "=" + edit.front().second + " ";
       Document trial = doc;
