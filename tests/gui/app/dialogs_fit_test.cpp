@@ -60,7 +60,8 @@ std::vector<Made> EveryDialog(const QString& folder) {
       {"Compare", [](RadioImage& im) {
          RadioImage other = im;
          for (std::size_t a = 0x0100; a < 0x0300; a += 7) other.SetByte(a, static_cast<std::uint8_t>(other.Byte(a) ^ 0x5A));
-         return std::make_unique<CompareDialog>(CompareImages(im, other, im), im, other, "a-rather-long-file-name-of-a-radio.dat");
+         return std::make_unique<CompareDialog>(ComparedImage{im}, "This image", ComparedImage{other},
+                                                "a-rather-long-file-name-of-a-radio.dat");
        }},
       {"Write to several radios", [](RadioImage& im) {
          std::vector<std::string> ports;
@@ -81,7 +82,8 @@ std::vector<Made> EveryDialog(const QString& folder) {
       {"Bulk edit", [](RadioImage& im) {
          ChannelTable table;
          table.Load(im);
-         return std::make_unique<BulkEditDialog>(std::vector<int>{1, 2, 3}, "Channel", table);
+         return std::make_unique<BulkEditDialog>(std::vector<int>{1, 2, 3}, "Channel", table,
+                                                 BulkDialogChoices(im, false, kBandUhf, 1));
        }},
       {"Notes", [](RadioImage&) {
          std::vector<std::string> notes(60, std::string(150, 'x'));
