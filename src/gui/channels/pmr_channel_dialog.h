@@ -34,6 +34,9 @@ class PmrChannelDialog : public QDialog {
   // Committed cells, the channel dialog and "Factory" become steps through
   // `runner`.
   void setStepRunner(const StepRunner& runner);
+  // Names the step that is open anew: a "Channel edit" close that only
+  // stored the values in the form shown says so.
+  void setStepRenamer(std::function<void(const QString&)> renamer) { renameStep_ = std::move(renamer); }
 
  public slots:
   // Every way of closing writes the table back.
@@ -46,6 +49,7 @@ class PmrChannelDialog : public QDialog {
   ChannelTableView* view_;
   ChannelTableActions* actions_ = nullptr;
   StepRunner runStep_;
+  std::function<void(const QString&)> renameStep_;
 };
 
 }  // namespace cps

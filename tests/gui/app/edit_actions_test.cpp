@@ -274,6 +274,33 @@ TEST_F(EditActions, AnUntouchedChannelDialogThatStoresOnlyShownFormsSaysSo) {
   EXPECT_EQ(window_->history().UndoName(), "Channel Edit");
 }
 
+TEST_F(EditActions, AnUntouchedPmrChannelDialogThatStoresOnlyShownFormsSaysSo) {
+  PmrChannelDialog dialog(window_->image(), kBandUhf, [] { return std::string(); });
+  dialog.setStepRunner(window_->EditorSteps());
+  dialog.setStepRenamer([this](const QString& name) { window_->history().RenameOpenStep(name); });
+  dialog.view()->model()->setData(dialog.view()->model()->index(1, kColRxFreq), "446.3", Qt::EditRole);
+  // PMR channel 2: group list 0xFF shows as "None" and is stored as 0.
+  const std::size_t groupList = kPmrChannelBase + 32 + 23;
+  window_->image().SetByte(groupList, 0xFF);
+  const RadioImage before = window_->image();
+  dialog.view()->setCurrentIndex(dialog.view()->model()->index(1, kColRxFreq));
+  testing::OnNextModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+  dialog.OnChannelEdit();
+  EXPECT_EQ(window_->history().UndoName(), "PMR Channel Edit: values stored as shown");
+  EXPECT_EQ(window_->image().Byte(groupList), 0x00);
+  window_->OnUndo();
+  EXPECT_TRUE(window_->image() == before);
+  // Closed again after a real change: an ordinary step.
+  testing::OnNextModal([](QWidget* modal) {
+    auto* edit = qobject_cast<ChannelEditDialog*>(modal);
+    ASSERT_NE(edit, nullptr);
+    edit->check(EditCheck::kReverse)->click();
+    edit->reject();
+  });
+  dialog.OnChannelEdit();
+  EXPECT_EQ(window_->history().UndoName(), "PMR Channel Edit");
+}
+
 TEST_F(EditActions, PmrTableHasItsOwnMenuAndNamesItsSteps) {
   PmrChannelDialog dialog(window_->image(), kBandUhf, [] { return std::string(); });
   dialog.setStepRunner(window_->EditorSteps());
