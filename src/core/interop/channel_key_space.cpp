@@ -7,9 +7,9 @@
 
 #include "core/base/c_text.h"
 #include "core/channels/channel_editor.h"
-#include "core/interop/channel_bulk_dialog.h"
 #include "core/channels/channel_table.h"
 #include "core/codec/tone.h"
+#include "core/interop/channel_bulk_dialog.h"
 #include "core/interop/key_spaces.h"
 
 namespace cps {
@@ -295,11 +295,8 @@ class ChannelKeySpace : public KeySpace {
     if (f.check) return OnOff(editor.state().check(static_cast<EditCheck>(f.control)));
     return editor.state().list(static_cast<EditList>(f.control)).text();
   }
-  static Status SetControl(ChannelEditor& editor, const DialogField& f, const std::string& key,
-                           const std::string& value);
 
  private:
-
   ChannelTable MakeTable(const RadioImage& image) const {
     ChannelTable table(base_, withBand_);
     if (!withBand_) table.setBand(OpenedBand(image));
@@ -389,15 +386,9 @@ class ChannelKeySpace : public KeySpace {
     return Status::Ok();
   }
 
-  std::string name_;
-  std::string prefix_;
-  std::size_t base_;
-  bool withBand_;
-  std::vector<std::string> fields_;
-};
-
-Status ChannelKeySpace::SetControl(ChannelEditor& editor, const DialogField& f, const std::string& key,
-                                   const std::string& value) {
+ public:
+  static Status SetControl(ChannelEditor& editor, const DialogField& f, const std::string& key,
+                           const std::string& value) {
     const std::string v = Trim(value);
     auto& s = editor.state();
     if (f.check) {
@@ -420,7 +411,15 @@ Status ChannelKeySpace::SetControl(ChannelEditor& editor, const DialogField& f, 
     l.editText = l.items[static_cast<std::size_t>(i)];
     editor.SelectionChanged(list);
     return Status::Ok();
-}
+  }
+
+ private:
+  std::string name_;
+  std::string prefix_;
+  std::size_t base_;
+  bool withBand_;
+  std::vector<std::string> fields_;
+};
 
 // The dialog's controls Bulk edit offers; `digital` ones only on the main
 // set (the PMR dialog hides them).
