@@ -10,6 +10,7 @@
 #include "core/channels/channel_editor.h"
 #include "core/channels/channel_table.h"
 #include "core/codec/tone.h"
+#include "core/interop/channel_bulk_dialog.h"
 #include "core/interop/key_spaces.h"
 
 namespace cps {
@@ -288,12 +289,15 @@ class ChannelKeySpace : public KeySpace {
     return nullptr;
   }
 
+  // Bulk edit sets dialog controls through these too.
+ public:
   static std::string Shown(const ChannelEditor& editor, const DialogField& f) {
     if (!editor.state().controlsEnabled) return {};
     if (f.check) return OnOff(editor.state().check(static_cast<EditCheck>(f.control)));
     return editor.state().list(static_cast<EditList>(f.control)).text();
   }
 
+ private:
   ChannelTable MakeTable(const RadioImage& image) const {
     ChannelTable table(base_, withBand_);
     if (!withBand_) table.setBand(OpenedBand(image));
@@ -400,6 +404,7 @@ class ChannelKeySpace : public KeySpace {
     return i >= 0 && i == l.index;
   }
 
+ public:
   static Status SetControl(ChannelEditor& editor, const DialogField& f, const std::string& key,
                            const std::string& value) {
     const std::string v = Trim(value);
@@ -426,6 +431,7 @@ class ChannelKeySpace : public KeySpace {
     return Status::Ok();
   }
 
+ private:
   std::string name_;
   std::string prefix_;
   std::size_t base_;
@@ -433,8 +439,92 @@ class ChannelKeySpace : public KeySpace {
   std::vector<std::string> fields_;
 };
 
+// The dialog's controls Bulk edit offers; `digital` ones only on the main
+// set (the PMR dialog hides them).
+struct BulkControl {
+  const char* field;
+  bool digital;
+};
+constexpr BulkControl kBulkControls[] = {
+    {"signal_type", false}, {"ptt_id", false},        {"busy", false},          {"reverse", false},
+    {"talk_around", false}, {"tx_contact", true},     {"encrypt_key", true},    {"group_rx_list", true},
+    {"rx_color_code", true}, {"tx_color_code", true},
+};
+
+const DialogField* FindBulkControl(std::string_view field, bool pmr) {
+  for (const BulkControl& c : kBulkControls)
+    if (field == c.field && !(pmr && c.digital))
+      for (const auto& f : DialogFields())
+        if (field == f.key) return &f;
+  return nullptr;
+}
+
+std::string Quoted(const std::string& s) { return "\"" + s + "\""; }
+
 }  // namespace
 
 std::shared_ptr<KeySpace> MakeChannelKeySpace(bool pmr) { return std::make_shared<ChannelKeySpace>(pmr); }
+
+std::vector<BulkDialogChoice> BulkDialogChoices(const RadioImage& image, bool pmr, BandLimits band, int row) {
+  RadioImage copy = image;
+  ChannelEditor editor(copy, pmr ? kPmrChannelBase : kMainChannelBase, band);
+  editor.Open(row);
+  std::vector<BulkDialogChoice> out;
+  for (const BulkControl& c : kBulkControls) {
+    const DialogField* f = FindBulkControl(c.field, pmr);
+    if (!f) continue;
+    BulkDialogChoice choice{f->key, Caption(*f), f->check, {}, ChannelKeySpace::Shown(editor, *f)};
+    if (f->check)
+      choice.items = {OnOff(true), OnOff(false)};
+    else
+      choice.items = editor.state().list(static_cast<EditList>(f->control)).items;
+    out.push_back(std::move(choice));
+  }
+  return out;
+}
+
+std::vector<std::string> BulkEditChannelDialog(RadioImage& image, ChannelTable& table, const std::vector<int>& rows,
+                                               const std::vector<BulkDialogField>& fields, const std::string& prefix) {
+  std::vector<std::string> notes;
+  if (fields.empty()) return notes;
+  const bool pmr = table.base() == kPmrChannelBase;
+  // The dialog opens after the table's write-back, as its button opens it.
+  table.WriteBack(image);
+  for (int row : rows) {
+    if (row < 1 || row > kChannelCount) continue;
+    const std::string channel = prefix + " " + std::to_string(row) + " ";
+    ChannelEditor editor(image, table.base(), table.band());
+    editor.Open(row);
+    std::vector<std::pair<const DialogField*, const BulkDialogField*>> set;
+    for (const BulkDialogField& given : fields) {
+      const DialogField* f = FindBulkControl(given.field, pmr);
+      const std::string where = channel + (f ? Caption(*f) : given.field);
+      if (!f) {
+        notes.push_back(where + ": given " + Quoted(given.text) + ", not set: the dialog has no such control here");
+      } else if (!editor.state().controlsEnabled) {
+        notes.push_back(where + ": given " + Quoted(given.text) + ", not set: the channel is not in use");
+      } else if (Status st = ChannelKeySpace::SetControl(editor, *f, channel + given.field, given.text); !st) {
+        notes.push_back(where + ": given " + Quoted(given.text) + ", not set: " +
+                        st.error().substr(st.error().find(": ") + 2));
+      } else {
+        set.emplace_back(f, &given);
+      }
+    }
+    if (!editor.state().controlsEnabled) continue;
+    editor.Close();
+    // What the dialog shows when it opens again is what its rules stored.
+    RadioImage copy = image;
+    ChannelEditor again(copy, table.base(), table.band());
+    again.Open(row);
+    for (const auto& [f, given] : set) {
+      const std::string stored = ChannelKeySpace::Shown(again, *f);
+      const auto on = f->check ? ParseOnOff(Trim(given->text)) : std::nullopt;
+      const bool same = f->check ? on && stored == OnOff(*on) : FindItem({stored}, Trim(given->text)) == 0;
+      if (!same) notes.push_back(channel + Caption(*f) + ": given " + Quoted(given->text) + ", stored " + Quoted(stored));
+    }
+  }
+  table.Render(image);
+  return notes;
+}
 
 }  // namespace cps

@@ -111,6 +111,7 @@ void CMainFrame::OnFactoryLoad() {
 void CMainFrame::OnPmrChannel() {
   PmrChannelDialog dialog(image(), CurrentBand(), [this] { return settings_.FactoryDatPath(); }, this);
   dialog.setStepRunner(EditorSteps());
+  dialog.setStepRenamer([this](const QString& name) { history().RenameOpenStep(name); });
   ImageStep step(history(), dialog.windowTitle());
   dialog.exec();
 }

@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -30,6 +32,7 @@ QString RowList(const std::vector<int>& rows) {
 }
 
 QString ControlText(const QWidget* control) {
+  if (auto* check = qobject_cast<const QCheckBox*>(control)) return check->isChecked() ? "on" : "off";
   if (auto* edit = qobject_cast<const QLineEdit*>(control)) return edit->text();
   if (auto* box = qobject_cast<const QComboBox*>(control)) return box->currentText();
   return {};
@@ -38,7 +41,7 @@ QString ControlText(const QWidget* control) {
 }  // namespace
 
 BulkEditDialog::BulkEditDialog(const std::vector<int>& rows, const QString& rowName, const ChannelTable& table,
-                               QWidget* parent)
+                               const std::vector<BulkDialogChoice>& choices, QWidget* parent)
     : QDialog(parent) {
   setWindowTitle("Bulk edit");
   setObjectName("BulkEditDialog");
@@ -48,7 +51,9 @@ BulkEditDialog::BulkEditDialog(const std::vector<int>& rows, const QString& rowN
   caption->setObjectName("bulkEditCaption");
   caption->setWordWrap(true);
   layout->addWidget(caption);
-  auto* form = new QFormLayout;
+  auto* columns = new QHBoxLayout;
+  auto* tableBox = new QGroupBox("Channel table");
+  auto* form = new QFormLayout(tableBox);
   const int first = rows.empty() ? 1 : rows.front();
   for (int c = kColRxFreq; c <= kColType; ++c) {
     const QString title = QString::fromUtf8(ChannelColumnInfos()[static_cast<std::size_t>(c)].title);
@@ -80,7 +85,36 @@ BulkEditDialog::BulkEditDialog(const std::vector<int>& rows, const QString& rowN
     form->addRow(tick, control);
     rows_.push_back({c, tick, control});
   }
-  layout->addLayout(form);
+  columns->addWidget(tableBox, 0, Qt::AlignTop);
+  if (!choices.empty()) {
+    auto* dialogBox = new QGroupBox("Channel Edit");
+    dialogBox->setObjectName("bulkDialogControls");
+    auto* dialogForm = new QFormLayout(dialogBox);
+    for (const BulkDialogChoice& choice : choices) {
+      const QString field = QString::fromStdString(choice.field);
+      auto* tick = new QCheckBox(QString::fromStdString(choice.caption));
+      tick->setObjectName("bulkTick_" + field);
+      QWidget* control = nullptr;
+      if (choice.check) {
+        // A check box of its own: ticked is "on".
+        auto* box = new QCheckBox("On");
+        box->setChecked(choice.shown == "on");
+        control = box;
+      } else {
+        auto* box = new QComboBox;
+        box->addItems(ToQStrings(choice.items));
+        if (const int i = box->findText(QString::fromStdString(choice.shown)); i >= 0) box->setCurrentIndex(i);
+        control = box;
+      }
+      control->setObjectName("bulkValue_" + field);
+      control->setEnabled(false);
+      connect(tick, &QCheckBox::toggled, control, &QWidget::setEnabled);
+      dialogForm->addRow(tick, control);
+      dialogRows_.push_back({choice.field, tick, control});
+    }
+    columns->addWidget(dialogBox, 0, Qt::AlignTop);
+  }
+  layout->addLayout(columns);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Apply | QDialogButtonBox::Cancel);
   QPushButton* apply = buttons->button(QDialogButtonBox::Apply);
   apply->setDefault(true);
@@ -95,6 +129,25 @@ std::vector<BulkField> BulkEditDialog::fields() const {
   for (const Row& r : rows_)
     if (r.tick->isChecked()) out.push_back({r.column, ControlText(r.control).toStdString()});
   return out;
+}
+
+std::vector<BulkDialogField> BulkEditDialog::dialogFields() const {
+  std::vector<BulkDialogField> out;
+  for (const DialogRow& r : dialogRows_)
+    if (r.tick->isChecked()) out.push_back({r.field, ControlText(r.control).toStdString()});
+  return out;
+}
+
+QCheckBox* BulkEditDialog::checkBox(const std::string& field) const {
+  for (const DialogRow& r : dialogRows_)
+    if (r.field == field) return r.tick;
+  return nullptr;
+}
+
+QWidget* BulkEditDialog::control(const std::string& field) const {
+  for (const DialogRow& r : dialogRows_)
+    if (r.field == field) return r.control;
+  return nullptr;
 }
 
 QCheckBox* BulkEditDialog::checkBox(int column) const {

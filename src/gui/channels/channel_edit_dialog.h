@@ -68,5 +68,6 @@ class ChannelEditDialog : public QDialog {
 
 // The step of a close that changed nothing but the form values are kept in.
 inline constexpr const char* kStoredAsShownStep = "Channel Edit: values stored as shown";
+inline constexpr const char* kPmrStoredAsShownStep = "PMR Channel Edit: values stored as shown";
 
 }  // namespace cps

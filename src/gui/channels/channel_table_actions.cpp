@@ -44,7 +44,7 @@ ChannelTableActions::ChannelTableActions(ChannelTableView* view, const QString& 
   remove_->setStatusTip("Clear the selected cells; selected whole rows clear their channels");
   selectAll_->setStatusTip("Select every channel");
   edit_->setStatusTip("Edit every setting of the current channel");
-  bulkEdit_->setStatusTip("Set some columns to one value on every selected channel");
+  bulkEdit_->setStatusTip("Set some columns or channel settings to one value on every selected channel");
   for (QAction* a : {cut_, copy_, paste_, remove_, selectAll_}) view_->addAction(a);
 
   connect(cut_, &QAction::triggered, view_, &ChannelTableView::CutSelection);
@@ -122,12 +122,17 @@ std::vector<int> ChannelTableActions::SelectedRows() const {
   return {rows.begin(), rows.end()};
 }
 
-std::vector<std::string> ChannelTableActions::ApplyBulkEdit(const std::vector<BulkField>& fields) {
+std::vector<std::string> ChannelTableActions::ApplyBulkEdit(const std::vector<BulkField>& fields,
+                                                            const std::vector<BulkDialogField>& dialogFields) {
   const std::vector<int> rows = SelectedRows();
   std::vector<std::string> notes;
-  if (rows.empty() || fields.empty()) return notes;
+  if (rows.empty() || (fields.empty() && dialogFields.empty())) return notes;
   view_->ChangeChannels("Bulk edit", [&](RadioImage& image, ChannelTable& table) {
-    notes = BulkEditChannels(image, table, rows, fields, rowName_.toStdString());
+    if (!fields.empty()) notes = BulkEditChannels(image, table, rows, fields, rowName_.toStdString());
+    // The dialog's controls after the columns: a channel the receive
+    // frequency opened, or a type the column changed, counts.
+    const auto more = BulkEditChannelDialog(image, table, rows, dialogFields, rowName_.toStdString());
+    notes.insert(notes.end(), more.begin(), more.end());
   });
   if (!notes.empty() && showNotes)
     showNotes(view_->window(), "Bulk edit",
@@ -139,9 +144,12 @@ void ChannelTableActions::OnBulkEdit() {
   view_->CommitOpenEditor();
   const std::vector<int> rows = SelectedRows();
   if (rows.empty()) return;
-  BulkEditDialog dialog(rows, rowName_, view_->table(), view_->window());
+  const ChannelTable& table = view_->table();
+  BulkEditDialog dialog(rows, rowName_, table,
+                        BulkDialogChoices(view_->image(), table.base() == kPmrChannelBase, table.band(), rows.front()),
+                        view_->window());
   if (dialog.exec() != QDialog::Accepted) return;
-  ApplyBulkEdit(dialog.fields());
+  ApplyBulkEdit(dialog.fields(), dialog.dialogFields());
 }
 
 }  // namespace cps

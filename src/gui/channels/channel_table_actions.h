@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/channels/channel_bulk_edit.h"
+#include "core/interop/channel_bulk_dialog.h"
 
 class QAction;
 class QMenu;
@@ -48,9 +49,12 @@ class ChannelTableActions : public QObject {
   // The channels Bulk edit works on: every row with a selected cell, or
   // the current row.
   std::vector<int> SelectedRows() const;
-  // Sets `fields` on the selected channels as one step "Bulk edit" and
-  // shows what was stored otherwise. Returns the notes.
-  std::vector<std::string> ApplyBulkEdit(const std::vector<BulkField>& fields);
+  // Sets `fields` (the table's columns), then `dialogFields` (the channel
+  // dialog's controls, through the dialog's rules) on the selected channels
+  // as one step "Bulk edit" and shows what was stored otherwise. Returns
+  // the notes.
+  std::vector<std::string> ApplyBulkEdit(const std::vector<BulkField>& fields,
+                                         const std::vector<BulkDialogField>& dialogFields = {});
   // How the notes are shown (ShowNotes unless replaced, as tests do).
   std::function<void(QWidget*, const QString&, const QString&, const std::vector<std::string>&)> showNotes;
 

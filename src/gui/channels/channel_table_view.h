@@ -89,6 +89,7 @@ class ChannelTableView : public QTableView {
 
   ChannelTable& table() { return table_; }
   const ChannelTable& table() const { return table_; }
+  const RadioImage& image() const { return image_; }
   ChannelTableItemModel* itemModel() const { return model_; }
 
   // Commits an editor that is still open, as if it lost the focus.

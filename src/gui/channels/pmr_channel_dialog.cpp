@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/channels/channel_editor.h"
 #include "core/channels/channel_table.h"
 #include "gui/channels/channel_edit_dialog.h"
 #include "gui/channels/channel_table_actions.h"
@@ -49,9 +50,14 @@ void PmrChannelDialog::setStepRunner(const StepRunner& runner) {
 
 void PmrChannelDialog::OnChannelEdit() {
   view_->WriteBack();
-  ChannelEditDialog dialog(image_, ChannelEditDialog::Variant::kPmr, band_, view_->CurrentChannel(), this);
+  const int channel = view_->CurrentChannel();
+  const RadioImage before = image_;
+  // What closing the dialog untouched would leave.
+  const RadioImage asShown = StoredAsShown(before, kPmrChannelBase, band_, channel);
+  ChannelEditDialog dialog(image_, ChannelEditDialog::Variant::kPmr, band_, channel, this);
   RunStep(runStep_, dialog.windowTitle(), [&] {
     dialog.exec();
+    if (renameStep_ && image_ == asShown && !(image_ == before)) renameStep_(kPmrStoredAsShownStep);
     view_->Load();
   });
   view_->setFocus();

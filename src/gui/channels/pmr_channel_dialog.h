@@ -35,6 +35,9 @@ class PmrChannelDialog : public QDialog {
   // Committed cells, the channel dialog and "Factory" become steps through
   // `runner`.
   void setStepRunner(const StepRunner& runner);
+  // Names the step that is open anew: a "Channel edit" close that only
+  // stored the values in the form shown says so.
+  void setStepRenamer(std::function<void(const QString&)> renamer) { renameStep_ = std::move(renamer); }
 
  public slots:
   // Every way of closing writes the table back.
@@ -47,6 +50,7 @@ class PmrChannelDialog : public QDialog {
   ChannelTableView* view_;
   ChannelTableActions* actions_ = nullptr;
   StepRunner runStep_;
+  std::function<void(const QString&)> renameStep_;
 };
 
 }  // namespace cps

@@ -48,7 +48,10 @@ FleetDialog::FleetDialog(const RadioImage& image, PortOpener openPort, int baud,
       baud_(baud),
       fleet_(std::move(openPort), baud) {
   setWindowTitle("Write to several radios");
-  auto* portBox = new QGroupBox("Ports", this);
+  // Every radio is written at the port setting's baud rate, as Read and
+  // Write say next to their port.
+  auto* portBox = new QGroupBox(QString("Ports, %1 baud").arg(baud_), this);
+  portBox->setObjectName("portBox");
   auto* portLayout = new QGridLayout(portBox);
   ports_ = new QListWidget(portBox);
   for (const std::string& p : ports) {

@@ -83,7 +83,8 @@ std::vector<Made> EveryDialog(const QString& folder) {
       {"Bulk edit", [](RadioImage& im) {
          ChannelTable table;
          table.Load(im);
-         return std::make_unique<BulkEditDialog>(std::vector<int>{1, 2, 3}, "Channel", table);
+         return std::make_unique<BulkEditDialog>(std::vector<int>{1, 2, 3}, "Channel", table,
+                                                 BulkDialogChoices(im, false, kBandUhf, 1));
        }},
       {"Notes", [](RadioImage&) {
          std::vector<std::string> notes(60, std::string(150, 'x'));

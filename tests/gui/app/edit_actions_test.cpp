@@ -154,6 +154,59 @@ TEST_F(EditActions, BulkEditDialogUnlocksATickedFieldAndHandsBackOnlyThose) {
   EXPECT_EQ(fields[1].text, "Narrow");
 }
 
+TEST_F(EditActions, BulkEditOfDialogControlsIsOneStepWithExactBytesAfterTheColumns) {
+  // Stored as the dialog shows them first, so that only what is set changes.
+  for (int n : {1, 3}) window_->image() = StoredAsShown(window_->image(), kMainChannelBase, kBandUhf, n);
+  view_->Load();
+  const RadioImage before = window_->image();
+  SelectRows({1, 3});
+  const auto notes =
+      actions_->ApplyBulkEdit({{kColType, "Digit"}}, {{"reverse", "on"}, {"busy", "Carrier"}, {"rx_color_code", "5"}});
+  EXPECT_TRUE(notes.empty());
+  EXPECT_EQ(window_->history().UndoName(), "Bulk edit");
+  // Hand-checked against the record layout: reverse is bit 5 of byte 16,
+  // busy bits 1-0 and the type bits 7-6 (Digit 01) of byte 18, the receive
+  // color code byte 0 of the channel's 4-byte extension record at 0x3E80.
+  RadioImage want = before;
+  for (std::size_t rec : {0x0100u, 0x0140u}) {
+    want.SetByte(rec + 16, before.Byte(rec + 16) | 0x20);
+    want.SetByte(rec + 18, static_cast<std::uint8_t>((before.Byte(rec + 18) & 0x3C) | 0x41));
+  }
+  want.SetByte(0x3E80, 5);
+  want.SetByte(0x3E88, 5);
+  for (std::size_t a = 0; a < kImageSize; ++a) EXPECT_EQ(window_->image().Byte(a), want.Byte(a)) << std::hex << a;
+  window_->OnUndo();
+  EXPECT_TRUE(window_->image() == before);
+  window_->OnRedo();
+  EXPECT_TRUE(window_->image() == want);
+
+  // An empty channel in the selection is named, and the rest still set.
+  std::vector<std::string> shown;
+  actions_->showNotes = [&](QWidget*, const QString&, const QString&, const std::vector<std::string>& notes) { shown = notes; };
+  SelectRows({2, 3});
+  EXPECT_EQ(actions_->ApplyBulkEdit({}, {{"reverse", "off"}}),
+            std::vector<std::string>{"Channel 2 Reverse: given \"off\", not set: the channel is not in use"});
+  EXPECT_EQ(shown.size(), 1u);
+  EXPECT_EQ(window_->image().Byte(0x0150) & 0x20, 0);
+}
+
+TEST_F(EditActions, BulkEditDialogOffersTheChannelDialogControlsLocked) {
+  BulkEditDialog dialog({1, 3}, "Channel", view_->table(), BulkDialogChoices(window_->image(), false, kBandUhf, 1));
+  ASSERT_NE(dialog.checkBox("tx_contact"), nullptr);
+  EXPECT_EQ(dialog.checkBox("busy")->text(), "Busy");
+  EXPECT_FALSE(dialog.control("busy")->isEnabled());
+  dialog.checkBox("busy")->setChecked(true);
+  qobject_cast<QComboBox*>(dialog.control("busy"))->setCurrentText("Carrier");
+  dialog.checkBox("reverse")->setChecked(true);
+  const auto fields = dialog.dialogFields();
+  ASSERT_EQ(fields.size(), 2u);
+  EXPECT_EQ(fields[0].field, "busy");
+  EXPECT_EQ(fields[0].text, "Carrier");
+  EXPECT_EQ(fields[1].field, "reverse");
+  EXPECT_EQ(fields[1].text, "off");
+  EXPECT_TRUE(dialog.fields().empty());
+}
+
 TEST_F(EditActions, ReceiveTextThatReadsAsZeroClearsTheChannelAndSaysSo) {
   for (const char* text : {"abc", "0", ""}) {
     Commit(2, kColRxFreq, "446.2");
@@ -220,6 +273,33 @@ TEST_F(EditActions, AnUntouchedChannelDialogThatStoresOnlyShownFormsSaysSo) {
   });
   window_->OnChannelEdit();
   EXPECT_EQ(window_->history().UndoName(), "Channel Edit");
+}
+
+TEST_F(EditActions, AnUntouchedPmrChannelDialogThatStoresOnlyShownFormsSaysSo) {
+  PmrChannelDialog dialog(window_->image(), kBandUhf, [] { return std::string(); });
+  dialog.setStepRunner(window_->EditorSteps());
+  dialog.setStepRenamer([this](const QString& name) { window_->history().RenameOpenStep(name); });
+  dialog.view()->model()->setData(dialog.view()->model()->index(1, kColRxFreq), "446.3", Qt::EditRole);
+  // PMR channel 2: group list 0xFF shows as "None" and is stored as 0.
+  const std::size_t groupList = kPmrChannelBase + 32 + 23;
+  window_->image().SetByte(groupList, 0xFF);
+  const RadioImage before = window_->image();
+  dialog.view()->setCurrentIndex(dialog.view()->model()->index(1, kColRxFreq));
+  testing::OnNextModal([](QWidget* modal) { static_cast<QDialog*>(modal)->reject(); });
+  dialog.OnChannelEdit();
+  EXPECT_EQ(window_->history().UndoName(), "PMR Channel Edit: values stored as shown");
+  EXPECT_EQ(window_->image().Byte(groupList), 0x00);
+  window_->OnUndo();
+  EXPECT_TRUE(window_->image() == before);
+  // Closed again after a real change: an ordinary step.
+  testing::OnNextModal([](QWidget* modal) {
+    auto* edit = qobject_cast<ChannelEditDialog*>(modal);
+    ASSERT_NE(edit, nullptr);
+    edit->check(EditCheck::kReverse)->click();
+    edit->reject();
+  });
+  dialog.OnChannelEdit();
+  EXPECT_EQ(window_->history().UndoName(), "PMR Channel Edit");
 }
 
 TEST_F(EditActions, PmrTableHasItsOwnMenuAndNamesItsSteps) {

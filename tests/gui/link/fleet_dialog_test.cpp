@@ -2,6 +2,7 @@
 #include "gui/link/fleet_dialog.h"
 
 #include <QCheckBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -49,6 +50,8 @@ TEST(FleetDialogTest, WritesEveryChosenPortWithItsOwnIdAndOneFailureStopsNoOther
   dialog.showMessage = [&](QWidget*, const QString& text) { messages.push_back(text); };
   dialog.show();
   EXPECT_EQ(dialog.windowTitle(), "Write to several radios");
+  ASSERT_NE(dialog.findChild<QGroupBox*>("portBox"), nullptr);
+  EXPECT_EQ(dialog.findChild<QGroupBox*>("portBox")->title(), "Ports, 9600 baud");
   EXPECT_EQ(dialog.chosenPorts(), (std::vector<std::string>{"/dev/a"}));
   for (const char* typed : {"/dev/b", "/dev/c"}) {
     QTest::keyClicks(dialog.pathField(), typed);

@@ -87,6 +87,26 @@ TEST(BasicSettingDialog, LeavingATabSavesItAndEnteringReloads) {
   EXPECT_EQ(Combo(dlg.optionPage(), "apo")->currentText(), "10M");
 }
 
+TEST(BasicSettingDialog, BuiltInSideKeyDrawingsAreDrawnForTheDensityOnATransparentBackground) {
+  for (const char* key : {"TK", "SK1", "SK2"}) {
+    for (qreal ratio : {1.0, 2.0}) {
+      const QImage img = CSideKeyPage::BuiltInPicture(key, ratio).toImage();
+      SCOPED_TRACE(std::string(key) + " at " + std::to_string(ratio));
+      EXPECT_EQ(img.size(), QSize(150, 300) * ratio);
+      EXPECT_EQ(img.devicePixelRatio(), ratio);
+      EXPECT_EQ(qAlpha(img.pixel(0, 0)), 0);
+      // The radio's body, opaque.
+      EXPECT_EQ(qAlpha(img.pixel(QPoint(90, 250) * ratio)), 255);
+    }
+  }
+  // The key the picture is about is the orange one.
+  const QImage sk1 = CSideKeyPage::BuiltInPicture("SK1", 2).toImage();
+  EXPECT_EQ(sk1.pixelColor(QPoint(40, 170) * 2), QColor(0xff, 0x5a, 0x1f));
+  EXPECT_NE(sk1.pixelColor(QPoint(42, 200) * 2), QColor(0xff, 0x5a, 0x1f));
+  const QImage sk2 = CSideKeyPage::BuiltInPicture("SK2", 2).toImage();
+  EXPECT_EQ(sk2.pixelColor(QPoint(40, 200) * 2), QColor(0xff, 0x5a, 0x1f));
+}
+
 TEST(BasicSettingDialog, SideKeyStoresTableCodeAndPictureFollowsFocus) {
   RadioImage im = Defaults();
   im.SetByte(0x327, 40);  // SK2 long press beyond the table
