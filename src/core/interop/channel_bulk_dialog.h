@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Bulk edit of the channel dialog's common controls: one value for a
 // control on several channels, each channel's dialog opened, the value set
