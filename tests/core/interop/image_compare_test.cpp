@@ -25,7 +25,9 @@ RadioImage Programmed() {
 }
 
 TEST(ImageCompare, RowsAreGroupedByEntryQuotedAndRawBytesNamedByTheirPart) {
-  const RadioImage a = Programmed();
+  RadioImage a = Programmed();
+  // the outbox page stored once, as its dialog leaves it
+  ASSERT_TRUE(SetKeys(a, {{"outbox.1", "Hello"}}));
   RadioImage b = a;
   ASSERT_TRUE(SetKeys(b, {{"channel.3.rx_freq", "446.1"}, {"channel.3.tx_freq", "446.2"}}));
   ASSERT_TRUE(SetKeys(b, {{"contact.2.name", "Bo\"b\\"}, {"option.tot", "30"}}));
