@@ -12,7 +12,7 @@ cd "$work"
 export HOME=$work/home XDG_CONFIG_HOME=$work/home/.config XDG_DATA_HOME=$work/home/.local/share
 export PATH=$BUILD_DIR:$PATH
 mkdir -p "$HOME"
-{ echo 'set -euo pipefail'; echo 'trap "kill \$(jobs -p) 2>/dev/null" EXIT'; echo "$script"; } > walkthrough.sh
+{ echo 'set -euo pipefail'; echo 'trap "kill \$(jobs -p) 2>/dev/null || true" EXIT'; echo "$script"; } > walkthrough.sh
 if ! timeout 300 bash -x walkthrough.sh > out.txt 2>&1; then
   cat out.txt
   echo "FAIL: the walkthrough stopped at the last command above"
