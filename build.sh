@@ -18,7 +18,8 @@ BUILD_DIR=${BUILD_DIR:-$ROOT/build}
 
 PACKAGES=(g++ cmake ninja-build pkg-config qt6-base-dev qt6-base-dev-tools
           qt6-serialport-dev libqt6svg6 libgl1-mesa-dev libgtest-dev libgmock-dev
-          ccache xvfb xauth fonts-dejavu-core fonts-wqy-microhei libyaml-cpp-dev scdoc python3-yaml)
+          ccache xvfb xauth fonts-dejavu-core fonts-wqy-microhei libyaml-cpp-dev scdoc python3-yaml
+          qt6-tools-dev qt6-l10n-tools qt6-translations-l10n)
 # what `./build.sh package` needs on top: CPack's DEB generator finds the
 # package's dependencies with dpkg-shlibdeps
 PACKAGE_TOOLS=(dpkg-dev file fakeroot)

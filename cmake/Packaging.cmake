@@ -101,7 +101,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # captions and the link error message are Chinese: a font that has them, the
 # small one first (the one the build uses), so that apt picks it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-qpa-plugins")
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk")
+# Qt's own catalogues: the standard buttons of the chosen language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei | fonts-noto-cjk, qt6-translations-l10n")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_BINARY_DIR}/package)

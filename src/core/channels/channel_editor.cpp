@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "core/base/c_text.h"
+#include "core/base/texts.h"
 #include "core/channels/channel_record.h"
 #include "core/channels/channel_table.h"
 #include "core/codec/tone.h"
@@ -57,7 +58,7 @@ EditListState NoneThen(const std::string& first, int firstData, const std::vecto
 
 EditListState ContactsList(const ChannelEditLists& lists) {
   EditListState l;
-  l.items.push_back("None");
+  l.items.push_back(QT_TRANSLATE_NOOP("CoreText", "None"));
   l.data.push_back(0);
   for (const auto& [number, name] : lists.contacts) {
     l.items.push_back(name);
@@ -76,17 +77,40 @@ std::uint32_t ToUnits(long long v) {
 // ---- captions ---------------------------------------------------------------
 
 const char* EditListCaption(EditList list) {
-  static const char* const captions[kEditListCount] = {
-      "Channel type", "Tx power", "Bandwidth", "Signal type", "Only rx", "Busy", "Rx tone", "Tx tone",
-      "Analog call 1", "Analog call 2", "Color code", "Encrypt key", "Tx contact", "Group rx list", "Type",
-      "Contact", "Msg no.", "Type", "Contact", "Msg no.", "Rx color code", "Tx color code", "Data type",
-      "Status info no", "Offset direction"};
+  static const char* const captions[kEditListCount] = {QT_TRANSLATE_NOOP("CoreText", "Channel type"),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Tx power"),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Bandwidth"),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Signal type"),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Only rx"),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Busy"),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Rx tone"),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Tx tone"),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Analog call 1"),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Analog call 2"),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Color code"),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Encrypt key"),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Tx contact"),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Group rx list"),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Type"),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Contact"),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Msg no."),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Type"),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Contact"),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Msg no."),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Rx color code"),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Tx color code"),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Data type"),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Status info no"),
+                                                       QT_TRANSLATE_NOOP("CoreText", "Offset direction")};
   return captions[static_cast<int>(list)];
 }
 
 const char* EditCheckCaption(EditCheck check) {
-  static const char* const captions[kEditCheckCount] = {"Reverse",    "Scan",  "Talk around", "Auto contact",
-                                                        "Work alone", "PTTID", "OACSU"};
+  static const char* const captions[kEditCheckCount] = {
+      QT_TRANSLATE_NOOP("CoreText", "Reverse"),     QT_TRANSLATE_NOOP("CoreText", "Scan"),
+      QT_TRANSLATE_NOOP("CoreText", "Talk around"), QT_TRANSLATE_NOOP("CoreText", "Auto contact"),
+      QT_TRANSLATE_NOOP("CoreText", "Work alone"),  QT_TRANSLATE_NOOP("CoreText", "PTTID"),
+      QT_TRANSLATE_NOOP("CoreText", "OACSU")};
   return captions[static_cast<int>(check)];
 }
 
@@ -147,26 +171,29 @@ void ChannelEditor::FillLists() {
   const ChannelEditLists lists = ReadChannelEditLists(image_);
   auto& s = state_;
   s.list(EditList::kChannelType) = Fixed(ChannelTypeItems());
-  s.list(EditList::kPower) = Fixed({"Low", "High"});
-  s.list(EditList::kBandwidth) = Fixed({"Wide", "Narrow"});
-  s.list(EditList::kSignalType) = Fixed({"Off", "DTMF"});
-  s.list(EditList::kOnlyRx) = Fixed({"Off", "Only rx"});
-  s.list(EditList::kBusy) = Fixed({"Off", "Carrier"});
+  s.list(EditList::kPower) = Fixed({QT_TRANSLATE_NOOP("CoreText", "Low"), QT_TRANSLATE_NOOP("CoreText", "High")});
+  s.list(EditList::kBandwidth) =
+      Fixed({QT_TRANSLATE_NOOP("CoreText", "Wide"), QT_TRANSLATE_NOOP("CoreText", "Narrow")});
+  s.list(EditList::kSignalType) = Fixed({QT_TRANSLATE_NOOP("CoreText", "Off"), QT_TRANSLATE_NOOP("CoreText", "DTMF")});
+  s.list(EditList::kOnlyRx) = Fixed({QT_TRANSLATE_NOOP("CoreText", "Off"), QT_TRANSLATE_NOOP("CoreText", "Only rx")});
+  s.list(EditList::kBusy) = Fixed({QT_TRANSLATE_NOOP("CoreText", "Off"), QT_TRANSLATE_NOOP("CoreText", "Carrier")});
   s.list(EditList::kRxTone) = Fixed(ToneList());
   s.list(EditList::kTxTone) = Fixed(ToneList());
-  s.list(EditList::kAnalogCall1) = NoneThen("None", 0, lists.analogCalls);
-  s.list(EditList::kAnalogCall2) = NoneThen("None", 0, lists.analogCalls);
+  s.list(EditList::kAnalogCall1) = NoneThen(QT_TRANSLATE_NOOP("CoreText", "None"), 0, lists.analogCalls);
+  s.list(EditList::kAnalogCall2) = NoneThen(QT_TRANSLATE_NOOP("CoreText", "None"), 0, lists.analogCalls);
   s.list(EditList::kColorCode) = Numbers(0, 15);
   std::vector<int> keys;
   for (int k = 1; k <= lists.keyCount; ++k) keys.push_back(k);
-  s.list(EditList::kEncryptKey) = NoneThen("None", 0, keys);
+  s.list(EditList::kEncryptKey) = NoneThen(QT_TRANSLATE_NOOP("CoreText", "None"), 0, keys);
   s.list(EditList::kTxContact) = ContactsList(lists);
-  s.list(EditList::kGroupRxList) = NoneThen("None", 0, lists.groupLists);
-  for (EditList t : {EditList::kCall1Type, EditList::kCall2Type}) s.list(t) = Fixed({"Off", "Call", "Msg"});
+  s.list(EditList::kGroupRxList) = NoneThen(QT_TRANSLATE_NOOP("CoreText", "None"), 0, lists.groupLists);
+  for (EditList t : {EditList::kCall1Type, EditList::kCall2Type})
+    s.list(t) = Fixed({QT_TRANSLATE_NOOP("CoreText", "Off"), QT_TRANSLATE_NOOP("CoreText", "Call"),
+                       QT_TRANSLATE_NOOP("CoreText", "Msg")});
   for (EditList c : {EditList::kCall1Contact, EditList::kCall2Contact}) s.list(c) = ContactsList(lists);
   for (EditList m : {EditList::kCall1Message, EditList::kCall2Message})
-    s.list(m) = NoneThen("Off", 0, lists.messages);
-  EditListState colorCodes = NoneThen("Auto", 0xFF, {});
+    s.list(m) = NoneThen(QT_TRANSLATE_NOOP("CoreText", "Off"), 0, lists.messages);
+  EditListState colorCodes = NoneThen(QT_TRANSLATE_NOOP("CoreText", "Auto"), 0xFF, {});
   for (int k = 0; k <= 63; ++k) {
     colorCodes.items.push_back(Num(k));
     colorCodes.data.push_back(k);
@@ -174,11 +201,13 @@ void ChannelEditor::FillLists() {
   s.list(EditList::kRxColorCode) = colorCodes;
   s.list(EditList::kTxColorCode) = colorCodes;
   EditListState dataType;
-  dataType.items = {"Data Type 1", "Data Type 2", "Data Type 3", "Slow user data", "Status message"};
+  dataType.items = {QT_TRANSLATE_NOOP("CoreText", "Data Type 1"), QT_TRANSLATE_NOOP("CoreText", "Data Type 2"),
+                    QT_TRANSLATE_NOOP("CoreText", "Data Type 3"), QT_TRANSLATE_NOOP("CoreText", "Slow user data"),
+                    QT_TRANSLATE_NOOP("CoreText", "Status message")};
   for (std::uint8_t t : kDataTypes) dataType.data.push_back(t);
   s.list(EditList::kDataType) = dataType;
   s.list(EditList::kStatusInfo) = Numbers(0, 31);
-  s.list(EditList::kOffsetDirection) = Fixed({"Off", "+", "-"});
+  s.list(EditList::kOffsetDirection) = Fixed({QT_TRANSLATE_NOOP("CoreText", "Off"), "+", "-"});
 }
 
 RadioImage StoredAsShown(const RadioImage& image, std::size_t base, BandLimits band, int number) {

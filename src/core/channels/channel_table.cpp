@@ -5,6 +5,7 @@
 
 #include "core/base/c_text.h"
 #include "core/base/file_io.h"
+#include "core/base/texts.h"
 #include "core/codec/bcd.h"
 #include "core/codec/tone.h"
 #include "core/image/image_file.h"
@@ -57,28 +58,33 @@ int IndexOf(const std::vector<std::string>& items, std::string_view text) {
 const std::array<ChannelColumnInfo, kChannelColumns>& ChannelColumnInfos() {
   static const std::array<ChannelColumnInfo, kChannelColumns> infos = {{
       {"", 500},
-      {"Rx Freq", 1400},
-      {"Tx Freq", 1400},
-      {"Rx Tone", 1100},
-      {"Tx Tone", 1100},
-      {"Power", 1100},
-      {"Scan", 1000},
-      {"Bandwidth", 1000},
-      {"Channel type", 1500},
+      {QT_TRANSLATE_NOOP("CoreText", "Rx Freq"), 1400},
+      {QT_TRANSLATE_NOOP("CoreText", "Tx Freq"), 1400},
+      {QT_TRANSLATE_NOOP("CoreText", "Rx Tone"), 1100},
+      {QT_TRANSLATE_NOOP("CoreText", "Tx Tone"), 1100},
+      {QT_TRANSLATE_NOOP("CoreText", "Power"), 1100},
+      {QT_TRANSLATE_NOOP("CoreText", "Scan"), 1000},
+      {QT_TRANSLATE_NOOP("CoreText", "Bandwidth"), 1000},
+      {QT_TRANSLATE_NOOP("CoreText", "Channel type"), 1500},
       {"", 1200},
   }};
   return infos;
 }
 
 const std::vector<std::string>& ChannelTypeItems() {
-  static const std::vector<std::string> items = {"Analog", "Digit", "Mixed(Digit)", "Mixed(Analog)"};
+  static const std::vector<std::string> items = {
+      QT_TRANSLATE_NOOP("CoreText", "Analog"), QT_TRANSLATE_NOOP("CoreText", "Digit"),
+      QT_TRANSLATE_NOOP("CoreText", "Mixed(Digit)"), QT_TRANSLATE_NOOP("CoreText", "Mixed(Analog)")};
   return items;
 }
 
 const std::vector<std::string>& ChannelChoiceItems(int column) {
-  static const std::vector<std::string> power = {"Low", "High"};
-  static const std::vector<std::string> scan = {"Add", "Del"};
-  static const std::vector<std::string> bandwidth = {"Wide", "Narrow"};
+  static const std::vector<std::string> power = {QT_TRANSLATE_NOOP("CoreText", "Low"),
+                                                 QT_TRANSLATE_NOOP("CoreText", "High")};
+  static const std::vector<std::string> scan = {QT_TRANSLATE_NOOP("CoreText", "Add"),
+                                                QT_TRANSLATE_NOOP("CoreText", "Del")};
+  static const std::vector<std::string> bandwidth = {QT_TRANSLATE_NOOP("CoreText", "Wide"),
+                                                     QT_TRANSLATE_NOOP("CoreText", "Narrow")};
   static const std::vector<std::string> none;
   switch (column) {
     case kColPower: return power;

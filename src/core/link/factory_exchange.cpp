@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include "core/base/texts.h"
 #include "core/link/framing.h"
 
 namespace cps {
@@ -33,7 +34,7 @@ TransferResult FactoryExchangeOnPort(SerialPort& port, FactoryDirection directio
     } else {
       if (auto e = link::WriteBlock(port, a, bytes)) return Fail(*e);
     }
-    if (cancel) return {TransferOutcome::kCancelled, "Stopped by the user."};
+    if (cancel) return {TransferOutcome::kCancelled, QT_TRANSLATE_NOOP("CoreText", "Stopped by the user.")};
   }
   if (direction == FactoryDirection::kRead) image.Write(kFactoryBlockStart, block);
   return {};
@@ -57,12 +58,13 @@ TransferResult FactoryWrite(const PortOpener& openPort, const std::string& portN
 std::string FactoryMessage(const TransferResult& result, FactoryDirection direction) {
   switch (result.outcome) {
     case TransferOutcome::kSuccess:
-      return direction == FactoryDirection::kRead ? "Read successfully" : "Write successfully";
+      return direction == FactoryDirection::kRead ? QT_TRANSLATE_NOOP("CoreText", "Read successfully")
+                                                  : QT_TRANSLATE_NOOP("CoreText", "Write successfully");
     case TransferOutcome::kPortNotOpened:
-      return "Cound not open the port";
+      return QT_TRANSLATE_NOOP("CoreText", "Cound not open the port");
     case TransferOutcome::kCommunicationError:
     case TransferOutcome::kVerifyFailed:
-      return "Communication error";
+      return QT_TRANSLATE_NOOP("CoreText", "Communication error");
     case TransferOutcome::kCancelled:
       break;
   }

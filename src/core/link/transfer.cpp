@@ -3,15 +3,17 @@
 
 #include <cstdio>
 
+#include "core/base/texts.h"
 #include "core/channels/channel_table.h"
 #include "core/link/framing.h"
 
 namespace cps {
 
-const char* const kPortNotOpenedMessage = "Cound not open the port.";
-const char* const kCommunicationErrorMessage = "\xE9\x80\x9A\xE4\xBF\xA1\xE5\x87\xBA\xE9\x8C\xAF";  // 通信出錯
+const char* const kPortNotOpenedMessage = QT_TRANSLATE_NOOP("CoreText", "Cound not open the port.");
+const char* const kCommunicationErrorMessage = QT_TRANSLATE_NOOP("CoreText", "通信出錯");
 
-const char* const kPartlyWrittenMessage = "holds a partly written image: write it again before use";
+const char* const kPartlyWrittenMessage =
+    QT_TRANSLATE_NOOP("CoreText", "holds a partly written image: write it again before use");
 
 std::string ConnectionLostReason(const std::string& portReport) {
   return "The connection to the radio was lost (the port reported: " + portReport + ")";
@@ -95,7 +97,7 @@ TransferResult RunTransferOnPort(SerialPort& port, TransferDirection direction, 
       if (auto e = link::Acknowledge(port, "the block at " + link::AddressText(a)))
         return stop(ExchangeFailed(port, *e));
       report(++position);
-      if (cancel) return stop({TransferOutcome::kCancelled, "Stopped by the user."});
+      if (cancel) return stop({TransferOutcome::kCancelled, QT_TRANSLATE_NOOP("CoreText", "Stopped by the user.")});
     }
     link::SendEnd(port, link::kEndRead);
     std::uint8_t reply[4];
@@ -119,7 +121,8 @@ TransferResult RunTransferOnPort(SerialPort& port, TransferDirection direction, 
   for (std::uint16_t a : TransferBlocks(direction)) {
     if (auto e = link::WriteBlock(port, a, image.Bytes(a, kBlockSize))) return stop(partly(ExchangeFailed(port, *e)));
     report((a - kFirstBlock) / kBlockSize);
-    if (cancel) return stop(partly({TransferOutcome::kCancelled, "Stopped by the user."}));
+    if (cancel)
+      return stop(partly({TransferOutcome::kCancelled, QT_TRANSLATE_NOOP("CoreText", "Stopped by the user.")}));
   }
   link::SendEnd(port, link::kEndWrite);
   return {};

@@ -2,6 +2,7 @@
 #include "core/settings/alarm_page.h"
 
 #include "core/base/c_text.h"
+#include "core/base/texts.h"
 #include "core/codec/digit_codes.h"
 #include "core/schema/builders.h"
 
@@ -43,7 +44,7 @@ Field AlarmEdit(std::string key, std::string label, std::size_t addr, int lower,
 }
 
 Field Cycle() {
-  Field f = AlarmEdit("cycle", "Cycle", 0x357, 0, 255, 0, 3, 0);
+  Field f = AlarmEdit("cycle", QT_TRANSLATE_NOOP("CoreText", "Cycle"), 0x357, 0, 255, 0, 3, 0);
   f.load = [](const RadioImage& im) {
     const int v = im.Byte(0x357);
     return ControlValue::Text(v == 0 ? kContinue : IntText(v));
@@ -62,7 +63,7 @@ Field Cycle() {
 }
 
 Field ExitDelay() {
-  Field f = AlarmEdit("exit_delay", "Exit delay (s)", 0x373, 0, 255, 10, 3, 1);
+  Field f = AlarmEdit("exit_delay", QT_TRANSLATE_NOOP("CoreText", "Exit delay (s)"), 0x373, 0, 255, 10, 3, 1);
   f.load = [](const RadioImage& im) {
     const int v = im.Byte(0x373);
     return ControlValue::Text(v == 255 ? kUnlimited : IntText(v));
@@ -81,7 +82,7 @@ Field ExitDelay() {
 }
 
 Field TxInterval() {
-  Field f = AlarmEdit("tx_interval", "Tx interval (s)", 0x379, 10, 60, 25, 2, 1);
+  Field f = AlarmEdit("tx_interval", QT_TRANSLATE_NOOP("CoreText", "Tx interval (s)"), 0x379, 10, 60, 25, 2, 1);
   f.onLeave = [](std::string_view text) {
     const long long v = ReadNumber(text);
     if (v < 10 || v > 60) return IntText(25);
@@ -94,7 +95,8 @@ Field TxInterval() {
 }
 
 Field DigitAlarmId() {
-  Field f = SevenDigitId("digit_alarm_id_code", "Digit alarm id code", 0x360, kDefaultDigitId, "");
+  Field f = SevenDigitId("digit_alarm_id_code", QT_TRANSLATE_NOOP("CoreText", "Digit alarm id code"), 0x360,
+                         kDefaultDigitId, "");
   f.upperCase = false;  // this edit has no key filter
   f.load = DigitCodes("", "", 0x360, 7).load;  // shown as stored, not padded
   // An identifier is seven decimal digits: a text with any other character
@@ -106,31 +108,40 @@ Field DigitAlarmId() {
 }
 
 PageSchema Build() {
-  const std::vector<std::string> prohibitAllow{"prohibit", "allow"};
+  const std::vector<std::string> prohibitAllow{QT_TRANSLATE_NOOP("CoreText", "prohibit"),
+                                               QT_TRANSLATE_NOOP("CoreText", "allow")};
   PageSchema p;
   p.key = "alarm";
-  p.title = "Alarm";
-  Field analogId = DigitCodes("analog_alarm_id_code", "Analog alarm id code", 0x358, 8);
+  p.title = QT_TRANSLATE_NOOP("CoreText", "Alarm");
+  Field analogId = DigitCodes("analog_alarm_id_code", QT_TRANSLATE_NOOP("CoreText", "Analog alarm id code"), 0x358, 8);
   analogId.allowedChars = "0123456789ABCD*#";
   p.fields = {
-      ComboIndex("alarm_type", "Alarm type", {"Off", "Only whistle", "Normal", "Secret", "Send alarm id"}, 0x350, 0),
-      ComboIndex("id_type", "ID type", {"Off", "DTMF"}, 0x351, 0),
+      ComboIndex("alarm_type", QT_TRANSLATE_NOOP("CoreText", "Alarm type"),
+                 {QT_TRANSLATE_NOOP("CoreText", "Off"), QT_TRANSLATE_NOOP("CoreText", "Only whistle"),
+                  QT_TRANSLATE_NOOP("CoreText", "Normal"), QT_TRANSLATE_NOOP("CoreText", "Secret"),
+                  QT_TRANSLATE_NOOP("CoreText", "Send alarm id")},
+                 0x350, 0),
+      ComboIndex("id_type", QT_TRANSLATE_NOOP("CoreText", "ID type"),
+                 {QT_TRANSLATE_NOOP("CoreText", "Off"), QT_TRANSLATE_NOOP("CoreText", "DTMF")}, 0x351, 0),
       analogId,
       DigitAlarmId(),
-      AlarmEdit("alarm_time", "Alarm time (s)", 0x354, 1, 255, 10, 3, 0),
-      AlarmEdit("tx_time", "Tx time (s)", 0x355, 1, 255, 5, 3, 0),
-      AlarmEdit("rx_time", "Rx time (s)", 0x356, 1, 255, 8, 3, 0),
+      AlarmEdit("alarm_time", QT_TRANSLATE_NOOP("CoreText", "Alarm time (s)"), 0x354, 1, 255, 10, 3, 0),
+      AlarmEdit("tx_time", QT_TRANSLATE_NOOP("CoreText", "Tx time (s)"), 0x355, 1, 255, 5, 3, 0),
+      AlarmEdit("rx_time", QT_TRANSLATE_NOOP("CoreText", "Rx time (s)"), 0x356, 1, 255, 8, 3, 0),
       Cycle(),
-      InColumn(ComboIndex("work_alone", "Work alone", prohibitAllow, 0x368, 0), 1),
-      AlarmEdit("work_alone_time", "Work alone time (min)", 0x369, 1, 255, 10, 3, 1),
-      AlarmEdit("work_alone_pre_remind", "Work alone pre-remind (s)", 0x36A, 0, 255, 10, 3, 1),
-      InColumn(ComboIndex("auto_contact", "Auto contact", prohibitAllow, 0x378, 0), 1),
+      InColumn(ComboIndex("work_alone", QT_TRANSLATE_NOOP("CoreText", "Work alone"), prohibitAllow, 0x368, 0), 1),
+      AlarmEdit("work_alone_time", QT_TRANSLATE_NOOP("CoreText", "Work alone time (min)"), 0x369, 1, 255, 10, 3, 1),
+      AlarmEdit("work_alone_pre_remind", QT_TRANSLATE_NOOP("CoreText", "Work alone pre-remind (s)"), 0x36A, 0, 255, 10,
+                3, 1),
+      InColumn(ComboIndex("auto_contact", QT_TRANSLATE_NOOP("CoreText", "Auto contact"), prohibitAllow, 0x378, 0), 1),
       TxInterval(),
-      AlarmEdit("query_interval", "Query interval (min)", 0x37A, 1, 10, 1, 2, 1),
+      AlarmEdit("query_interval", QT_TRANSLATE_NOOP("CoreText", "Query interval (min)"), 0x37A, 1, 10, 1, 2, 1),
       // The dialog ends above the Upside rows; they still load and save.
-      Hide(InColumn(ComboIndex("upside", "Upside", prohibitAllow, 0x370, 0), 1)),
-      Hide(AlarmEdit("entry_delay_time", "Entry delay time (s)", 0x371, 1, 60, 10, 2, 1)),
-      Hide(AlarmEdit("upside_pre_prompt", "Upside pre-prompt  (s)", 0x372, 0, 59, 5, 2, 1)),
+      Hide(InColumn(ComboIndex("upside", QT_TRANSLATE_NOOP("CoreText", "Upside"), prohibitAllow, 0x370, 0), 1)),
+      Hide(
+          AlarmEdit("entry_delay_time", QT_TRANSLATE_NOOP("CoreText", "Entry delay time (s)"), 0x371, 1, 60, 10, 2, 1)),
+      Hide(AlarmEdit("upside_pre_prompt", QT_TRANSLATE_NOOP("CoreText", "Upside pre-prompt  (s)"), 0x372, 0, 59, 5, 2,
+                     1)),
       Hide(ExitDelay()),
   };
   return p;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/dtmf_decode_page.h"
 
+#include "core/base/texts.h"
 #include "core/codec/digit_codes.h"
 #include "core/schema/builders.h"
 
@@ -31,7 +32,8 @@ namespace {
 
 Field GroupCallCode() {
   return ComboByText(
-      "group_call_code", "Group call code", {"None", "A", "B", "C", "D", "*", "#"},
+      "group_call_code", QT_TRANSLATE_NOOP("CoreText", "Group call code"),
+      {QT_TRANSLATE_NOOP("CoreText", "None"), "A", "B", "C", "D", "*", "#"},
       [](const RadioImage& im) {
         const std::uint8_t c = im.Byte(0x2030);
         // A digit 0-9 is no item: the selection is cleared.
@@ -45,7 +47,9 @@ Field GroupCallCode() {
 
 Field DecodeResponse() {
   return ComboByText(
-      "decode_response", "Decode response", {"None", "Remind", "Reply", "Remind and Reply"},
+      "decode_response", QT_TRANSLATE_NOOP("CoreText", "Decode response"),
+      {QT_TRANSLATE_NOOP("CoreText", "None"), QT_TRANSLATE_NOOP("CoreText", "Remind"),
+       QT_TRANSLATE_NOOP("CoreText", "Reply"), QT_TRANSLATE_NOOP("CoreText", "Remind and Reply")},
       [](const RadioImage& im) {
         static const char* const names[] = {"None", "Response", "Remind", "Reply"};
         const std::uint8_t v = im.Byte(0x2031);
@@ -54,17 +58,21 @@ Field DecodeResponse() {
       },
       [](RadioImage& im, const std::string& text) {
         std::uint8_t v = 4;
-        if (text == "Remind") v = 2;
-        else if (text == "Reply") v = 3;
-        else if (text == "None") v = 0;
-        else if (text == "Response") v = 1;
+        if (text == "Remind")
+          v = 2;
+        else if (text == "Reply")
+          v = 3;
+        else if (text == "None")
+          v = 0;
+        else if (text == "Response")
+          v = 1;
         im.SetByte(0x2031, v);
       },
       {{0x2031, 0xFF}});
 }
 
 Field KillCode() {
-  Field f = DigitCodes("kill_code", "Kill code", kKillCode, 16, 15);
+  Field f = DigitCodes("kill_code", QT_TRANSLATE_NOOP("CoreText", "Kill code"), kKillCode, 16, 15);
   f.load = [](const RadioImage& im) { return ControlValue::Text(LoadKillCode(im)); };
   f.save = [](RadioImage& im, const ControlValue& v) { SaveKillCode(im, v.text); };
   return f;
@@ -73,17 +81,23 @@ Field KillCode() {
 PageSchema Build() {
   PageSchema p;
   p.key = "dtmf_decode";
-  p.title = "Decode";
+  p.title = QT_TRANSLATE_NOOP("CoreText", "Decode");
   p.fields = {
       DecodeResponse(),
       GroupCallCode(),
-      ComboIndex("kill_active", "Kill Active", {"Off", "On"}, 0x2037, 1, 0x20),
-      ComboIndex("kill_type", "Kill type", {"tx inhibit", "tx/rx inhibit", "Kill"}, 0x2037, 0, 0xC0),
+      ComboIndex("kill_active", QT_TRANSLATE_NOOP("CoreText", "Kill Active"),
+                 {QT_TRANSLATE_NOOP("CoreText", "Off"), QT_TRANSLATE_NOOP("CoreText", "On")}, 0x2037, 1, 0x20),
+      ComboIndex("kill_type", QT_TRANSLATE_NOOP("CoreText", "Kill type"),
+                 {QT_TRANSLATE_NOOP("CoreText", "tx inhibit"), QT_TRANSLATE_NOOP("CoreText", "tx/rx inhibit"),
+                  QT_TRANSLATE_NOOP("CoreText", "Kill")},
+                 0x2037, 0, 0xC0),
       KillCode(),
-      DigitCodes("person_id", "Person ID", 0x2040, 16),
-      IntEdit("auto_reset_time", "Auto reset time (s)", 0x2034, {0, 255, 1}, 3),
+      DigitCodes("person_id", QT_TRANSLATE_NOOP("CoreText", "Person ID"), 0x2040, 16),
+      IntEdit("auto_reset_time", QT_TRANSLATE_NOOP("CoreText", "Auto reset time (s)"), 0x2034, {0, 255, 1}, 3),
       // The page ends above this row; it still loads and saves.
-      Hide(ComboIndex("decode_display", "Decode display", {"prohibit", "allow"}, 0x2037, 1, 0x01)),
+      Hide(ComboIndex("decode_display", QT_TRANSLATE_NOOP("CoreText", "Decode display"),
+                      {QT_TRANSLATE_NOOP("CoreText", "prohibit"), QT_TRANSLATE_NOOP("CoreText", "allow")}, 0x2037, 1,
+                      0x01)),
   };
   p.afterLoad = ApplyLeaveRules({"auto_reset_time"});
   return p;

@@ -2,6 +2,7 @@
 #include "core/settings/dtmf_encode_page.h"
 
 #include "core/base/c_text.h"
+#include "core/base/texts.h"
 #include "core/schema/builders.h"
 
 namespace cps {
@@ -13,13 +14,17 @@ namespace {
 // which selects the first item, "5".
 Field Speed() {
   return ComboByText(
-      "speed", "Speed (digit/s)", {"5", "6", "10"},
+      "speed", QT_TRANSLATE_NOOP("CoreText", "Speed (digit/s)"), {"5", "6", "10"},
       [](const RadioImage& im) {
         switch (im.Byte(0x2000)) {
-          case 50: return ControlValue::SelectText("10");
-          case 75: return ControlValue::SelectText("6");
-          case 100: return ControlValue::SelectText("5");
-          default: return ControlValue::SelectText("");
+          case 50:
+            return ControlValue::SelectText("10");
+          case 75:
+            return ControlValue::SelectText("6");
+          case 100:
+            return ControlValue::SelectText("5");
+          default:
+            return ControlValue::SelectText("");
         }
       },
       [](RadioImage& im, const std::string& text) {
@@ -30,24 +35,29 @@ Field Speed() {
 }
 
 PageSchema Build() {
-  const std::vector<std::string> inhibitAllow{"Inhibit", "Allow"};
+  const std::vector<std::string> inhibitAllow{QT_TRANSLATE_NOOP("CoreText", "Inhibit"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Allow")};
   const IntOptions ms{.scale = 100};
   PageSchema p;
   p.key = "dtmf_encode";
-  p.title = "Encode";
+  p.title = QT_TRANSLATE_NOOP("CoreText", "Encode");
   p.fields = {
       Speed(),
-      IntEdit("first_digit_delay", "First digit delay (ms)", 0x2001, {100, 3000, 100}, 4, ms),
-      IntEdit("first_digit", "First digit (ms)", 0x2002, {0, 1000, 100}, 4, ms),
-      IntEdit("star_hash_tone", "*和# tone (ms)", 0x2003, {0, 1000, 100}, 4, ms),
-      Hide(ComboIndex("short_beep", "Short beep", inhibitAllow, 0x2007, 0, 0x02)),
-      ComboIndex("side_tone", "Side tone", inhibitAllow, 0x2007, 1, 0x01),
-      ComboIndex("pttid_type", "PTTID type", {"On line", "Off line", "Both"}, 0x2005, 0),
-      DigitCodes("online_code", "On-line code", 0x2010, 16),
-      DigitCodes("offline_code", "Off-line  code", 0x2020, 16),
-      TenthsEdit("hold_time", "Hold time (s)", 0x2008, {5, 20, 1}, 3),
-      ComboIndex("response_wait", "Response wait", inhibitAllow, 0x2007, 0, 0x80),
-      TenthsEdit("response_wait_time", "Response wait time (s)", 0x2009, {5, 100, 1}, 4),
+      IntEdit("first_digit_delay", QT_TRANSLATE_NOOP("CoreText", "First digit delay (ms)"), 0x2001, {100, 3000, 100}, 4,
+              ms),
+      IntEdit("first_digit", QT_TRANSLATE_NOOP("CoreText", "First digit (ms)"), 0x2002, {0, 1000, 100}, 4, ms),
+      IntEdit("star_hash_tone", QT_TRANSLATE_NOOP("CoreText", "*和# tone (ms)"), 0x2003, {0, 1000, 100}, 4, ms),
+      Hide(ComboIndex("short_beep", QT_TRANSLATE_NOOP("CoreText", "Short beep"), inhibitAllow, 0x2007, 0, 0x02)),
+      ComboIndex("side_tone", QT_TRANSLATE_NOOP("CoreText", "Side tone"), inhibitAllow, 0x2007, 1, 0x01),
+      ComboIndex("pttid_type", QT_TRANSLATE_NOOP("CoreText", "PTTID type"),
+                 {QT_TRANSLATE_NOOP("CoreText", "On line"), QT_TRANSLATE_NOOP("CoreText", "Off line"),
+                  QT_TRANSLATE_NOOP("CoreText", "Both")},
+                 0x2005, 0),
+      DigitCodes("online_code", QT_TRANSLATE_NOOP("CoreText", "On-line code"), 0x2010, 16),
+      DigitCodes("offline_code", QT_TRANSLATE_NOOP("CoreText", "Off-line  code"), 0x2020, 16),
+      TenthsEdit("hold_time", QT_TRANSLATE_NOOP("CoreText", "Hold time (s)"), 0x2008, {5, 20, 1}, 3),
+      ComboIndex("response_wait", QT_TRANSLATE_NOOP("CoreText", "Response wait"), inhibitAllow, 0x2007, 0, 0x80),
+      TenthsEdit("response_wait_time", QT_TRANSLATE_NOOP("CoreText", "Response wait time (s)"), 0x2009, {5, 100, 1}, 4),
   };
   // Not the response wait time: it passes through as stored unless edited.
   p.afterLoad = ApplyLeaveRules({"first_digit", "first_digit_delay", "star_hash_tone", "hold_time"});

@@ -2,12 +2,13 @@
 #include "core/settings/scan_page.h"
 
 #include "core/base/c_text.h"
+#include "core/base/texts.h"
 #include "core/schema/builders.h"
 
 namespace cps {
 
 std::vector<std::string> ChannelChoiceItems(const RadioImage& image) {
-  std::vector<std::string> items{"None"};
+  std::vector<std::string> items{QT_TRANSLATE_NOOP("CoreText", "None")};
   for (int n = 1; n <= 16; ++n) {
     const std::uint8_t b3 = image.Byte(0x100 + 32 * static_cast<std::size_t>(n - 1) + 3);
     if (b3 != 0x00 && b3 != 0xFF) items.push_back(std::to_string(n));
@@ -43,23 +44,30 @@ Field ChannelBox(std::string key, std::string label, std::size_t addr, std::uint
 }
 
 PageSchema Build() {
-  const std::vector<std::string> offOn{"Off", "On"};
+  const std::vector<std::string> offOn{QT_TRANSLATE_NOOP("CoreText", "Off"), QT_TRANSLATE_NOOP("CoreText", "On")};
   PageSchema p;
   p.key = "scan";
-  p.title = "Scan Info";
+  p.title = QT_TRANSLATE_NOOP("CoreText", "Scan Info");
   p.fields = {
-      ComboIndex("scan_mode", "Scan mode", {"Time", "Carrier"}, 0x340, 1),
-      ComboIndex("tone_scan_mode", "Tone scan mode", {"Not detect", "Non pri ch", "Priority ch", "all ch"}, 0x341, 0),
-      ChannelBox("priority_channel", "Priority channel", 0x348, 255),
-      ComboIndex("talk_back", "Talk back", offOn, 0x347, 0, 0x01),
-      ComboIndex("scan_begin_beep", "Scan begin beep", offOn, 0x347, 1, 0x04),
-      ComboIndex("scan_end_beep", "Scan end beep", offOn, 0x347, 1, 0x08),
-      TenthsEdit("stop_time", "Stop time (s)", 0x342, {5, 100, 5}, 4),
-      TenthsEdit("resume_delay", "Scan tx/rx resume delay time (s)", 0x344, {1, 50, 1}, 3),
+      ComboIndex("scan_mode", QT_TRANSLATE_NOOP("CoreText", "Scan mode"),
+                 {QT_TRANSLATE_NOOP("CoreText", "Time"), QT_TRANSLATE_NOOP("CoreText", "Carrier")}, 0x340, 1),
+      ComboIndex("tone_scan_mode", QT_TRANSLATE_NOOP("CoreText", "Tone scan mode"),
+                 {QT_TRANSLATE_NOOP("CoreText", "Not detect"), QT_TRANSLATE_NOOP("CoreText", "Non pri ch"),
+                  QT_TRANSLATE_NOOP("CoreText", "Priority ch"), QT_TRANSLATE_NOOP("CoreText", "all ch")},
+                 0x341, 0),
+      ChannelBox("priority_channel", QT_TRANSLATE_NOOP("CoreText", "Priority channel"), 0x348, 255),
+      ComboIndex("talk_back", QT_TRANSLATE_NOOP("CoreText", "Talk back"), offOn, 0x347, 0, 0x01),
+      ComboIndex("scan_begin_beep", QT_TRANSLATE_NOOP("CoreText", "Scan begin beep"), offOn, 0x347, 1, 0x04),
+      ComboIndex("scan_end_beep", QT_TRANSLATE_NOOP("CoreText", "Scan end beep"), offOn, 0x347, 1, 0x08),
+      TenthsEdit("stop_time", QT_TRANSLATE_NOOP("CoreText", "Stop time (s)"), 0x342, {5, 100, 5}, 4),
+      TenthsEdit("resume_delay", QT_TRANSLATE_NOOP("CoreText", "Scan tx/rx resume delay time (s)"), 0x344, {1, 50, 1},
+                 3),
       // The dialog ends above these two rows; they still load and save.
-      Hide(ComboIndex("scan_tx_channel", "Scan tx channel", {"entry ch before scan", "last active ch", "Specified ch"},
+      Hide(ComboIndex("scan_tx_channel", QT_TRANSLATE_NOOP("CoreText", "Scan tx channel"),
+                      {QT_TRANSLATE_NOOP("CoreText", "entry ch before scan"),
+                       QT_TRANSLATE_NOOP("CoreText", "last active ch"), QT_TRANSLATE_NOOP("CoreText", "Specified ch")},
                       0x347, 2, 0xC0)),
-      Hide(ChannelBox("specified_channel", "Specified channel", 0x34A, 0)),
+      Hide(ChannelBox("specified_channel", QT_TRANSLATE_NOOP("CoreText", "Specified channel"), 0x34A, 0)),
   };
   return p;
 }

@@ -1,26 +1,59 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/settings/side_key_page.h"
 
+#include "core/base/texts.h"
 #include "core/schema/builders.h"
 
 namespace cps {
 
 const std::vector<std::string>& KeyFunctionTable() {
-  static const std::vector<std::string> table{
-      "None",   "VFO",          "Channel display", "Monitor",     "Scan",       "Noise ch tmp remove",
-      "VOX",    "Hihg/Low power", "Power detect",  "EMI",         "EMI close",  "Record",
-      "Auto contact", "Work alone", "Backlight",   "Call 1",      "Call 2",     "Encrypt",
-      "Talk around", "Reverse",  "Message",        "Contact",     "Channel type", "Key lock",
-      "1750 signal", "Group call", "Pri ch scan",  "Noise suppression switch", "Flashlight", "Kill",
-      "Wake"};
+  static const std::vector<std::string> table{QT_TRANSLATE_NOOP("CoreText", "None"),
+                                              QT_TRANSLATE_NOOP("CoreText", "VFO"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Channel display"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Monitor"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Scan"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Noise ch tmp remove"),
+                                              QT_TRANSLATE_NOOP("CoreText", "VOX"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Hihg/Low power"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Power detect"),
+                                              QT_TRANSLATE_NOOP("CoreText", "EMI"),
+                                              QT_TRANSLATE_NOOP("CoreText", "EMI close"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Record"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Auto contact"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Work alone"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Backlight"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Call 1"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Call 2"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Encrypt"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Talk around"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Reverse"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Message"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Contact"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Channel type"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Key lock"),
+                                              QT_TRANSLATE_NOOP("CoreText", "1750 signal"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Group call"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Pri ch scan"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Noise suppression switch"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Flashlight"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Kill"),
+                                              QT_TRANSLATE_NOOP("CoreText", "Wake")};
   return table;
 }
 
 const std::vector<std::string>& LongPressItems() {
   static const std::vector<std::string> items{
-      "None",  "Monitor", "Scan",        "Noise ch tmp remove", "VOX",     "Hihg/Low power", "Power detect",
-      "EMI",   "Auto contact", "Work alone", "Call 1",          "Call 2",  "Encrypt",        "Talk around",
-      "Reverse", "Channel type", "1750 signal", "Group call",   "Pri ch scan", "Kill",        "Wake"};
+      QT_TRANSLATE_NOOP("CoreText", "None"),         QT_TRANSLATE_NOOP("CoreText", "Monitor"),
+      QT_TRANSLATE_NOOP("CoreText", "Scan"),         QT_TRANSLATE_NOOP("CoreText", "Noise ch tmp remove"),
+      QT_TRANSLATE_NOOP("CoreText", "VOX"),          QT_TRANSLATE_NOOP("CoreText", "Hihg/Low power"),
+      QT_TRANSLATE_NOOP("CoreText", "Power detect"), QT_TRANSLATE_NOOP("CoreText", "EMI"),
+      QT_TRANSLATE_NOOP("CoreText", "Auto contact"), QT_TRANSLATE_NOOP("CoreText", "Work alone"),
+      QT_TRANSLATE_NOOP("CoreText", "Call 1"),       QT_TRANSLATE_NOOP("CoreText", "Call 2"),
+      QT_TRANSLATE_NOOP("CoreText", "Encrypt"),      QT_TRANSLATE_NOOP("CoreText", "Talk around"),
+      QT_TRANSLATE_NOOP("CoreText", "Reverse"),      QT_TRANSLATE_NOOP("CoreText", "Channel type"),
+      QT_TRANSLATE_NOOP("CoreText", "1750 signal"),  QT_TRANSLATE_NOOP("CoreText", "Group call"),
+      QT_TRANSLATE_NOOP("CoreText", "Pri ch scan"),  QT_TRANSLATE_NOOP("CoreText", "Kill"),
+      QT_TRANSLATE_NOOP("CoreText", "Wake")};
   return items;
 }
 
@@ -69,8 +102,8 @@ Field KeyBox(std::string key, std::string label, const std::vector<std::string>&
 PageSchema Build() {
   PageSchema p;
   p.key = "side_key";
-  p.title = "Side Key";
-  Field longKey = TenthsEdit("long_key", "Long key (s)", 0x320, {5, 25, 1}, 3);
+  p.title = QT_TRANSLATE_NOOP("CoreText", "Side Key");
+  Field longKey = TenthsEdit("long_key", QT_TRANSLATE_NOOP("CoreText", "Long key (s)"), 0x320, {5, 25, 1}, 3);
   longKey.load = [](const RadioImage& im) {
     const int v = im.Byte(0x320);
     return ControlValue::Text(TenthsToText(v >= 5 && v <= 25 ? v : 10));
@@ -80,13 +113,19 @@ PageSchema Build() {
   };
   p.fields = {
       longKey,
-      InGroup(KeyBox("sk1_short", "Short press", ShortPressItems(), 0x324, 0, 0), "SK1"),
-      InGroup(KeyBox("sk1_long", "Long press", LongPressItems(), 0x325, 0, 0), "SK1"),
-      InGroup(KeyBox("sk2_short", "Short press", ShortPressItems(), 0x326, 0, 0), "SK2"),
-      InGroup(KeyBox("sk2_long", "Long press", LongPressItems(), 0x327, 0, 0), "SK2"),
+      InGroup(KeyBox("sk1_short", QT_TRANSLATE_NOOP("CoreText", "Short press"), ShortPressItems(), 0x324, 0, 0),
+              QT_TRANSLATE_NOOP("CoreText", "SK1")),
+      InGroup(KeyBox("sk1_long", QT_TRANSLATE_NOOP("CoreText", "Long press"), LongPressItems(), 0x325, 0, 0),
+              QT_TRANSLATE_NOOP("CoreText", "SK1")),
+      InGroup(KeyBox("sk2_short", QT_TRANSLATE_NOOP("CoreText", "Short press"), ShortPressItems(), 0x326, 0, 0),
+              QT_TRANSLATE_NOOP("CoreText", "SK2")),
+      InGroup(KeyBox("sk2_long", QT_TRANSLATE_NOOP("CoreText", "Long press"), LongPressItems(), 0x327, 0, 0),
+              QT_TRANSLATE_NOOP("CoreText", "SK2")),
       // The TK boxes exist but are not shown.
-      Hide(InGroup(KeyBox("tk_short", "Short press", ShortPressItems(), 0x322, 9, 9), "TK1")),
-      Hide(InGroup(KeyBox("tk_long", "Long press", LongPressItems(), 0x323, 0, 9), "TK1")),
+      Hide(InGroup(KeyBox("tk_short", QT_TRANSLATE_NOOP("CoreText", "Short press"), ShortPressItems(), 0x322, 9, 9),
+                   QT_TRANSLATE_NOOP("CoreText", "TK1"))),
+      Hide(InGroup(KeyBox("tk_long", QT_TRANSLATE_NOOP("CoreText", "Long press"), LongPressItems(), 0x323, 0, 9),
+                   QT_TRANSLATE_NOOP("CoreText", "TK1"))),
   };
   return p;
 }

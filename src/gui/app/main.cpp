@@ -6,7 +6,9 @@
 #include <string>
 
 #include "app_version.h"
+#include "gui/app/language.h"
 #include "gui/app/main_window.h"
+#include "gui/widgets/notes_dialog.h"
 
 namespace {
 
@@ -37,6 +39,12 @@ int main(int argc, char** argv) {
   QCommandLineOption appDir("app-dir", "Use DIR as the program's folder (Program.ini, Default.dat, Factory.dat, Img/).",
                             "DIR");
   parser.addOption(appDir);
+  QCommandLineOption language(
+      "language",
+      "Show the window in language LANG for this run: a catalogue's code (de, en, zh_CN, ...) or builtin for the "
+      "program's built-in texts. View > Language keeps a choice.",
+      "LANG");
+  parser.addOption(language);
   parser.addPositionalArgument("file", "Image file (.dat) to open.", "[file]");
   parser.process(*app);
   if (parser.isSet(version)) {
@@ -44,6 +52,15 @@ int main(int argc, char** argv) {
     return 0;
   }
   QGuiApplication::setDesktopFileName("dpmr-cps");  // the desktop entry: the window gets its icon and name
+
+  // before any widget: they take their texts when they are made
+  const QString wanted = parser.value(language);
+  QStringList languageNotes;
+  if (const cps::Status st = cps::ApplyStartupLanguage(parser.isSet(language) ? &wanted : nullptr, &languageNotes);
+      !st) {
+    std::fprintf(stderr, "dpmr-cps: %s\n", st.error().c_str());
+    return 2;
+  }
 
   cps::CMainFrame window(cps::AppSettings::Load(parser.value(appDir).toStdString()));
   const QStringList files = parser.positionalArguments();
@@ -53,5 +70,8 @@ int main(int argc, char** argv) {
     window.NewDocument();
   }
   window.show();
+  std::vector<std::string> notes;
+  for (const QString& n : languageNotes) notes.push_back(n.toStdString());
+  cps::ShowNotes(&window, "Language", "The window shows its built-in texts.", notes);
   return app->exec();
 }

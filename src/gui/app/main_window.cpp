@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui/app/main_window.h"
+#include "gui/app/language.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -142,6 +143,7 @@ void CMainFrame::CreateMenus() {
   statusToggle->setChecked(true);
   connect(toolbarToggle, &QAction::toggled, this, [this](bool on) { if (toolBar_) toolBar_->setVisible(on); });
   connect(statusToggle, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
+  AddLanguageMenu(view, this);  // language.cpp
 
   QMenu* setting = menuBar()->addMenu("&Setting");
   add(setting, "Port", &CMainFrame::OnPortSetting)->setObjectName("actionPort");

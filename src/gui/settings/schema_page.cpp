@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
+#include "gui/widgets/core_text.h"
 #include "gui/widgets/key_filter.h"
 #include "gui/widgets/spin_edit.h"
 
@@ -67,19 +68,21 @@ void SchemaPage::Build() {
       if (f.group.empty()) {
         cols[static_cast<std::size_t>(f.column)]->addLayout(form);
       } else {
-        formBox = new QGroupBox(QString::fromStdString(f.group), this);
+        formBox = new QGroupBox(CoreText(f.group), this);
         form->setContentsMargins(kGroupInset, 8, kGroupInset, 8);
         formBox->setLayout(form);
         cols[static_cast<std::size_t>(f.column)]->addWidget(formBox);
       }
     }
-    const QString label = QString::fromStdString(f.label);
+    const QString label = CoreText(f.label);
     const int fi = static_cast<int>(i);
     QWidget* focusTarget = nullptr;
     switch (f.kind) {
       case ControlKind::Combo: {
         auto* combo = new QComboBox(this);
-        for (const auto& it : values_.items[i]) combo->addItem(QString::fromStdString(it));
+        // the items as shown; the value is the selected index (Pull, Push),
+        // never the shown text
+        for (const auto& it : values_.items[i]) combo->addItem(CoreText(it));
         combo->setCurrentIndex(-1);
         form->addRow(label, combo);
         controls_[i] = focusTarget = combo;
@@ -119,8 +122,8 @@ void SchemaPage::Build() {
     if (rowLabel) labels.push_back({rowLabel, formBox, f.column});
     if (!f.readOnly.empty()) {
       controls_[i]->setEnabled(false);
-      controls_[i]->setToolTip(QString::fromStdString(f.readOnly));
-      if (rowLabel) rowLabel->setToolTip(QString::fromStdString(f.readOnly));
+      controls_[i]->setToolTip(CoreText(f.readOnly));
+      if (rowLabel) rowLabel->setToolTip(CoreText(f.readOnly));
     }
     controls_[i]->setObjectName(QString::fromStdString(f.key));
     fieldOf_.insert(focusTarget, fi);
