@@ -1397,27 +1397,27 @@
     <message>
         <location filename="../src/gui/app/language.cpp" line="+147"/>
         <source>&amp;Language</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache</translation>
     </message>
     <message>
         <location line="+13"/>
         <source>Built-in texts</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingebaute Texte</translation>
     </message>
     <message>
         <location line="+5"/>
         <source>%1 (system language)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Systemsprache)</translation>
     </message>
     <message>
         <location line="+7"/>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <location line="+1"/>
         <source>The language takes effect when dpmr-cps is started again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache gilt ab dem nächsten Start von dpmr-cps.</translation>
     </message>
 </context>
 </TS>

@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, TitleMenusToolbarAndStatus) {
   EXPECT_EQ(MenuTexts(menuAt(2)),
             (QStringList{"&Read\tCtrl+R", "&Write\tCtrl+W", "-", "&Backups...", "Write to &several radios...", "-",
                                                 "Chec&k image...", "Compare with ra&dio..."}));
-  EXPECT_EQ(MenuTexts(menuAt(3)), (QStringList{"&Toolbar", "&Status Bar"}));
+  EXPECT_EQ(MenuTexts(menuAt(3)), (QStringList{"&Toolbar", "&Status Bar", "&Language"}));
   EXPECT_EQ(MenuTexts(menuAt(4)), (QStringList{"Port"}));
   EXPECT_EQ(MenuTexts(menuAt(5)), (QStringList{"&User guide\tF1", "&About ..."}));
   // Print shows Ctrl+P but has no key.
