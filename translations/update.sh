@@ -2,7 +2,8 @@
 # Brings the catalogues translations/dpmr-cps_<code>.ts up to date with the
 # sources: new texts come in unfinished, texts no longer used are kept as
 # vanished. Run it after adding or changing a text of the window, then
-# translate the new entries (Qt Linguist: linguist translations/dpmr-cps_de.ts)
+# translate the new entries (Qt Linguist, package linguist-qt6:
+# /usr/lib/qt6/bin/linguist translations/dpmr-cps_de.ts)
 # and commit the .ts files. The build compiles them; it never runs this.
 #   translations/update.sh            all catalogues
 #   translations/update.sh de fr      only these (a new code makes a new catalogue)
