@@ -2,6 +2,7 @@
 #include "core/channels/channel_editor.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "core/base/c_text.h"
 #include "core/base/texts.h"
@@ -11,6 +12,10 @@
 #include "core/image/contact_repair.h"
 
 namespace cps {
+
+// The window's texts of the header, marked for the catalogues.
+static_assert(std::string_view(kCallCaptions[0]) == QT_TRANSLATE_NOOP("CoreText", "Call 1"));
+static_assert(std::string_view(kCallCaptions[1]) == QT_TRANSLATE_NOOP("CoreText", "Call 2"));
 
 namespace {
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/channels/channel_table.h"
 
+#include <string_view>
 #include <vector>
 
 #include "core/base/c_text.h"
@@ -11,6 +12,9 @@
 #include "core/image/image_file.h"
 
 namespace cps {
+
+// The window's texts of the header, marked for the catalogues.
+static_assert(std::string_view(kNoFactoryFileText) == QT_TRANSLATE_NOOP("CoreText", "Not find factory.dat"));
 
 namespace {
 

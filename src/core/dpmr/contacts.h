@@ -10,18 +10,17 @@
 #include <string_view>
 #include <vector>
 
-#include "core/base/texts.h"
 #include "core/image/radio_image.h"
 
 namespace cps::dpmr {
 
-inline constexpr const char* kSingleCall = QT_TRANSLATE_NOOP("CoreText", "Single call");
-inline constexpr const char* kGroupCall = QT_TRANSLATE_NOOP("CoreText", "Group call");
+inline constexpr const char* kSingleCall = "Single call";
+inline constexpr const char* kGroupCall = "Group call";
 inline constexpr const char* kContactNumberChars = "0123456789*";
 // The titles of the page's columns after "No.".
-inline constexpr const char* kContactNameTitle = QT_TRANSLATE_NOOP("CoreText", "Name");
-inline constexpr const char* kContactNumberTitle = QT_TRANSLATE_NOOP("CoreText", "Number");
-inline constexpr const char* kContactTypeTitle = QT_TRANSLATE_NOOP("CoreText", "Type");
+inline constexpr const char* kContactNameTitle = "Name";
+inline constexpr const char* kContactNumberTitle = "Number";
+inline constexpr const char* kContactTypeTitle = "Type";
 
 struct Contact {
   std::string name;

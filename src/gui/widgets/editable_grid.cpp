@@ -15,6 +15,7 @@
 #include <QTimer>
 #include <algorithm>
 
+#include "gui/widgets/core_text.h"
 #include "gui/widgets/key_filter.h"
 
 namespace cps {
@@ -52,7 +53,12 @@ QVariant GridModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::ForegroundRole) return QApplication::palette().buttonText();
     return {};
   }
-  if (role == Qt::DisplayRole || role == Qt::EditRole) return text(row, col);
+  if (role == Qt::EditRole) return text(row, col);
+  // A drop-down cell holds its item as given and shows it in the window's
+  // language; a text cell shows what it holds.
+  if (role == Qt::DisplayRole)
+    return col <= dataColumnCount() && !column(col).items.isEmpty() ? CoreText(text(row, col).toStdString())
+                                                                     : text(row, col);
   if (role == Qt::TextAlignmentRole && col <= dataColumnCount()) return int(column(col).alignment);
   return {};
 }
@@ -154,7 +160,8 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
   if (!c.items.isEmpty()) {
     auto* box = new QComboBox(parent);
     editor_ = box;
-    box->addItems(c.items);
+    // shown in the window's language; the cell takes the item as given
+    for (const QString& item : c.items) box->addItem(CoreText(item.toStdString()), item);
     auto* self = const_cast<GridDelegate*>(this);
     connect(box, &QComboBox::activated, self, [self, box] {
       emit self->commitData(box);
@@ -191,7 +198,7 @@ bool GridDelegate::eventFilter(QObject* object, QEvent* event) {
 void GridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const {
   const QString text = index.data(Qt::EditRole).toString();
   if (auto* box = qobject_cast<QComboBox*>(editor)) {
-    box->setCurrentIndex(box->findText(text));
+    box->setCurrentIndex(box->findData(text));
   } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
     edit->setText(text);
     edit->selectAll();
@@ -200,7 +207,7 @@ void GridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) cons
 
 void GridDelegate::setModelData(QWidget* editor, QAbstractItemModel* model, const QModelIndex& index) const {
   if (auto* box = qobject_cast<QComboBox*>(editor)) {
-    if (box->currentIndex() >= 0) model->setData(index, box->currentText(), Qt::EditRole);
+    if (box->currentIndex() >= 0) model->setData(index, box->currentData().toString(), Qt::EditRole);
   } else if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
     model->setData(index, edit->text(), Qt::EditRole);
   }
@@ -239,7 +246,8 @@ EditableGrid::EditableGrid(QWidget* parent)
 
 void EditableGrid::CopyCell() {
   const QModelIndex cur = currentIndex();
-  if (cur.isValid()) QApplication::clipboard()->setText(model_->data(cur, Qt::DisplayRole).toString());
+  // what the cell holds, so that Paste takes it back in any language
+  if (cur.isValid()) QApplication::clipboard()->setText(model_->data(cur, Qt::EditRole).toString());
 }
 
 bool EditableGrid::PasteCell() {

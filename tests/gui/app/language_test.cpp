@@ -1,6 +1,12 @@
 #include "gui/app/language.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QDir>
 #include <QFile>
 #include <QLibraryInfo>
@@ -9,7 +15,13 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include "core/dpmr/dpmr_basic_page.h"
+#include "core/factory/factory_pages.h"
+#include "core/image/new_image.h"
+#include "core/settings/settings_pages.h"
 #include "gui/app/main_window.h"
+#include "gui/settings/schema_page.h"
+#include "gui/widgets/editable_grid.h"
 #include "gui_test_util.h"
 
 namespace cps {
@@ -198,6 +210,106 @@ TEST_F(LanguageTest, MenuListsEveryChoiceWithTheStoredOneChecked) {
   menu->actions().first()->trigger();
   EXPECT_EQ(message, "The language takes effect when dpmr-cps is started again.");
   EXPECT_EQ(StoredLanguage(), "");
+}
+
+// A catalogue that changes every text of the core ("Off" shows "«Off»"):
+// what the window shows changes, what it stores must not.
+class EveryCoreText : public QTranslator {
+ public:
+  QString translate(const char* context, const char* source, const char*, int) const override {
+    if (QByteArray(context) != "CoreText" || !source || !*source) return {};
+    return QString::fromUtf8("«%1»").arg(QString::fromUtf8(source));
+  }
+  bool isEmpty() const override { return false; }
+};
+
+class CoreTextShownTest : public ::testing::Test {
+ protected:
+  void TearDown() override { QCoreApplication::removeTranslator(&marked_); }
+  void Translate() { ASSERT_TRUE(QCoreApplication::installTranslator(&marked_)); }
+  static QString Marked(const std::string& s) { return QString::fromUtf8("«%1»").arg(QString::fromStdString(s)); }
+  EveryCoreText marked_;
+};
+
+// Every combo box of every page built from a schema, set to each of its
+// items in turn and saved: the image is the same whether the texts are
+// translated or not, and the shown items are the translated ones.
+TEST_F(CoreTextShownTest, SchemaPagesStoreTheSameInAnyLanguage) {
+  std::vector<const PageSchema*> pages = SettingsPageSchemas();
+  for (const PageSchema* p : {&DpmrBasicPageSchema(), &FactoryTxPageSchema(), &FactoryRxPageSchema(),
+                              &FactoryDtmfPageSchema()})
+    pages.push_back(p);
+  const auto run = [&](bool translated, const PageSchema& schema, int step) {
+    if (translated) Translate();
+    RadioImage image = NewImage("");
+    {
+      SchemaPage page(schema, image);
+      for (const Field& f : schema.fields) {
+        auto* combo = qobject_cast<QComboBox*>(page.control(QString::fromStdString(f.key)));
+        if (!combo || combo->count() == 0) continue;
+        combo->setCurrentIndex((step + 1) % combo->count());
+      }
+      page.SaveToImage();
+    }
+    QCoreApplication::removeTranslator(&marked_);
+    return image;
+  };
+  for (const PageSchema* schema : pages) {
+    for (int step = 0; step < 3; ++step) {
+      EXPECT_TRUE(run(true, *schema, step) == run(false, *schema, step)) << schema->key << " step " << step;
+    }
+  }
+}
+
+TEST_F(CoreTextShownTest, SchemaPageShowsLabelsGroupsAndItemsTranslatedAndEditsAsTheyAre) {
+  Translate();
+  RadioImage image = NewImage("");
+  image.SetByte(0x357, 0);  // alarm cycle 0 shows the word "continue"
+  const PageSchema& alarm = AlarmPageSchema();
+  SchemaPage page(alarm, image);
+  auto* type = qobject_cast<QComboBox*>(page.control("alarm_type"));
+  ASSERT_NE(type, nullptr);
+  EXPECT_EQ(type->itemText(0), Marked("Off"));
+  QStringList labels;
+  for (QLabel* l : page.findChildren<QLabel*>()) labels << l->text();
+  EXPECT_TRUE(labels.contains(Marked("Alarm type"))) << labels.join("|").toStdString();
+  ASSERT_NE(page.lineEdit("cycle"), nullptr);
+  EXPECT_EQ(page.lineEdit("cycle")->text(), "continue") << "an edit shows its value, never a translation";
+
+  const PageSchema& option = OptionPageSchema();
+  SchemaPage optionPage(option, image);
+  QStringList groups;
+  for (QGroupBox* g : optionPage.findChildren<QGroupBox*>()) groups << g->title();
+  EXPECT_TRUE(groups.contains(Marked("TOT"))) << groups.join("|").toStdString();
+}
+
+TEST_F(CoreTextShownTest, GridDropDownShowsTranslatedAndHoldsTheItemAsGiven) {
+  Translate();
+  EditableGrid grid;
+  grid.setColumns("No.", 40, {GridColumn::Text("Name", 80, 8), GridColumn::DropDown("Type", 80, {"Single call", "Group call"})});
+  grid.appendRow({"Base", "Single call"});
+  QAbstractItemModel* model = grid.model();
+  const QModelIndex cell = model->index(0, 2);
+  EXPECT_EQ(model->data(cell, Qt::DisplayRole).toString(), Marked("Single call"));
+  EXPECT_EQ(model->data(cell, Qt::EditRole).toString(), "Single call");
+  EXPECT_EQ(model->data(model->index(0, 1), Qt::DisplayRole).toString(), "Base") << "a text cell shows what it holds";
+
+  QAbstractItemDelegate* delegate = grid.itemDelegate();
+  std::unique_ptr<QWidget> editor(delegate->createEditor(grid.viewport(), QStyleOptionViewItem(), cell));
+  auto* box = qobject_cast<QComboBox*>(editor.get());
+  ASSERT_NE(box, nullptr);
+  ASSERT_EQ(box->count(), 2);
+  EXPECT_EQ(box->itemText(1), Marked("Group call"));
+  delegate->setEditorData(box, cell);
+  EXPECT_EQ(box->currentIndex(), 0);
+  box->setCurrentIndex(1);
+  delegate->setModelData(box, model, cell);
+  EXPECT_EQ(grid.text(0, 2), "Group call");
+
+  // Copy gives what the cell holds, so that Paste takes it in any language.
+  grid.setCurrentIndex(cell);
+  grid.CopyCell();
+  EXPECT_EQ(QApplication::clipboard()->text(), "Group call");
 }
 
 }  // namespace
