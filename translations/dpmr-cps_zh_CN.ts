@@ -4,7 +4,7 @@
 <context>
     <name>CoreText</name>
     <message>
-        <location filename="../src/core/channels/channel_editor.cpp" line="+61"/>
+        <location filename="../src/core/channels/channel_editor.cpp" line="+66"/>
         <location line="+121"/>
         <location line="+1"/>
         <location line="+4"/>
@@ -19,7 +19,7 @@
     </message>
     <message>
         <location line="-109"/>
-        <location filename="../src/core/channels/channel_table.cpp" line="+68"/>
+        <location filename="../src/core/channels/channel_table.cpp" line="+72"/>
         <location filename="../src/core/settings/side_key_page.cpp" line="-14"/>
         <location line="+21"/>
         <source>Channel type</source>
@@ -95,7 +95,7 @@
     <message>
         <location line="+1"/>
         <location line="+3"/>
-        <location filename="../src/core/dpmr/contacts.h" line="+24"/>
+        <location filename="../src/core/dpmr/contacts.cpp" line="+21"/>
         <source>Type</source>
         <translation type="unfinished"></translation>
     </message>
@@ -283,7 +283,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/channels/channel_editor.h" line="+60"/>
+        <location line="-194"/>
         <location filename="../src/core/settings/side_key_page.cpp" line="-25"/>
         <location line="+26"/>
         <source>Call 1</source>
@@ -352,12 +352,12 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/channels/channel_table.h" line="+148"/>
+        <location line="-72"/>
         <source>Not find factory.dat</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location filename="../src/core/dpmr/contacts.h" line="-6"/>
+        <location filename="../src/core/dpmr/contacts.cpp" line="-4"/>
         <source>Single call</source>
         <translation type="unfinished"></translation>
     </message>
@@ -369,7 +369,7 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <location line="+3"/>
+        <location line="+1"/>
         <source>Name</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1395,7 +1395,7 @@
 <context>
     <name>Language</name>
     <message>
-        <location filename="../src/gui/app/language.cpp" line="+147"/>
+        <location filename="../src/gui/app/language.cpp" line="+151"/>
         <source>&amp;Language</source>
         <translation>语言(&amp;L)</translation>
     </message>

@@ -85,10 +85,8 @@ QString LanguageDisplayName(const QString& code) {
   if (locale.language() == QLocale::C) return code;
   // a catalogue of the language alone is named by the language alone
   // ("English", not the name of one country's English)
-  QString name = code.contains('_') ? locale.nativeLanguageName()
-                                    : QLocale::languageToString(locale.language()) == "English"
-                                          ? QStringLiteral("English")
-                                          : locale.nativeLanguageName();
+  QString name = !code.contains('_') && locale.language() == QLocale::English ? QStringLiteral("English")
+                                                                              : locale.nativeLanguageName();
   if (name.isEmpty()) name = QLocale::languageToString(locale.language());
   if (!name.isEmpty()) name[0] = name[0].toUpper();
   if (code.contains('_') && !locale.nativeTerritoryName().isEmpty())
@@ -132,6 +130,8 @@ Status ApplyStartupLanguage(const QString* wanted, QStringList* notes) {
     if (!code) return Error{code.error()};
     return InstallLanguage(QString::fromStdString(*code));
   }
+  // A kept choice that cannot be loaded (its catalogue removed or broken)
+  // leaves the built-in texts, with a word, and stays kept.
   const QString stored = StoredLanguage();
   if (stored.isEmpty()) return InstallLanguage({});
   if (!CatalogueCodes(catalogues).contains(stored)) {
@@ -140,7 +140,11 @@ Status ApplyStartupLanguage(const QString* wanted, QStringList* notes) {
                     .arg(stored);
     return InstallLanguage({});
   }
-  return InstallLanguage(stored);
+  if (const Status st = InstallLanguage(stored); !st) {
+    if (notes) *notes << QString::fromStdString(st.error() + "; the built-in texts are shown.");
+    return InstallLanguage({});
+  }
+  return {};
 }
 
 QMenu* AddLanguageMenu(QMenu* view, QWidget* parent) {

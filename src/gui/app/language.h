@@ -49,7 +49,7 @@ QString InstalledLanguage();
 // What the program does when it starts: `wanted` set (--language) applies
 // that choice (an unknown one is an error naming the choices); otherwise
 // the one kept in the settings, falling back to the built-in texts with a
-// note when its catalogue is gone.
+// note when its catalogue is gone or cannot be loaded (the choice stays).
 Status ApplyStartupLanguage(const QString* wanted, QStringList* notes = nullptr);
 
 // View -> Language: "Built-in texts" and one item per catalogue, the
