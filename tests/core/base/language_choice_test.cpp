@@ -22,6 +22,10 @@ TEST(LanguageChoice, CatalogueCodeOfFileNames) {
       {"dpmr-cps_deutsch.qm", std::nullopt},
       {"dpmr-cps_d.qm", std::nullopt},
       {"dpmr-cps_de_.qm", std::nullopt},
+      {"dpmr-cps_zh_HANS.qm", std::nullopt},  // a script is "Hans"
+      {"dpmr-cps_de_1234.qm", std::nullopt},  // neither script nor territory
+      {"dpmr-cps_de_Ab.qm", std::nullopt},
+      {"dpmr-cps_de_12.qm", std::nullopt},
       {"dpmr-cps_../de.qm", std::nullopt},
   };
   for (const auto& [name, code] : cases) EXPECT_EQ(CatalogueCode(name), code) << name;
