@@ -1395,7 +1395,7 @@
 <context>
     <name>Language</name>
     <message>
-        <location filename="../src/gui/app/language.cpp" line="+151"/>
+        <location filename="../src/gui/app/language.cpp" line="+156"/>
         <source>&amp;Language</source>
         <translation>语言(&amp;L)</translation>
     </message>
@@ -1405,12 +1405,12 @@
         <translation>内置文本</translation>
     </message>
     <message>
-        <location line="+5"/>
+        <location line="-70"/>
         <source>%1 (system language)</source>
         <translation>%1（系统语言）</translation>
     </message>
     <message>
-        <location line="+7"/>
+        <location line="+78"/>
         <source>Language</source>
         <translation>语言</translation>
     </message>

@@ -94,6 +94,11 @@ QString LanguageDisplayName(const QString& code) {
   return name;
 }
 
+QString LanguageChoiceText(const QString& code, const QString& systemCode) {
+  const QString name = LanguageDisplayName(code);
+  return code == systemCode ? QCoreApplication::translate("Language", "%1 (system language)").arg(name) : name;
+}
+
 QString StoredLanguage() { return OpenUserSettings()->value(kLanguageKey).toString(); }
 
 void StoreLanguage(const QString& code) { OpenUserSettings()->setValue(kLanguageKey, code); }
@@ -164,11 +169,7 @@ QMenu* AddLanguageMenu(QMenu* view, QWidget* parent) {
   addChoice(QCoreApplication::translate("Language", "Built-in texts"), {});
   const QList<Catalogue> catalogues = AvailableCatalogues();
   const QString system = SystemCatalogueCode(catalogues);
-  for (const Catalogue& c : catalogues) {
-    QString text = LanguageDisplayName(c.code);
-    if (c.code == system) text = QCoreApplication::translate("Language", "%1 (system language)").arg(text);
-    addChoice(text, c.code);
-  }
+  for (const Catalogue& c : catalogues) addChoice(LanguageChoiceText(c.code, system), c.code);
   QObject::connect(group, &QActionGroup::triggered, parent, [parent](QAction* a) {
     const QString code = a->data().toString();
     if (code == StoredLanguage() && code == InstalledLanguage()) return;  // what runs and stays

@@ -34,6 +34,8 @@ QStringList CatalogueCodes(const QList<Catalogue>& catalogues);
 QString SystemCatalogueCode(const QList<Catalogue>& catalogues);
 // The language as shown in the menu: its own name ("Deutsch", "中文 (中国)").
 QString LanguageDisplayName(const QString& code);
+// Its item in View > Language: the name, marked when it is the system's.
+QString LanguageChoiceText(const QString& code, const QString& systemCode);
 
 // The choice kept in the user's settings ("" for the built-in texts).
 QString StoredLanguage();

@@ -76,6 +76,9 @@ TEST_F(LanguageTest, BuiltInCataloguesAreListedByTheirOwnNames) {
   EXPECT_EQ(LanguageDisplayName("en"), "English");
   EXPECT_TRUE(LanguageDisplayName("zh_CN").contains(QString::fromUtf8("中文"))) << LanguageDisplayName("zh_CN").toStdString();
   EXPECT_EQ(LanguageDisplayName("xx").toStdString(), "xx") << "a code Qt does not know is shown as it is";
+  EXPECT_EQ(LanguageChoiceText("de", "de").toStdString(), "Deutsch (system language)");
+  EXPECT_EQ(LanguageChoiceText("de", "en").toStdString(), "Deutsch");
+  EXPECT_EQ(LanguageChoiceText("en", "").toStdString(), "English");
 }
 
 TEST_F(LanguageTest, StartsInGermanForOneRun) {
