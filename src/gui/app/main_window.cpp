@@ -31,7 +31,7 @@ namespace cps {
 void InitResources();  // resources.cpp
 
 namespace {
-constexpr const char* kFileFilter = QT_TRANSLATE_NOOP("CMainFrame", "*.dat (*.dat);;All files (*)");
+constexpr const char* kFileFilter = QT_TRANSLATE_NOOP("cps::CMainFrame", "*.dat (*.dat);;All files (*)");
 }
 
 void CMainFrame::UpdateTitle() {

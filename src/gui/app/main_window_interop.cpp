@@ -24,7 +24,7 @@
 namespace cps {
 
 namespace {
-constexpr const char* kCsvFilter = QT_TRANSLATE_NOOP("CMainFrame", "CSV files (*.csv)");
+constexpr const char* kCsvFilter = QT_TRANSLATE_NOOP("cps::CMainFrame", "CSV files (*.csv)");
 }
 
 void CMainFrame::AddInteropMenuItems(QMenu* file, QAction* before) {

@@ -2,6 +2,7 @@
 // The radio link's side of the main window: port setting, read and write,
 // the backups of every read.
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QMenu>

@@ -20,8 +20,8 @@ namespace cps {
 
 namespace {
 
-constexpr const char* kTextFilter = QT_TRANSLATE_NOOP("CMainFrame", "*.yaml (*.yaml *.yml)");
-constexpr const char* kCompareFilter = QT_TRANSLATE_NOOP("CMainFrame", "*.dat *.yaml (*.dat *.yaml *.yml)");
+constexpr const char* kTextFilter = QT_TRANSLATE_NOOP("cps::CMainFrame", "*.yaml (*.yaml *.yml)");
+constexpr const char* kCompareFilter = QT_TRANSLATE_NOOP("cps::CMainFrame", "*.dat *.yaml (*.dat *.yaml *.yml)");
 
 // The dialog starts in the folder the file dialogs were last in.
 QString ChooseFile(CMainFrame* parent, const QString& caption, const char* filter, bool save) {

@@ -69,8 +69,8 @@ class ChannelEditDialog : public QDialog {
 // The step of a close that changed nothing but the form values are kept in.
 // Shown through ChannelEditDialog::tr.
 inline constexpr const char* kStoredAsShownStep =
-    QT_TRANSLATE_NOOP("ChannelEditDialog", "Channel Edit: values stored as shown");
+    QT_TRANSLATE_NOOP("cps::ChannelEditDialog", "Channel Edit: values stored as shown");
 inline constexpr const char* kPmrStoredAsShownStep =
-    QT_TRANSLATE_NOOP("ChannelEditDialog", "PMR Channel Edit: values stored as shown");
+    QT_TRANSLATE_NOOP("cps::ChannelEditDialog", "PMR Channel Edit: values stored as shown");
 
 }  // namespace cps

@@ -18,18 +18,18 @@ namespace cps {
 namespace {
 
 constexpr const char* kHeaders[] = {"",
-                                    QT_TRANSLATE_NOOP("ChannelImportDialog", "Row"),
-                                    QT_TRANSLATE_NOOP("ChannelImportDialog", "Channel"),
-                                    QT_TRANSLATE_NOOP("ChannelImportDialog", "Name"),
-                                    QT_TRANSLATE_NOOP("ChannelImportDialog", "Rx Freq"),
-                                    QT_TRANSLATE_NOOP("ChannelImportDialog", "Tx Freq"),
-                                    QT_TRANSLATE_NOOP("ChannelImportDialog", "Rx Tone"),
-                                    QT_TRANSLATE_NOOP("ChannelImportDialog", "Tx Tone"),
-                                    QT_TRANSLATE_NOOP("ChannelImportDialog", "Power"),
-                                    QT_TRANSLATE_NOOP("ChannelImportDialog", "Scan"),
-                                    QT_TRANSLATE_NOOP("ChannelImportDialog", "Bandwidth"),
-                                    QT_TRANSLATE_NOOP("ChannelImportDialog", "Channel type"),
-                                    QT_TRANSLATE_NOOP("ChannelImportDialog", "Changes / Skipped")};
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Row"),
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Channel"),
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Name"),
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Rx Freq"),
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Tx Freq"),
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Rx Tone"),
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Tx Tone"),
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Power"),
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Scan"),
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Bandwidth"),
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Channel type"),
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Changes / Skipped")};
 
 QString Join(const std::vector<std::string>& lines) {
   QStringList out;

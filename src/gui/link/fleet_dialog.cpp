@@ -222,7 +222,7 @@ void FleetDialog::OnStart() {
     }, Qt::QueuedConnection);
   };
   cb.verifying = [this](std::size_t i) {
-    QMetaObject::invokeMethod(this, [this, i] { table_->item(static_cast<int>(i), kResult)->setText(tr("Verifying"); },
+    QMetaObject::invokeMethod(this, [this, i] { table_->item(static_cast<int>(i), kResult)->setText(tr("Verifying")); },
                               Qt::QueuedConnection);
   };
   cb.readCompleted = [this](std::size_t i, const RadioImage& read) {
