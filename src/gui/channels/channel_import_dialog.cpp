@@ -106,7 +106,7 @@ CsvImportPlan ChannelImportDialog::plan() const {
     const QTableWidgetItem* check = rows_->item(i, kCheckColumn);
     if (r.outcome == CsvRowOutcome::kPlaced && check && check->checkState() != Qt::Checked) {
       r.outcome = CsvRowOutcome::kSkipped;
-      r.reason = "not checked";
+      r.reason = tr("not checked").toStdString();
       r.notes.clear();
     }
   }
