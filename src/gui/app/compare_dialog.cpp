@@ -49,7 +49,7 @@ CompareDialog::CompareDialog(const ComparedImage& a, const QString& titleA, cons
 CompareDialog::CompareDialog(const Comparison& comparison, const QString& titleA, const QString& titleB,
                              QWidget* parent)
     : QDialog(parent) {
-  setWindowTitle("Compare with " + titleB);
+  setWindowTitle(tr("Compare with %1").arg(titleB));
   setObjectName("CompareDialog");
   summary_ = new QLabel(Shown(ComparisonSummary(comparison)));
   summary_->setObjectName("compareSummary");
@@ -62,7 +62,7 @@ CompareDialog::CompareDialog(const Comparison& comparison, const QString& titleA
   tree_ = new QTreeWidget(this);
   tree_->setObjectName("compareTree");
   tree_->setColumnCount(4);
-  tree_->setHeaderLabels({"Key", "Caption", titleA, titleB});
+  tree_->setHeaderLabels({tr("Key"), tr("Caption"), titleA, titleB});
   tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   tree_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   tree_->setUniformRowHeights(true);

@@ -32,17 +32,18 @@ namespace cps {
 void InitResources();  // resources.cpp
 
 namespace {
-constexpr const char* kFileFilter = "*.dat (*.dat);;All files (*)";
+constexpr const char* kFileFilter = QT_TRANSLATE_NOOP("cps::CMainFrame", "*.dat (*.dat);;All files (*)");
 }
 
 void CMainFrame::UpdateTitle() {
-  const QString name = doc_.path().isEmpty() ? QString(kUntitledName) : QFileInfo(doc_.path()).fileName();
-  setWindowTitle(QString("%1[*] \u2014 %2 Software").arg(name, QString::fromStdString(settings_.modelName)));
+  const QString name = doc_.path().isEmpty() ? tr(kUntitledName) : QFileInfo(doc_.path()).fileName();
+  //: %1 is the file name ("[*]" marks unsaved changes), %2 the radio model.
+  setWindowTitle(tr("%1[*] — %2 Software").arg(name, QString::fromStdString(settings_.modelName)));
   setWindowModified(doc_.core().Modified());
 }
 
 void CMainFrame::SetUpTableActions() {
-  tableActions_ = new ChannelTableActions(form_->view(), "Channel", this);
+  tableActions_ = new ChannelTableActions(form_->view(), tr("Channel"), this);
   tableActions_->setEditHandler([this] { OnChannelEdit(); });
   QAction* first = findChild<QAction*>("actionScanInfo");
   tableActions_->AddTo(editMenu_, first);
@@ -59,7 +60,7 @@ CMainFrame::CMainFrame(AppSettings settings, QWidget* parent)
   doc_.setUntitledName(QString::fromStdString(settings_.modelName));
   CreateMenus();
   CreateToolBar();
-  statusBar()->showMessage("Ready");
+  statusBar()->showMessage(tr("Ready"));
   CreateCentralForm();
   SetUpHistory();
   SetUpTableActions();
@@ -92,52 +93,52 @@ CMainFrame::~CMainFrame() {
 }
 
 void CMainFrame::CreateMenus() {
-  QMenu* file = menuBar()->addMenu("&File");
+  QMenu* file = menuBar()->addMenu(tr("&File"));
   auto add = [this](QMenu* menu, const QString& text, auto slot, const QKeySequence& keys = {}) {
     QAction* a = menu->addAction(text);
     if (!keys.isEmpty()) a->setShortcut(keys);
     connect(a, &QAction::triggered, this, slot);
     return a;
   };
-  add(file, "&New", &CMainFrame::OnFileNew, QKeySequence(Qt::CTRL | Qt::Key_N))->setObjectName("actionNew");
-  add(file, "&Open...", &CMainFrame::OnFileOpen, QKeySequence(Qt::CTRL | Qt::Key_O))->setObjectName("actionOpen");
-  add(file, "&Save", &CMainFrame::OnFileSave, QKeySequence(Qt::CTRL | Qt::Key_S))->setObjectName("actionSave");
-  add(file, "Save &As...", &CMainFrame::OnFileSaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S))->setObjectName("actionSaveAs");
+  add(file, tr("&New"), &CMainFrame::OnFileNew, QKeySequence(Qt::CTRL | Qt::Key_N))->setObjectName("actionNew");
+  add(file, tr("&Open..."), &CMainFrame::OnFileOpen, QKeySequence(Qt::CTRL | Qt::Key_O))->setObjectName("actionOpen");
+  add(file, tr("&Save"), &CMainFrame::OnFileSave, QKeySequence(Qt::CTRL | Qt::Key_S))->setObjectName("actionSave");
+  add(file, tr("Save &As..."), &CMainFrame::OnFileSaveAs, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S))->setObjectName("actionSaveAs");
   QAction* printGroup = file->addSeparator();
   AddTextItems(file, printGroup);
   AddInteropMenuItems(file, printGroup);
   // The menu shows Ctrl+P, but no key is assigned to Print.
-  QAction* print = add(file, "&Print...\tCtrl+P", &CMainFrame::OnFilePrint);
+  QAction* print = add(file, tr("&Print...\tCtrl+P"), &CMainFrame::OnFilePrint);
   print->setObjectName("actionPrint");
-  add(file, "Print Pre&view", &CMainFrame::OnFilePrintPreview)->setObjectName("actionPrintPreview");
-  add(file, "P&rint Setup...", &CMainFrame::OnFilePrintSetup)->setObjectName("actionPrintSetup");
+  add(file, tr("Print Pre&view"), &CMainFrame::OnFilePrintPreview)->setObjectName("actionPrintPreview");
+  add(file, tr("P&rint Setup..."), &CMainFrame::OnFilePrintSetup)->setObjectName("actionPrintSetup");
   file->addSeparator();
-  add(file, "E&xit", &QWidget::close, QKeySequence(Qt::CTRL | Qt::Key_Q))->setObjectName("actionExit");
+  add(file, tr("E&xit"), &QWidget::close, QKeySequence(Qt::CTRL | Qt::Key_Q))->setObjectName("actionExit");
 
-  editMenu_ = menuBar()->addMenu("&Edit");
-  add(editMenu_, "Scan Info", &CMainFrame::OnScanInfo)->setObjectName("actionScanInfo");
-  add(editMenu_, "Basic setting", &CMainFrame::OnBasicSetting)->setObjectName("actionBasicSetting");
-  add(editMenu_, "Alarm", &CMainFrame::OnAlarm)->setObjectName("actionAlarm");
-  add(editMenu_, "DTMF", &CMainFrame::OnDtmf)->setObjectName("actionDtmf");
-  add(editMenu_, "dPMR", &CMainFrame::OnDpmr)->setObjectName("actionDpmr");
+  editMenu_ = menuBar()->addMenu(tr("&Edit"));
+  add(editMenu_, tr("Scan Info"), &CMainFrame::OnScanInfo)->setObjectName("actionScanInfo");
+  add(editMenu_, tr("Basic setting"), &CMainFrame::OnBasicSetting)->setObjectName("actionBasicSetting");
+  add(editMenu_, tr("Alarm"), &CMainFrame::OnAlarm)->setObjectName("actionAlarm");
+  add(editMenu_, tr("DTMF"), &CMainFrame::OnDtmf)->setObjectName("actionDtmf");
+  add(editMenu_, tr("dPMR"), &CMainFrame::OnDpmr)->setObjectName("actionDpmr");
 
-  QMenu* program = menuBar()->addMenu("&Program");
-  QAction* read = add(program, "&Read", &CMainFrame::OnRead, QKeySequence(Qt::CTRL | Qt::Key_R));
+  QMenu* program = menuBar()->addMenu(tr("&Program"));
+  QAction* read = add(program, tr("&Read"), &CMainFrame::OnRead, QKeySequence(Qt::CTRL | Qt::Key_R));
   read->setObjectName("actionRead");
-  read->setStatusTip("Read Data From Radio");
-  read->setToolTip("Read");
-  QAction* write = add(program, "&Write", &CMainFrame::OnWrite, QKeySequence(Qt::CTRL | Qt::Key_W));
+  read->setStatusTip(tr("Read Data From Radio"));
+  read->setToolTip(tr("Read"));
+  QAction* write = add(program, tr("&Write"), &CMainFrame::OnWrite, QKeySequence(Qt::CTRL | Qt::Key_W));
   write->setObjectName("actionWrite");
-  write->setStatusTip("Write Data to Radio ");
-  write->setToolTip("Write");
+  write->setStatusTip(tr("Write Data to Radio "));
+  write->setToolTip(tr("Write"));
   AddLinkMenuItems(program);
 
-  QMenu* view = menuBar()->addMenu("&View");
-  QAction* toolbarToggle = view->addAction("&Toolbar");
+  QMenu* view = menuBar()->addMenu(tr("&View"));
+  QAction* toolbarToggle = view->addAction(tr("&Toolbar"));
   toolbarToggle->setObjectName("actionToolbar");
   toolbarToggle->setCheckable(true);
   toolbarToggle->setChecked(true);
-  QAction* statusToggle = view->addAction("&Status Bar");
+  QAction* statusToggle = view->addAction(tr("&Status Bar"));
   statusToggle->setObjectName("actionStatusBar");
   statusToggle->setCheckable(true);
   statusToggle->setChecked(true);
@@ -145,16 +146,16 @@ void CMainFrame::CreateMenus() {
   connect(statusToggle, &QAction::toggled, this, [this](bool on) { statusBar()->setVisible(on); });
   AddLanguageMenu(view, this);  // language.cpp
 
-  QMenu* setting = menuBar()->addMenu("&Setting");
-  add(setting, "Port", &CMainFrame::OnPortSetting)->setObjectName("actionPort");
+  QMenu* setting = menuBar()->addMenu(tr("&Setting"));
+  add(setting, tr("Port"), &CMainFrame::OnPortSetting)->setObjectName("actionPort");
 
-  QMenu* help = menuBar()->addMenu("&Help");
-  add(help, "&User guide", &CMainFrame::OnUserGuide, QKeySequence(Qt::Key_F1))->setObjectName("actionUserGuide");
-  add(help, "&About ...", &CMainFrame::OnAbout)->setObjectName("actionAbout");
+  QMenu* help = menuBar()->addMenu(tr("&Help"));
+  add(help, tr("&User guide"), &CMainFrame::OnUserGuide, QKeySequence(Qt::Key_F1))->setObjectName("actionUserGuide");
+  add(help, tr("&About ..."), &CMainFrame::OnAbout)->setObjectName("actionAbout");
 }
 
 void CMainFrame::CreateToolBar() {
-  toolBar_ = addToolBar("Toolbar");
+  toolBar_ = addToolBar(tr("Toolbar"));
   toolBar_->setObjectName("mainToolBar");
   toolBar_->setIconSize(QSize(16, 16));
   auto find = [this](const char* name) { return findChild<QAction*>(name); };
@@ -171,25 +172,25 @@ void CMainFrame::CreateToolBar() {
   find("actionAbout")->setIcon(icon(":/icons/about.svg", QStyle::SP_MessageBoxQuestion));
   // Fly-by prompts in the status bar.
   const std::pair<const char*, const char*> prompts[] = {
-      {"actionNew", "Create a new document"},
-      {"actionOpen", "Open an existing document"},
-      {"actionSave", "Save the active document"},
-      {"actionSaveAs", "Save the active document with a new name"},
-      {"actionPrint", "Print the active document"},
-      {"actionPrintPreview", "Display full pages"},
-      {"actionPrintSetup", "Change the printer and printing options"},
-      {"actionExit", "Quit the application; prompts to save documents"},
-      {"actionAbout", "Display program information, version number and copyright"},
-      {"actionUserGuide", "Open the user guide"},
-      {"actionToolbar", "Show or hide the toolbar"},
-      {"actionStatusBar", "Show or hide the status bar"},
+      {"actionNew", QT_TR_NOOP("Create a new document")},
+      {"actionOpen", QT_TR_NOOP("Open an existing document")},
+      {"actionSave", QT_TR_NOOP("Save the active document")},
+      {"actionSaveAs", QT_TR_NOOP("Save the active document with a new name")},
+      {"actionPrint", QT_TR_NOOP("Print the active document")},
+      {"actionPrintPreview", QT_TR_NOOP("Display full pages")},
+      {"actionPrintSetup", QT_TR_NOOP("Change the printer and printing options")},
+      {"actionExit", QT_TR_NOOP("Quit the application; prompts to save documents")},
+      {"actionAbout", QT_TR_NOOP("Display program information, version number and copyright")},
+      {"actionUserGuide", QT_TR_NOOP("Open the user guide")},
+      {"actionToolbar", QT_TR_NOOP("Show or hide the toolbar")},
+      {"actionStatusBar", QT_TR_NOOP("Show or hide the status bar")},
   };
   for (const auto& [name, prompt] : prompts)
-    if (QAction* a = find(name)) a->setStatusTip(prompt);
-  find("actionNew")->setToolTip("New");
-  find("actionOpen")->setToolTip("Open");
-  find("actionSave")->setToolTip("Save");
-  find("actionAbout")->setToolTip("About");
+    if (QAction* a = find(name)) a->setStatusTip(tr(prompt));
+  find("actionNew")->setToolTip(tr("New"));
+  find("actionOpen")->setToolTip(tr("Open"));
+  find("actionSave")->setToolTip(tr("Save"));
+  find("actionAbout")->setToolTip(tr("About"));
   toolBar_->addAction(find("actionNew"));
   toolBar_->addAction(find("actionOpen"));
   toolBar_->addAction(find("actionSave"));
@@ -204,7 +205,7 @@ void CMainFrame::CreateToolBar() {
 }
 
 void CMainFrame::ShowMessage(QWidget* parent, const QString& text, int icon) {
-  QMessageBox box(static_cast<QMessageBox::Icon>(icon), "Program", text, QMessageBox::Ok, parent);
+  QMessageBox box(static_cast<QMessageBox::Icon>(icon), tr("Program"), text, QMessageBox::Ok, parent);
   box.exec();
 }
 
@@ -218,34 +219,34 @@ bool CMainFrame::OpenDocument(const QString& path, bool remember) {
   std::vector<std::string> notes;
   Status st = doc_.Open(path, &notes);
   if (!st) {
-    ShowMessage(this, QString("Failed to open document.\n%1").arg(QString::fromStdString(st.error())));
+    ShowMessage(this, tr("Failed to open document.\n%1").arg(QString::fromStdString(st.error())));
     return false;
   }
   if (remember) NoteRecentFile(path);
   // a file longer than an image: opened as a copy, Save asks for a name
-  ShowNotes(this, "Open", "The file was opened as a new document; Save asks for a name.", notes);
+  ShowNotes(this, tr("Open"), tr("The file was opened as a new document; Save asks for a name."), notes);
   UpdateTitle();
-  statusBar()->showMessage(QString("Opened %1").arg(QDir::toNativeSeparators(path)), kStatusTimeout);
+  statusBar()->showMessage(tr("Opened %1").arg(QDir::toNativeSeparators(path)), kStatusTimeout);
   return true;
 }
 
 bool CMainFrame::SaveDocument(const QString& path) {
   Status st = doc_.SaveAs(path);
   if (!st) {
-    ShowMessage(this, QString("Failed to save document %1.\n%2")
+    ShowMessage(this, tr("Failed to save document %1.\n%2")
                           .arg(QFileInfo(path).fileName(), QString::fromStdString(st.error())));
     return false;
   }
   NoteRecentFile(path);
   UpdateTitle();
-  statusBar()->showMessage(QString("Saved %1").arg(QDir::toNativeSeparators(path)), kStatusTimeout);
+  statusBar()->showMessage(tr("Saved %1").arg(QDir::toNativeSeparators(path)), kStatusTimeout);
   return true;
 }
 
 bool CMainFrame::Save() {
   if (doc_.path().isEmpty()) {
-    QFileDialog dlg(this, "Save As", QDir(DialogFolder()).filePath(QString::fromStdString(settings_.modelName) + ".dat"),
-                    kFileFilter);
+    QFileDialog dlg(this, tr("Save As"), QDir(DialogFolder()).filePath(QString::fromStdString(settings_.modelName) + ".dat"),
+                    tr(kFileFilter));
     dlg.setAcceptMode(QFileDialog::AcceptSave);
     dlg.setDefaultSuffix("dat");
     if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return false;
@@ -256,7 +257,7 @@ bool CMainFrame::Save() {
 
 bool CMainFrame::MaybeSave() {
   if (!doc_.Modified()) return true;
-  QMessageBox box(QMessageBox::Warning, "Program", QString("Save changes to %1?").arg(doc_.displayName()),
+  QMessageBox box(QMessageBox::Warning, tr("Program"), tr("Save changes to %1?").arg(doc_.displayName()),
                   QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
   box.setDefaultButton(QMessageBox::Save);
   switch (box.exec()) {
@@ -275,7 +276,7 @@ void CMainFrame::OnFileOpen() {
   // Re-opening the file that is already open reads it again from disk, so
   // the question about unsaved changes comes first in every case.
   if (!MaybeSave()) return;
-  QFileDialog dlg(this, "Open", DialogFolder(), kFileFilter);
+  QFileDialog dlg(this, tr("Open"), DialogFolder(), tr(kFileFilter));
   dlg.setAcceptMode(QFileDialog::AcceptOpen);
   dlg.setFileMode(QFileDialog::ExistingFile);
   dlg.setDefaultSuffix("dat");
@@ -289,7 +290,7 @@ void CMainFrame::OnFileSaveAs() {
   const QString proposed = doc_.path().isEmpty()
                                ? QDir(DialogFolder()).filePath(QString::fromStdString(settings_.modelName) + ".dat")
                                : doc_.path();
-  QFileDialog dlg(this, "Save As", proposed, kFileFilter);
+  QFileDialog dlg(this, tr("Save As"), proposed, tr(kFileFilter));
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setDefaultSuffix("dat");
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
@@ -310,7 +311,7 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 
 void CMainFrame::AddPmrChannelItem() {
   if (pmrChannelAction_) return;
-  pmrChannelAction_ = editMenu_->addAction("PMR Channel");
+  pmrChannelAction_ = editMenu_->addAction(tr("PMR Channel"));
   pmrChannelAction_->setObjectName("actionPmrChannel");
   connect(pmrChannelAction_, &QAction::triggered, this, &CMainFrame::OnPmrChannel);
 }

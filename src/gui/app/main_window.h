@@ -224,7 +224,7 @@ class CMainFrame : public QMainWindow {
 };
 
 // The title's name for a document that has no file yet.
-inline constexpr const char* kUntitledName = "Untitled";
+inline constexpr const char* kUntitledName = QT_TRANSLATE_NOOP("cps::CMainFrame", "Untitled");
 // How long a status message after a command stays (ms).
 inline constexpr int kStatusTimeout = 10000;
 

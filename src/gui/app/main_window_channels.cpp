@@ -17,6 +17,7 @@
 #include "gui/channels/channel_print.h"
 #include "gui/channels/channel_table_view.h"
 #include "gui/channels/pmr_channel_dialog.h"
+#include "gui/widgets/core_text.h"
 
 namespace cps {
 
@@ -87,7 +88,7 @@ void CMainFrame::OnChannelEdit() {
     ImageStep step(history(), dialog.windowTitle());
     dialog.exec();
     // A close that only stored the values in the form shown says so.
-    if (image() == asShown && !(image() == before)) history().RenameOpenStep(kStoredAsShownStep);
+    if (image() == asShown && !(image() == before)) history().RenameOpenStep(ChannelEditDialog::tr(kStoredAsShownStep));
     doc_.AfterChannelDialog();
   }
   form_->view()->setFocus();
@@ -96,13 +97,13 @@ void CMainFrame::OnChannelEdit() {
 void CMainFrame::OnFactoryLoad() {
   if (!form_) return;
   form_->view()->CommitOpenEditor();
-  ImageStep step(history(), kFactoryButtonText);
+  ImageStep step(history(), ChannelForm::tr(kFactoryButtonText));
   const std::string path = settings_.FactoryDatPath();
   Status st = doc_.LoadFactory(QString::fromStdString(path));
   if (!st) {
     // A missing file is the usual case; a file that is there but unreadable
     // or short gets its reason underneath.
-    QString text = kNoFactoryFileText;
+    QString text = CoreText(kNoFactoryFileText);
     if (!path.empty()) text += "\n" + QString::fromStdString(st.error());
     ShowMessage(this, text);
   }

@@ -49,13 +49,13 @@ QString DropRefusal(const QMimeData* mime) {
   if (!DroppedImagePath(mime).isEmpty()) return {};
   const QList<QUrl> urls = mime->urls();
   if (urls.size() > 1)
-    return QString("%1 files were dropped. Drop one image file (.dat) at a time.").arg(urls.size());
+    return CMainFrame::tr("%1 files were dropped. Drop one image file (.dat) at a time.").arg(urls.size());
   if (!urls.first().isLocalFile())
-    return QString("%1 is not a file on this computer and was not opened.").arg(urls.first().toDisplayString());
+    return CMainFrame::tr("%1 is not a file on this computer and was not opened.").arg(urls.first().toDisplayString());
   const QString name = QFileInfo(urls.first().toLocalFile()).fileName();
   if (name.endsWith(".csv", Qt::CaseInsensitive))
-    return QString("%1 is a channel list, not an image file (.dat).\nImport its channels into the channel table?").arg(name);
-  return QString("%1 is not an image file (.dat) and was not opened.").arg(name);
+    return CMainFrame::tr("%1 is a channel list, not an image file (.dat).\nImport its channels into the channel table?").arg(name);
+  return CMainFrame::tr("%1 is not an image file (.dat) and was not opened.").arg(name);
 }
 
 void CMainFrame::InitDesktop() {
@@ -65,7 +65,7 @@ void CMainFrame::InitDesktop() {
   QAction* exit = findChild<QAction*>("actionExit");
   QMenu* file = menuBar()->actions().isEmpty() ? nullptr : menuBar()->actions().first()->menu();
   if (file && exit) {
-    recentMenu_ = new QMenu("Recent &files", file);
+    recentMenu_ = new QMenu(tr("Recent &files"), file);
     recentMenu_->setObjectName("recentFilesMenu");
     file->insertMenu(exit, recentMenu_);
     file->insertSeparator(exit);
@@ -112,7 +112,7 @@ void CMainFrame::OpenRecentFile(const QString& path) {
   if (!QFileInfo(path).isFile()) {
     StoreRecentFiles(ToQt(WithoutRecentFile(ToStd(StoredRecentFiles()), path.toStdString())));
     RebuildRecentMenu();
-    ShowMessage(this, QString("%1 no longer exists.\nIt has been removed from the recent files.")
+    ShowMessage(this, tr("%1 no longer exists.\nIt has been removed from the recent files.")
                           .arg(QDir::toNativeSeparators(path)));
     return;
   }
@@ -156,8 +156,8 @@ void CMainFrame::dropEvent(QDropEvent* event) {
     if (!path.isEmpty()) {
       OpenPath(path);
     } else if (!csv.isEmpty()) {
-      QMessageBox box(QMessageBox::Question, "Program", refusal, QMessageBox::NoButton, this);
-      QPushButton* import = box.addButton("Import channels", QMessageBox::AcceptRole);
+      QMessageBox box(QMessageBox::Question, tr("Program"), refusal, QMessageBox::NoButton, this);
+      QPushButton* import = box.addButton(tr("Import channels"), QMessageBox::AcceptRole);
       box.addButton(QMessageBox::Cancel);
       box.setDefaultButton(import);
       box.exec();

@@ -33,10 +33,11 @@ class ModalWatch : public QObject {
   std::function<void(bool)> blocked_;
 };
 
-QString MenuText(const char* verb, const QString& step) {
+// `bare` without a step, else `withStep` naming it in place of %1.
+QString MenuText(const QString& bare, const QString& withStep, const QString& step) {
   QString name = step;
   name.replace("&", "&&");
-  return step.isEmpty() ? QString(verb) : QString("%1 %2").arg(verb, name);
+  return step.isEmpty() ? bare : withStep.arg(name);
 }
 
 }  // namespace
@@ -51,12 +52,12 @@ void CMainFrame::SetUpHistory() {
   undoAction_->setObjectName("actionUndo");
   undoAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
   undoAction_->setIcon(QIcon(":/icons/undo.svg"));
-  undoAction_->setStatusTip("Undo the last change");
+  undoAction_->setStatusTip(tr("Undo the last change"));
   redoAction_ = new QAction(this);
   redoAction_->setObjectName("actionRedo");
   redoAction_->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
   redoAction_->setIcon(QIcon(":/icons/redo.svg"));
-  redoAction_->setStatusTip("Redo the change undone last");
+  redoAction_->setStatusTip(tr("Redo the change undone last"));
   connect(undoAction_, &QAction::triggered, this, &CMainFrame::OnUndo);
   connect(redoAction_, &QAction::triggered, this, &CMainFrame::OnRedo);
 
@@ -93,10 +94,12 @@ StepRunner CMainFrame::EditorSteps() {
 void CMainFrame::UpdateUndoActions() {
   if (!undoAction_ || !redoAction_) return;
   const QString undo = history_->UndoName(), redo = history_->RedoName();
-  undoAction_->setText(MenuText("&Undo", undo));
-  redoAction_->setText(MenuText("&Redo", redo));
-  undoAction_->setToolTip(MenuText("Undo", undo));
-  redoAction_->setToolTip(MenuText("Redo", redo));
+  //: %1 is the name of the step Undo takes back.
+  undoAction_->setText(MenuText(tr("&Undo"), tr("&Undo %1"), undo));
+  //: %1 is the name of the step Redo makes again.
+  redoAction_->setText(MenuText(tr("&Redo"), tr("&Redo %1"), redo));
+  undoAction_->setToolTip(MenuText(tr("Undo"), tr("Undo %1"), undo));
+  redoAction_->setToolTip(MenuText(tr("Redo"), tr("Redo %1"), redo));
   undoAction_->setEnabled(!modalBlocked_ && history_->steps().CanUndo());
   redoAction_->setEnabled(!modalBlocked_ && history_->steps().CanRedo());
 }

@@ -24,29 +24,29 @@
 namespace cps {
 
 namespace {
-constexpr const char* kCsvFilter = "CSV files (*.csv)";
+constexpr const char* kCsvFilter = QT_TRANSLATE_NOOP("cps::CMainFrame", "CSV files (*.csv)");
 }
 
 void CMainFrame::AddInteropMenuItems(QMenu* file, QAction* before) {
   file->insertSeparator(before);
-  auto add = [&](const QString& text, const char* name, const char* tip, void (CMainFrame::*slot)()) {
+  auto add = [&](const QString& text, const char* name, const QString& tip, void (CMainFrame::*slot)()) {
     auto* a = new QAction(text, file);
     a->setObjectName(name);
     a->setStatusTip(tip);
     connect(a, &QAction::triggered, this, slot);
     file->insertAction(before, a);
   };
-  add("Import c&hannels…", "actionImportChannels", "Put the channels of a CHIRP CSV file into the channel table",
+  add(tr("Import c&hannels…"), "actionImportChannels", tr("Put the channels of a CHIRP CSV file into the channel table"),
       &CMainFrame::OnImportChannels);
-  add("Export channe&ls…", "actionExportChannels", "Write the channels to a CHIRP CSV file", &CMainFrame::OnExportChannels);
-  add("New from te&mplate…", "actionNewFromTemplate", "Create a new document from a channel plan",
+  add(tr("Export channe&ls…"), "actionExportChannels", tr("Write the channels to a CHIRP CSV file"), &CMainFrame::OnExportChannels);
+  add(tr("New from te&mplate…"), "actionNewFromTemplate", tr("Create a new document from a channel plan"),
       &CMainFrame::OnNewFromTemplate);
-  add("Save channels as templat&e…", "actionSaveTemplate", "Keep the channels as a template of your own",
+  add(tr("Save channels as templat&e…"), "actionSaveTemplate", tr("Keep the channels as a template of your own"),
       &CMainFrame::OnSaveChannelsAsTemplate);
 }
 
 void CMainFrame::OnImportChannels() {
-  QFileDialog dlg(this, "Import channels", DialogFolder(), kCsvFilter);
+  QFileDialog dlg(this, tr("Import channels"), DialogFolder(), tr(kCsvFilter));
   dlg.setAcceptMode(QFileDialog::AcceptOpen);
   dlg.setFileMode(QFileDialog::ExistingFile);
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
@@ -59,7 +59,7 @@ bool CMainFrame::ImportChannelsFrom(const QString& path) {
   auto text = ReadCsvFile(path.toStdString());
   Result<CsvTable> csv = text ? ReadChirpCsv(*text) : Result<CsvTable>(Error{text.error()});
   if (!csv) {
-    ShowMessage(this, QString("Cannot import channels from %1.\n%2")
+    ShowMessage(this, tr("Cannot import channels from %1.\n%2")
                           .arg(QFileInfo(path).fileName(), QString::fromStdString(csv.error())));
     return false;
   }
@@ -68,14 +68,14 @@ bool CMainFrame::ImportChannelsFrom(const QString& path) {
   ChannelImportDialog dialog(std::move(*csv), CurrentBand(), kByLocation, this);
   if (dialog.exec() != QDialog::Accepted) return false;
   const CsvImportPlan plan = dialog.plan();
-  view->ChangeChannels("Import channels", [&](RadioImage& image, ChannelTable& table) { ApplyChirpImport(image, table, plan); });
+  view->ChangeChannels(tr("Import channels"), [&](RadioImage& image, ChannelTable& table) { ApplyChirpImport(image, table, plan); });
   return true;
 }
 
 void CMainFrame::OnExportChannels() {
   const QString base = doc_.path().isEmpty() ? QString::fromStdString(settings_.modelName)
                                              : QFileInfo(doc_.path()).completeBaseName();
-  QFileDialog dlg(this, "Export channels", DialogFolder() + "/" + base + ".csv", kCsvFilter);
+  QFileDialog dlg(this, tr("Export channels"), DialogFolder() + "/" + base + ".csv", tr(kCsvFilter));
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setDefaultSuffix("csv");
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return;
@@ -88,7 +88,7 @@ bool CMainFrame::ExportChannelsTo(const QString& path) {
   form_->view()->CommitOpenEditor();
   Status st = WriteFileSafely(path.toStdString(), ExportChirpCsv(form_->view()->table()));
   if (!st) {
-    ShowMessage(this, QString("Cannot export the channels to %1.\n%2")
+    ShowMessage(this, tr("Cannot export the channels to %1.\n%2")
                           .arg(QFileInfo(path).fileName(), QString::fromStdString(st.error())));
     return false;
   }
@@ -105,19 +105,19 @@ bool CMainFrame::NewFromTemplate(const ChannelTemplate& t) {
   if (!form_) return false;
   const int band = TemplateBandIndex(t);
   if (band < 0) {
-    ShowMessage(this, QString::fromStdString("The channels of template '" + t.name + "' lie in no band of this radio."));
+    ShowMessage(this, tr("The channels of template '%1' lie in no band of this radio.").arg(QString::fromStdString(t.name)));
     return false;
   }
   // The band of the image File, New makes: a template of the other band
   // asks first, as the band selector does.
   ChannelTable fresh;
   fresh.Load(NewImage(settings_.DefaultDatPath(), CurrentBand()));
-  if (fresh.BandChangeClears(band) && !form_->Confirm(kBandChangeQuestion)) return false;
+  if (fresh.BandChangeClears(band) && !form_->Confirm(ChannelForm::tr(kBandChangeQuestion))) return false;
   if (!MaybeSave()) return false;
   NewDocument();
   Status st;
   // The template is the first step of the new document.
-  form_->view()->ChangeChannels("New from template",
+  form_->view()->ChangeChannels(tr("New from template"),
                                 [&](RadioImage& img, ChannelTable& table) { st = ApplyChannelTemplate(img, table, t); });
   form_->Refresh();  // the band selector too
   if (!st) {
@@ -129,8 +129,8 @@ bool CMainFrame::NewFromTemplate(const ChannelTemplate& t) {
 
 void CMainFrame::OnSaveChannelsAsTemplate() {
   QInputDialog ask(this);
-  ask.setWindowTitle("Save channels as template");
-  ask.setLabelText("Template name:");
+  ask.setWindowTitle(tr("Save channels as template"));
+  ask.setLabelText(tr("Template name:"));
   ask.setMinimumWidth(ask.fontMetrics().horizontalAdvance(ask.windowTitle()) + 160);  // the title in full
   if (ask.exec() != QDialog::Accepted) return;
   const QString name = ask.textValue().trimmed();
@@ -138,14 +138,14 @@ void CMainFrame::OnSaveChannelsAsTemplate() {
   const QString path =
       QString::fromStdString(settings_.userTemplateFolder + TemplateFileName(name.toStdString()));
   if (IsShippedTemplateName(name.toStdString())) {
-    QMessageBox box(QMessageBox::Question, "Program",
-                    QString("%1 is a template that comes with the program. Save your channels under this name? "
-                            "Your template then takes its place in the list.")
+    QMessageBox box(QMessageBox::Question, tr("Program"),
+                    tr("%1 is a template that comes with the program. Save your channels under this name? "
+                       "Your template then takes its place in the list.")
                         .arg(name),
                     QMessageBox::Yes | QMessageBox::No, this);
     if (box.exec() != QMessageBox::Yes) return;
   } else if (QFileInfo::exists(path)) {
-    QMessageBox box(QMessageBox::Question, "Program", QString("Replace the template %1?").arg(name),
+    QMessageBox box(QMessageBox::Question, tr("Program"), tr("Replace the template %1?").arg(name),
                     QMessageBox::Yes | QMessageBox::No, this);
     if (box.exec() != QMessageBox::Yes) return;
   }
@@ -163,10 +163,10 @@ bool CMainFrame::SaveChannelsAsTemplate(const QString& name, const QString& path
   QDir().mkpath(QFileInfo(path).absolutePath());
   Status st = WriteFileSafely(path.toStdString(), text);
   if (!st) {
-    ShowMessage(this, QString("Cannot save the template %1.\n%2").arg(name, QString::fromStdString(st.error())));
+    ShowMessage(this, tr("Cannot save the template %1.\n%2").arg(name, QString::fromStdString(st.error())));
     return false;
   }
-  statusBar()->showMessage(QString("Template %1 saved in %2").arg(name, QFileInfo(path).absolutePath()), 5000);
+  statusBar()->showMessage(tr("Template %1 saved in %2").arg(name, QFileInfo(path).absolutePath()), 5000);
   return true;
 }
 

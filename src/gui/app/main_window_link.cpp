@@ -2,6 +2,7 @@
 // The radio link's side of the main window: port setting, read and write,
 // the backups of every read.
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QMenu>
@@ -36,22 +37,22 @@ namespace cps {
 
 void CMainFrame::AddLinkMenuItems(QMenu* program) {
   program->addSeparator();
-  QAction* backups = program->addAction("&Backups...");
+  QAction* backups = program->addAction(tr("&Backups..."));
   backups->setObjectName("actionBackups");
-  backups->setStatusTip("Open an image kept from an earlier read");
+  backups->setStatusTip(tr("Open an image kept from an earlier read"));
   connect(backups, &QAction::triggered, this, &CMainFrame::OnBackups);
-  QAction* several = program->addAction("Write to &several radios...");
+  QAction* several = program->addAction(tr("Write to &several radios..."));
   several->setObjectName("actionWriteSeveral");
-  several->setStatusTip("Write the image into several radios at once");
+  several->setStatusTip(tr("Write the image into several radios at once"));
   connect(several, &QAction::triggered, this, &CMainFrame::OnWriteSeveral);
   program->addSeparator();
-  QAction* check = program->addAction("Chec&k image...");
+  QAction* check = program->addAction(tr("Chec&k image..."));
   check->setObjectName("actionCheckImage");
-  check->setStatusTip("Look the image over for what the radio would refuse and likely mistakes");
+  check->setStatusTip(tr("Look the image over for what the radio would refuse and likely mistakes"));
   connect(check, &QAction::triggered, this, &CMainFrame::OnCheckImage);
-  QAction* compare = program->addAction("Compare with ra&dio...");
+  QAction* compare = program->addAction(tr("Compare with ra&dio..."));
   compare->setObjectName("actionCompareRadio");
-  compare->setStatusTip("Read the radio and show what a write would change in it");
+  compare->setStatusTip(tr("Read the radio and show what a write would change in it"));
   connect(compare, &QAction::triggered, this, &CMainFrame::OnCompareWithRadio);
 }
 
@@ -90,15 +91,16 @@ void CMainFrame::ShowFieldOfKey(const std::string& key) {
       form_->view()->setFocus();
       if (column == kColRxFreq && field != "rx_freq")
         statusBar()->showMessage(
-            QString("%1: double-click the channel to edit this field").arg(QString::fromStdString(key)));
+            tr("%1: double-click the channel to edit this field").arg(QString::fromStdString(key)));
       return;
     }
   }
-  const char* where = key.starts_with("pmr.")    ? "Edit, PMR Channel"
-                      : key.starts_with("dpmr.") ? "Edit, dPMR"
-                      : key == "band"            ? "the band selector above the channel table"
-                                                 : "the channel table";
-  statusBar()->showMessage(QString("%1: %2").arg(QString::fromStdString(key), where));
+  const QString where = key.starts_with("pmr.")    ? tr("Edit, PMR Channel")
+                        : key.starts_with("dpmr.") ? tr("Edit, dPMR")
+                        : key == "band"            ? tr("the band selector above the channel table")
+                                                   : tr("the channel table");
+  //: %1 is a key of the image ("dpmr.contact.3"), %2 where its field is edited.
+  statusBar()->showMessage(tr("%1: %2").arg(QString::fromStdString(key), where));
 }
 
 void CMainFrame::OnCheckImage() {
@@ -117,7 +119,7 @@ void CMainFrame::OnCompareWithRadio() {
   {
     TransferDialog read(TransferDirection::kRead, radio, LinkOpener(settings().portName), settings().portName,
                         settings().baudRate, this);
-    read.setWindowTitle("Compare with radio - read");
+    read.setWindowTitle(tr("Compare with radio - read"));
     read.showMessage = [](QWidget* parent, const QString& text) { ShowMessage(parent, text); };
     read.keepRead = [this](const RadioImage& r) { KeepBackup(r, settings().portName); };
     read.exec();
@@ -125,14 +127,14 @@ void CMainFrame::OnCompareWithRadio() {
   }
   QDialog dialog(this);
   dialog.setObjectName("compareWithRadio");
-  dialog.setWindowTitle("Compare with radio");
-  auto* view = new CompareDialog(ComparedImage{mine}, "This image", ComparedImage{radio}, "the radio", &dialog);
+  dialog.setWindowTitle(tr("Compare with radio"));
+  auto* view = new CompareDialog(ComparedImage{mine}, tr("This image"), ComparedImage{radio}, tr("the radio"), &dialog);
   view->setWindowFlags(Qt::Widget);
-  auto* note = new QLabel("A write puts this image's values into the radio.", &dialog);
+  auto* note = new QLabel(tr("A write puts this image's values into the radio."), &dialog);
   auto* buttons = new QDialogButtonBox(&dialog);
-  QPushButton* write = buttons->addButton("Write", QDialogButtonBox::AcceptRole);
+  QPushButton* write = buttons->addButton(tr("Write"), QDialogButtonBox::AcceptRole);
   write->setObjectName("compareWrite");
-  buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+  buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
   connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   auto* layout = new QVBoxLayout(&dialog);
@@ -149,7 +151,7 @@ PortOpener CMainFrame::LinkOpener(const std::string& traceName) {
                                kBackupsKept);
   auto trace = path ? SerialTrace::ToFile(*path, std::string("dpmr-cps ") + kVersion) : Result<std::shared_ptr<SerialTrace>>(Error{path.error()});
   if (!trace) {
-    statusBar()->showMessage(QString("No serial trace: %1").arg(QString::fromStdString(trace.error())));
+    statusBar()->showMessage(tr("No serial trace: %1").arg(QString::fromStdString(trace.error())));
     return OpenRadioPort;
   }
   return TracingOpener(OpenRadioPort, *trace);
@@ -158,8 +160,8 @@ PortOpener CMainFrame::LinkOpener(const std::string& traceName) {
 void CMainFrame::KeepBackup(const RadioImage& read, const std::string& port) {
   auto kept = SaveBackup(settings().backupDirectory, read, port, std::time(nullptr));
   if (!kept)
-    ShowMessage(this, "The read is complete, but no backup of it could be kept.\n\n" +
-                          QString::fromStdString(kept.error()));
+    ShowMessage(this, tr("The read is complete, but no backup of it could be kept.\n\n%1")
+                          .arg(QString::fromStdString(kept.error())));
 }
 
 void CMainFrame::RememberVerify(bool on) {
@@ -179,7 +181,7 @@ void CMainFrame::OnPortSetting() {
 }
 
 void CMainFrame::OnRead() {
-  ImageStep step(history(), kReadStepName);  // a failed read changes nothing: no step
+  ImageStep step(history(), QCoreApplication::translate("StepRunner", kReadStepName));  // a failed read changes nothing: no step
   TransferDialog dialog(TransferDirection::kRead, image(), LinkOpener(settings().portName), settings().portName, settings().baudRate,
                         this);
   dialog.showMessage = [](QWidget* parent, const QString& text) { ShowMessage(parent, text); };
@@ -187,7 +189,7 @@ void CMainFrame::OnRead() {
   dialog.exec();
   if (dialog.succeeded()) {
     doc_.AfterRead();
-    statusBar()->showMessage(QString("Read from the radio on %1").arg(QString::fromStdString(settings().portName)),
+    statusBar()->showMessage(tr("Read from the radio on %1").arg(QString::fromStdString(settings().portName)),
                              kStatusTimeout);
   }
 }
@@ -203,7 +205,7 @@ void CMainFrame::OnWrite() {
   connect(&dialog, &TransferDialog::verifyToggled, this, &CMainFrame::RememberVerify);
   dialog.exec();
   if (dialog.succeeded())
-    statusBar()->showMessage(QString("Written to the radio on %1").arg(QString::fromStdString(settings().portName)),
+    statusBar()->showMessage(tr("Written to the radio on %1").arg(QString::fromStdString(settings().portName)),
                              kStatusTimeout);
 }
 
@@ -253,14 +255,14 @@ void CMainFrame::OnBackups() {
   dialog.writeToRadio = [this, &dialog](const std::string& path) {
     RadioImage kept;
     if (Status st = LoadImageFile(path, kept); !st) {
-      ShowMessage(&dialog, "The backup cannot be read.\n" + QString::fromStdString(st.error()));
+      ShowMessage(&dialog, tr("The backup cannot be read.\n%1").arg(QString::fromStdString(st.error())));
       return;
     }
     const RadioIdentity radio = IdentifyRadio(kept);
-    QMessageBox ask(QMessageBox::Question, "Write to radio",
-                    QString("Write this backup into the radio on %1, byte for byte as it was kept?\n\n"
-                            "Radio name: %2\nRadio id: %3\nFile: %4\n\n"
-                            "The radio then holds this image; the document in the program does not change.")
+    QMessageBox ask(QMessageBox::Question, tr("Write to radio"),
+                    tr("Write this backup into the radio on %1, byte for byte as it was kept?\n\n"
+                       "Radio name: %2\nRadio id: %3\nFile: %4\n\n"
+                       "The radio then holds this image; the document in the program does not change.")
                         .arg(QString::fromStdString(settings().portName), QString::fromStdString(radio.name),
                              QString::fromStdString(radio.id), QString::fromStdString(path)),
                     QMessageBox::Yes | QMessageBox::Cancel, &dialog);

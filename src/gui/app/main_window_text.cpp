@@ -20,12 +20,12 @@ namespace cps {
 
 namespace {
 
-constexpr const char* kTextFilter = "*.yaml (*.yaml *.yml)";
-constexpr const char* kCompareFilter = "*.dat *.yaml (*.dat *.yaml *.yml)";
+constexpr const char* kTextFilter = QT_TRANSLATE_NOOP("cps::CMainFrame", "*.yaml (*.yaml *.yml)");
+constexpr const char* kCompareFilter = QT_TRANSLATE_NOOP("cps::CMainFrame", "*.dat *.yaml (*.dat *.yaml *.yml)");
 
 // The dialog starts in the folder the file dialogs were last in.
-QString ChooseFile(CMainFrame* parent, const QString& caption, const QString& filter, bool save) {
-  QFileDialog dlg(parent, caption, parent->DialogFolder(), filter);
+QString ChooseFile(CMainFrame* parent, const QString& caption, const char* filter, bool save) {
+  QFileDialog dlg(parent, caption, parent->DialogFolder(), CMainFrame::tr(filter));
   dlg.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dlg.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   if (save) dlg.setDefaultSuffix("yaml");
@@ -44,9 +44,9 @@ void CMainFrame::AddTextItems(QMenu* file, QAction* before) {
     connect(a, &QAction::triggered, this, slot);
     file->insertAction(before, a);
   };
-  add("Export as &text...", "actionExportText", &CMainFrame::OnExportText);
-  add("&Import from text...", "actionImportText", &CMainFrame::OnImportText);
-  add("&Compare with file...", "actionCompareFile", &CMainFrame::OnCompareWithFile);
+  add(tr("Export as &text..."), "actionExportText", &CMainFrame::OnExportText);
+  add(tr("&Import from text..."), "actionImportText", &CMainFrame::OnImportText);
+  add(tr("&Compare with file..."), "actionCompareFile", &CMainFrame::OnCompareWithFile);
 }
 
 
@@ -56,7 +56,7 @@ bool CMainFrame::ExportTextTo(const QString& path) {
   const std::string text = ExportText(doc_.core().SavedForm());
   Status st = WriteFileSafely(path.toStdString(), text);
   if (!st) {
-    ShowMessage(this, QString("Failed to export %1.\n%2").arg(QFileInfo(path).fileName(), QString::fromStdString(st.error())));
+    ShowMessage(this, tr("Failed to export %1.\n%2").arg(QFileInfo(path).fileName(), QString::fromStdString(st.error())));
     return false;
   }
   return true;
@@ -67,19 +67,19 @@ bool CMainFrame::ImportTextFrom(const QString& path) {
   std::vector<std::string> notes;
   auto imported = text ? ImportText(*text, &notes) : Result<RadioImage>(Error{text.error()});
   if (!imported) {
-    ShowMessage(this, QString("Failed to import %1.\n%2")
+    ShowMessage(this, tr("Failed to import %1.\n%2")
                           .arg(QFileInfo(path).fileName(), QString::fromStdString(imported.error())));
     return false;
   }
   // A new, unsaved document holding the imported image; the table shows it
   // as it does after a dialog changed the image.
   NewDocument();
-  ImageStep step(history(), "Import from text");  // undone, the new document's image comes back
+  ImageStep step(history(), tr("Import from text"));  // undone, the new document's image comes back
   image() = *imported;
   doc_.AfterChannelDialog();
   if (!notes.empty())
-    ShowNotes(this, "Import from text",
-              QString("Some values of %1 were stored otherwise or not applied:").arg(QFileInfo(path).fileName()),
+    ShowNotes(this, tr("Import from text"),
+              tr("Some values of %1 were stored otherwise or not applied:").arg(QFileInfo(path).fileName()),
               notes);
   return true;
 }
@@ -88,7 +88,7 @@ CompareDialog* CMainFrame::CompareWith(const QString& path) {
   // The file as dpmr-cli diff takes it: as File, Open shows it.
   auto other = LoadComparedFile(path.toStdString());
   if (!other) {
-    ShowMessage(this, QString("Failed to compare with %1.\n%2")
+    ShowMessage(this, tr("Failed to compare with %1.\n%2")
                           .arg(QFileInfo(path).fileName(), QString::fromStdString(other.error())));
     return nullptr;
   }
@@ -99,24 +99,24 @@ CompareDialog* CMainFrame::CompareWith(const QString& path) {
 
 CompareDialog* CMainFrame::CompareWithImage(const ComparedImage& other, const QString& title) {
   emit doc_.tableSyncing();
-  auto* dialog = new CompareDialog({doc_.core().SavedForm()}, "This image", other, title, this);
+  auto* dialog = new CompareDialog({doc_.core().SavedForm()}, tr("This image"), other, title, this);
   dialog->setAttribute(Qt::WA_DeleteOnClose);
   return dialog;
 }
 
 void CMainFrame::OnExportText() {
-  const QString path = ChooseFile(this, "Export as text", kTextFilter, true);
+  const QString path = ChooseFile(this, tr("Export as text"), kTextFilter, true);
   if (!path.isEmpty()) ExportTextTo(path);
 }
 
 void CMainFrame::OnImportText() {
   if (!MaybeSave()) return;
-  const QString path = ChooseFile(this, "Import from text", kTextFilter, false);
+  const QString path = ChooseFile(this, tr("Import from text"), kTextFilter, false);
   if (!path.isEmpty()) ImportTextFrom(path);
 }
 
 void CMainFrame::OnCompareWithFile() {
-  const QString path = ChooseFile(this, "Compare with file", kCompareFilter, false);
+  const QString path = ChooseFile(this, tr("Compare with file"), kCompareFilter, false);
   if (path.isEmpty()) return;
   if (CompareDialog* dialog = CompareWith(path)) dialog->exec();
 }

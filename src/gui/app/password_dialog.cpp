@@ -15,16 +15,16 @@ constexpr const char* kAccessCode = "5826TR";
 }
 
 CPasswordDlg::CPasswordDlg(QWidget* parent) : QDialog(parent) {
-  setWindowTitle("Password");
+  setWindowTitle(tr("Password"));
   auto* row = new QHBoxLayout;
-  row->addWidget(new QLabel("Pwd"));
+  row->addWidget(new QLabel(tr("Pwd")));
   edit_ = new QLineEdit;
   edit_->setEchoMode(QLineEdit::Password);
   edit_->setMaxLength(14);
   row->addWidget(edit_);
   auto* buttons = new QDialogButtonBox;
-  buttons->addButton("OK", QDialogButtonBox::AcceptRole)->setDefault(true);
-  buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+  buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+  buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
   connect(buttons, &QDialogButtonBox::accepted, this, &CPasswordDlg::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &CPasswordDlg::reject);
   auto* layout = new QVBoxLayout(this);

@@ -19,12 +19,12 @@ void UndoHistory::End() {
 
 bool UndoHistory::Undo() {
   const QString name = UndoName();
-  return Restore(history_.Undo(), QString("Undone: %1").arg(name));
+  return Restore(history_.Undo(), tr("Undone: %1").arg(name));
 }
 
 bool UndoHistory::Redo() {
   const QString name = RedoName();
-  return Restore(history_.Redo(), QString("Redone: %1").arg(name));
+  return Restore(history_.Redo(), tr("Redone: %1").arg(name));
 }
 
 bool UndoHistory::Restore(const RadioImage* image, const QString& text) {

@@ -33,7 +33,7 @@ QString FindUserGuide(const QString& programDir) {
 }
 
 UserGuideDialog::UserGuideDialog(const QString& path, QWidget* parent) : QDialog(parent) {
-  setWindowTitle("User guide");
+  setWindowTitle(tr("User guide"));
   setObjectName("UserGuideDialog");
   browser_ = new QTextBrowser;
   browser_->setObjectName("userGuideText");

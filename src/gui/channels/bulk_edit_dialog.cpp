@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/codec/tone.h"
+#include "gui/widgets/core_text.h"
 #include "gui/widgets/fit_to_screen.h"
 
 namespace cps {
@@ -43,20 +44,23 @@ QString ControlText(const QWidget* control) {
 BulkEditDialog::BulkEditDialog(const std::vector<int>& rows, const QString& rowName, const ChannelTable& table,
                                const std::vector<BulkDialogChoice>& choices, QWidget* parent)
     : QDialog(parent) {
-  setWindowTitle("Bulk edit");
+  setWindowTitle(tr("Bulk edit"));
   setObjectName("BulkEditDialog");
   auto* layout = new QVBoxLayout(this);
-  auto* caption = new QLabel(QString("Tick the values to set on %1 %2:")
-                                 .arg(rows.size() == 1 ? rowName : rowName + "s", RowList(rows)));
+  //: %1 is the row name ("Channel", "PMR channel"), %2 the row numbers.
+  auto* caption = new QLabel(rows.size() == 1 ? tr("Tick the values to set on %1 %2:").arg(rowName, RowList(rows))
+                                              //: %1 is the row name ("Channel", "PMR channel") made plural by
+                                              //: the "s" after it, %2 the row numbers.
+                                              : tr("Tick the values to set on %1s %2:").arg(rowName, RowList(rows)));
   caption->setObjectName("bulkEditCaption");
   caption->setWordWrap(true);
   layout->addWidget(caption);
   auto* columns = new QHBoxLayout;
-  auto* tableBox = new QGroupBox("Channel table");
+  auto* tableBox = new QGroupBox(tr("Channel table"));
   auto* form = new QFormLayout(tableBox);
   const int first = rows.empty() ? 1 : rows.front();
   for (int c = kColRxFreq; c <= kColType; ++c) {
-    const QString title = QString::fromUtf8(ChannelColumnInfos()[static_cast<std::size_t>(c)].title);
+    const QString title = CoreText(ChannelColumnInfos()[static_cast<std::size_t>(c)].title);
     auto* tick = new QCheckBox(title);
     tick->setObjectName(QString("bulkTick%1").arg(c));
     const QString shown = QString::fromStdString(table.Cell(first, c));
@@ -87,17 +91,17 @@ BulkEditDialog::BulkEditDialog(const std::vector<int>& rows, const QString& rowN
   }
   columns->addWidget(tableBox, 0, Qt::AlignTop);
   if (!choices.empty()) {
-    auto* dialogBox = new QGroupBox("Channel Edit");
+    auto* dialogBox = new QGroupBox(tr("Channel Edit"));
     dialogBox->setObjectName("bulkDialogControls");
     auto* dialogForm = new QFormLayout(dialogBox);
     for (const BulkDialogChoice& choice : choices) {
       const QString field = QString::fromStdString(choice.field);
-      auto* tick = new QCheckBox(QString::fromStdString(choice.caption));
+      auto* tick = new QCheckBox(CoreText(choice.caption));
       tick->setObjectName("bulkTick_" + field);
       QWidget* control = nullptr;
       if (choice.check) {
         // A check box of its own: ticked is "on".
-        auto* box = new QCheckBox("On");
+        auto* box = new QCheckBox(tr("On"));
         box->setChecked(choice.shown == "on");
         control = box;
       } else {

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <vector>
 
+#include "gui/widgets/core_text.h"
 #include "gui/widgets/key_filter.h"
 #include "gui/widgets/spin_edit.h"
 
@@ -67,9 +68,9 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
   using C = EditCheck;
   // A list with its caption beside it.
   auto ListRow = [this](EditList l, const char* name, bool editable = false, int captionWidth = kCaptionWidth) {
-    return Labelled(EditListCaption(l), MakeList(l, name, editable), captionWidth);
+    return Labelled(CoreText(EditListCaption(l)), MakeList(l, name, editable), captionWidth);
   };
-  setWindowTitle(variant == Variant::kPmr ? "PMR Channel Edit" : "Channel Edit");
+  setWindowTitle(variant == Variant::kPmr ? tr("PMR Channel Edit") : tr("Channel Edit"));
   setObjectName(variant == Variant::kPmr ? "PmrChannelEditDialog" : "ChannelEditDialog");
 
   // Channel number with its wrapping spin arrows.
@@ -81,7 +82,7 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
   down_ = spin->downButton();
   down_->setObjectName("spinDown");
   auto* numberRow = new QHBoxLayout;
-  numberRow->addWidget(new QLabel("Channel no."));
+  numberRow->addWidget(new QLabel(tr("Channel no.")));
   numberRow->addWidget(spin);
   numberRow->addStretch(1);
 
@@ -91,8 +92,8 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
 
   // General fields.
   auto* general = new QGridLayout;
-  general->addWidget(Labelled("Rx freq (MHz)", rx_), 0, 0);
-  general->addWidget(Labelled("Tx freq (MHz)", tx_), 0, 1);
+  general->addWidget(Labelled(tr("Rx freq (MHz)"), rx_), 0, 0);
+  general->addWidget(Labelled(tr("Tx freq (MHz)"), tx_), 0, 1);
   general->addWidget(ListRow(L::kChannelType, "channelType"), 1, 0);
   general->addWidget(ListRow(L::kPower, "txPower"), 1, 1);
   general->addWidget(ListRow(L::kBandwidth, "bandwidth"), 2, 0);
@@ -108,7 +109,7 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
   general->addWidget(onlyRx, 3, 0);
 
   // "Analog" frame.
-  auto* analog = new QGroupBox("Analog");
+  auto* analog = new QGroupBox(tr("Analog"));
   auto* analogColumn = new QVBoxLayout(analog);
   analogColumn->addWidget(ListRow(L::kSignalType, "signalType"));
   analogColumn->addWidget(MakeCheck(C::kPttId, "pttId"));
@@ -119,7 +120,7 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
   analogColumn->addStretch(1);
 
   // "Digit" frame with the two call groups.
-  digit_ = new QGroupBox("Digit");
+  digit_ = new QGroupBox(tr("Digit"));
   auto* digitGrid = new QGridLayout(digit_);
   digitGrid->addWidget(ListRow(L::kEncryptKey, "encryptKey"), 0, 0, 1, 2);
   digitGrid->addWidget(ListRow(L::kTxContact, "txContact"), 1, 0, 1, 2);
@@ -128,7 +129,7 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
   const EditList contacts[] = {EditList::kCall1Contact, EditList::kCall2Contact};
   const EditList messages[] = {EditList::kCall1Message, EditList::kCall2Message};
   for (int k = 0; k < 2; ++k) {
-    auto* call = new QGroupBox(kCallCaptions[k]);
+    auto* call = new QGroupBox(CoreText(kCallCaptions[k]));
     auto* form = new QVBoxLayout(call);
     const QByteArray prefix = k == 0 ? "call1" : "call2";
     form->addWidget(ListRow(types[k], prefix + "Type", false, kShortCaptionWidth));
@@ -154,7 +155,7 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
 
   // Fields that are loaded and stored but never seen.
   QWidget* offsetDirection = ListRow(L::kOffsetDirection, "offsetDirection");
-  QWidget* offsetFreq = Labelled("Offset freq (MHz)", offset_);
+  QWidget* offsetFreq = Labelled(tr("Offset freq (MHz)"), offset_);
   QWidget* colorCode = ListRow(L::kColorCode, "colorCode");
   below->addWidget(offsetDirection, 3, 0);
   below->addWidget(offsetFreq, 3, 1);
@@ -235,7 +236,7 @@ QComboBox* ChannelEditDialog::MakeList(EditList l, const char* name, bool editab
 }
 
 QCheckBox* ChannelEditDialog::MakeCheck(EditCheck c, const char* name) {
-  auto* box = new QCheckBox(EditCheckCaption(c), this);
+  auto* box = new QCheckBox(CoreText(EditCheckCaption(c)), this);
   box->setObjectName(name);
   box->installEventFilter(this);
   connect(box, &QCheckBox::toggled, this, [this, c](bool on) {
@@ -250,8 +251,13 @@ void ChannelEditDialog::FillItems() {
   for (int i = 0; i < kEditListCount; ++i) {
     QComboBox* box = lists_[static_cast<std::size_t>(i)];
     box->clear();
-    for (const auto& item : editor_.state().lists[static_cast<std::size_t>(i)].items)
-      box->addItem(QString::fromStdString(item));
+    // The fixed items are the core's texts; a typed list (tones) shows its
+    // items as typed, and the contact lists their names after "None".
+    const auto l = static_cast<EditList>(i);
+    const bool names = l == EditList::kTxContact || l == EditList::kCall1Contact || l == EditList::kCall2Contact;
+    const auto& items = editor_.state().lists[static_cast<std::size_t>(i)].items;
+    for (std::size_t k = 0; k < items.size(); ++k)
+      box->addItem(box->isEditable() || (names && k > 0) ? QString::fromStdString(items[k]) : CoreText(items[k]));
   }
   refreshing_ = false;
 }

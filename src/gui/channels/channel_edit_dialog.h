@@ -67,7 +67,10 @@ class ChannelEditDialog : public QDialog {
 };
 
 // The step of a close that changed nothing but the form values are kept in.
-inline constexpr const char* kStoredAsShownStep = "Channel Edit: values stored as shown";
-inline constexpr const char* kPmrStoredAsShownStep = "PMR Channel Edit: values stored as shown";
+// Shown through ChannelEditDialog::tr.
+inline constexpr const char* kStoredAsShownStep =
+    QT_TRANSLATE_NOOP("cps::ChannelEditDialog", "Channel Edit: values stored as shown");
+inline constexpr const char* kPmrStoredAsShownStep =
+    QT_TRANSLATE_NOOP("cps::ChannelEditDialog", "PMR Channel Edit: values stored as shown");
 
 }  // namespace cps

@@ -11,18 +11,19 @@
 
 #include "core/channels/channel_table.h"
 #include "gui/channels/channel_table_view.h"
+#include "gui/widgets/core_text.h"
 
 namespace cps {
 
 ChannelForm::ChannelForm(RadioImage& image, ChannelTable& table, QWidget* parent) : QWidget(parent), image_(image) {
-  auto* bandLabel = new QLabel("Freq range");
+  auto* bandLabel = new QLabel(tr(kBandStepName));
   band_ = new QComboBox;
   band_->setObjectName("bandSelector");
-  for (const auto& item : BandItems()) band_->addItem(QString::fromStdString(item));
+  for (const auto& item : BandItems()) band_->addItem(CoreText(item));
   bandLabel->setBuddy(band_);
-  channelEdit_ = new QPushButton("Channel edit");
+  channelEdit_ = new QPushButton(tr("Channel edit"));
   channelEdit_->setObjectName("channelEditButton");
-  factory_ = new QPushButton(kFactoryButtonText);
+  factory_ = new QPushButton(tr(kFactoryButtonText));
   factory_->setObjectName("factoryButton");
   view_ = new ChannelTableView(image_, table);
   view_->setObjectName("channelTable");
@@ -39,7 +40,7 @@ ChannelForm::ChannelForm(RadioImage& image, ChannelTable& table, QWidget* parent
   layout->addWidget(view_, 1);
 
   confirm_ = [this](const QString& question) {
-    QMessageBox box(QMessageBox::Question, "Program", question, QMessageBox::Yes | QMessageBox::No, this);
+    QMessageBox box(QMessageBox::Question, tr("Program"), question, QMessageBox::Yes | QMessageBox::No, this);
     box.setDefaultButton(QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
   };
@@ -83,13 +84,13 @@ void ChannelForm::OnBandActivated(int index) {
   view_->CommitOpenEditor();
   ChannelTable& table = view_->table();
   const bool clears = table.BandChangeClears(index);
-  if ((clears && !confirm_(kBandChangeQuestion)) || (!clears && index == table.bandIndex())) {
+  if ((clears && !confirm_(tr(kBandChangeQuestion))) || (!clears && index == table.bandIndex())) {
     ShowBandIndex();
     return;
   }
   // As a step, the new band goes into the image at once: it is what the
   // step records and what Undo takes back.
-  RunStep(runStep_, kBandStepName, [&] {
+  RunStep(runStep_, tr(kBandStepName), [&] {
     table.ChangeBand(image_, index);
     if (runStep_) table.WriteBack(image_);
   });

@@ -70,8 +70,10 @@ class ChannelForm : public QWidget {
 // The question asked before a band change.
 // The step of a band change: the selector's caption.
 // The "Factroy" button, also the name of its step.
-inline constexpr const char* kFactoryButtonText = "Factroy";
-inline constexpr const char* kBandStepName = "Freq range";
-inline constexpr const char* kBandChangeQuestion = "Changing the band clears all 16 channels. Continue?";
+// Marked for the catalogues under "cps::ChannelForm": shown through ChannelForm::tr.
+inline constexpr const char* kFactoryButtonText = QT_TRANSLATE_NOOP("cps::ChannelForm", "Factroy");
+inline constexpr const char* kBandStepName = QT_TRANSLATE_NOOP("cps::ChannelForm", "Freq range");
+inline constexpr const char* kBandChangeQuestion =
+    QT_TRANSLATE_NOOP("cps::ChannelForm", "Changing the band clears all 16 channels. Continue?");
 
 }  // namespace cps

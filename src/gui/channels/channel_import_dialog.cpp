@@ -17,8 +17,19 @@ namespace cps {
 
 namespace {
 
-const QStringList kHeaders = {"", "Row", "Channel", "Name", "Rx Freq", "Tx Freq", "Rx Tone", "Tx Tone",
-                              "Power", "Scan", "Bandwidth", "Channel type", "Changes / Skipped"};
+constexpr const char* kHeaders[] = {"",
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Row"),
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Channel"),
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Name"),
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Rx Freq"),
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Tx Freq"),
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Rx Tone"),
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Tx Tone"),
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Power"),
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Scan"),
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Bandwidth"),
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Channel type"),
+                                    QT_TRANSLATE_NOOP("cps::ChannelImportDialog", "Changes / Skipped")};
 
 QString Join(const std::vector<std::string>& lines) {
   QStringList out;
@@ -30,38 +41,40 @@ QString Join(const std::vector<std::string>& lines) {
 
 QString ImportOutcomeText(const CsvRowPlan& row) {
   switch (row.outcome) {
-    case CsvRowOutcome::kPlaced: return QString("Channel %1").arg(row.channel);
-    case CsvRowOutcome::kSkipped: return "Skipped";
-    case CsvRowOutcome::kNotPlaced: return "Not placed";
+    case CsvRowOutcome::kPlaced: return ChannelImportDialog::tr("Channel %1").arg(row.channel);
+    case CsvRowOutcome::kSkipped: return ChannelImportDialog::tr("Skipped");
+    case CsvRowOutcome::kNotPlaced: return ChannelImportDialog::tr("Not placed");
   }
   return {};
 }
 
 ChannelImportDialog::ChannelImportDialog(CsvTable csv, BandLimits band, int firstChannel, QWidget* parent)
     : QDialog(parent), csv_(std::move(csv)), band_(band) {
-  setWindowTitle("Import channels");
+  setWindowTitle(tr("Import channels"));
   setObjectName("ChannelImportDialog");
   first_ = new QSpinBox;
   first_->setObjectName("firstChannel");
   // 0 stands for "each row at its Location", where the file has one.
   first_->setRange(PlacesByLocation(csv_) ? kByLocation : 1, kChannelCount);
-  first_->setSpecialValueText("By Location");
+  first_->setSpecialValueText(tr("By Location"));
   first_->setValue(firstChannel);
   auto* form = new QFormLayout;
   form->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-  form->addRow("First channel to fill:", first_);
+  form->addRow(tr("First channel to fill:"), first_);
 
-  rows_ = new QTableWidget(0, static_cast<int>(kHeaders.size()));
+  rows_ = new QTableWidget(0, static_cast<int>(std::size(kHeaders)));
   rows_->setObjectName("importRows");
-  rows_->setHorizontalHeaderLabels(kHeaders);
+  QStringList headers;
+  for (const char* h : kHeaders) headers << tr(h);
+  rows_->setHorizontalHeaderLabels(headers);
   rows_->verticalHeader()->hide();
   rows_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   rows_->setSelectionBehavior(QAbstractItemView::SelectRows);
   rows_->horizontalHeader()->setStretchLastSection(true);
 
   overwrite_ = new QLabel(
-      "Each checked row overwrites the whole channel it goes to; channels no row reaches keep what they hold. "
-      "Names are not stored: the radio holds no channel names.");
+      tr("Each checked row overwrites the whole channel it goes to; channels no row reaches keep what they hold. "
+         "Names are not stored: the radio holds no channel names."));
   overwrite_->setObjectName("importOverwriteNote");
   overwrite_->setWordWrap(true);
   summary_ = new QLabel;
@@ -93,7 +106,7 @@ CsvImportPlan ChannelImportDialog::plan() const {
     const QTableWidgetItem* check = rows_->item(i, kCheckColumn);
     if (r.outcome == CsvRowOutcome::kPlaced && check && check->checkState() != Qt::Checked) {
       r.outcome = CsvRowOutcome::kSkipped;
-      r.reason = "not checked";
+      r.reason = tr("not checked").toStdString();
       r.notes.clear();
     }
   }
@@ -109,15 +122,15 @@ void ChannelImportDialog::Replan() {
     const bool placed = r.outcome == CsvRowOutcome::kPlaced;
     auto text = [&](int column) { return placed ? QString::fromStdString(r.texts[static_cast<std::size_t>(column)]) : QString(); };
     QString changes;
-    if (r.outcome == CsvRowOutcome::kSkipped) changes = "Skipped: " + QString::fromStdString(r.reason);
-    else if (r.outcome == CsvRowOutcome::kNotPlaced) changes = "Not placed: no channel left after 16";
+    if (r.outcome == CsvRowOutcome::kSkipped) changes = tr("Skipped: %1").arg(QString::fromStdString(r.reason));
+    else if (r.outcome == CsvRowOutcome::kNotPlaced) changes = tr("Not placed: no channel left after 16");
     else changes = Join(r.notes);
     const QString texts[] = {QString(),
                              QString::number(r.line),
                              ImportOutcomeText(r),
                              QString::fromStdString(r.name),
                              placed ? text(kColRxFreq) : QString::fromStdString(r.frequency),
-                             placed && text(kColTxFreq).isEmpty() ? QString("(receive only)") : text(kColTxFreq),
+                             placed && text(kColTxFreq).isEmpty() ? tr("(receive only)") : text(kColTxFreq),
                              text(kColRxTone),
                              text(kColTxTone),
                              text(kColPower),
@@ -149,21 +162,25 @@ void ChannelImportDialog::UpdateSummary() {
       changed += static_cast<int>(r.notes.size());
     }
   const int placed = static_cast<int>(channels.size());
-  QString text = QString("%1 of %2 rows go into ").arg(placed).arg(chosen.rows.size());
+  // Where the rows go: the %3 of the sentence below.
+  QString target;
   if (placed == 1) {
-    text += QString("channel %1").arg(channels.front());
+    target = tr("channel %1").arg(channels.front());
   } else if (placed > 1) {
     const auto [low, high] = std::minmax_element(channels.begin(), channels.end());
-    text += *high - *low + 1 == placed ? QString("channels %1-%2").arg(*low).arg(*high)
-                                       : QString("%1 channels from %2 to %3").arg(placed).arg(*low).arg(*high);
+    target = *high - *low + 1 == placed
+                 ? tr("channels %1-%2").arg(*low).arg(*high)
+                 : tr("%1 channels from %2 to %3").arg(placed).arg(*low).arg(*high);
   } else {
-    text += "channels";
+    target = tr("channels");
   }
-  text += QString("; %1 skipped, %2 not placed.")
-              .arg(chosen.Count(CsvRowOutcome::kSkipped))
-              .arg(chosen.Count(CsvRowOutcome::kNotPlaced));
-  if (changed == 1) text += " 1 value is stored otherwise (see Changes).";
-  if (changed > 1) text += QString(" %1 values are stored otherwise (see Changes).").arg(changed);
+  //: %3 is where the rows go: "channel 5", "channels 1-16", "3 channels from 2 to 9" or "channels".
+  QString text = tr("%1 of %2 rows go into %3; %4 skipped, %5 not placed.")
+                     .arg(QString::number(placed), QString::number(chosen.rows.size()), target,
+                          QString::number(chosen.Count(CsvRowOutcome::kSkipped)),
+                          QString::number(chosen.Count(CsvRowOutcome::kNotPlaced)));
+  if (changed == 1) text += " " + tr("1 value is stored otherwise (see Changes).");
+  if (changed > 1) text += " " + tr("%1 values are stored otherwise (see Changes).").arg(changed);
   summary_->setText(text);
   ok_->setEnabled(placed > 0);
 }

@@ -31,20 +31,20 @@ QAction* MakeAction(QObject* parent, const QString& text, const char* name, cons
 
 ChannelTableActions::ChannelTableActions(ChannelTableView* view, const QString& rowName, QObject* parent)
     : QObject(parent), view_(view), rowName_(rowName) {
-  cut_ = MakeAction(this, "Cu&t", "actionCut", QKeySequence::Cut);
-  copy_ = MakeAction(this, "&Copy", "actionCopy", QKeySequence::Copy);
-  paste_ = MakeAction(this, "&Paste", "actionPaste", QKeySequence::Paste);
-  remove_ = MakeAction(this, "&Delete", "actionDelete", QKeySequence::Delete);
-  selectAll_ = MakeAction(this, "Select &All", "actionSelectAll", QKeySequence::SelectAll);
-  edit_ = MakeAction(this, "&Edit...", "actionEditChannel");
-  bulkEdit_ = MakeAction(this, "&Bulk edit...", "actionBulkEdit");
-  cut_->setStatusTip("Copy the selected cells to the clipboard and clear them");
-  copy_->setStatusTip("Copy the selected cells to the clipboard");
-  paste_->setStatusTip("Paste channels or cells from the clipboard at the selected cell");
-  remove_->setStatusTip("Clear the selected cells; selected whole rows clear their channels");
-  selectAll_->setStatusTip("Select every channel");
-  edit_->setStatusTip("Edit every setting of the current channel");
-  bulkEdit_->setStatusTip("Set some columns or channel settings to one value on every selected channel");
+  cut_ = MakeAction(this, tr("Cu&t"), "actionCut", QKeySequence::Cut);
+  copy_ = MakeAction(this, tr("&Copy"), "actionCopy", QKeySequence::Copy);
+  paste_ = MakeAction(this, tr("&Paste"), "actionPaste", QKeySequence::Paste);
+  remove_ = MakeAction(this, tr("&Delete"), "actionDelete", QKeySequence::Delete);
+  selectAll_ = MakeAction(this, tr("Select &All"), "actionSelectAll", QKeySequence::SelectAll);
+  edit_ = MakeAction(this, tr("&Edit..."), "actionEditChannel");
+  bulkEdit_ = MakeAction(this, tr("&Bulk edit..."), "actionBulkEdit");
+  cut_->setStatusTip(tr("Copy the selected cells to the clipboard and clear them"));
+  copy_->setStatusTip(tr("Copy the selected cells to the clipboard"));
+  paste_->setStatusTip(tr("Paste channels or cells from the clipboard at the selected cell"));
+  remove_->setStatusTip(tr("Clear the selected cells; selected whole rows clear their channels"));
+  selectAll_->setStatusTip(tr("Select every channel"));
+  edit_->setStatusTip(tr("Edit every setting of the current channel"));
+  bulkEdit_->setStatusTip(tr("Set some columns or channel settings to one value on every selected channel"));
   for (QAction* a : {cut_, copy_, paste_, remove_, selectAll_}) view_->addAction(a);
 
   connect(cut_, &QAction::triggered, view_, &ChannelTableView::CutSelection);
@@ -127,7 +127,7 @@ std::vector<std::string> ChannelTableActions::ApplyBulkEdit(const std::vector<Bu
   const std::vector<int> rows = SelectedRows();
   std::vector<std::string> notes;
   if (rows.empty() || (fields.empty() && dialogFields.empty())) return notes;
-  view_->ChangeChannels("Bulk edit", [&](RadioImage& image, ChannelTable& table) {
+  view_->ChangeChannels(tr("Bulk edit"), [&](RadioImage& image, ChannelTable& table) {
     if (!fields.empty()) notes = BulkEditChannels(image, table, rows, fields, rowName_.toStdString());
     // The dialog's controls after the columns: a channel the receive
     // frequency opened, or a type the column changed, counts.
@@ -135,8 +135,8 @@ std::vector<std::string> ChannelTableActions::ApplyBulkEdit(const std::vector<Bu
     notes.insert(notes.end(), more.begin(), more.end());
   });
   if (!notes.empty() && showNotes)
-    showNotes(view_->window(), "Bulk edit",
-              QString("%1 values were not set as given:").arg(static_cast<qsizetype>(notes.size())), notes);
+    showNotes(view_->window(), tr("Bulk edit"),
+              tr("%1 values were not set as given:").arg(static_cast<qsizetype>(notes.size())), notes);
   return notes;
 }
 

@@ -95,7 +95,7 @@ void ChannelTableView::ClearSelection(const QString& step) {
 
 void ChannelTableView::CutSelection() {
   CopySelection();
-  ClearSelection("Cut");
+  ClearSelection(tr("Cut"));
 }
 
 void ChannelTableView::PasteClipboard() {
@@ -117,12 +117,12 @@ void ChannelTableView::PasteClipboard() {
   if (mime->hasFormat(kChannelRecordsMime)) {
     const QByteArray data = mime->data(kChannelRecordsMime);
     RecordPaste result;
-    ChangeChannels("Paste", [&](RadioImage& image, ChannelTable& table) {
+    ChangeChannels(tr("Paste"), [&](RadioImage& image, ChannelTable& table) {
       result = PasteChannelRecords(image, table, row, std::string_view(data.constData(), static_cast<std::size_t>(data.size())));
     });
     QStringList lines;
-    if (result.outOfBand > 0) lines << QString("%1 channels lie outside the band and were not pasted.").arg(result.outOfBand);
-    if (result.notPlaced > 0) lines << QString("%1 channels were not pasted: no channel left after 16.").arg(result.notPlaced);
+    if (result.outOfBand > 0) lines << tr("%1 channels lie outside the band and were not pasted.").arg(result.outOfBand);
+    if (result.notPlaced > 0) lines << tr("%1 channels were not pasted: no channel left after 16.").arg(result.notPlaced);
     if (!lines.isEmpty()) Notify(lines.join("\n"));
     return;
   }
@@ -135,7 +135,7 @@ void ChannelTableView::PasteClipboard() {
       return;
     }
     const CsvImportPlan plan = PlanChirpImport(*csv, table_.band(), row);
-    ChangeChannels("Paste", [&](RadioImage& image, ChannelTable& table) { ApplyChirpImport(image, table, plan); });
+    ChangeChannels(tr("Paste"), [&](RadioImage& image, ChannelTable& table) { ApplyChirpImport(image, table, plan); });
     std::vector<std::string> notes;
     for (const auto& r : plan.rows) {
       if (r.outcome != CsvRowOutcome::kPlaced) notes.push_back(ImportReportLine(r));
@@ -147,21 +147,21 @@ void ChannelTableView::PasteClipboard() {
   }
   const CellTexts texts = TabTextToCells(text);
   std::vector<std::string> notes;
-  ChangeChannels("Paste",
+  ChangeChannels(tr("Paste"),
                  [&](RadioImage& image, ChannelTable& table) { PasteChannelTexts(image, table, row, column, texts, &notes); });
   ShowPasteNotes(notes);
 }
 
 void ChannelTableView::ShowPasteNotes(const std::vector<std::string>& notes) {
   if (notes.empty()) return;
-  const QString summary = "Not everything was pasted as it was given:";
+  const QString summary = tr("Not everything was pasted as it was given:");
   if (notify_) {
     QStringList lines;
     for (const auto& n : notes) lines << QString::fromStdString(n);
     notify_(summary + "\n" + CappedLines(lines, NotesDialog::kShownNotes));
     return;
   }
-  ShowNotes(this, "Paste", summary, notes);
+  ShowNotes(this, tr("Paste"), summary, notes);
 }
 
 void ChannelTableView::Notify(const QString& text) {
@@ -169,7 +169,7 @@ void ChannelTableView::Notify(const QString& text) {
     notify_(text);
     return;
   }
-  QMessageBox box(QMessageBox::Information, "Program", text, QMessageBox::Ok, this);
+  QMessageBox box(QMessageBox::Information, tr("Program"), text, QMessageBox::Ok, this);
   box.exec();
 }
 

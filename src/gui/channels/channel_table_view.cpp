@@ -11,6 +11,7 @@
 
 #include "core/base/share_sizes.h"
 #include "core/codec/tone.h"
+#include "gui/widgets/core_text.h"
 
 namespace cps {
 
@@ -63,7 +64,7 @@ QVariant ChannelTableItemModel::data(const QModelIndex& index, int role) const {
 
 QVariant ChannelTableItemModel::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < kChannelColumns)
-    return QString::fromUtf8(ChannelColumnInfos()[static_cast<std::size_t>(section)].title);
+    return CoreText(ChannelColumnInfos()[static_cast<std::size_t>(section)].title);
   if (orientation == Qt::Vertical && role == Qt::DisplayRole) return section + 1;
   return {};
 }
@@ -80,8 +81,9 @@ bool ChannelTableItemModel::setData(const QModelIndex& index, const QVariant& va
   const int row = index.row() + 1, col = index.column();
   const std::string text = value.toString().toStdString();
   if (!IsFrequencyColumn(col) && !IsToneColumn(col) && !IsChoiceColumn(col)) return false;
-  const QString name =
-      QString("%1 %2 %3").arg(rowName_).arg(row).arg(headerData(col, Qt::Horizontal, Qt::DisplayRole).toString());
+  //: The step of a cell: row name ("Channel"), channel number, column title.
+  const QString name = tr("%1 %2 %3").arg(rowName_, QString::number(row),
+                                          headerData(col, Qt::Horizontal, Qt::DisplayRole).toString());
   const bool wasInUse = !table_.RowEmpty(row);
   const std::string shownBefore = table_.Cell(row, col);
   ChangeAsStep(name, [&] {
@@ -93,12 +95,15 @@ bool ChannelTableItemModel::setData(const QModelIndex& index, const QVariant& va
       table_.CommitChoice(row, col, text);
   });
   emit dataChanged(this->index(index.row(), 0), this->index(index.row(), kChannelColumns - 1));
-  const QString channel = QString("%1 %2").arg(rowName_).arg(row);
+  //: A row of the table: row name ("Channel"), channel number.
+  const QString channel = tr("%1 %2").arg(rowName_, QString::number(row));
+  //: %1 is a row of the table ("Channel 3").
   if (col == kColRxFreq && wasInUse && table_.RowEmpty(row))
-    emit notice(QString("%1 cleared; Undo (Ctrl+Z) brings it back").arg(channel));
+    emit notice(tr("%1 cleared; Undo (Ctrl+Z) brings it back").arg(channel));
   else if (IsToneColumn(col) && table_.Cell(row, kColType) == "Digit" && table_.Cell(row, col) != "None" &&
            shownBefore != table_.Cell(row, col))
-    emit notice(QString("%1 is a Digit channel: digital channels do not use the %2")
+    //: %1 is a row of the table ("Channel 3"), %2 a column title ("Rx Tone").
+    emit notice(tr("%1 is a Digit channel: digital channels do not use the %2")
                     .arg(channel, headerData(col, Qt::Horizontal, Qt::DisplayRole).toString()));
   return true;
 }
@@ -271,7 +276,7 @@ std::vector<int> ChannelTableView::FirstColumnWidths() const {
     int w = info.twips * dpi / 1440;
     // The header takes the view's font, which may reach it only after
     // this view hears of it.
-    const QString title = QString::fromUtf8(info.title);
+    const QString title = CoreText(info.title);
     w = std::max(w, std::max(header.horizontalAdvance(title), cell.horizontalAdvance(title)) + pad);
     QStringList values;
     if (IsFrequencyColumn(c)) values << "888.888888";

@@ -57,7 +57,7 @@ class ChannelTableItemModel : public QAbstractTableModel {
   RadioImage& image_;
   ChannelTable& table_;
   StepRunner runStep_;
-  QString rowName_ = "Channel";
+  QString rowName_ = tr("Channel");
 };
 
 // Editors by column: frequency edit (at most 10 characters), editable tone
@@ -113,7 +113,7 @@ class ChannelTableView : public QTableView {
   void CopySelection();
   void CutSelection();
   void PasteClipboard();
-  void ClearSelection(const QString& step = "Clear");
+  void ClearSelection(const QString& step = tr("Clear"));
   // Rows (1..16) whose data columns are all selected.
   std::vector<int> SelectedWholeRows() const;
   // Selected data cells (row 1..16, column 1..8).

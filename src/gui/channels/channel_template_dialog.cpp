@@ -9,6 +9,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "gui/widgets/core_text.h"
+
 namespace cps {
 
 namespace {
@@ -18,7 +20,7 @@ constexpr int kPreviewColumns = 9;
 ChannelTemplateDialog::ChannelTemplateDialog(std::vector<ChannelTemplate> templates, QWidget* parent,
                                              const std::vector<std::string>& folders)
     : QDialog(parent), templates_(std::move(templates)) {
-  setWindowTitle("New from template");
+  setWindowTitle(tr("New from template"));
   setObjectName("ChannelTemplateDialog");
   list_ = new QListWidget;
   list_->setObjectName("templateList");
@@ -33,16 +35,18 @@ ChannelTemplateDialog::ChannelTemplateDialog(std::vector<ChannelTemplate> templa
   description_ = new QLabel;
   description_->setObjectName("templateDescription");
   description_->setWordWrap(true);
-  QStringList places = {"the templates built into the program"};
+  QStringList places = {tr("the templates built into the program")};
   for (const auto& f : folders) places << QString::fromStdString(f);
-  lookedIn_ = new QLabel("Templates were looked for in: " + places.join(", "));
+  //: %1 lists the places: the built-in templates, then the folders.
+  lookedIn_ = new QLabel(tr("Templates were looked for in: %1").arg(places.join(", ")));
   lookedIn_->setObjectName("templateFolders");
   lookedIn_->setWordWrap(true);
   lookedIn_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   preview_ = new QTableWidget(0, kPreviewColumns);
   preview_->setObjectName("templatePreview");
   preview_->setHorizontalHeaderLabels(
-      {"Channels", "No.", "Rx Freq", "Tx Freq", "Rx Tone", "Tx Tone", "Power", "Bandwidth", "Channel type"});
+      {tr("Channels"), tr("No."), tr("Rx Freq"), tr("Tx Freq"), tr("Rx Tone"), tr("Tx Tone"), tr("Power"),
+       tr("Bandwidth"), tr("Channel type")});
   preview_->verticalHeader()->hide();
   preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   preview_->horizontalHeader()->setStretchLastSection(true);
@@ -75,14 +79,15 @@ void ChannelTemplateDialog::ShowPreview() {
   const ChannelTemplate* t = selected();
   ok_->setEnabled(t != nullptr);
   if (!t) {
-    description_->setText(templates_.empty() ? "No templates were found." : QString());
+    description_->setText(templates_.empty() ? tr("No templates were found.") : QString());
     return;
   }
   const int band = TemplateBandIndex(*t);
-  description_->setText(band >= 0 ? QString("Band: %1").arg(QString::fromStdString(BandItems()[static_cast<std::size_t>(band)]))
-                                  : QString("The channels lie outside both bands."));
+  description_->setText(band >= 0 ? tr("Band: %1").arg(CoreText(BandItems()[static_cast<std::size_t>(band)]))
+                                  : tr("The channels lie outside both bands."));
   const TemplatePlan plan = PlanChannelTemplate(*t, band >= 0 ? BandOfItem(band) : BandLimits{});
-  const std::pair<const char*, const CsvImportPlan*> sets[] = {{"Channel table", &plan.main}, {"PMR channels", &plan.pmr}};
+  const std::pair<QString, const CsvImportPlan*> sets[] = {{tr("Channel table"), &plan.main},
+                                                           {tr("PMR channels"), &plan.pmr}};
   for (const auto& [set, p] : sets) {
     for (const auto& r : p->rows) {
       if (r.outcome != CsvRowOutcome::kPlaced) continue;

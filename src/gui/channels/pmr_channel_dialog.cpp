@@ -11,24 +11,25 @@
 #include "gui/channels/channel_edit_dialog.h"
 #include "gui/channels/channel_table_actions.h"
 #include "gui/channels/channel_table_view.h"
+#include "gui/widgets/core_text.h"
 
 namespace cps {
 
 PmrChannelDialog::PmrChannelDialog(RadioImage& image, BandLimits band, std::function<std::string()> findFactoryFile,
                                    QWidget* parent)
     : QDialog(parent), image_(image), band_(band), findFactoryFile_(std::move(findFactoryFile)) {
-  setWindowTitle("Pmr Channel");
+  setWindowTitle(tr("Pmr Channel"));
   setObjectName("PmrChannelDialog");
   view_ = new ChannelTableView(image_, kPmrChannelBase, false);
   view_->setObjectName("pmrChannelTable");
   view_->table().setBand(band_);
-  view_->itemModel()->setRowName("PMR channel");
-  actions_ = new ChannelTableActions(view_, "PMR channel", this);
+  view_->itemModel()->setRowName(tr("PMR channel"));
+  actions_ = new ChannelTableActions(view_, tr("PMR channel"), this);
   actions_->setEditHandler([this] { OnChannelEdit(); });
-  auto* edit = new QPushButton("Channel edit");
+  auto* edit = new QPushButton(tr("Channel edit"));
   edit->setObjectName("channelEditButton");
   edit->setAutoDefault(false);
-  auto* factory = new QPushButton("Factory");
+  auto* factory = new QPushButton(tr("Factory"));
   factory->setObjectName("factoryButton");
   factory->setAutoDefault(false);
   auto* buttons = new QHBoxLayout;
@@ -57,7 +58,7 @@ void PmrChannelDialog::OnChannelEdit() {
   ChannelEditDialog dialog(image_, ChannelEditDialog::Variant::kPmr, band_, channel, this);
   RunStep(runStep_, dialog.windowTitle(), [&] {
     dialog.exec();
-    if (renameStep_ && image_ == asShown && !(image_ == before)) renameStep_(kPmrStoredAsShownStep);
+    if (renameStep_ && image_ == asShown && !(image_ == before)) renameStep_(ChannelEditDialog::tr(kPmrStoredAsShownStep));
     view_->Load();
   });
   view_->setFocus();
@@ -69,12 +70,12 @@ void PmrChannelDialog::OnFactory() {
   // dialog is open counts.
   const std::string path = findFactoryFile_ ? findFactoryFile_() : std::string();
   Status st = Status::Ok();
-  RunStep(runStep_, "Factory", [&] {
+  RunStep(runStep_, tr("Factory"), [&] {
     st = LoadFactoryPmrChannels(path, image_);
     if (st) view_->Load();
   });
   if (!st) {
-    QMessageBox box(QMessageBox::Warning, "Program", kNoFactoryFileText, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Warning, tr("Program"), CoreText(kNoFactoryFileText), QMessageBox::Ok, this);
     if (!path.empty()) box.setInformativeText(QString::fromStdString(st.error()));
     box.exec();
   }

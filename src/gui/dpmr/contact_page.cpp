@@ -18,7 +18,7 @@ enum Column { kName = 1, kNumber = 2, kType = 3 };
 
 CContactPage::CContactPage(RadioImage& image, QWidget* parent) : TabPage(parent), image_(image) {
   grid_ = new EditableGrid(this);
-  grid_->setColumns("No.", 50,
+  grid_->setColumns(tr("No."), 50,
                     {GridColumn::Text(dpmr::kContactNameTitle, 80, 8, dpmr_gui::PrintableChars()),
                      GridColumn::Text(dpmr::kContactNumberTitle, 80, 7, dpmr::kContactNumberChars),
                      GridColumn::DropDown(dpmr::kContactTypeTitle, 100, {dpmr::kSingleCall, dpmr::kGroupCall})});
@@ -30,9 +30,9 @@ CContactPage::CContactPage(RadioImage& image, QWidget* parent) : TabPage(parent)
     if (!shown) return std::nullopt;
     return Q(*shown);
   });
-  add_ = dpmr_gui::PageButton("Add", this);
-  insert_ = dpmr_gui::PageButton("Insert", this);
-  delete_ = dpmr_gui::PageButton("Delete", this);
+  add_ = dpmr_gui::PageButton(tr("Add"), this);
+  insert_ = dpmr_gui::PageButton(tr("Insert"), this);
+  delete_ = dpmr_gui::PageButton(tr("Delete"), this);
   connect(add_, &QPushButton::clicked, this, [this] {
     grid_->commitEdit();
     AddRow(contacts_.Add(image_));

@@ -14,19 +14,19 @@
 namespace cps {
 
 CDpmrParamDlg::CDpmrParamDlg(RadioImage& image, QWidget* parent)
-    : TabHostDialog("dPMR param", parent, /*swallowEnterEscape=*/true), image_(image) {
+    : TabHostDialog(tr("dPMR param"), parent, /*swallowEnterEscape=*/true), image_(image) {
   basic_ = new SchemaPage(DpmrBasicPageSchema(), image_);
   encrypt_ = new CEncryptPage(image_);
   contact_ = new CContactPage(image_);
   outbox_ = new CMsgOutboxPage(image_);
   inbox_ = new CMsgInboxPage(image_);
   group_ = new CGroupRxListPage(image_);
-  AddPage("Basic", basic_);
-  AddPage("Encrypt", encrypt_);
-  AddPage("Contact", contact_);
-  AddPage("Msg outbox", outbox_);
-  AddPage("Msg inbox", inbox_);
-  AddPage("Group rx list", group_);
+  AddPage(tr("Basic"), basic_);
+  AddPage(tr("Encrypt"), encrypt_);
+  AddPage(tr("Contact"), contact_);
+  AddPage(tr("Msg outbox"), outbox_);
+  AddPage(tr("Msg inbox"), inbox_);
+  AddPage(tr("Group rx list"), group_);
   // While hidden, the group list page follows the image, so that what it
   // stores at the end never brings back contacts the Contact page removed.
   connect(tabs(), &QTabWidget::currentChanged, this, [this](int index) {

@@ -17,12 +17,12 @@ enum Column { kAlias = 1, kKey = 2 };
 }
 
 CEncryptPage::CEncryptPage(RadioImage& image, QWidget* parent) : TabPage(parent), image_(image) {
-  encrypt_ = new QCheckBox("Encrypt", this);
+  encrypt_ = new QCheckBox(tr("Encrypt"), this);
   grid_ = new EditableGrid(this);
-  grid_->setColumns("No.", 50,
-                    {GridColumn::Text("Alias", 100, 8, dpmr_gui::PrintableChars()),
+  grid_->setColumns(tr("No."), 50,
+                    {GridColumn::Text(tr("Alias"), 100, 8, dpmr_gui::PrintableChars()),
                      // Lower-case letters typed are taken as upper-case.
-                     GridColumn::Text("Encrypt", 120, 8, dpmr::kKeyDigits, true)});
+                     GridColumn::Text(tr("Encrypt"), 120, 8, dpmr::kKeyDigits, true)});
   grid_->setEditCheck([this](int row, int column, const QString& text) -> std::optional<QString> {
     if (column == kAlias) {
       if (!keys_.EditAlias(row, S(text))) return std::nullopt;
@@ -32,9 +32,9 @@ CEncryptPage::CEncryptPage(RadioImage& image, QWidget* parent) : TabPage(parent)
     if (!shown) return std::nullopt;
     return Q(*shown);
   });
-  add_ = dpmr_gui::PageButton("Add", this);
-  insert_ = dpmr_gui::PageButton("Insert", this);
-  delete_ = dpmr_gui::PageButton("Delete", this);
+  add_ = dpmr_gui::PageButton(tr("Add"), this);
+  insert_ = dpmr_gui::PageButton(tr("Insert"), this);
+  delete_ = dpmr_gui::PageButton(tr("Delete"), this);
 
   connect(encrypt_, &QCheckBox::clicked, this, [this](bool on) {
     keys_.SetEncrypt(on);

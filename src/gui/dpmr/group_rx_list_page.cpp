@@ -37,10 +37,10 @@ CGroupRxListPage::CGroupRxListPage(RadioImage& image, QWidget* parent) : TabPage
       UpdateButtons();
     });
   }
-  add_ = dpmr_gui::PageButton("Add >>", this);
-  del_ = dpmr_gui::PageButton("Del <<", this);
-  up_ = dpmr_gui::PageButton("Up", this);
-  down_ = dpmr_gui::PageButton("Down", this);
+  add_ = dpmr_gui::PageButton(tr("Add >>"), this);
+  del_ = dpmr_gui::PageButton(tr("Del <<"), this);
+  up_ = dpmr_gui::PageButton(tr("Up"), this);
+  down_ = dpmr_gui::PageButton(tr("Down"), this);
   connect(add_, &QPushButton::clicked, this, [this] { Act([this] { editor_.Add(); }); });
   connect(del_, &QPushButton::clicked, this, [this] { Act([this] { editor_.Del(); }); });
   connect(up_, &QPushButton::clicked, this, [this] { Act([this] { editor_.Up(); }); });
@@ -51,8 +51,8 @@ CGroupRxListPage::CGroupRxListPage(RadioImage& image, QWidget* parent) : TabPage
   for (QPushButton* b : {add_, del_, up_, down_}) buttons->addWidget(b);
   buttons->addStretch();
   auto* lists = new QGridLayout;
-  lists->addWidget(new QLabel("Unallocated:", this), 0, 0);
-  lists->addWidget(new QLabel("Allocated:", this), 0, 2);
+  lists->addWidget(new QLabel(tr("Unallocated:"), this), 0, 0);
+  lists->addWidget(new QLabel(tr("Allocated:"), this), 0, 2);
   lists->addWidget(unallocated_, 1, 0);
   lists->addLayout(buttons, 1, 1);
   lists->addWidget(allocated_, 1, 2);

@@ -15,15 +15,15 @@ using dpmr_gui::S;
 
 CMsgOutboxPage::CMsgOutboxPage(RadioImage& image, QWidget* parent) : TabPage(parent), image_(image) {
   grid_ = new EditableGrid(this);
-  grid_->setColumns("No.", 50,
-                    {GridColumn::Text("Content", 420, static_cast<int>(dpmr::kMessageTextLength), dpmr_gui::PrintableChars())});
+  grid_->setColumns(tr("No."), 50,
+                    {GridColumn::Text(tr("Content"), 420, static_cast<int>(dpmr::kMessageTextLength), dpmr_gui::PrintableChars())});
   grid_->setEditCheck([this](int row, int, const QString& text) -> std::optional<QString> {
     if (!outbox_.Edit(row, S(text))) return std::nullopt;
     return Q(outbox_.Text(row));
   });
-  add_ = dpmr_gui::PageButton(QString::fromUtf8("增加"), this);
-  insert_ = dpmr_gui::PageButton(QString::fromUtf8("插入"), this);
-  delete_ = dpmr_gui::PageButton(QString::fromUtf8("删除"), this);
+  add_ = dpmr_gui::PageButton(tr("增加"), this);
+  insert_ = dpmr_gui::PageButton(tr("插入"), this);
+  delete_ = dpmr_gui::PageButton(tr("删除"), this);
   dpmr_gui::WireRowButtons(grid_, add_, insert_, delete_,
                            {[this] { return outbox_.Add(); }, [this](int row) { return outbox_.Insert(row); },
                             [this](int row) { return outbox_.Delete(row); }, [this] { return outbox_.Count(); },
@@ -56,12 +56,12 @@ void CMsgOutboxPage::Rebuild() {
 
 CMsgInboxPage::CMsgInboxPage(RadioImage& image, QWidget* parent) : TabPage(parent), image_(image) {
   grid_ = new EditableGrid(this);
-  grid_->setColumns("No.", 40,
-                    {GridColumn::Text("Name", 80), GridColumn::Text("Num", 80), GridColumn::Text("Length", 60),
-                     GridColumn::Text("State", 70), GridColumn::Text("Content", 300)});
+  grid_->setColumns(tr("No."), 40,
+                    {GridColumn::Text(tr("Name"), 80), GridColumn::Text(tr("Num"), 80), GridColumn::Text(tr("Length"), 60),
+                     GridColumn::Text(tr("State"), 70), GridColumn::Text(tr("Content"), 300)});
   grid_->setEditingEnabled(false);
-  clearCurrent_ = dpmr_gui::PageButton("Clear current", this);
-  clearAll_ = dpmr_gui::PageButton("Clear all", this);
+  clearCurrent_ = dpmr_gui::PageButton(tr("Clear current"), this);
+  clearAll_ = dpmr_gui::PageButton(tr("Clear all"), this);
   connect(clearCurrent_, &QPushButton::clicked, this, [this] {
     const int row = grid_->focusedRow();
     if (inbox_.ClearCurrent(image_, row)) {
@@ -83,7 +83,7 @@ CMsgInboxPage::CMsgInboxPage(RadioImage& image, QWidget* parent) : TabPage(paren
 void CMsgInboxPage::Rebuild() {
   grid_->clearRows();
   for (const dpmr::InboxMessage& m : inbox_.messages())
-    grid_->appendRow({Q(m.name), Q(m.number), Q(m.length), m.unread ? "Unread" : "Read", Q(m.content)}, m.offset);
+    grid_->appendRow({Q(m.name), Q(m.number), Q(m.length), m.unread ? tr("Unread") : tr("Read"), Q(m.content)}, m.offset);
 }
 
 }  // namespace cps

@@ -12,12 +12,14 @@
 
 #include "core/factory/factory_pages.h"
 #include "gui/settings/schema_page.h"
+#include "gui/widgets/core_text.h"
 
 namespace cps {
 
 namespace {
 void ProgramMessage(QWidget* parent, const QString& text, bool success) {
-  QMessageBox box(success ? QMessageBox::Information : QMessageBox::Warning, "Program", text, QMessageBox::Ok,
+  QMessageBox box(success ? QMessageBox::Information : QMessageBox::Warning,
+                  FactoryAdjustDialog::tr("Program"), text, QMessageBox::Ok,
                   parent);
   box.exec();
 }
@@ -25,14 +27,14 @@ void ProgramMessage(QWidget* parent, const QString& text, bool success) {
 
 FactoryAdjustDialog::FactoryAdjustDialog(RadioImage& image, PortOpener openPort, std::string portName, int baud,
                                          QWidget* parent)
-    : TabHostDialog(QString::fromUtf8("可调节参数"), parent, /*swallowEnterEscape=*/false),
+    : TabHostDialog(tr("可调节参数"), parent, /*swallowEnterEscape=*/false),
       showMessage(ProgramMessage),
       image_(image),
       openPort_(std::move(openPort)),
       portName_(std::move(portName)),
       baud_(baud) {
   for (const PageSchema* schema : FactoryPageSchemas())
-    AddPage(QString::fromStdString(schema->title), new SchemaPage(*schema, image_));
+    AddPage(CoreText(schema->title), new SchemaPage(*schema, image_));
 
   // The fields hold at most 4 hex digits or a short gain: on the one-column
   // tabs they keep the width they have on "Tx" instead of spanning the tab.
@@ -41,8 +43,8 @@ FactoryAdjustDialog::FactoryAdjustDialog(RadioImage& image, PortOpener openPort,
   for (QLineEdit* e : tabs()->findChildren<QLineEdit*>()) e->setMaximumWidth(fieldWidth);
   for (QComboBox* c : tabs()->findChildren<QComboBox*>()) c->setMaximumWidth(fieldWidth);
 
-  read_ = new QPushButton("Read", this);
-  write_ = new QPushButton("Write", this);
+  read_ = new QPushButton(tr("Read"), this);
+  write_ = new QPushButton(tr("Write"), this);
   // Enter in a field must not start an exchange.
   read_->setAutoDefault(false);
   write_->setAutoDefault(false);
@@ -98,10 +100,10 @@ void FactoryAdjustDialog::Start(FactoryDirection direction) {
 }
 
 QString FactoryAdjustDialog::MessageFor(const TransferResult& result, FactoryDirection direction) {
-  QString text = QString::fromStdString(FactoryMessage(result, direction));
+  QString text = CoreText(FactoryMessage(result, direction));
   if (!result.ok() && !result.reason.empty()) {
     text += "\n\n" + QString::fromStdString(result.reason);
-    if (direction == FactoryDirection::kRead) text += "\nThe values in the program were not changed.";
+    if (direction == FactoryDirection::kRead) text += "\n" + tr("The values in the program were not changed.");
   }
   return text;
 }
@@ -109,7 +111,7 @@ QString FactoryAdjustDialog::MessageFor(const TransferResult& result, FactoryDir
 void FactoryAdjustDialog::OnFinished(FactoryDirection direction, const TransferResult& result) {
   worker_.Join();
   if (direction == FactoryDirection::kRead && result.ok()) {
-    RunStep(runStep, kReadStepName, [this] {
+    RunStep(runStep, QCoreApplication::translate("StepRunner", kReadStepName), [this] {
       image_.Write(kFactoryBlockStart, worker_.image().Bytes(kFactoryBlockStart, kFactoryBlockEnd - kFactoryBlockStart));
     });
     if (keepRead) keepRead(image_);

@@ -16,14 +16,14 @@ enum Column { kDate, kPort, kName, kId, kSize, kColumns };
 
 BackupsDialog::BackupsDialog(std::string folder, QWidget* parent)
     : QDialog(parent), backups_(ListBackups(folder)) {
-  setWindowTitle("Backups");
-  auto* where = new QLabel(backups_.empty() ? QString("No backups yet in %1").arg(QString::fromStdString(folder))
-                                            : QString("Every read from a radio is kept in %1")
+  setWindowTitle(tr("Backups"));
+  auto* where = new QLabel(backups_.empty() ? tr("No backups yet in %1").arg(QString::fromStdString(folder))
+                                            : tr("Every read from a radio is kept in %1")
                                                   .arg(QString::fromStdString(folder)),
                            this);
   where->setTextInteractionFlags(Qt::TextSelectableByMouse);
   table_ = new QTableWidget(static_cast<int>(backups_.size()), kColumns, this);
-  table_->setHorizontalHeaderLabels({"Date", "Port", "Radio name", "Radio id", "Size"});
+  table_->setHorizontalHeaderLabels({tr("Date"), tr("Port"), tr("Radio name"), tr("Radio id"), tr("Size")});
   table_->verticalHeader()->hide();
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -32,7 +32,7 @@ BackupsDialog::BackupsDialog(std::string folder, QWidget* parent)
     const Backup& b = backups_[static_cast<std::size_t>(row)];
     table_->setItem(row, kDate, new QTableWidgetItem(QString::fromStdString(b.file.time)));
     table_->setItem(row, kPort, new QTableWidgetItem(QString::fromStdString(b.file.port)));
-    table_->setItem(row, kName, new QTableWidgetItem(QString::fromStdString(b.readable ? b.radio.name : "(cannot be read)")));
+    table_->setItem(row, kName, new QTableWidgetItem(b.readable ? QString::fromStdString(b.radio.name) : tr("(cannot be read)")));
     table_->setItem(row, kId, new QTableWidgetItem(QString::fromStdString(b.radio.id)));
     auto* size = new QTableWidgetItem(QString::number(b.file.size));
     size->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -45,14 +45,14 @@ BackupsDialog::BackupsDialog(std::string folder, QWidget* parent)
   if (!backups_.empty()) table_->selectRow(0);
 
   auto* buttons = new QDialogButtonBox(this);
-  open_ = buttons->addButton("Open", QDialogButtonBox::AcceptRole);
+  open_ = buttons->addButton(tr("Open"), QDialogButtonBox::AcceptRole);
   open_->setDefault(true);
   open_->setEnabled(!backups_.empty());
-  write_ = buttons->addButton("Write to radio...", QDialogButtonBox::ActionRole);
-  write_->setToolTip("Put this backup back into the radio exactly as it was kept");
+  write_ = buttons->addButton(tr("Write to radio..."), QDialogButtonBox::ActionRole);
+  write_->setToolTip(tr("Put this backup back into the radio exactly as it was kept"));
   write_->setAutoDefault(false);
   write_->setEnabled(!backups_.empty());
-  buttons->addButton("Close", QDialogButtonBox::RejectRole);
+  buttons->addButton(tr("Close"), QDialogButtonBox::RejectRole);
   connect(open_, &QPushButton::clicked, this, &BackupsDialog::OnOpen);
   connect(write_, &QPushButton::clicked, this, [this] {
     const std::string path = Selected();

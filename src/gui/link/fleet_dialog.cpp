@@ -18,6 +18,7 @@
 #include <QVBoxLayout>
 
 #include "gui/link/transfer_dialog.h"
+#include "gui/widgets/core_text.h"
 #include "gui/widgets/palette_colors.h"
 
 namespace cps {
@@ -27,11 +28,11 @@ enum Column { kPort, kProgress, kId, kResult };
 
 QString ResultText(const FleetOutcome& o, bool verify) {
   switch (o.result.outcome) {
-    case TransferOutcome::kSuccess: return verify ? "Written, verified" : "Written";
-    case TransferOutcome::kPortNotOpened: return "Port not opened";
-    case TransferOutcome::kCommunicationError: return "Communication error";
-    case TransferOutcome::kCancelled: return "Stopped";
-    case TransferOutcome::kVerifyFailed: return "Verify failed";
+    case TransferOutcome::kSuccess: return verify ? FleetDialog::tr("Written, verified") : FleetDialog::tr("Written");
+    case TransferOutcome::kPortNotOpened: return FleetDialog::tr("Port not opened");
+    case TransferOutcome::kCommunicationError: return FleetDialog::tr("Communication error");
+    case TransferOutcome::kCancelled: return FleetDialog::tr("Stopped");
+    case TransferOutcome::kVerifyFailed: return FleetDialog::tr("Verify failed");
   }
   return {};
 }
@@ -41,16 +42,16 @@ FleetDialog::FleetDialog(const RadioImage& image, PortOpener openPort, int baud,
                          const std::string& current, QWidget* parent)
     : QDialog(parent),
       showMessage([](QWidget* p, const QString& text) {
-        QMessageBox box(QMessageBox::Warning, "Program", text, QMessageBox::Ok, p);
+        QMessageBox box(QMessageBox::Warning, tr("Program"), text, QMessageBox::Ok, p);
         box.exec();
       }),
       image_(image),
       baud_(baud),
       fleet_(std::move(openPort), baud) {
-  setWindowTitle("Write to several radios");
+  setWindowTitle(tr("Write to several radios"));
   // Every radio is written at the port setting's baud rate, as Read and
   // Write say next to their port.
-  auto* portBox = new QGroupBox(QString("Ports, %1 baud").arg(baud_), this);
+  auto* portBox = new QGroupBox(tr("Ports, %1 baud").arg(baud_), this);
   portBox->setObjectName("portBox");
   auto* portLayout = new QGridLayout(portBox);
   ports_ = new QListWidget(portBox);
@@ -61,11 +62,11 @@ FleetDialog::FleetDialog(const RadioImage& image, PortOpener openPort, int baud,
   }
   if (!current.empty() && std::find(ports.begin(), ports.end(), current) == ports.end()) AddPort(current);
   path_ = new QLineEdit(portBox);
-  path_->setPlaceholderText("another device path, e.g. a dpmr-sim terminal");
+  path_->setPlaceholderText(tr("another device path, e.g. a dpmr-sim terminal"));
   // Enter in the path field adds the path; no button is the default, so
   // Enter never starts a write.
   connect(path_, &QLineEdit::returnPressed, this, &FleetDialog::AddTyped);
-  auto* add = new QPushButton("Add", portBox);
+  auto* add = new QPushButton(tr("Add"), portBox);
   add->setAutoDefault(false);
   connect(add, &QPushButton::clicked, this, &FleetDialog::AddTyped);
   ports_->setMaximumHeight(ports_->fontMetrics().height() * 8);
@@ -73,7 +74,7 @@ FleetDialog::FleetDialog(const RadioImage& image, PortOpener openPort, int baud,
   portLayout->addWidget(path_, 1, 0);
   portLayout->addWidget(add, 1, 1);
 
-  idBox_ = new QCheckBox("Give each radio its own radio id, starting at:", this);
+  idBox_ = new QCheckBox(tr("Give each radio its own radio id, starting at:"), this);
   idField_ = new QLineEdit("0000001", this);
   idField_->setMaxLength(7);
   idField_->setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]{0,7}"), idField_));
@@ -82,11 +83,11 @@ FleetDialog::FleetDialog(const RadioImage& image, PortOpener openPort, int baud,
   auto* idRow = new QHBoxLayout;
   idRow->addWidget(idBox_);
   idRow->addWidget(idField_);
-  verifyBox_ = new QCheckBox("Verify after write", this);
+  verifyBox_ = new QCheckBox(tr("Verify after write"), this);
   connect(verifyBox_, &QCheckBox::toggled, this, &FleetDialog::verifyToggled);
 
   table_ = new QTableWidget(0, 4, this);
-  table_->setHorizontalHeaderLabels({"Port", "Progress", "Radio id", "Result"});
+  table_->setHorizontalHeaderLabels({tr("Port"), tr("Progress"), tr("Radio id"), tr("Result")});
   table_->verticalHeader()->hide();
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->horizontalHeader()->setSectionResizeMode(kProgress, QHeaderView::Stretch);
@@ -95,12 +96,12 @@ FleetDialog::FleetDialog(const RadioImage& image, PortOpener openPort, int baud,
   summary_->setWordWrap(true);
   summary_->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-  start_ = new QPushButton("Start", this);
+  start_ = new QPushButton(tr("Start"), this);
   start_->setAutoDefault(false);
-  stop_ = new QPushButton("Stop", this);
+  stop_ = new QPushButton(tr("Stop"), this);
   stop_->setAutoDefault(false);
   stop_->setEnabled(false);
-  close_ = new QPushButton("Close", this);
+  close_ = new QPushButton(tr("Close"), this);
   close_->setAutoDefault(false);
   connect(start_, &QPushButton::clicked, this, &FleetDialog::OnStart);
   connect(stop_, &QPushButton::clicked, this, &FleetDialog::OnStop);
@@ -168,7 +169,7 @@ void FleetDialog::OnStart() {
   if (running_) return;
   const std::vector<std::string> ports = chosenPorts();
   if (ports.empty()) {
-    showMessage(this, "Choose at least one port.");
+    showMessage(this, tr("Choose at least one port."));
     return;
   }
   std::vector<FleetRadio> radios;
@@ -176,7 +177,7 @@ void FleetDialog::OnStart() {
   if (idBox_->isChecked()) {
     auto ids = FleetRadioIds(idField_->text().toLongLong(), radios.size());
     if (!ids) {
-      showMessage(this, QString("Nothing was written:\n%1").arg(QString::fromStdString(ids.error())));
+      showMessage(this, tr("Nothing was written:\n%1").arg(QString::fromStdString(ids.error())));
       return;
     }
     for (std::size_t i = 0; i < radios.size(); ++i) {
@@ -198,7 +199,7 @@ void FleetDialog::OnStart() {
     bar->setFormat("%p%");
     table_->setCellWidget(row, kProgress, bar);
     table_->setItem(row, kId, new QTableWidgetItem(QString::fromStdString(r.radioId)));
-    table_->setItem(row, kResult, new QTableWidgetItem("Writing"));
+    table_->setItem(row, kResult, new QTableWidgetItem(tr("Writing")));
   }
   started_ = ports;
   startedFirstId_ = idBox_->isChecked() ? radios.front().radioId : std::string();
@@ -221,7 +222,7 @@ void FleetDialog::OnStart() {
     }, Qt::QueuedConnection);
   };
   cb.verifying = [this](std::size_t i) {
-    QMetaObject::invokeMethod(this, [this, i] { table_->item(static_cast<int>(i), kResult)->setText("Verifying"); },
+    QMetaObject::invokeMethod(this, [this, i] { table_->item(static_cast<int>(i), kResult)->setText(tr("Verifying")); },
                               Qt::QueuedConnection);
   };
   cb.readCompleted = [this](std::size_t i, const RadioImage& read) {
@@ -237,7 +238,8 @@ void FleetDialog::OnStart() {
 void FleetDialog::OnRadioFinished(std::size_t radio, const FleetOutcome& outcome) {
   const int row = static_cast<int>(radio);
   QTableWidgetItem* result = table_->item(row, kResult);
-  result->setText(ResultText(outcome, verifyBox_->isChecked()) + QString(" (%1 s)").arg(outcome.seconds, 0, 'f', 1));
+  //: %1 is the time the write took, in seconds.
+  result->setText(ResultText(outcome, verifyBox_->isChecked()) + tr(" (%1 s)").arg(outcome.seconds, 0, 'f', 1));
   QString tip = outcome.result.ok() ? QString()
                                     : TransferDialog::MessageFor(outcome.result, TransferDirection::kWrite,
                                                                  started_[radio]);
@@ -247,7 +249,8 @@ void FleetDialog::OnRadioFinished(std::size_t radio, const FleetOutcome& outcome
     if (auto* bar = qobject_cast<QProgressBar*>(table_->cellWidget(row, kProgress))) bar->setValue(kTransferProgressMax);
   } else {
     result->setForeground(FailureTextColor(table_->palette()));
-    if (auto* bar = qobject_cast<QProgressBar*>(table_->cellWidget(row, kProgress))) bar->setFormat("stopped at %p%");
+    //: %p% is the progress reached, in percent.
+    if (auto* bar = qobject_cast<QProgressBar*>(table_->cellWidget(row, kProgress))) bar->setFormat(tr("stopped at %p%"));
   }
   if (++finished_ < started_.size()) return;
 
@@ -261,9 +264,10 @@ void FleetDialog::OnRadioFinished(std::size_t radio, const FleetOutcome& outcome
     ok += r.ok() ? 1 : 0;
     const QString port = QString::fromStdString(started_[i]);
     if (!r.ok() && !r.reason.empty()) lines << port + ": " + QString::fromStdString(r.reason);
-    if (r.partlyWritten) lines << port + " " + QString::fromUtf8(kPartlyWrittenMessage) + ".";
+    //: %1 is a port, %2 what it holds ("holds a partly written image: ...").
+    if (r.partlyWritten) lines << tr("%1 %2.").arg(port, CoreText(kPartlyWrittenMessage));
   }
-  lines.prepend(QString("%1 of %2 radios written").arg(ok).arg(started_.size()));
+  lines.prepend(tr("%1 of %2 radios written").arg(ok).arg(started_.size()));
   summary_->setText(lines.join("\n"));
   start_->setEnabled(true);
   stop_->setEnabled(false);

@@ -20,8 +20,8 @@ namespace cps {
 PortSettingDialog::PortSettingDialog(std::string portName, QWidget* parent, DeviceLister lister, PortProbe canOpen,
                                      PortProblem why)
     : QDialog(parent), portName_(std::move(portName)) {
-  setWindowTitle("Port setting");
-  auto* box = new QGroupBox("Port", this);
+  setWindowTitle(tr("Port setting"));
+  auto* box = new QGroupBox(tr("Port"), this);
   auto* grid = new QGridLayout(box);
   group_ = new QButtonGroup(this);
   group_->setExclusive(true);
@@ -71,11 +71,11 @@ PortSettingDialog::PortSettingDialog(std::string portName, QWidget* parent, Devi
     }
     whyLabels_.push_back(whyLabel);
   }
-  if (buttons_.empty()) grid->addWidget(new QLabel("No serial device found.", box), row++, 0, 1, 2);
-  other_ = new QRadioButton("Device path:", box);
+  if (buttons_.empty()) grid->addWidget(new QLabel(tr("No serial device found."), box), row++, 0, 1, 2);
+  other_ = new QRadioButton(tr("Device path:"), box);
   group_->addButton(other_);
   otherField_ = new QLineEdit(box);
-  otherField_->setPlaceholderText("/dev/ttyUSB0 or a dpmr-sim terminal");
+  otherField_->setPlaceholderText(tr("/dev/ttyUSB0 or a dpmr-sim terminal"));
   // Wide enough for the hint and a typical path, without cutting either.
   otherField_->setMinimumWidth(otherField_->fontMetrics().horizontalAdvance(otherField_->placeholderText()) + 24);
   if (!currentListed && !portName_.empty()) {
@@ -90,11 +90,11 @@ PortSettingDialog::PortSettingDialog(std::string portName, QWidget* parent, Devi
   (void)currentListed;
 
   auto* buttons = new QDialogButtonBox(this);
-  buttons->addButton("OK", QDialogButtonBox::AcceptRole)->setDefault(true);
-  buttons->addButton("Cancel", QDialogButtonBox::RejectRole);
+  buttons->addButton(tr("OK"), QDialogButtonBox::AcceptRole)->setDefault(true);
+  buttons->addButton(tr("Cancel"), QDialogButtonBox::RejectRole);
   connect(buttons, &QDialogButtonBox::accepted, this, &PortSettingDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &PortSettingDialog::reject);
-  logSerial_ = new QCheckBox("Log serial traffic", this);
+  logSerial_ = new QCheckBox(tr("Log serial traffic"), this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(box);
   layout->addWidget(logSerial_);
@@ -104,7 +104,7 @@ PortSettingDialog::PortSettingDialog(std::string portName, QWidget* parent, Devi
 
 void PortSettingDialog::setLogSerial(bool on, const std::string& folder) {
   logSerial_->setChecked(on);
-  logSerial_->setToolTip(QString("Every read and write keeps a trace of the bytes on the line in %1")
+  logSerial_->setToolTip(tr("Every read and write keeps a trace of the bytes on the line in %1")
                              .arg(QString::fromStdString(folder)));
 }
 

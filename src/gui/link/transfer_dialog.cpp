@@ -9,15 +9,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/widgets/core_text.h"
+
 namespace cps {
 
 namespace {
 void ProgramMessage(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::Warning, "Program", text, QMessageBox::Ok, parent);
+  QMessageBox box(QMessageBox::Warning, TransferDialog::tr("Program"), text, QMessageBox::Ok, parent);
   box.exec();
 }
 void ProgramInformation(QWidget* parent, const QString& text) {
-  QMessageBox box(QMessageBox::Information, "Program", text, QMessageBox::Ok, parent);
+  QMessageBox box(QMessageBox::Information, TransferDialog::tr("Program"), text, QMessageBox::Ok, parent);
   box.exec();
 }
 }  // namespace
@@ -32,17 +34,17 @@ TransferDialog::TransferDialog(TransferDirection direction, RadioImage& image, P
       openPort_(std::move(openPort)),
       portName_(std::move(portName)),
       baud_(baud) {
-  setWindowTitle(direction == TransferDirection::kRead ? "Read data" : "Write data");
+  setWindowTitle(direction == TransferDirection::kRead ? tr("Read data") : tr("Write data"));
   bar_ = new QProgressBar(this);
   bar_->setRange(0, kTransferProgressMax);
   bar_->setValue(0);
   bar_->setTextVisible(false);
   percent_ = new QLabel("0%", this);
   percent_->setAlignment(Qt::AlignCenter);
-  start_ = new QPushButton("Start", this);
+  start_ = new QPushButton(tr("Start"), this);
   start_->setDefault(true);
   start_->setAutoDefault(true);
-  exit_ = new QPushButton("Exit", this);
+  exit_ = new QPushButton(tr("Exit"), this);
   exit_->setAutoDefault(false);
 
   auto* buttons = new QHBoxLayout;
@@ -53,13 +55,13 @@ TransferDialog::TransferDialog(TransferDirection direction, RadioImage& image, P
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(bar_);
   layout->addWidget(percent_);
-  auto* port = new QLabel(QString("Port %1, %2 baud").arg(QString::fromStdString(portName_)).arg(baud_), this);
+  auto* port = new QLabel(tr("Port %1, %2 baud").arg(QString::fromStdString(portName_), QString::number(baud_)), this);
   port->setObjectName("portLabel");
   port->setAlignment(Qt::AlignCenter);
   layout->addWidget(port);
   if (direction == TransferDirection::kWrite) {
-    verifyBox_ = new QCheckBox("Verify after write", this);
-    verifyBox_->setToolTip("Read the radio back after the write and compare every written block");
+    verifyBox_ = new QCheckBox(tr("Verify after write"), this);
+    verifyBox_->setToolTip(tr("Read the radio back after the write and compare every written block"));
     connect(verifyBox_, &QCheckBox::toggled, this, &TransferDialog::verifyToggled);
     layout->addWidget(verifyBox_, 0, Qt::AlignHCenter);
   }
@@ -92,7 +94,7 @@ void TransferDialog::OnStart() {
     }, Qt::QueuedConnection);
   };
   callbacks.verifying = [this] {
-    QMetaObject::invokeMethod(this, [this] { setWindowTitle("Write data - verifying"); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(this, [this] { setWindowTitle(tr("Write data - verifying")); }, Qt::QueuedConnection);
   };
   callbacks.readCompleted = [this](const RadioImage& read) {
     QMetaObject::invokeMethod(this, [this, read] { if (keepRead) keepRead(read); }, Qt::QueuedConnection);
@@ -126,7 +128,8 @@ QString TransferDialog::MessageFor(const TransferResult& result, TransferDirecti
                                    const std::string& portName) {
   QString text = MessageFor(result, direction);
   if (result.partlyWritten) {
-    const QString partly = QString::fromStdString(portName) + " " + QString::fromUtf8(kPartlyWrittenMessage) + ".";
+    //: %1 is a port, %2 what it holds ("holds a partly written image: ...").
+    const QString partly = tr("%1 %2.").arg(QString::fromStdString(portName), CoreText(kPartlyWrittenMessage));
     text += (text.isEmpty() ? "" : "\n\n") + partly;
   }
   return text;
@@ -136,14 +139,14 @@ QString TransferDialog::MessageFor(const TransferResult& result, TransferDirecti
   const QString reason = QString::fromStdString(result.reason);
   switch (result.outcome) {
     case TransferOutcome::kPortNotOpened:
-      return QString::fromUtf8(kPortNotOpenedMessage) + "\n\n" + reason;
+      return CoreText(kPortNotOpenedMessage) + "\n\n" + reason;
     case TransferOutcome::kCommunicationError: {
-      QString text = QString::fromUtf8(kCommunicationErrorMessage) + "\n\n" + reason;
-      if (direction == TransferDirection::kRead) text += "\nThe image in the program was not changed.";
+      QString text = CoreText(kCommunicationErrorMessage) + "\n\n" + reason;
+      if (direction == TransferDirection::kRead) text += "\n" + tr("The image in the program was not changed.");
       return text;
     }
     case TransferOutcome::kVerifyFailed:
-      return QString::fromUtf8(kCommunicationErrorMessage) + "\n\n" + reason;
+      return CoreText(kCommunicationErrorMessage) + "\n\n" + reason;
     case TransferOutcome::kSuccess:
     case TransferOutcome::kCancelled:
       break;
@@ -161,7 +164,7 @@ void TransferDialog::OnFinished(const TransferResult& result) {
     // The last block's position shows 99%: a completed transfer is 100%.
     bar_->setValue(kTransferProgressMax);
     percent_->setText("100%");
-    if (verify() && showInformation) showInformation(this, "Write verified: the radio holds every written block.");
+    if (verify() && showInformation) showInformation(this, tr("Write verified: the radio holds every written block."));
   } else if (const QString text = MessageFor(result, direction_, portName_); !text.isEmpty() && showMessage) {
     showMessage(this, text);
   }

@@ -13,9 +13,9 @@ namespace cps {
 CDtmfContactPage::CDtmfContactPage(RadioImage& image, QWidget* parent)
     : TabPage(parent), image_(image), values_(FillPage(DtmfContactPageSchema(), image)) {
   grid_ = new EditableGrid(this);
-  GridColumn code = GridColumn::Text("Code", 170, 16, QString::fromLatin1(kDtmfKeyChars.data(), kDtmfKeyChars.size()), true);
+  GridColumn code = GridColumn::Text(tr("Code"), 170, 16, QString::fromLatin1(kDtmfKeyChars.data(), kDtmfKeyChars.size()), true);
   code.alignment = Qt::AlignCenter;
-  grid_->setColumns("No.", 40, {code});
+  grid_->setColumns(tr("No."), 40, {code});
   grid_->verticalHeader()->setDefaultSectionSize(22);
   grid_->setMinimumWidth(240);
   // Enter or a press in the "Code" column opens the editor; Enter in it

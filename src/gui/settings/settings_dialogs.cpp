@@ -14,10 +14,10 @@
 namespace cps {
 
 CBasicSettingDlg::CBasicSettingDlg(RadioImage& image, const QString& bitmapDirectory, QWidget* parent)
-    : TabHostDialog("Basic setting", parent) {
-  AddPage("Option", new SchemaPage(OptionPageSchema(), image));
-  AddPage("Side Key", new CSideKeyPage(image, bitmapDirectory));
-  AddPage("Tone and Light", new SchemaPage(ToneLightPageSchema(), image));
+    : TabHostDialog(tr("Basic setting"), parent) {
+  AddPage(tr("Option"), new SchemaPage(OptionPageSchema(), image));
+  AddPage(tr("Side Key"), new CSideKeyPage(image, bitmapDirectory));
+  AddPage(tr("Tone and Light"), new SchemaPage(ToneLightPageSchema(), image));
 }
 
 SchemaPage* CBasicSettingDlg::optionPage() const { return static_cast<SchemaPage*>(page(0)); }
@@ -25,17 +25,17 @@ CSideKeyPage* CBasicSettingDlg::sideKeyPage() const { return static_cast<CSideKe
 SchemaPage* CBasicSettingDlg::toneLightPage() const { return static_cast<SchemaPage*>(page(2)); }
 
 CScanInfoDlg::CScanInfoDlg(RadioImage& image, QWidget* parent)
-    : PageDialog("Scan Info", new SchemaPage(ScanPageSchema(), image), parent) {}
+    : PageDialog(tr("Scan Info"), new SchemaPage(ScanPageSchema(), image), parent) {}
 SchemaPage* CScanInfoDlg::form() const { return static_cast<SchemaPage*>(page()); }
 
 CAlarmDlg::CAlarmDlg(RadioImage& image, QWidget* parent)
-    : PageDialog("Alarm", new SchemaPage(AlarmPageSchema(), image), parent) {}
+    : PageDialog(tr("Alarm"), new SchemaPage(AlarmPageSchema(), image), parent) {}
 SchemaPage* CAlarmDlg::form() const { return static_cast<SchemaPage*>(page()); }
 
-CDtmfDlg::CDtmfDlg(RadioImage& image, QWidget* parent) : TabHostDialog("DTMF", parent) {
-  AddPage("Encode", new SchemaPage(DtmfEncodePageSchema(), image));
-  AddPage("Decode", new SchemaPage(DtmfDecodePageSchema(), image));
-  AddPage("Contact", new CDtmfContactPage(image));
+CDtmfDlg::CDtmfDlg(RadioImage& image, QWidget* parent) : TabHostDialog(tr("DTMF"), parent) {
+  AddPage(tr("Encode"), new SchemaPage(DtmfEncodePageSchema(), image));
+  AddPage(tr("Decode"), new SchemaPage(DtmfDecodePageSchema(), image));
+  AddPage(tr("Contact"), new CDtmfContactPage(image));
 }
 
 SchemaPage* CDtmfDlg::encodePage() const { return static_cast<SchemaPage*>(page(0)); }
