@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Brings the catalogues translations/dpmr-cps_<code>.ts up to date with the
 # sources: new texts come in unfinished, texts no longer used are kept as
 # vanished. Run it after adding or changing a text of the window, then
@@ -18,6 +19,6 @@ if [ ${#codes[@]} -eq 0 ]; then
   done
 fi
 for code in "${codes[@]}"; do
-  "$LUPDATE" -silent -locations relative -extensions cpp,h -target-language "$code" \
+  "$LUPDATE" -silent -locations relative -extensions cpp,h -I src -target-language "$code" \
     src/core src/port src/gui -ts "translations/dpmr-cps_$code.ts"
 done

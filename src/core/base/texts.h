@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Marking the texts the core holds and the window shows: field labels,
 // list items, group and page titles, column headings, fixed messages.

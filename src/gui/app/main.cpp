@@ -72,6 +72,7 @@ int main(int argc, char** argv) {
   window.show();
   std::vector<std::string> notes;
   for (const QString& n : languageNotes) notes.push_back(n.toStdString());
-  cps::ShowNotes(&window, "Language", "The window shows its built-in texts.", notes);
+  cps::ShowNotes(&window, QCoreApplication::translate("Language", "Language"),
+                 QCoreApplication::translate("Language", "The window shows its built-in texts."), notes);
   return app->exec();
 }

@@ -263,12 +263,12 @@ QMenu* EditableGrid::ContextMenu(QWidget* parent) {
   menu->setObjectName("gridMenu");
   const QModelIndex cur = currentIndex();
   const bool editable = cur.isValid() && (model_->flags(cur) & Qt::ItemIsEditable);
-  QAction* copy = menu->addAction("&Copy", this, &EditableGrid::CopyCell);
+  QAction* copy = menu->addAction(tr("&Copy"), this, &EditableGrid::CopyCell);
   copy->setEnabled(cur.isValid());
-  QAction* paste = menu->addAction("&Paste", this, [this] { PasteCell(); });
+  QAction* paste = menu->addAction(tr("&Paste"), this, [this] { PasteCell(); });
   paste->setEnabled(editable && !QApplication::clipboard()->text().isEmpty());
   menu->addSeparator();
-  QAction* edit = menu->addAction("&Edit", this, [this] { QTableView::edit(currentIndex()); });
+  QAction* edit = menu->addAction(tr("&Edit"), this, [this] { QTableView::edit(currentIndex()); });
   edit->setEnabled(editable);
   return menu;
 }

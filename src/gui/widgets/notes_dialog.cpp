@@ -16,7 +16,7 @@ namespace cps {
 QString CappedLines(const QStringList& lines, int shown) {
   if (lines.size() <= shown) return lines.join('\n');
   QStringList head = lines.mid(0, shown);
-  head << QStringLiteral("… and %1 more").arg(lines.size() - shown);
+  head << NotesDialog::tr("… and %1 more").arg(lines.size() - shown);
   return head.join('\n');
 }
 
@@ -46,11 +46,11 @@ NotesDialog::NotesDialog(QWidget* parent, const QString& title, const QString& s
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
   // the button box shows every button it holds: a short list gets no details button at all
   if (notes_.size() > kShownNotes) {
-    detailsButton_ = buttons->addButton(QStringLiteral("Show details"), QDialogButtonBox::ActionRole);
+    detailsButton_ = buttons->addButton(tr("Show details"), QDialogButtonBox::ActionRole);
     detailsButton_->setCheckable(true);
     connect(detailsButton_, &QPushButton::toggled, this, &NotesDialog::showDetails);
   }
-  auto* copy = buttons->addButton(QStringLiteral("Copy"), QDialogButtonBox::ActionRole);
+  auto* copy = buttons->addButton(tr("Copy"), QDialogButtonBox::ActionRole);
   connect(copy, &QPushButton::clicked, this, &NotesDialog::copyToClipboard);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   layout->addWidget(buttons);
@@ -71,7 +71,7 @@ bool NotesDialog::detailsShown() const { return details_->isVisibleTo(this); }
 void NotesDialog::showDetails(bool on) {
   shortList_->setVisible(!on);
   details_->setVisible(on);
-  if (detailsButton_) detailsButton_->setText(on ? QStringLiteral("Hide details") : QStringLiteral("Show details"));
+  if (detailsButton_) detailsButton_->setText(on ? tr("Hide details") : tr("Show details"));
   adjustSize();
 }
 

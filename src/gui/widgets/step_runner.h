@@ -21,6 +21,6 @@ inline void RunStep(const StepRunner& runner, const QString& name, const std::fu
 
 // The step of a successful read from the radio (the whole image or the
 // factory block).
-inline constexpr const char* kReadStepName = "Read from radio";
+inline constexpr const char* kReadStepName = QT_TRANSLATE_NOOP("StepRunner", "Read from radio");
 
 }  // namespace cps

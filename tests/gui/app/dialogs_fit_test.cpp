@@ -1,7 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Every dialog fits a small screen: 1280×1024 at 200 % (640×512 logical,
 // less panels and title bar) and 1024×768 at 100 %.
+#include <QAbstractButton>
 #include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
@@ -17,6 +23,7 @@
 #include "core/interop/csv_chirp.h"
 #include "core/interop/text_image.h"
 #include "gui/app/compare_dialog.h"
+#include "gui/app/language.h"
 #include "gui/app/main_window.h"
 #include "gui/app/password_dialog.h"
 #include "gui/app/user_guide.h"
@@ -124,6 +131,41 @@ TEST(DialogsFit, EveryDialogFitsASmallScreenAndKeepsItsButtonsInView) {
       w->hide();
     }
   }
+}
+
+// The German texts are the longest: at 1280×1024 no label, button, check box
+// or group title of any dialog shows less than its text needs.
+TEST(DialogsFit, InGermanNoTextIsCutAt1280x1024) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  ASSERT_TRUE(InstallLanguage("de").ok());
+  RadioImage image = NewImage("");
+  const QRect area(0, 0, 1260, 964);  // less a panel and the title bar
+  for (const Made& m : EveryDialog(dir.path())) {
+    std::unique_ptr<QWidget> w = m.make(image);
+    FitToScreen(w.get(), area);
+    w->show();
+    QApplication::processEvents();
+    const auto cut = [&](QWidget* c, const QString& text, int needed) {
+      EXPECT_GE(c->width(), needed) << m.name << ": \"" << text.toStdString() << "\" has " << c->width() << " of "
+                                    << needed << " pixels";
+    };
+    for (QLabel* l : w->findChildren<QLabel*>()) {
+      if (l->isVisible() && !l->text().isEmpty() && !l->wordWrap()) cut(l, l->text(), l->minimumSizeHint().width());
+    }
+    for (QAbstractButton* b : w->findChildren<QAbstractButton*>()) {
+      const bool texted = qobject_cast<QPushButton*>(b) || qobject_cast<QCheckBox*>(b) || qobject_cast<QRadioButton*>(b);
+      if (texted && b->isVisible() && !b->text().isEmpty()) cut(b, b->text(), b->sizeHint().width());
+    }
+    for (QGroupBox* g : w->findChildren<QGroupBox*>()) {
+      if (g->isVisible() && !g->title().isEmpty())
+        cut(g, g->title(), g->fontMetrics().horizontalAdvance(QString(g->title()).remove('&')));
+    }
+    if (const QByteArray shots = qgetenv("DPMR_SCREENSHOT_DIR"); !shots.isEmpty())
+      w->grab().save(QDir(QString::fromLocal8Bit(shots)).filePath(QString("de-%1.png").arg(QString(m.name).replace(' ', '_'))));
+    w->hide();
+  }
+  ASSERT_TRUE(InstallLanguage("").ok());
 }
 
 TEST(DialogsFit, OnlyTooLargeContentScrollsAndFittingTwiceChangesNothing) {
