@@ -14,6 +14,8 @@
 #include <QSignalBlocker>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <map>
 #include <vector>
 
 #include "gui/widgets/core_text.h"
@@ -52,11 +54,26 @@ QWidget* Labelled(const QString& caption, QWidget* control, int captionWidth = k
   auto* label = new QLabel(caption);
   label->setBuddy(control);
   label->setFixedWidth(captionWidth);
+  label->setProperty("captionWidth", captionWidth);
   control->setFixedWidth(kControlWidth);
   l->addWidget(label);
   l->addWidget(control);
   l->addStretch(1);
   return w;
+}
+
+// Captions of one width stay of one width, wide enough for the longest of
+// them: a translated caption longer than the built-in one is never cut.
+void WidenCaptions(QWidget* dialog) {
+  std::map<int, int> needed;
+  const QList<QLabel*> labels = dialog->findChildren<QLabel*>();
+  for (QLabel* l : labels) {
+    if (const QVariant w = l->property("captionWidth"); w.isValid())
+      needed[w.toInt()] = std::max({needed[w.toInt()], w.toInt(), l->sizeHint().width()});
+  }
+  for (QLabel* l : labels) {
+    if (const QVariant w = l->property("captionWidth"); w.isValid()) l->setFixedWidth(needed[w.toInt()]);
+  }
 }
 
 }  // namespace
@@ -199,6 +216,7 @@ ChannelEditDialog::ChannelEditDialog(RadioImage& image, Variant variant, BandLim
       list(L::kStatusInfo), list(L::kDataType), list(L::kRxColorCode), list(L::kTxColorCode)};
   for (std::size_t i = 1; i < tabOrder.size(); ++i) setTabOrder(tabOrder[i - 1], tabOrder[i]);
   number_->setFocus();
+  WidenCaptions(this);
 
   editor_.Open(channel);
   FillItems();
