@@ -4,7 +4,7 @@
 <context>
     <name>CoreText</name>
     <message>
-        <location filename="../src/core/channels/channel_editor.cpp" line="+66"/>
+        <location filename="../src/core/channels/channel_editor.cpp" line="+62"/>
         <location line="+121"/>
         <location line="+1"/>
         <location line="+4"/>
@@ -19,7 +19,7 @@
     </message>
     <message>
         <location line="-109"/>
-        <location filename="../src/core/channels/channel_table.cpp" line="+72"/>
+        <location filename="../src/core/channels/channel_table.cpp" line="+69"/>
         <location filename="../src/core/settings/side_key_page.cpp" line="-14"/>
         <location line="+21"/>
         <source>Channel type</source>
@@ -95,7 +95,7 @@
     <message>
         <location line="+1"/>
         <location line="+3"/>
-        <location filename="../src/core/dpmr/contacts.cpp" line="+21"/>
+        <location filename="../src/core/dpmr/contacts.h" line="+24"/>
         <source>Type</source>
         <translation>Typ</translation>
     </message>
@@ -283,7 +283,7 @@
         <translation>Statusmeldung</translation>
     </message>
     <message>
-        <location line="-194"/>
+        <location filename="../src/core/channels/channel_editor.h" line="+60"/>
         <location filename="../src/core/settings/side_key_page.cpp" line="-25"/>
         <location line="+26"/>
         <source>Call 1</source>
@@ -352,12 +352,12 @@
         <translation>Entfernen</translation>
     </message>
     <message>
-        <location line="-72"/>
+        <location filename="../src/core/channels/channel_table.h" line="+148"/>
         <source>Not find factory.dat</source>
         <translation>factory.dat nicht gefunden</translation>
     </message>
     <message>
-        <location filename="../src/core/dpmr/contacts.cpp" line="-4"/>
+        <location filename="../src/core/dpmr/contacts.h" line="-6"/>
         <source>Single call</source>
         <translation>Einzelruf</translation>
     </message>
@@ -369,7 +369,7 @@
         <translation>Gruppenruf</translation>
     </message>
     <message>
-        <location line="+1"/>
+        <location line="+3"/>
         <source>Name</source>
         <translation>Name</translation>
     </message>
@@ -2635,7 +2635,7 @@ Das Funkgerät enthält dann dieses Abbild; das Dokument im Programm ändert sic
         <translation>PMR-Kanal bearbeiten: Werte wie angezeigt gespeichert</translation>
     </message>
     <message>
-        <location filename="../src/gui/channels/channel_edit_dialog.cpp" line="+73"/>
+        <location filename="../src/gui/channels/channel_edit_dialog.cpp" line="+90"/>
         <source>PMR Channel Edit</source>
         <translation>PMR-Kanal bearbeiten</translation>
     </message>

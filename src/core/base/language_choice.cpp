@@ -74,12 +74,6 @@ std::optional<std::string> CatalogueCode(std::string_view fileName) {
   return std::string(code);
 }
 
-std::vector<std::string> MergeCatalogueCodes(std::vector<std::string> codes) {
-  std::sort(codes.begin(), codes.end());
-  codes.erase(std::unique(codes.begin(), codes.end()), codes.end());
-  return codes;
-}
-
 std::string SystemCatalogue(const std::vector<std::string>& systemLanguages, const std::vector<std::string>& codes) {
   for (const std::string& given : systemLanguages) {
     const std::string wanted = NormaliseLanguageCode(given);

@@ -27,10 +27,6 @@ std::optional<std::string> CatalogueCode(std::string_view fileName);
 // first letter upper case and, for a territory, all upper case.
 std::string NormaliseLanguageCode(std::string_view code);
 
-// The codes of the catalogues found (in any order, repeats allowed: the
-// program's own and the user's), sorted and without repeats.
-std::vector<std::string> MergeCatalogueCodes(std::vector<std::string> codes);
-
 // The catalogue that fits the system's languages best (they come in the
 // system's order of preference, "de-DE" or "de_DE"): the first language
 // with a catalogue of exactly its code, else of its language alone, else

@@ -13,10 +13,6 @@
 
 namespace cps {
 
-// The window's texts of the header, marked for the catalogues.
-static_assert(std::string_view(kCallCaptions[0]) == QT_TRANSLATE_NOOP("CoreText", "Call 1"));
-static_assert(std::string_view(kCallCaptions[1]) == QT_TRANSLATE_NOOP("CoreText", "Call 2"));
-
 namespace {
 
 // Where the lists filled from other data look.

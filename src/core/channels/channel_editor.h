@@ -14,6 +14,7 @@
 #include "core/channels/channel_record.h"
 #include "core/codec/frequency.h"
 #include "core/image/radio_image.h"
+#include "core/base/texts.h"
 
 namespace cps {
 
@@ -56,7 +57,8 @@ constexpr int kEditCheckCount = static_cast<int>(EditCheck::kCount);
 const char* EditListCaption(EditList list);
 const char* EditCheckCaption(EditCheck check);
 // The frames of the two digital calls.
-inline constexpr const char* kCallCaptions[2] = {"Call 1", "Call 2"};
+inline constexpr const char* kCallCaptions[2] = {QT_TRANSLATE_NOOP("CoreText", "Call 1"),
+                                                 QT_TRANSLATE_NOOP("CoreText", "Call 2")};
 
 // A list control: its items, each with a number (item data), the selected
 // entry (-1: none), the text of an editable list, and its own enabled flag

@@ -13,9 +13,6 @@
 
 namespace cps {
 
-// The window's texts of the header, marked for the catalogues.
-static_assert(std::string_view(kNoFactoryFileText) == QT_TRANSLATE_NOOP("CoreText", "Not find factory.dat"));
-
 namespace {
 
 constexpr const char* kNone = "None";

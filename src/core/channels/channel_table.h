@@ -15,6 +15,7 @@
 #include "core/channels/channel_record.h"
 #include "core/codec/frequency.h"
 #include "core/image/radio_image.h"
+#include "core/base/texts.h"
 
 namespace cps {
 
@@ -144,6 +145,6 @@ Status LoadFactoryImage(const std::string& path, RadioImage& image);
 // The PMR "Factory" button: only 0x2160..0x235F from the same place of `path`.
 Status LoadFactoryPmrChannels(const std::string& path, RadioImage& image);
 // The text of the message shown when no factory image can be read.
-constexpr const char* kNoFactoryFileText = "Not find factory.dat";
+constexpr const char* kNoFactoryFileText = QT_TRANSLATE_NOOP("CoreText", "Not find factory.dat");
 
 }  // namespace cps

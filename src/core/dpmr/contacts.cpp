@@ -13,13 +13,6 @@
 
 namespace cps::dpmr {
 
-// The window's texts of the header, marked for the catalogues.
-static_assert(std::string_view(kSingleCall) == QT_TRANSLATE_NOOP("CoreText", "Single call"));
-static_assert(std::string_view(kGroupCall) == QT_TRANSLATE_NOOP("CoreText", "Group call"));
-static_assert(std::string_view(kContactNameTitle) == QT_TRANSLATE_NOOP("CoreText", "Name"));
-static_assert(std::string_view(kContactNumberTitle) == QT_TRANSLATE_NOOP("CoreText", "Number"));
-static_assert(std::string_view(kContactTypeTitle) == QT_TRANSLATE_NOOP("CoreText", "Type"));
-
 namespace {
 
 constexpr std::size_t kNumberLength = 7, kTypeAt = 7, kNameAt = 8, kNameLength = 8;

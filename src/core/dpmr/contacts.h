@@ -11,16 +11,17 @@
 #include <vector>
 
 #include "core/image/radio_image.h"
+#include "core/base/texts.h"
 
 namespace cps::dpmr {
 
-inline constexpr const char* kSingleCall = "Single call";
-inline constexpr const char* kGroupCall = "Group call";
+inline constexpr const char* kSingleCall = QT_TRANSLATE_NOOP("CoreText", "Single call");
+inline constexpr const char* kGroupCall = QT_TRANSLATE_NOOP("CoreText", "Group call");
 inline constexpr const char* kContactNumberChars = "0123456789*";
 // The titles of the page's columns after "No.".
-inline constexpr const char* kContactNameTitle = "Name";
-inline constexpr const char* kContactNumberTitle = "Number";
-inline constexpr const char* kContactTypeTitle = "Type";
+inline constexpr const char* kContactNameTitle = QT_TRANSLATE_NOOP("CoreText", "Name");
+inline constexpr const char* kContactNumberTitle = QT_TRANSLATE_NOOP("CoreText", "Number");
+inline constexpr const char* kContactTypeTitle = QT_TRANSLATE_NOOP("CoreText", "Type");
 
 struct Contact {
   std::string name;

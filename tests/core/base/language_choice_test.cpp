@@ -41,12 +41,6 @@ TEST(LanguageChoice, CodesAreNormalisedAsQtWritesThem) {
   for (const auto& [given, code] : cases) EXPECT_EQ(NormaliseLanguageCode(given), code) << given;
 }
 
-TEST(LanguageChoice, MergedCodesAreSortedOnce) {
-  EXPECT_EQ(MergeCatalogueCodes({"zh_CN", "de", "en", "de", "fr"}),
-            (std::vector<std::string>{"de", "en", "fr", "zh_CN"}));
-  EXPECT_TRUE(MergeCatalogueCodes({}).empty());
-}
-
 TEST(LanguageChoice, SystemLanguageFindsItsCatalogue) {
   const std::vector<std::string> codes{"de", "en", "zh_CN"};
   struct Case {
