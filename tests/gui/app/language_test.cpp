@@ -325,6 +325,10 @@ TEST_F(CoreTextShownTest, GridDropDownShowsTranslatedAndHoldsTheItemAsGiven) {
   box->setCurrentIndex(1);
   delegate->setModelData(box, model, cell);
   EXPECT_EQ(grid.text(0, 2), "Group call");
+  // the next editor opens on the item the cell holds, found by its value
+  std::unique_ptr<QWidget> again(delegate->createEditor(grid.viewport(), QStyleOptionViewItem(), cell));
+  delegate->setEditorData(again.get(), cell);
+  EXPECT_EQ(qobject_cast<QComboBox*>(again.get())->currentIndex(), 1);
 
   // Copy gives what the cell holds, so that Paste takes it in any language.
   grid.setCurrentIndex(cell);

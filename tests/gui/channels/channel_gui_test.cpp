@@ -229,6 +229,40 @@ RadioImage DialogImage() {
   return img;
 }
 
+// Every control a user edits is in the dialog and shown; the PMR variant
+// hides the digital ones.
+TEST(ChannelEditDialogGui, EveryControlIsShownWhereItsVariantHasIt) {
+  RadioImage img = DialogImage();
+  const char* const everywhere[] = {"channelType", "txPower", "bandwidth", "reverse", "scan", "talkAround", "signalType",
+                                    "pttId", "rxTone", "txTone", "busy"};
+  const char* const digitalOnly[] = {"encryptKey", "txContact", "groupRxList", "oacsu", "statusInfo", "dataType",
+                                     "rxColorCode", "txColorCode"};
+  for (const auto variant : {ChannelEditDialog::Variant::kMain, ChannelEditDialog::Variant::kPmr}) {
+    ChannelEditDialog dialog(img, variant, kBandUhf, 1);
+    ASSERT_TRUE(ShownAndExposed(dialog));
+    const auto shown = [&](const char* name) {
+      auto* w = dialog.findChild<QWidget*>(name);
+      return w != nullptr && w->isVisible();
+    };
+    for (const char* name : everywhere) EXPECT_TRUE(shown(name)) << name;
+    for (const char* name : digitalOnly)
+      EXPECT_EQ(shown(name), variant == ChannelEditDialog::Variant::kMain) << name;
+    // and no two of them lie on each other
+    std::vector<std::pair<std::string, QRect>> placed;
+    for (const char* const* names : {std::begin(everywhere), std::begin(digitalOnly)}) {
+      const std::size_t n = names == std::begin(everywhere) ? std::size(everywhere) : std::size(digitalOnly);
+      for (std::size_t i = 0; i < n; ++i)
+        if (shown(names[i])) {
+          auto* w = dialog.findChild<QWidget*>(names[i]);
+          placed.push_back({names[i], QRect(w->mapTo(&dialog, QPoint(0, 0)), w->size())});
+        }
+    }
+    for (std::size_t i = 0; i < placed.size(); ++i)
+      for (std::size_t j = i + 1; j < placed.size(); ++j)
+        EXPECT_FALSE(placed[i].second.intersects(placed[j].second)) << placed[i].first << " and " << placed[j].first;
+  }
+}
+
 TEST(ChannelEditDialogGui, ChangingFieldsAndClosingStoresTheChannel) {
   RadioImage img = DialogImage();
   ChannelEditDialog dialog(img, ChannelEditDialog::Variant::kMain, kBandUhf, 1);
