@@ -1,13 +1,23 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# bash completion for dpmr-cli: verbs, each verb's options, files, ports,
-# and the field keys of get and set as `dpmr-cli keys` lists them.
+# bash completion for dpmr-cli: verbs, each verb's options and their values
+# (files, folders, ports, baud rates, template names), pages, sections and
+# the field keys of get and set.
 
 _dpmr_cli_words() {
   # The words the program itself names, so that this file never drifts from it.
   local cli=$1 what=$2
   case $what in
     verbs) "$cli" --help 2>/dev/null | sed -n 's/^  \([a-z][a-z-]*\) .*/\1/p' ;;
-    options) "$cli" "$3" --help 2>/dev/null | grep -o -- '\(^\|[[ ]\)--*[a-z][a-z-]*' | tr -d '[ ' | sort -u ;;
+    # "OPTION PLACEHOLDER" per name of each option in the Options part of
+    # the verb's help ("-" for a flag): "-o FILE", "--output FILE", "--yes -"
+    options) "$cli" "$3" --help 2>/dev/null | awk '
+      /^Options:$/ { on = 1; next }
+      on && /^$/ { on = 0 }
+      on && /^  -/ {
+        head = substr($0, 3); sub(/  .*/, "", head); gsub(/,/, "", head)
+        n = split(head, w, " "); value = (w[n] ~ /^[A-Z]/) ? w[n] : "-"
+        for (i = 1; i <= n; i++) if (w[i] ~ /^-/) print w[i], value
+      }' ;;
     keys) "$cli" keys 2>/dev/null | cut -f1 ;;
     pages) "$cli" keys 2>/dev/null | cut -f1 | cut -d. -f1 | sort -u ;;
     sections) "$cli" show 2>&1 | sed -n 's/.*(WHAT: \(.*\)).*/\1/p' | tr -d ',' ;;
@@ -25,41 +35,49 @@ _dpmr_cli() {
     return
   fi
   local verb=${COMP_WORDS[1]}
+  local options
+  options=$(_dpmr_cli_words "$cli" options "$verb")
 
-  case $prev in
-    -o|--base|--image|--save)
+  # The value of an option, by the placeholder its help gives it.
+  local value
+  value=$(awk -v o="$prev" '$1 == o { print $2 }' <<<"$options")
+  case $value in
+    FILE)
       compopt -o filenames
       COMPREPLY=($(compgen -f -- "$cur"))
       return ;;
-    --app-dir)
+    DIR)
       compopt -o filenames
       COMPREPLY=($(compgen -d -- "$cur"))
       return ;;
-    --port)
-      COMPREPLY=($(compgen -W "$(ls /dev/ttyUSB* /dev/ttyACM* /dev/ttyS* /dev/pts/[0-9]* 2>/dev/null)" -- "$cur"))
+    PORT)
+      COMPREPLY=($(compgen -W "$(ls /dev/serial/by-id/* /dev/ttyUSB* /dev/ttyACM* /dev/ttyS* /dev/pts/[0-9]* 2>/dev/null)" -- "$cur"))
       return ;;
-    --baud)
+    BAUD)
       COMPREPLY=($(compgen -W "9600 19200 38400 57600 115200" -- "$cur"))
       return ;;
-    --template)
+    NAME)
       # the names `dpmr-cli templates` lists, which may hold spaces
       local IFS=$'\n'
       COMPREPLY=($(compgen -W "$(_dpmr_cli_words "$cli" templates)" -- "$cur"))
       COMPREPLY=("${COMPREPLY[@]// /\\ }")
       return ;;
+    -|'') ;;  # a flag, or no option: a word of the verb's own
+    *) return ;;  # a number or other free text
   esac
 
   if [[ $cur == -* ]]; then
-    COMPREPLY=($(compgen -W "$(_dpmr_cli_words "$cli" options "$verb")" -- "$cur"))
+    COMPREPLY=($(compgen -W "$(cut -d' ' -f1 <<<"$options")" -- "$cur"))
     return
   fi
 
   # Position among the verb's words that are not options or their values.
-  local i n=0
+  local i n=0 word
   for ((i = 2; i < COMP_CWORD; i++)); do
-    case ${COMP_WORDS[i]} in
-      -o|--port|--baud|--base|--app-dir|--template) ((i++)) ;;
-      -*|=) ;;
+    word=${COMP_WORDS[i]}
+    case $word in
+      -*=*|=) ;;
+      -*) [[ -n $(awk -v o="$word" '$1 == o && $2 != "-"' <<<"$options") ]] && ((i++)) ;;
       *) [[ ${COMP_WORDS[i-1]} != = ]] && ((n++)) ;;
     esac
   done

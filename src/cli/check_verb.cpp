@@ -9,11 +9,9 @@
 namespace cps::cli {
 namespace {
 
-int RunCheckVerb(const std::vector<std::string>& argv) {
-  auto args = ParseArgs(argv, {}, {});
-  if (!args) return Fail("check: " + args.error());
-  if (args->positional.size() != 1) return Fail("check: name one image file: dpmr-cli check FILE");
-  auto doc = OpenDocument(args->positional[0]);
+int RunCheckVerb(const Args& args) {
+  if (args.positional.size() != 1) return Fail("check: name one image file: dpmr-cli check FILE");
+  auto doc = OpenDocument(args.positional[0]);
   if (!doc) return Fail("check: " + doc.error(), 3);
   doc->BeforeWrite();  // the image a write sends
   const std::vector<CheckFinding> findings = CheckImage(doc->image());
@@ -22,8 +20,7 @@ int RunCheckVerb(const std::vector<std::string>& argv) {
   return CheckExitCode(findings);
 }
 
-VerbRegistrar checkVerb({"check", "look an image over before it goes into a radio",
-                         "usage: dpmr-cli check FILE\n"
+VerbRegistrar checkVerb({"check", "look an image over before it goes into a radio", {"FILE"},
                          "Looks over the image a write of FILE sends: frequencies outside the band,\n"
                          "licence-free channels (446.0-446.2 MHz) off their plan (narrow, low power, no\n"
                          "repeater shift), digital channels and calls without a contact, a contact, group\n"
@@ -32,7 +29,7 @@ VerbRegistrar checkVerb({"check", "look an image over before it goes into a radi
                          "\"warning: KEY: ...\", KEY as 'dpmr-cli get' takes it.\n"
                          "Exit codes: 0 no findings, 1 warnings only, 2 errors (what the radio would\n"
                          "refuse) or a usage error, 3 the file cannot be opened.\n",
-                         RunCheckVerb});
+                         {}, RunCheckVerb});
 
 }  // namespace
 }  // namespace cps::cli

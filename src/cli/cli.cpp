@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <iostream>
+#include <sstream>
 
 #include "core/base/file_io.h"
 #include "core/image/image_file.h"
@@ -26,8 +27,11 @@ std::vector<std::string> Args::Values(std::string_view name) const {
   return values;
 }
 
-Result<Args> ParseArgs(const std::vector<std::string>& argv, const std::vector<std::string>& valued,
-                       const std::vector<std::string>& flags) {
+namespace {
+std::string Dashed(const std::string& name) { return (name.size() == 1 ? "-" : "--") + name; }
+}  // namespace
+
+Result<Args> ParseArgs(const std::vector<std::string>& argv, const std::vector<OptionSpec>& options) {
   Args args;
   bool optionsEnded = false;
   for (std::size_t i = 0; i < argv.size(); ++i) {
@@ -48,17 +52,21 @@ Result<Args> ParseArgs(const std::vector<std::string>& argv, const std::vector<s
       name = name.substr(0, eq);
       hasInlineValue = true;
     }
-    if (std::find(valued.begin(), valued.end(), name) != valued.end()) {
-      if (!hasInlineValue) {
-        if (i + 1 >= argv.size()) return Error{"option " + a + " needs a value"};
-        value = argv[++i];
-      }
-      args.options.emplace_back(name, value);
-    } else if (std::find(flags.begin(), flags.end(), name) != flags.end() && !hasInlineValue) {
-      args.options.emplace_back(name, "");
-    } else {
-      return Error{"unknown option " + a};
+    const auto spec = std::find_if(options.begin(), options.end(), [&](const OptionSpec& o) {
+      return o.name == name || (!o.alias.empty() && o.alias == name);
+    });
+    if (spec == options.end()) return Error{"unknown option " + a};
+    const std::string given = a.substr(0, a.find('='));
+    if (spec->value.empty()) {
+      if (hasInlineValue) return Error{"option " + given + " takes no value"};
+    } else if (!hasInlineValue) {
+      if (i + 1 >= argv.size()) return Error{"option " + a + " needs a value"};
+      value = argv[++i];
     }
+    if (!spec->repeatable && args.Has(spec->name))
+      return Error{"option " + given + " given twice (" + Dashed(spec->name) +
+                   (spec->alias.empty() ? "" : ", " + Dashed(spec->alias)) + ")"};
+    args.options.emplace_back(spec->name, value);
   }
   return args;
 }
@@ -81,6 +89,73 @@ std::vector<ShowSection>& SectionList() {
 
 void RegisterVerb(Verb verb) { VerbList().push_back(std::move(verb)); }
 const std::vector<Verb>& Verbs() { return VerbList(); }
+
+std::string VerbHelp(const Verb& verb) {
+  std::string out;
+  for (std::size_t i = 0; i < verb.forms.size(); ++i) {
+    out += (i == 0 ? "usage: " : "       ") + ("dpmr-cli " + verb.name);
+    if (!verb.forms[i].empty()) out += " " + verb.forms[i];
+    if (!verb.options.empty()) out += " [options]";
+    out += "\n";
+  }
+  out += verb.description;
+  if (!verb.options.empty()) {
+    // "  -o, --output FILE  help", the helps in one column
+    std::vector<std::string> heads;
+    std::size_t width = 0;
+    for (const OptionSpec& o : verb.options) {
+      std::string head = "  " + Dashed(o.name);
+      if (!o.alias.empty()) head += ", " + Dashed(o.alias);
+      if (!o.value.empty()) head += " " + o.value;
+      width = std::max(width, head.size());
+      heads.push_back(std::move(head));
+    }
+    out += "\nOptions:\n";
+    // each help wrapped at word ends to 80 columns
+    constexpr std::size_t kColumns = 80;
+    for (std::size_t i = 0; i < heads.size(); ++i) {
+      std::string line = heads[i];
+      line.resize(width + 2, ' ');
+      std::size_t used = 0;  // words on this line
+      std::istringstream words(verb.options[i].help);
+      for (std::string word; words >> word; ++used) {
+        if (used > 0 && line.size() + 1 + word.size() > kColumns) {
+          out += line + "\n";
+          line.assign(width + 2, ' ');
+          used = 0;
+        }
+        line += (used > 0 ? " " : "") + word;
+      }
+      out += line + "\n";
+    }
+  }
+  if (!verb.notes.empty()) out += "\n" + verb.notes;
+  return out;
+}
+
+int RunVerb(const std::vector<std::string>& argv) {
+  const auto verb = std::find_if(VerbList().begin(), VerbList().end(),
+                                 [&](const Verb& v) { return !argv.empty() && v.name == argv[0]; });
+  if (verb == VerbList().end())
+    return Fail("unknown verb '" + (argv.empty() ? std::string() : argv[0]) + "' (see dpmr-cli --help)");
+  const std::vector<std::string> rest(argv.begin() + 1, argv.end());
+  for (const std::string& a : rest) {
+    if (a == "--") break;
+    if (a == "--help" || a == "-h") {
+      std::cout << VerbHelp(*verb);
+      return 0;
+    }
+  }
+  auto args = ParseArgs(rest, verb->options);
+  if (!args) return Fail(verb->name + ": " + args.error() + " (see dpmr-cli " + verb->name + " --help)");
+  return verb->run(*args);
+}
+
+OptionSpec AppDirOption() {
+  return {"app-dir", "", "DIR", "use DIR as the program's folder (its Program.ini, Default.dat,\nbackups and templates)"};
+}
+OptionSpec ForceOption(std::string help) { return {"force", "", "", std::move(help)}; }
+OptionSpec OutputOption(std::string help) { return {"o", "output", "FILE", std::move(help)}; }
 
 namespace {
 void PrintNote(const std::string& note) { std::cerr << "dpmr-cli: note: " << note << "\n"; }
@@ -116,7 +191,7 @@ Status SaveDocument(Document& doc, const std::string& path) { return doc.Save(pa
 
 AppSettings LoadSettings(const Args& args) { return AppSettings::Load(args.Value("app-dir")); }
 
-std::string OutputPath(const Args& args) { return args.Has("o") ? args.Value("o") : args.Value("output"); }
+std::string OutputPath(const Args& args) { return args.Value("o"); }
 
 int PrintOrWrite(const Args& args, std::string_view verb, const std::string& text) {
   const std::string out = OutputPath(args);

@@ -20,8 +20,21 @@ namespace cps::cli {
 
 // ---- arguments ----------------------------------------------------------
 
+// One option of a verb. The verb's table of these is the one source of its
+// parsing, of the Options part of its help and (through that help) of the
+// shell completion.
+struct OptionSpec {
+  std::string name;     // without dashes; one letter is written "-o", more "--port"
+  std::string alias;    // another name of the same option ("output" for "o"), or empty
+  std::string value;    // the value's placeholder ("FILE", "DIR", "PORT", "BAUD", "NAME",
+                        // "N"), which the completion goes by; empty for a flag
+  std::string help;     // what it does; the help wraps it to the width of a terminal
+  bool repeatable = false;  // may be given more than once
+};
+
 // A verb's arguments: positionals and options ("--name value", "-o value",
-// "--flag"). Options named in `valued` take a value.
+// "--name=value", "--flag"), each under its name in the table (an alias is
+// stored under the option's name).
 struct Args {
   std::vector<std::string> positional;
   std::vector<std::pair<std::string, std::string>> options;  // name without dashes
@@ -30,9 +43,10 @@ struct Args {
   // Every value of an option given more than once, in order.
   std::vector<std::string> Values(std::string_view name) const;
 };
-// Parses argv of a verb. Unknown options are an error naming them.
-Result<Args> ParseArgs(const std::vector<std::string>& argv, const std::vector<std::string>& valued,
-                       const std::vector<std::string>& flags);
+// Parses argv of a verb by its options. An unknown option, a flag given a
+// value, a missing value and a single option given twice are errors naming
+// the option. "--" ends the options.
+Result<Args> ParseArgs(const std::vector<std::string>& argv, const std::vector<OptionSpec>& options);
 
 // Prints "dpmr-cli: <message>" on stderr and returns the exit code 2.
 int Fail(std::string_view message, int code = 2);
@@ -42,14 +56,31 @@ int Fail(std::string_view message, int code = 2);
 struct Verb {
   std::string name;
   std::string summary;  // one line for "dpmr-cli --help"
-  std::string usage;    // full text for "dpmr-cli VERB --help"
-  std::function<int(const std::vector<std::string>& argv)> run;
+  // The words of each usage line after the verb, options that are not
+  // needed left out ("-o FILE", "FILE KEY=VALUE..."); "[options]" follows
+  // where the verb has any.
+  std::vector<std::string> forms;
+  std::string description;  // what the verb does, before its options
+  std::vector<OptionSpec> options;
+  std::function<int(const Args& args)> run;
+  std::string notes = {};  // after the options: exit codes and the like
 };
 void RegisterVerb(Verb verb);
 const std::vector<Verb>& Verbs();
 struct VerbRegistrar {
   explicit VerbRegistrar(Verb verb) { RegisterVerb(std::move(verb)); }
 };
+// "dpmr-cli VERB --help": the usage lines, the description, the options
+// from the verb's table, the notes.
+std::string VerbHelp(const Verb& verb);
+// Runs `argv` = VERB ARGS...: the verb's help with -h/--help, else its
+// arguments parsed by its table (a parse error exits 2), then the verb.
+int RunVerb(const std::vector<std::string>& argv);
+
+// Options many verbs share.
+OptionSpec AppDirOption();
+OptionSpec ForceOption(std::string help);
+OptionSpec OutputOption(std::string help);
 
 // ---- documents: open and save as the program does ---------------------
 

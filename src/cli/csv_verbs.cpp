@@ -21,41 +21,37 @@ ChannelTable PmrTable(const Document& doc) {
   return table;
 }
 
-int RunExportCsv(const std::vector<std::string>& argv) {
-  auto args = ParseArgs(argv, {"o", "output"}, {"pmr"});
-  if (!args) return Fail(args.error());
-  if (args->positional.size() != 1) return Fail("export-csv: usage: dpmr-cli export-csv FILE.dat [-o OUT.csv] [--pmr]");
-  auto doc = OpenDocument(args->positional[0]);
+int RunExportCsv(const Args& args) {
+  if (args.positional.size() != 1) return Fail("export-csv: usage: dpmr-cli export-csv FILE.dat [-o OUT.csv] [--pmr]");
+  auto doc = OpenDocument(args.positional[0]);
   if (!doc) return Fail(doc.error(), 1);
-  return PrintOrWrite(*args, "export-csv", ExportChirpCsv(args->Has("pmr") ? PmrTable(*doc) : doc->table()));
+  return PrintOrWrite(args, "export-csv", ExportChirpCsv(args.Has("pmr") ? PmrTable(*doc) : doc->table()));
 }
 
-int RunImportCsv(const std::vector<std::string>& argv) {
-  auto args = ParseArgs(argv, {"o", "output", "start"}, {"pmr", "force"});
-  if (!args) return Fail(args.error());
-  if (args->positional.size() != 2)
+int RunImportCsv(const Args& args) {
+  if (args.positional.size() != 2)
     return Fail("import-csv: usage: dpmr-cli import-csv FILE.dat IN.csv [--start N] [-o OUT.dat] [--pmr]");
   int start = kByLocation;
-  if (args->Has("start")) {
-    const std::string text = Trim(args->Value("start"));
+  if (args.Has("start")) {
+    const std::string text = Trim(args.Value("start"));
     std::size_t used = 0;
     const long long n = ParseInt(text, &used);
     if (text.empty() || used != text.size() || n < 1 || n > kChannelCount)
       return Fail("import-csv: --start '" + text + "' is not a channel number 1..16");
     start = static_cast<int>(n);
   }
-  const std::string file = args->positional[0];
-  const std::string out = args->Has("o") ? args->Value("o") : args->Value("output", file);
+  const std::string file = args.positional[0];
+  const std::string out = args.Value("o", file);
   auto doc = OpenDocument(file);
   if (!doc) return Fail(doc.error(), 1);
-  if (Status guard = GuardImageOverwrite(*args, out); !guard) return Fail("import-csv: " + guard.error() + " (nothing written)", 1);
-  auto text = ReadCsvFile(args->positional[1]);
+  if (Status guard = GuardImageOverwrite(args, out); !guard) return Fail("import-csv: " + guard.error() + " (nothing written)", 1);
+  auto text = ReadCsvFile(args.positional[1]);
   if (!text) return Fail("import-csv: " + text.error() + " (nothing written)", 1);
   auto csv = ReadChirpCsv(*text);
-  if (!csv) return Fail("import-csv: " + args->positional[1] + ": " + csv.error() + " (nothing written)", 1);
+  if (!csv) return Fail("import-csv: " + args.positional[1] + ": " + csv.error() + " (nothing written)", 1);
 
   ChannelTable pmr = PmrTable(*doc);
-  ChannelTable& table = args->Has("pmr") ? pmr : doc->table();
+  ChannelTable& table = args.Has("pmr") ? pmr : doc->table();
   const CsvImportPlan plan = PlanChirpImport(*csv, table.band(), start);
   for (const auto& row : plan.rows) {
     std::cout << ImportReportLine(row) << "\n";
@@ -68,35 +64,31 @@ int RunImportCsv(const std::vector<std::string>& argv) {
   return 0;
 }
 
-int RunTemplates(const std::vector<std::string>& argv) {
-  auto args = ParseArgs(argv, {"app-dir"}, {});
-  if (!args) return Fail(args.error());
-  if (!args->positional.empty()) return Fail("templates: unexpected argument '" + args->positional[0] + "'");
-  for (const auto& t : FindChannelTemplates(LoadSettings(*args).TemplateFolders()))
+int RunTemplates(const Args& args) {
+  if (!args.positional.empty()) return Fail("templates: unexpected argument '" + args.positional[0] + "'");
+  for (const auto& t : FindChannelTemplates(LoadSettings(args).TemplateFolders()))
     std::cout << t.name << "\t" << t.path << "\n";
   return 0;
 }
 
-VerbRegistrar templatesVerb({"templates", "list the channel templates of new --template",
-                             "usage: dpmr-cli templates [--app-dir DIR]\n"
+VerbRegistrar templatesVerb({"templates", "list the channel templates of new --template", {""},
                              "Lists every channel template, name and file, one per line separated by a tab.\n"
                              "The shipped templates are built into the program (file \"(built in)\"); the\n"
                              "user's own templates (in templates/ of the user's configuration folder)\n"
                              "replace shipped ones of the same name.\n",
-                             RunTemplates});
-VerbRegistrar exportVerb({"export-csv", "write the channels as a CHIRP CSV file",
-                          "usage: dpmr-cli export-csv FILE.dat [-o OUT.csv] [--pmr]\n"
-                          "Writes every channel in use, one CSV row each, with CHIRP's 21 columns;\n"
-                          "to standard output without -o. Location is the channel number, so that\n"
-                          "import-csv puts every row back where it was. Power: Low is written as 1W,\n"
-                          "High as 5W. Name is empty: the radio stores no channel names.\n"
-                          "  --pmr   the PMR channels instead of the channel table\n",
-                          RunExportCsv});
+                             {AppDirOption()}, RunTemplates});
+const OptionSpec kPmrOption{"pmr", "", "", "the PMR channels instead of the channel table"};
+VerbRegistrar exportVerb({"export-csv", "write the channels as a CHIRP CSV file", {"FILE.dat"},
+                          "Writes every channel in use, one CSV row each, with CHIRP's 21 columns.\n"
+                          "Location is the channel number, so that import-csv puts every row back\n"
+                          "where it was. Power: Low is written as 1W, High as 5W. Name is empty: the\n"
+                          "radio stores no channel names.\n",
+                          {OutputOption("write to FILE instead of standard output"), kPmrOption}, RunExportCsv});
 VerbRegistrar importVerb({"import-csv", "put the rows of a CHIRP CSV file into the channels, then save",
-                          "usage: dpmr-cli import-csv FILE.dat IN.csv [--start N] [-o OUT.dat] [--pmr] [--force]\n"
+                          {"FILE.dat IN.csv"},
                           "Opens FILE.dat as the program does, types each row of IN.csv into the\n"
                           "channel its Location names by the channel table's rules, and saves as\n"
-                          "File, Save does to OUT.dat (default: FILE.dat itself). A row whose\n"
+                          "File, Save does to FILE.dat itself (or -o). A row whose\n"
                           "Location is not a channel 1..16, or names a channel an earlier row took,\n"
                           "is skipped. With --start N, or when IN.csv has no Location column, the\n"
                           "rows fill the channels in order from N (default 1) instead.\n"
@@ -106,10 +98,11 @@ VerbRegistrar importVerb({"import-csv", "put the rows of a CHIRP CSV file into t
                           "missing from the tone list). Names are not stored: the radio has none.\n"
                           "Separators: comma, or semicolon (with decimal commas) or tab.\n"
                           "Rows of less than 2 W are Low, the others High. Exits 1 and writes\n"
-                          "nothing when no row could be placed. An OUT.dat of another size than an\n"
-                          "image is not overwritten unless --force.\n"
-                          "  --start N  fill in order from channel N, whatever Location says\n"
-                          "  --pmr   the PMR channels instead of the channel table\n",
+                          "nothing when no row could be placed. A file of another size than an\n"
+                          "image is not overwritten.\n",
+                          {{"start", "", "N", "fill in order from channel N, whatever Location says"},
+                           OutputOption("save to FILE instead of FILE.dat"), kPmrOption,
+                           ForceOption("overwrite a file of another size than an image all the same")},
                           RunImportCsv});
 
 }  // namespace

@@ -13,22 +13,20 @@
 
 namespace cps::cli {
 
-int RunDiffWithRadio(const std::vector<std::string>& argv) {
-  auto args = ParseArgs(argv, {"port", "baud", "app-dir", "trace"}, {"no-backup", "write", "yes"});
-  if (!args) return Fail("diff: " + args.error());
-  if (args->positional.size() != 1) return Fail("diff: name one image file: dpmr-cli diff FILE --port PORT");
-  auto target = Target(*args);
+int RunDiffWithRadio(const Args& args) {
+  if (args.positional.size() != 1) return Fail("diff: name one image file: dpmr-cli diff FILE --port PORT");
+  auto target = Target(args);
   if (!target) return Fail("diff: " + target.error());
   // What a write of FILE sends.
-  auto doc = OpenDocument(args->positional[0]);
+  auto doc = OpenDocument(args.positional[0]);
   if (!doc) return Fail("diff: " + doc.error());
   doc->BeforeWrite();
   const RadioImage mine = doc->image();
-  auto opener = Opener(*args);
+  auto opener = Opener(args);
   if (!opener) return Fail("diff: " + opener.error());
 
   EnsureApplication();
-  BackupKeeper backups(*args);
+  BackupKeeper backups(args);
   RadioImage radio = mine;
   TransferResult result;
   {
@@ -51,12 +49,12 @@ int RunDiffWithRadio(const std::vector<std::string>& argv) {
   }
   // the same rows as diff and the window's Compare
   const Comparison diff = CompareForReview({radio}, {mine});
-  std::cout << "What a write of " << args->positional[0] << " changes in the radio (radio -> file):\n"
+  std::cout << "What a write of " << args.positional[0] << " changes in the radio (radio -> file):\n"
             << ComparisonText(diff);
   if (diff.empty()) std::cout << "Nothing: the radio holds the file already.\n";
-  if (!args->Has("write") && !args->Has("yes")) return diff.empty() ? 0 : 1;
+  if (!args.Has("write") && !args.Has("yes")) return diff.empty() ? 0 : 1;
 
-  if (!args->Has("yes") && !AskYes("Write it into the radio?")) {
+  if (!args.Has("yes") && !AskYes("Write it into the radio?")) {
     std::cerr << "Nothing was written.\n";
     return kExitCancelled;
   }

@@ -44,6 +44,18 @@ void EnsureApplication() {
   if (!QCoreApplication::instance()) static QCoreApplication app(argc, argv);
 }
 
+OptionSpec PortOption(bool repeatable) {
+  return {"port", "", "PORT",
+          repeatable ? "the radio's serial port (default: COM of Program.ini); given\nmore than once, the radios on every port at once"
+                     : "the radio's serial port (default: COM of Program.ini)",
+          repeatable};
+}
+OptionSpec BaudOption() { return {"baud", "", "BAUD", "the baud rate (default: BaudRate of Program.ini)"}; }
+OptionSpec TraceOption() {
+  return {"trace", "", "FILE", "write every byte sent and received, with time stamps, into FILE"};
+}
+OptionSpec NoBackupOption() { return {"no-backup", "", "", "keep no copy of what is read in the backups folder"}; }
+
 Result<LinkTarget> Target(const Args& args) {
   const AppSettings settings = LoadSettings(args);
   LinkTarget t{settings.portName, settings.baudRate};

@@ -42,6 +42,13 @@ struct LinkTarget {
 // --port and --baud, else "COM" and "BaudRate" of Program.ini.
 Result<LinkTarget> Target(const Args& args);
 
+// The options of the link verbs: --port (repeatable where several radios
+// can be reached at once), --baud, --trace, --no-backup.
+OptionSpec PortOption(bool repeatable);
+OptionSpec BaudOption();
+OptionSpec TraceOption();
+OptionSpec NoBackupOption();
+
 // OpenRadioPort, traced into the file of --trace when given.
 Result<PortOpener> Opener(const Args& args);
 
@@ -76,7 +83,7 @@ bool AskYes(const std::string& question);
 
 // dpmr-cli diff FILE --port P: the radio read and compared with what a
 // write of FILE sends; with --write (asked) or --yes, then written.
-int RunDiffWithRadio(const std::vector<std::string>& argv);
+int RunDiffWithRadio(const Args& args);
 
 int RunFleetTransfer(TransferDirection direction, const Args& args, const std::vector<std::string>& ports, int baud,
                      const RadioImage& image, const std::string& out);

@@ -92,62 +92,57 @@ bool ConfirmRestore(const Args& args, const std::string& path, const RadioImage&
 
 enum class LinkVerb { kRead, kWrite, kRestore };
 
-int RunTransferVerb(LinkVerb which, const std::vector<std::string>& argv) {
+int RunTransferVerb(LinkVerb which, const Args& args) {
   const TransferDirection direction = which == LinkVerb::kRead ? TransferDirection::kRead : TransferDirection::kWrite;
   const bool read = direction == TransferDirection::kRead;
   const std::string verb = which == LinkVerb::kRead ? "read" : which == LinkVerb::kWrite ? "write" : "restore";
-  auto args = read ? ParseArgs(argv, {"port", "baud", "o", "output", "base", "app-dir", "trace"}, {"no-backup", "force"})
-              : which == LinkVerb::kWrite
-                  ? ParseArgs(argv, {"port", "baud", "app-dir", "trace", "id-from"}, {"verify", "no-backup", "exact"})
-                  : ParseArgs(argv, {"port", "baud", "app-dir", "trace"}, {"verify", "no-backup", "yes"});
-  if (!args) return Fail(verb + ": " + args.error());
-  auto target = Target(*args);
+  auto target = Target(args);
   if (!target) return Fail(verb + ": " + target.error());
 
   RadioImage image;
   std::string out;
   if (read) {
-    out = OutputPath(*args);
+    out = OutputPath(args);
     if (out.empty()) return Fail("read: an output file is needed: dpmr-cli read --port PORT -o FILE");
-    if (!args->positional.empty()) return Fail("read: unexpected argument '" + args->positional[0] + "'");
-    if (Status guard = GuardImageOverwrite(*args, out); !guard) return Fail("read: " + guard.error() + " (nothing read)", 1);
-    if (args->Has("base")) {
-      auto base = LoadRaw(args->Value("base"));
+    if (!args.positional.empty()) return Fail("read: unexpected argument '" + args.positional[0] + "'");
+    if (Status guard = GuardImageOverwrite(args, out); !guard) return Fail("read: " + guard.error() + " (nothing read)", 1);
+    if (args.Has("base")) {
+      auto base = LoadRaw(args.Value("base"));
       if (!base) return Fail("read: " + base.error(), 1);
       image = *base;
     } else {
-      image = NewImage(LoadSettings(*args).DefaultDatPath());
+      image = NewImage(LoadSettings(args).DefaultDatPath());
     }
-  } else if (which == LinkVerb::kRestore || args->Has("exact")) {
-    if (args->positional.size() != 1) return Fail(verb + ": name one image file: dpmr-cli " + verb + " --port PORT FILE");
+  } else if (which == LinkVerb::kRestore || args.Has("exact")) {
+    if (args.positional.size() != 1) return Fail(verb + ": name one image file: dpmr-cli " + verb + " --port PORT FILE");
     // The file's bytes exactly as they are: no repair, no write-back.
-    auto raw = LoadRaw(args->positional[0]);
+    auto raw = LoadRaw(args.positional[0]);
     if (!raw) return Fail(verb + ": " + raw.error(), 1);
     image = *raw;
   } else {
-    if (args->positional.size() != 1) return Fail("write: name one image file: dpmr-cli write --port PORT FILE");
+    if (args.positional.size() != 1) return Fail("write: name one image file: dpmr-cli write --port PORT FILE");
     // What the window's Write sends for this file: the file as opened (its
     // repair passes), then the channel table's write-back.
-    auto doc = OpenDocument(args->positional[0]);
+    auto doc = OpenDocument(args.positional[0]);
     if (!doc) return Fail("write: " + doc.error(), 1);
     doc->BeforeWrite();
     image = doc->image();
   }
 
-  const std::vector<std::string> ports = args->Values("port");
+  const std::vector<std::string> ports = args.Values("port");
   if (which == LinkVerb::kRestore &&
-      !ConfirmRestore(*args, args->positional[0], image, ports.empty() ? std::vector<std::string>{target->port} : ports)) {
+      !ConfirmRestore(args, args.positional[0], image, ports.empty() ? std::vector<std::string>{target->port} : ports)) {
     std::cerr << "Nothing was written.\n";
     return kExitCancelled;
   }
-  if (ports.size() > 1 || args->Has("id-from"))
-    return RunFleetTransfer(direction, *args, ports.empty() ? std::vector<std::string>{target->port} : ports,
+  if (ports.size() > 1 || args.Has("id-from"))
+    return RunFleetTransfer(direction, args, ports.empty() ? std::vector<std::string>{target->port} : ports,
                             target->baud, image, out);
 
-  auto opener = Opener(*args);
+  auto opener = Opener(args);
   if (!opener) return Fail(verb + ": " + opener.error(), 1);
   EnsureApplication();
-  BackupKeeper backups(*args);
+  BackupKeeper backups(args);
   TransferResult result;
   {
     InterruptAsExit interrupt;
@@ -157,7 +152,7 @@ int RunTransferVerb(LinkVerb which, const std::vector<std::string>& argv) {
     callbacks.readCompleted = [&backups, &target](const RadioImage& read) { backups.Keep(read, target->port); };
     callbacks.verifying = [&bar] { bar.SetLabel("verify "); };
     result = RunTransfer(*opener, target->port, target->baud, direction, image, gCancel, callbacks,
-                         TransferOptions{args->Has("verify")});
+                         TransferOptions{args.Has("verify")});
   }
   if (!result.ok()) {
     backups.Print();  // a verify read-back that differs is kept too
@@ -175,33 +170,30 @@ int RunTransferVerb(LinkVerb which, const std::vector<std::string>& argv) {
     std::cout << "Read " << kReadBlockCount << " blocks from the radio into " << out << "\n";
   } else {
     std::cout << "Wrote " << kWriteBlockCount << " blocks into the radio"
-              << (which == LinkVerb::kRestore || args->Has("exact") ? ", exactly as in the file" : "")
-              << (args->Has("verify") ? ", verified" : "") << "\n";
+              << (which == LinkVerb::kRestore || args.Has("exact") ? ", exactly as in the file" : "")
+              << (args.Has("verify") ? ", verified" : "") << "\n";
   }
   backups.Print();
   return 0;
 }
 
-int RunFactoryVerb(FactoryDirection direction, const std::vector<std::string>& argv) {
+int RunFactoryVerb(FactoryDirection direction, const Args& args) {
   const bool read = direction == FactoryDirection::kRead;
   const std::string verb = read ? "factory-read" : "factory-write";
-  auto args = ParseArgs(argv, {"port", "baud", "app-dir", "trace"}, read ? std::vector<std::string>{"no-backup", "force"}
-                                                                 : std::vector<std::string>{});
-  if (!args) return Fail(verb + ": " + args.error());
-  if (args->positional.size() != 1) return Fail(verb + ": name one image file: dpmr-cli " + verb + " --port PORT FILE");
-  auto target = Target(*args);
+  if (args.positional.size() != 1) return Fail(verb + ": name one image file: dpmr-cli " + verb + " --port PORT FILE");
+  auto target = Target(args);
   if (!target) return Fail(verb + ": " + target.error());
-  const std::string path = args->positional[0];
+  const std::string path = args.positional[0];
   auto loaded = LoadRaw(path);
   if (!loaded) return Fail(verb + ": " + loaded.error(), 1);
   // the read is saved into FILE: a longer file would be cut
   if (read)
-    if (Status guard = GuardImageOverwrite(*args, path); !guard) return Fail(verb + ": " + guard.error() + " (nothing read)", 1);
+    if (Status guard = GuardImageOverwrite(args, path); !guard) return Fail(verb + ": " + guard.error() + " (nothing read)", 1);
   RadioImage image = *loaded;
   // The block as the factory dialog's Write sends it: its tabs stored first.
   // The file itself is not changed.
   if (!read) StoreFactoryPages(image);
-  auto opener = Opener(*args);
+  auto opener = Opener(args);
   if (!opener) return Fail(verb + ": " + opener.error(), 1);
 
   EnsureApplication();
@@ -215,7 +207,7 @@ int RunFactoryVerb(FactoryDirection direction, const std::vector<std::string>& a
   if (result.ok()) {
     // Kept before the file is written, so that a file that cannot take the
     // read does not lose it.
-    BackupKeeper backups(*args);
+    BackupKeeper backups(args);
     if (read) backups.Keep(image, target->port);
     if (read) {
       Status st = SaveImageFile(path, image);
@@ -238,81 +230,78 @@ int RunFactoryVerb(FactoryDirection direction, const std::vector<std::string>& a
 }
 
 const char* const kLinkNotes =
-    "The trace begins with the program, its version and the time; each open names the\n"
-    "port, the baud rate and whether low latency was granted; it is written as it goes.\n"
-    "--trace FILE writes every byte sent and received, with time stamps, and the port's\n"
-    "opens, purges and pauses into FILE. Without --port (--baud), the port (baud rate)\n"
-    "comes from \"COM\" (\"BaudRate\") of Program.ini.\n";
+    "The trace begins with the program, its version and the time; each open names\n"
+    "the port, the baud rate and whether low latency was granted; it is written as\n"
+    "it goes, with the port's opens, purges and pauses.\n";
 const std::string kExitCodes = std::string(
-    "Exit codes: 0 done, 1 file error, 2 usage, 3 port not opened, 4 communication error\n"
-    "(also when the port itself failed: \"The connection to the radio was lost\"),\n"
-    "5 stopped with Ctrl+C (or a restore not confirmed), 6 verify failed. A write that stops\n"
-    "halfway names the radio: \"PORT holds a partly written image: write it again before use\".\n") + kLinkNotes;
+    "Exit codes: 0 done, 1 file error, 2 usage, 3 port not opened, 4 communication\n"
+    "error (also when the port itself failed: \"The connection to the radio was\n"
+    "lost\"), 5 stopped with Ctrl+C (or a restore not confirmed), 6 verify failed.\n"
+    "A write that stops halfway names the radio: \"PORT holds a partly written\n"
+    "image: write it again before use\".\n") + kLinkNotes;
 // the calibration block is never verified: no exit code 6
 const std::string kFactoryExitCodes = std::string(
-    "Exit codes: 0 done, 1 file error, 2 usage, 3 port not opened, 4 communication error\n"
-    "(also when the port itself failed: \"The connection to the radio was lost\"),\n"
-    "5 stopped with Ctrl+C.\n") + kLinkNotes;
+    "Exit codes: 0 done, 1 file error, 2 usage, 3 port not opened, 4 communication\n"
+    "error (also when the port itself failed: \"The connection to the radio was\n"
+    "lost\"), 5 stopped with Ctrl+C.\n") + kLinkNotes;
+const OptionSpec kVerifyOption{"verify", "", "",
+                               "read the radio back afterwards and compare every written block\n"
+                               "(exit code 6 and the first differing address when they differ)"};
 
-VerbRegistrar readVerb({"read", "read the radio's memory into an image file",
-                        std::string("usage: dpmr-cli read [--port PORT]... [--baud N] [--trace FILE] -o FILE [--base FILE] [--no-backup]\n"
-                                    "                     [--force] [--app-dir DIR]\n"
-                                    "Reads the radio into the image of --base (default: a new image) and writes\n"
-                                    "FILE only when the read completes, exactly as read. A copy is also kept in\n"
-                                    "the backups folder (see 'dpmr-cli backups') unless --no-backup.\n"
-                                    "With --port given more than once, the radios are read at once and -o names\n"
-                                    "a folder: one file per port (e.g. ttyUSB0.dat), a summary table at the end.\n"
-                                    "An existing FILE of another size than an image is not overwritten unless --force.\n") +
-                            kExitCodes,
-                        [](const std::vector<std::string>& argv) { return RunTransferVerb(LinkVerb::kRead, argv); }});
-VerbRegistrar writeVerb({"write", "write an image file into the radio",
-                         std::string("usage: dpmr-cli write [--port PORT]... [--baud N] [--trace FILE] [--verify] [--id-from N] FILE\n"
-                                     "                      [--exact] [--app-dir DIR]\n"
-                                     "Opens FILE as File, Open does (with its repair passes) and writes into the\n"
-                                     "radio what Program, Write sends: the image after the channel table's\n"
-                                     "write-back. FILE itself is not changed. --exact sends the file's bytes\n"
-                                     "exactly as stored instead (see also 'dpmr-cli restore'). --verify reads the radio back\n"
-                                     "afterwards and compares every written block (exit code 6 and the first\n"
-                                     "differing address when they differ).\n"
-                                     "With --port given more than once, every radio is written at once, each on\n"
-                                     "its own thread; a summary table (port, result, time) follows, the exit code\n"
-                                     "is 0 only when all succeeded. --id-from N gives the radios the dPMR radio ids\n"
-                                     "N, N+1, ... in port order (refused before anything is written when one\n"
-                                     "would pass 8999999); only the seven id bytes differ from a plain write.\n") +
-                             kExitCodes,
-                         [](const std::vector<std::string>& argv) { return RunTransferVerb(LinkVerb::kWrite, argv); }});
+VerbRegistrar readVerb({"read", "read the radio's memory into an image file", {"-o FILE"},
+                        "Reads the radio into the image of --base (default: a new image) and writes\n"
+                        "FILE only when the read completes, exactly as read. A copy is also kept in\n"
+                        "the backups folder (see 'dpmr-cli backups') unless --no-backup.\n"
+                        "With --port given more than once, the radios are read at once and -o names\n"
+                        "a folder: one file per port (e.g. ttyUSB0.dat), a summary table at the end.\n",
+                        {PortOption(true), BaudOption(), OutputOption("the image file to write (a folder with several ports)"),
+                         {"base", "", "FILE", "read into this image instead of a new one"}, TraceOption(),
+                         NoBackupOption(), ForceOption("overwrite a FILE of another size than an image all the same"),
+                         AppDirOption()},
+                        [](const Args& args) { return RunTransferVerb(LinkVerb::kRead, args); }, kExitCodes});
+VerbRegistrar writeVerb({"write", "write an image file into the radio", {"FILE"},
+                         "Opens FILE as File, Open does (with its repair passes) and writes into the\n"
+                         "radio what Program, Write sends: the image after the channel table's\n"
+                         "write-back. FILE itself is not changed. --exact sends the file's bytes\n"
+                         "exactly as stored instead (see also 'dpmr-cli restore').\n"
+                         "With --port given more than once, every radio is written at once, each on\n"
+                         "its own thread; a summary table (port, result, time) follows, the exit code\n"
+                         "is 0 only when all succeeded.\n",
+                         {PortOption(true), BaudOption(), kVerifyOption,
+                          {"exact", "", "", "send FILE's bytes exactly as stored: no repair, no write-back"},
+                          {"id-from", "", "N",
+                           "give the radios the dPMR radio ids N, N+1, ... in port order (refused\n"
+                           "before anything is written when one would pass 8999999); only the\n"
+                           "seven id bytes differ from a plain write"},
+                          TraceOption(), NoBackupOption(), AppDirOption()},
+                         [](const Args& args) { return RunTransferVerb(LinkVerb::kWrite, args); }, kExitCodes});
 VerbRegistrar restoreVerb(
-    {"restore", "put a backup (or any image file) back into the radio byte for byte",
-     std::string("usage: dpmr-cli restore [--port PORT]... [--baud N] [--trace FILE] [--verify] [--yes] BACKUP\n"
-                 "                        [--no-backup] [--app-dir DIR]\n"
-                 "Sends BACKUP's bytes into the radio exactly as they are stored: no repair and no\n"
-                 "channel-table write-back, unlike 'dpmr-cli write'. Shows what the radio will\n"
-                 "hold (radio name and id) and asks first, unless --yes. The backups are listed by\n"
-                 "'dpmr-cli backups'. The same as 'dpmr-cli write --exact' after the question.\n") +
-         kExitCodes,
-     [](const std::vector<std::string>& argv) { return RunTransferVerb(LinkVerb::kRestore, argv); }});
+    {"restore", "put a backup (or any image file) back into the radio byte for byte", {"BACKUP"},
+     "Sends BACKUP's bytes into the radio exactly as they are stored: no repair and no\n"
+     "channel-table write-back, unlike 'dpmr-cli write'. Shows what the radio will\n"
+     "hold (radio name and id) and asks first, unless --yes. The backups are listed by\n"
+     "'dpmr-cli backups'. The same as 'dpmr-cli write --exact' after the question.\n",
+     {PortOption(true), BaudOption(), kVerifyOption, {"yes", "", "", "write without asking"}, TraceOption(),
+      NoBackupOption(), AppDirOption()},
+     [](const Args& args) { return RunTransferVerb(LinkVerb::kRestore, args); }, kExitCodes});
 VerbRegistrar factoryReadVerb(
-    {"factory-read", "read the calibration block (0x0040-0x0087) into an image file",
-     std::string("usage: dpmr-cli factory-read [--port PORT] [--baud N] [--trace FILE] [--no-backup] [--force] FILE\n"
-                 "                             [--app-dir DIR]\n"
-                 "Reads the 72-byte calibration block from the radio into FILE's image and saves FILE\n"
-                 "(a copy also goes into the backups folder unless --no-backup). A FILE of another\n"
-                 "size than an image is refused before the read, unless --force.\n") +
-         kFactoryExitCodes,
-     [](const std::vector<std::string>& argv) { return RunFactoryVerb(FactoryDirection::kRead, argv); }});
+    {"factory-read", "read the calibration block (0x0040-0x0087) into an image file", {"FILE"},
+     "Reads the 72-byte calibration block from the radio into FILE's image and saves\n"
+     "FILE (a copy also goes into the backups folder unless --no-backup). A FILE of\n"
+     "another size than an image is refused before the read.\n",
+     {PortOption(false), BaudOption(), TraceOption(), NoBackupOption(),
+      ForceOption("read into a FILE of another size than an image all the same"), AppDirOption()},
+     [](const Args& args) { return RunFactoryVerb(FactoryDirection::kRead, args); }, kFactoryExitCodes});
 VerbRegistrar factoryWriteVerb(
-    {"factory-write", "write the calibration block of an image file into the radio",
-     std::string("usage: dpmr-cli factory-write [--port PORT] [--baud N] [--trace FILE] FILE [--app-dir DIR]\n"
-                 "Writes the 72-byte calibration block of FILE's image into the radio, as the\n"
-                 "factory dialog's Write sends it (a gain outside its list is sent as 0).\n") +
-         kFactoryExitCodes,
-     [](const std::vector<std::string>& argv) { return RunFactoryVerb(FactoryDirection::kWrite, argv); }});
+    {"factory-write", "write the calibration block of an image file into the radio", {"FILE"},
+     "Writes the 72-byte calibration block of FILE's image into the radio, as the\n"
+     "factory dialog's Write sends it (a gain outside its list is sent as 0).\n",
+     {PortOption(false), BaudOption(), TraceOption(), AppDirOption()},
+     [](const Args& args) { return RunFactoryVerb(FactoryDirection::kWrite, args); }, kFactoryExitCodes});
 
-int RunBackupsVerb(const std::vector<std::string>& argv) {
-  auto args = ParseArgs(argv, {"app-dir"}, {});
-  if (!args) return Fail("backups: " + args.error());
-  if (!args->positional.empty()) return Fail("backups: unexpected argument '" + args->positional[0] + "'");
-  const AppSettings settings = LoadSettings(*args);
+int RunBackupsVerb(const Args& args) {
+  if (!args.positional.empty()) return Fail("backups: unexpected argument '" + args.positional[0] + "'");
+  const AppSettings settings = LoadSettings(args);
   const std::string folder = settings.backupDirectory;
   auto list = ListBackups(folder);
   // reads an earlier version kept beside a program that is no portable
@@ -344,8 +333,7 @@ int RunBackupsVerb(const std::vector<std::string>& argv) {
   return 0;
 }
 
-VerbRegistrar backupsVerb({"backups", "list the images kept from every read (newest first)",
-                           "usage: dpmr-cli backups [--app-dir DIR]\n"
+VerbRegistrar backupsVerb({"backups", "list the images kept from every read (newest first)", {""},
                            "Lists the backups folder: every successful read (and verify read-back) is kept\n"
                            "there as YYYYMMDD-HHMMSS-<port>.dat, the newest 100; the list shows the\n"
                            "radio name and id each one holds. The folder is backups/ beside Program.ini\n"
@@ -354,7 +342,7 @@ VerbRegistrar backupsVerb({"backups", "list the images kept from every read (new
                            "no portable install (a build folder) are listed too, with a note to move them.\n"
                            "Open one with dpmr-cps, or put it back into the radio byte for byte with\n"
                            "'dpmr-cli restore BACKUP'.\n",
-                           RunBackupsVerb});
+                           {AppDirOption()}, RunBackupsVerb});
 
 }  // namespace
 }  // namespace cps::cli

@@ -42,20 +42,9 @@ int main(int argc, char** argv) {
     std::cout << "dpmr-cli " << cps::kVersion << "\n" << cps::kLicenceNotice;
     return 0;
   }
-  for (const auto& v : cps::cli::Verbs()) {
-    if (v.name != args[0]) continue;
-    std::vector<std::string> rest(args.begin() + 1, args.end());
-    if (std::find(rest.begin(), rest.end(), "--help") != rest.end() ||
-        std::find(rest.begin(), rest.end(), "-h") != rest.end()) {
-      std::cout << v.usage;
-      if (!v.usage.empty() && v.usage.back() != '\n') std::cout << "\n";
-      return 0;
-    }
-    const int rc = v.run(rest);
-    // A verb whose output could not be written has failed, whatever it says.
-    std::cout.flush();
-    if (rc == 0 && !std::cout) return cps::cli::Fail(args[0] + ": cannot write to standard output", 1);
-    return rc;
-  }
-  return cps::cli::Fail("unknown verb '" + args[0] + "' (see dpmr-cli --help)");
+  const int rc = cps::cli::RunVerb(args);
+  // A verb whose output could not be written has failed, whatever it says.
+  std::cout.flush();
+  if (rc == 0 && !std::cout) return cps::cli::Fail(args[0] + ": cannot write to standard output", 1);
+  return rc;
 }

@@ -14,24 +14,22 @@
 namespace cps::cli {
 namespace {
 
-int RunNew(const std::vector<std::string>& argv) {
-  auto args = ParseArgs(argv, {"o", "output", "app-dir", "template"}, {});
-  if (!args) return Fail(args.error());
-  const std::string out = OutputPath(*args);
+int RunNew(const Args& args) {
+  const std::string out = OutputPath(args);
   if (out.empty()) return Fail("new: an output file is needed: dpmr-cli new -o FILE");
-  if (!args->positional.empty()) return Fail("new: unexpected argument '" + args->positional[0] + "'");
-  const AppSettings settings = LoadSettings(*args);
+  if (!args.positional.empty()) return Fail("new: unexpected argument '" + args.positional[0] + "'");
+  const AppSettings settings = LoadSettings(args);
   // File, New and then File, Save: the new image's repair passes and the
   // channel table's write-back, as the window saves it.
   Document doc;
   doc.New(settings.DefaultDatPath());
-  if (args->Has("template")) {
+  if (args.Has("template")) {
     const auto templates = FindChannelTemplates(settings.TemplateFolders());
-    const ChannelTemplate* t = FindTemplateByName(templates, args->Value("template"));
+    const ChannelTemplate* t = FindTemplateByName(templates, args.Value("template"));
     if (!t) {
       std::string names;
       for (const auto& each : templates) names += (names.empty() ? "" : ", ") + each.name;
-      return Fail("new: no template '" + args->Value("template") + "' (templates: " + names + ")");
+      return Fail("new: no template '" + args.Value("template") + "' (templates: " + names + ")");
     }
     Status applied = ApplyChannelTemplate(doc.image(), doc.table(), *t);
     if (!applied) return Fail("new: " + applied.error(), 1);
@@ -41,17 +39,15 @@ int RunNew(const std::vector<std::string>& argv) {
   return 0;
 }
 
-int RunInfo(const std::vector<std::string>& argv) {
-  auto args = ParseArgs(argv, {}, {});
-  if (!args) return Fail(args.error());
-  if (args->positional.size() != 1) return Fail("info: name one image file: dpmr-cli info FILE");
-  auto image = LoadRaw(args->positional[0]);
+int RunInfo(const Args& args) {
+  if (args.positional.size() != 1) return Fail("info: name one image file: dpmr-cli info FILE");
+  auto image = LoadRaw(args.positional[0]);
   if (!image) return Fail(image.error(), 1);
   const RadioImage& img = *image;
-  std::cout << "file: " << args->positional[0] << "\n";
+  std::cout << "file: " << args.positional[0] << "\n";
   // The file may be longer than an image: its first bytes are the image.
   std::error_code ec;
-  const auto size = std::filesystem::file_size(args->positional[0], ec);
+  const auto size = std::filesystem::file_size(args.positional[0], ec);
   if (ec || size <= kImageSize)
     std::cout << "size: " << kImageSize << " bytes\n";
   else
@@ -77,18 +73,17 @@ int RunInfo(const std::vector<std::string>& argv) {
   return 0;
 }
 
-VerbRegistrar newVerb({"new", "write the image File, New starts from",
-                       "usage: dpmr-cli new -o FILE [--template NAME] [--app-dir DIR]\n"
+VerbRegistrar newVerb({"new", "write the image File, New starts from", {"-o FILE"},
                        "Writes what File, New and then File, Save write: the program folder's\n"
-                       "Default.dat when there is one, else the built-in defaults.\n"
-                       "  -o FILE        the image file to write\n"
-                       "  --template NAME  then put the channels of a template in (see templates);\n"
-                       "                 the band is switched when the template needs the other one\n"
-                       "  --app-dir DIR  use DIR as the program's folder\n",
+                       "Default.dat when there is one, else the built-in defaults.\n",
+                       {OutputOption("the image file to write"),
+                        {"template", "", "NAME",
+                         "then put the channels of a template in (see templates); the band\n"
+                         "is switched when the template needs the other one"},
+                        AppDirOption()},
                        RunNew});
-VerbRegistrar infoVerb({"info", "print a summary of an image file",
-                        "usage: dpmr-cli info FILE\n"
-                        "Prints the file size, the selected band, the channels in use and the radio name.\n",
+VerbRegistrar infoVerb({"info", "print a summary of an image file", {"FILE"},
+                        "Prints the file size, the selected band, the channels in use and the radio name.\n", {},
                         RunInfo});
 
 }  // namespace

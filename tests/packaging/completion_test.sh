@@ -38,7 +38,17 @@ expect "set x.dat pmr.16.po" "pmr.16.power=" "$(complete_line dpmr-cli set x.dat
 expect "set x.dat band = (value)" "" "$(complete_line dpmr-cli set x.dat band = '')"
 expect "verbs f" "$(printf 'factory-read\nfactory-write')" "$(complete_line dpmr-cli f)"
 expect "read --b" "$(printf -- '--base\n--baud')" "$(complete_line dpmr-cli read --b)"
-expect "new -" "$(printf -- '--app-dir\n--template\n-o')" "$(complete_line dpmr-cli new -)"
+expect "new -" "$(printf -- '--app-dir\n--output\n--template\n-o')" "$(complete_line dpmr-cli new -)"
+# every option of every verb completes, each with what its placeholder names
+for verb in $(_dpmr_cli_words dpmr-cli verbs); do
+  [ -n "$(complete_line dpmr-cli "$verb" --)" ] || [ -z "$(_dpmr_cli_words dpmr-cli options "$verb")" ] ||
+    { echo "FAIL: no options complete for $verb"; fail=1; }
+done
+expect "diff --port value" "" "$(complete_line dpmr-cli diff x.dat --port /nonexistent/tty)"
+expect "write --id-from value (a number)" "" "$(complete_line dpmr-cli write --id-from "$tmp/r")"
+expect "backups --app-dir (folders)" "$tmp" "$(complete_line dpmr-cli backups --app-dir "$tmp")"
+expect "write --verify file (a flag takes no value)" "$tmp/radio.dat" \
+  "$(complete_line dpmr-cli write --verify "$tmp/ra")"
 expect "keys dtmf_" "$(printf 'dtmf_contact\ndtmf_decode\ndtmf_encode')" "$(complete_line dpmr-cli keys dtmf_)"
 expect "show x.dat gr" "grouplists" "$(complete_line dpmr-cli show x.dat gr)"
 expect "get file" "$tmp/radio.dat" "$(complete_line dpmr-cli get "$tmp/ra")"

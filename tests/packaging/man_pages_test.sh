@@ -26,6 +26,18 @@ expect_in_page dpmr-cli $verbs --help --version
 for v in $verbs; do
   expect_in_page dpmr-cli $("$cli" "$v" --help | options_of)
 done
+# Each verb's synopsis in the page names exactly the options of the verb's
+# own table (the Options part of its help), -o standing for --output too.
+source "$SOURCE_DIR/packaging/dpmr-cli.bash"
+for v in $verbs; do
+  want=$(_dpmr_cli_words "$cli" options "$v" | cut -d' ' -f1 | grep -vx -- --output | sort -u)
+  got=$(grep "^\*$v\* " "$SOURCE_DIR/packaging/man/dpmr-cli.1.scd" | grep -o -- '\*-[a-z-]*\*' | tr -d '*' | sort -u)
+  if [ "$want" != "$got" ]; then
+    echo "FAIL: the synopsis of $v in dpmr-cli.1 (< its help, > the page)"
+    diff <(echo "$want") <(echo "$got")
+    fail=1
+  fi
+done
 expect_in_page dpmr-cli $("$cli" show 2>&1 | sed -n 's/.*(WHAT: \(.*\)).*/\1/p' | tr -d ',')
 
 expect_in_page dpmr-sim $("$BUILD_DIR/dpmr-sim" --help | options_of)

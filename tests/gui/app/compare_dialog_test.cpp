@@ -34,9 +34,7 @@ CliRun RunCliInProcess(const std::vector<std::string>& argv) {
   std::ostringstream out, err;
   std::streambuf* oldOut = std::cout.rdbuf(out.rdbuf());
   std::streambuf* oldErr = std::cerr.rdbuf(err.rdbuf());
-  int code = -1;
-  for (const auto& v : cli::Verbs())
-    if (v.name == argv[0]) code = v.run(std::vector<std::string>(argv.begin() + 1, argv.end()));
+  const int code = cli::RunVerb(argv);
   std::cout.rdbuf(oldOut);
   std::cerr.rdbuf(oldErr);
   return {code, out.str(), err.str()};

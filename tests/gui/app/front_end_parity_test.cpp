@@ -202,11 +202,7 @@ std::string EditInWindow(Rng& rng, CMainFrame& window) {
   return assignment;
 }
 
-int RunCliVerb(const std::vector<std::string>& argv) {
-  for (const auto& v : cli::Verbs())
-    if (v.name == argv[0]) return v.run(std::vector<std::string>(argv.begin() + 1, argv.end()));
-  return -1;
-}
+int RunCliVerb(const std::vector<std::string>& argv) { return cli::RunVerb(argv); }
 
 TEST(FrontEndParity, SetSavesWhatTheWindowSavesAfterTheSameEdit) {
   // Three saves per sample: in memory where the system has a folder there.
