@@ -10,13 +10,6 @@
 set(FUZZ_DIR ${CMAKE_SOURCE_DIR}/tests/fuzz)
 add_custom_target(fuzz_targets)
 
-# The command-line tool's registries (verbs, keys, show sections) without
-# its main(): object files, so that every registrar is linked in.
-file(GLOB FUZZ_CLI_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/cli/*.cpp)
-list(FILTER FUZZ_CLI_SOURCES EXCLUDE REGEX "/main\\.cpp$")
-add_library(cpscli_objects OBJECT EXCLUDE_FROM_ALL ${FUZZ_CLI_SOURCES})
-target_link_libraries(cpscli_objects PUBLIC cpscore cpsport)
-
 function(dpmr_fuzz_target name)
   set(source ${FUZZ_DIR}/${name}_fuzz.cpp)
   if(DPMR_FUZZ)
@@ -32,7 +25,8 @@ function(dpmr_fuzz_target name)
   endif()
 endfunction()
 
-dpmr_fuzz_target(image_views cpscli_objects)
+# the command-line tool's show sections (cpscli: every registrar linked in)
+dpmr_fuzz_target(image_views cpscli)
 dpmr_fuzz_target(program_ini cpscore)
 dpmr_fuzz_target(protocol cpscore)
 dpmr_fuzz_target(csv_import cpscore)
