@@ -67,6 +67,17 @@ TEST(CliOptions, HelpOfEveryVerbListsWhatItsParserTakesWithinEightyColumns) {
   }
 }
 
+TEST(CliOptions, OptionsAreOneColumnOfNamesAndOneOfWrappedHelp) {
+  const std::string help = RunCli({"new", "--help"}).out;
+  EXPECT_EQ(help.substr(help.find("Options:")),
+            "Options:\n"
+            "  -o, --output FILE  the image file to write\n"
+            "  --template NAME    then put the channels of a template in (see templates); the\n"
+            "                     band is switched when the template needs the other one\n"
+            "  --app-dir DIR      use DIR as the program's folder (its Program.ini,\n"
+            "                     Default.dat, backups and templates)\n");
+}
+
 TEST(CliOptions, HowOptionsAreWrittenAndTheirErrors) {
   CliTempDir dir;
   const std::string a = dir.File("a.dat");
