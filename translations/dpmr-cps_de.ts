@@ -1437,7 +1437,7 @@
 <context>
     <name>cps::BackupsDialog</name>
     <message>
-        <location filename="../src/gui/link/backups_dialog.cpp" line="+19"/>
+        <location filename="../src/gui/link/backups_dialog.cpp" line="+20"/>
         <source>Backups</source>
         <translation>Sicherungen</translation>
     </message>
@@ -1482,7 +1482,12 @@
         <translation>(nicht lesbar)</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+6"/>
+        <source>* kept beside the program: move it to %1</source>
+        <translation>* neben dem Programm abgelegt: nach %1 verschieben</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Open</source>
         <translation>Öffnen</translation>
     </message>
@@ -1500,6 +1505,11 @@
         <location line="+3"/>
         <source>Close</source>
         <translation>Schließen</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>* %1 of these lie in %2, beside the program, which is no portable install (it has no Program.ini): move them to %3 before that folder is deleted.</source>
+        <translation>* %1 davon liegen in %2, neben dem Programm, das keine portable Installation ist (es hat keine Program.ini): Verschieben Sie sie nach %3, bevor dieser Ordner gelöscht wird.</translation>
     </message>
 </context>
 <context>

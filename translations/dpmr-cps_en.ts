@@ -1437,7 +1437,7 @@
 <context>
     <name>cps::BackupsDialog</name>
     <message>
-        <location filename="../src/gui/link/backups_dialog.cpp" line="+19"/>
+        <location filename="../src/gui/link/backups_dialog.cpp" line="+20"/>
         <source>Backups</source>
         <translation>Backups</translation>
     </message>
@@ -1482,7 +1482,12 @@
         <translation>(cannot be read)</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+6"/>
+        <source>* kept beside the program: move it to %1</source>
+        <translation>* kept beside the program: move it to %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Open</source>
         <translation>Open</translation>
     </message>
@@ -1500,6 +1505,11 @@
         <location line="+3"/>
         <source>Close</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>* %1 of these lie in %2, beside the program, which is no portable install (it has no Program.ini): move them to %3 before that folder is deleted.</source>
+        <translation>* %1 of these are in %2, beside the program, which is not a portable install (it has no Program.ini): move them to %3 before that folder is deleted.</translation>
     </message>
 </context>
 <context>

@@ -1437,7 +1437,7 @@
 <context>
     <name>cps::BackupsDialog</name>
     <message>
-        <location filename="../src/gui/link/backups_dialog.cpp" line="+19"/>
+        <location filename="../src/gui/link/backups_dialog.cpp" line="+20"/>
         <source>Backups</source>
         <translation>备份</translation>
     </message>
@@ -1482,7 +1482,12 @@
         <translation>(无法读取)</translation>
     </message>
     <message>
-        <location line="+13"/>
+        <location line="+6"/>
+        <source>* kept beside the program: move it to %1</source>
+        <translation>* 保存在程序旁边：请移到 %1</translation>
+    </message>
+    <message>
+        <location line="+8"/>
         <source>Open</source>
         <translation>打开</translation>
     </message>
@@ -1500,6 +1505,11 @@
         <location line="+3"/>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+    <message>
+        <location line="+14"/>
+        <source>* %1 of these lie in %2, beside the program, which is no portable install (it has no Program.ini): move them to %3 before that folder is deleted.</source>
+        <translation>* 其中 %1 个位于程序旁边的 %2，该程序不是便携安装（没有 Program.ini）：请在删除该文件夹之前将它们移到 %3。</translation>
     </message>
 </context>
 <context>

@@ -303,13 +303,10 @@ int RunBackupsVerb(const Args& args) {
   if (!args.positional.empty()) return Fail("backups: unexpected argument '" + args.positional[0] + "'");
   const AppSettings settings = LoadSettings(args);
   const std::string folder = settings.backupDirectory;
-  auto list = ListBackups(folder);
-  // reads an earlier version kept beside a program that is no portable
+  // an earlier version kept them beside a program that is no portable
   // install (a build folder): listed too, and the user told to move them
-  std::vector<Backup> stray;
-  if (!settings.strayBackupDirectory.empty()) stray = ListBackups(settings.strayBackupDirectory);
-  list.insert(list.end(), stray.begin(), stray.end());
-  std::stable_sort(list.begin(), list.end(), [](const Backup& a, const Backup& b) { return a.file.time > b.file.time; });
+  const auto list = ListBackups(folder, settings.strayBackupDirectory);
+  const auto stray = std::count_if(list.begin(), list.end(), [](const Backup& b) { return b.stray; });
   if (list.empty()) {
     std::cout << "No backups in " << folder << "\n";
     return 0;
@@ -326,10 +323,9 @@ int RunBackupsVerb(const Args& args) {
               << padded(b.readable ? b.radio.name : "(cannot be read)", 12) << padded(b.radio.id, 9) << size << "  "
               << b.file.path << "\n";
   }
-  if (!stray.empty())
-    std::cerr << "dpmr-cli: note: " << stray.size() << (stray.size() == 1 ? " backup lies" : " backups lie") << " in "
-              << settings.strayBackupDirectory << ", beside the program, which is no portable install (it has no "
-              << "Program.ini): move them to " << folder << " before that folder is deleted\n";
+  if (stray > 0)
+    std::cerr << "dpmr-cli: note: "
+              << StrayBackupsNote(static_cast<std::size_t>(stray), settings.strayBackupDirectory, folder) << "\n";
   return 0;
 }
 

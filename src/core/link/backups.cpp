@@ -125,6 +125,23 @@ std::vector<Backup> ListBackups(const std::string& folder) {
   return backups;
 }
 
+std::vector<Backup> ListBackups(const std::string& folder, const std::string& strayFolder) {
+  std::vector<Backup> list = ListBackups(folder);
+  if (strayFolder.empty()) return list;
+  for (Backup& b : ListBackups(strayFolder)) {
+    b.stray = true;
+    list.push_back(std::move(b));
+  }
+  std::stable_sort(list.begin(), list.end(), [](const Backup& a, const Backup& b) { return a.file.time > b.file.time; });
+  return list;
+}
+
+std::string StrayBackupsNote(std::size_t count, const std::string& strayFolder, const std::string& folder) {
+  return std::to_string(count) + (count == 1 ? " backup lies" : " backups lie") + " in " + strayFolder +
+         ", beside the program, which is no portable install (it has no Program.ini): move them to " + folder +
+         " before that folder is deleted";
+}
+
 Result<std::string> SaveBackup(const std::string& folder, const RadioImage& image, std::string_view portName,
                                std::time_t when) {
   auto path = ReserveDatedFile(folder, when, portName, ".dat", kBackupsKept);

@@ -61,9 +61,18 @@ struct Backup {
   RadioIdentity radio;
   bool readable = false;
   std::string problem;
+  bool stray = false;  // kept beside a program that is no portable install
 };
 // The backups of `folder` (".dat"), newest first.
 std::vector<Backup> ListBackups(const std::string& folder);
+// The backups of `folder` and those an earlier version kept in `strayFolder`
+// (beside a program that is no portable install, such as a build folder:
+// marked `stray`), newest first. An empty `strayFolder` lists `folder` only.
+std::vector<Backup> ListBackups(const std::string& folder, const std::string& strayFolder);
+// What to do about `count` stray backups: "2 backups lie in STRAY, beside
+// the program, which is no portable install (it has no Program.ini): move
+// them to FOLDER before that folder is deleted".
+std::string StrayBackupsNote(std::size_t count, const std::string& strayFolder, const std::string& folder);
 
 // Saves `image` as a new backup; returns its path.
 Result<std::string> SaveBackup(const std::string& folder, const RadioImage& image, std::string_view portName,

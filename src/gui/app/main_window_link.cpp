@@ -239,7 +239,7 @@ void CMainFrame::OnWriteSeveral() {
 }
 
 void CMainFrame::OnBackups() {
-  BackupsDialog dialog(settings().backupDirectory, this);
+  BackupsDialog dialog(settings().backupDirectory, settings().strayBackupDirectory, this);
   // A new document with the backup's bytes: Save asks for a name, so the
   // backup itself stays as it was kept. Nor is it a recent file, which would
   // open it under its own name. A backup that does not open leaves the list

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace cps {
 
@@ -14,8 +15,8 @@ namespace {
 enum Column { kDate, kPort, kName, kId, kSize, kColumns };
 }
 
-BackupsDialog::BackupsDialog(std::string folder, QWidget* parent)
-    : QDialog(parent), backups_(ListBackups(folder)) {
+BackupsDialog::BackupsDialog(std::string folder, std::string strayFolder, QWidget* parent)
+    : QDialog(parent), backups_(ListBackups(folder, strayFolder)) {
   setWindowTitle(tr("Backups"));
   auto* where = new QLabel(backups_.empty() ? tr("No backups yet in %1").arg(QString::fromStdString(folder))
                                             : tr("Every read from a radio is kept in %1")
@@ -30,14 +31,15 @@ BackupsDialog::BackupsDialog(std::string folder, QWidget* parent)
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   for (int row = 0; row < static_cast<int>(backups_.size()); ++row) {
     const Backup& b = backups_[static_cast<std::size_t>(row)];
-    table_->setItem(row, kDate, new QTableWidgetItem(QString::fromStdString(b.file.time)));
+    table_->setItem(row, kDate, new QTableWidgetItem(QString::fromStdString(b.file.time) + (b.stray ? " *" : "")));
     table_->setItem(row, kPort, new QTableWidgetItem(QString::fromStdString(b.file.port)));
     table_->setItem(row, kName, new QTableWidgetItem(b.readable ? QString::fromStdString(b.radio.name) : tr("(cannot be read)")));
     table_->setItem(row, kId, new QTableWidgetItem(QString::fromStdString(b.radio.id)));
     auto* size = new QTableWidgetItem(QString::number(b.file.size));
     size->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
     table_->setItem(row, kSize, size);
-    const QString tip = QString::fromStdString(b.readable ? b.file.path : b.file.path + "\n" + b.problem);
+    QString tip = QString::fromStdString(b.readable ? b.file.path : b.file.path + "\n" + b.problem);
+    if (b.stray) tip += "\n" + tr("* kept beside the program: move it to %1").arg(QString::fromStdString(folder));
     for (int c = 0; c < kColumns; ++c) table_->item(row, c)->setToolTip(tip);
   }
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -64,6 +66,17 @@ BackupsDialog::BackupsDialog(std::string folder, QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(where);
   layout->addWidget(table_);
+  const auto stray = std::count_if(backups_.begin(), backups_.end(), [](const Backup& b) { return b.stray; });
+  if (stray > 0) {
+    strayNote_ = new QLabel(tr("* %1 of these lie in %2, beside the program, which is no portable install (it has "
+                               "no Program.ini): move them to %3 before that folder is deleted.")
+                                .arg(stray)
+                                .arg(QString::fromStdString(strayFolder), QString::fromStdString(folder)),
+                            this);
+    strayNote_->setWordWrap(true);
+    strayNote_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(strayNote_);
+  }
   layout->addWidget(buttons);
   resize(640, 360);
 }

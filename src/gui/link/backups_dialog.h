@@ -4,6 +4,9 @@
 // the radio's name and id as the image holds them, size). "Open" (or a
 // double click) opens one as a new document; "Write to radio..." puts one
 // back into the radio byte for byte. When either fails, the list stays open.
+// Backups an earlier version kept beside a program that is no portable
+// install (`strayFolder`, a build folder) are listed too, marked, with a
+// line saying where to move them.
 #include <QDialog>
 #include <functional>
 #include <string>
@@ -20,7 +23,7 @@ namespace cps {
 class BackupsDialog : public QDialog {
   Q_OBJECT
  public:
-  explicit BackupsDialog(std::string folder, QWidget* parent = nullptr);
+  explicit BackupsDialog(std::string folder, std::string strayFolder = {}, QWidget* parent = nullptr);
 
   // Opens the backup at `path`; false when it failed (it has said why):
   // the list stays open. Without it, "Open" only picks the backup.
@@ -32,6 +35,8 @@ class BackupsDialog : public QDialog {
   const std::string& chosenPath() const { return chosen_; }
 
   QTableWidget* table() const { return table_; }
+  // The line about stray backups; null when there are none.
+  QLabel* strayNote() const { return strayNote_; }
   QPushButton* openButton() const { return open_; }
   QPushButton* writeButton() const { return write_; }
 
@@ -42,6 +47,7 @@ class BackupsDialog : public QDialog {
   std::vector<Backup> backups_;
   std::string chosen_;
   QTableWidget* table_ = nullptr;
+  QLabel* strayNote_ = nullptr;
   QPushButton* open_ = nullptr;
   QPushButton* write_ = nullptr;
 };

@@ -97,6 +97,26 @@ TEST_F(BackupsTest, TheListNamesTheRadioOfEachBackup) {
   }
 }
 
+// Backups kept beside a program that is no portable install join the list
+// in time order, marked, with what to do about them.
+TEST_F(BackupsTest, StrayBackupsAreListedMarkedInTimeOrder) {
+  const std::string stray = (dir_ / "build" / "backups").string();
+  RadioImage image;
+  ASSERT_TRUE(SaveBackup(Dir(), image, "/dev/ttyUSB0", k20261207_105613).ok());
+  ASSERT_TRUE(SaveBackup(stray, image, "/dev/ttyUSB1", k20261207_105613 + 60).ok());
+  ASSERT_TRUE(SaveBackup(stray, image, "/dev/ttyUSB2", k20261207_105613 - 60).ok());
+  const auto list = ListBackups(Dir(), stray);
+  ASSERT_EQ(list.size(), 3u);
+  std::string order;
+  for (const Backup& b : list) order += b.file.port + (b.stray ? "* " : " ");
+  EXPECT_EQ(order, "ttyUSB1* ttyUSB0 ttyUSB2* ");
+  EXPECT_EQ(ListBackups(Dir(), "").size(), 1u);
+  EXPECT_EQ(StrayBackupsNote(1, "/b/", "/home/u/"),
+            "1 backup lies in /b/, beside the program, which is no portable install (it has no Program.ini): "
+            "move them to /home/u/ before that folder is deleted");
+  EXPECT_EQ(StrayBackupsNote(2, "/b/", "/home/u/").rfind("2 backups lie in /b/,", 0), 0u);
+}
+
 TEST_F(BackupsTest, KeepsTheNewestHundredAndNothingElseIsDeleted) {
   for (int i = 0; i < 100; ++i) Touch(DatedFileName(k20261207_105613 + i, "/dev/ttyS0", ".dat"));
   for (const char* other : {"notes.txt", "20261207-105613-ttyS0.txt", "2026120-105613-x.dat", "mine.dat"}) Touch(other);

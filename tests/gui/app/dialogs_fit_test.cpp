@@ -34,6 +34,7 @@
 #include "gui/channels/pmr_channel_dialog.h"
 #include "gui/dpmr/dpmr_param_dialog.h"
 #include "gui/factory/factory_adjust_dialog.h"
+#include "core/link/backups.h"
 #include "gui/link/backups_dialog.h"
 #include "gui/link/fleet_dialog.h"
 #include "gui/link/port_setting_dialog.h"
@@ -80,7 +81,12 @@ std::vector<Made> EveryDialog(const QString& folder) {
       {"Write data", [](RadioImage& im) { return std::make_unique<TransferDialog>(TransferDirection::kWrite, im, NoPort, "/dev/ttyUSB0", 9600); }},
       {"Factory adjustment", [](RadioImage& im) { return std::make_unique<FactoryAdjustDialog>(im, NoPort, "/dev/ttyUSB0", 9600); }},
       {"Port", [](RadioImage&) { return std::make_unique<PortSettingDialog>("/dev/ttyUSB0"); }},
-      {"Backups", [folder](RadioImage&) { return std::make_unique<BackupsDialog>(folder.toStdString()); }},
+      {"Backups", [folder](RadioImage& im) {
+         // with a backup left beside the program: its line below the list
+         const std::string stray = folder.toStdString() + "/build/backups/";
+         (void)SaveBackup(stray, im, "/dev/ttyUSB0", 1796640973);
+         return std::make_unique<BackupsDialog>(folder.toStdString(), stray);
+       }},
       {"Import channels", [](RadioImage&) {
          QFile f(DPMR_TEST_DATA_DIR "/interop/Generic_CSV.csv");
          f.open(QIODevice::ReadOnly);

@@ -105,6 +105,32 @@ TEST(MainWindowLink, ReadKeepsABackupThatBackupsOpensAsANewDocument) {
   EXPECT_FALSE(OpenUserSettings()->contains(kLastFolderKey));
 }
 
+// Backups kept beside a program that is no portable install are listed,
+// marked, with a line saying where to move them; they open like any other.
+TEST(MainWindowLink, BackupsListsStrayBackupsWithWhereToMoveThem) {
+  QTemporaryDir dir;
+  CMainFrame w(AppSettings::Load(dir.path().toStdString()));
+  w.settings().strayBackupDirectory = dir.filePath("build/backups/").toStdString();
+  RadioImage stray = w.image();
+  stray.SetByte(0x0020, 0x5A);
+  ASSERT_TRUE(SaveBackup(w.settings().backupDirectory, w.image(), "/dev/ttyUSB0", std::time(nullptr) - 60).ok());
+  ASSERT_TRUE(SaveBackup(w.settings().strayBackupDirectory, stray, "/dev/ttyUSB1", std::time(nullptr)).ok());
+  QStringList dates;
+  QString note;
+  WhenModal<BackupsDialog>([&](BackupsDialog* d) {
+    for (int r = 0; r < d->table()->rowCount(); ++r) dates << d->table()->item(r, 0)->text().right(2);
+    if (d->strayNote()) note = d->strayNote()->text();
+    d->table()->selectRow(0);
+    d->openButton()->click();
+  });
+  w.OnBackups();
+  EXPECT_EQ(dates, (QStringList{" *", dates.value(1)}));
+  EXPECT_NE(dates.value(1), " *");
+  EXPECT_TRUE(note.contains(QString::fromStdString(w.settings().strayBackupDirectory))) << note.toStdString();
+  EXPECT_TRUE(note.contains(QString::fromStdString(w.settings().backupDirectory))) << note.toStdString();
+  EXPECT_EQ(w.image().Byte(0x0020), 0x5A);
+}
+
 // "Write to radio..." in Backups puts a backup of random content back into
 // the radio byte for byte (no repair, the document untouched); a backup that
 // does not open leaves the list open with the message.
