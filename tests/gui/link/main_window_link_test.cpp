@@ -120,6 +120,8 @@ TEST(MainWindowLink, BackupsListsStrayBackupsWithWhereToMoveThem) {
   WhenModal<BackupsDialog>([&](BackupsDialog* d) {
     for (int r = 0; r < d->table()->rowCount(); ++r) dates << d->table()->item(r, 0)->text().right(2);
     if (d->strayNote()) note = d->strayNote()->text();
+    for (const QLabel* label : d->findChildren<QLabel*>())
+      if (label->isVisible() && label != d->strayNote()) note += "\n" + label->text();
     d->table()->selectRow(0);
     d->openButton()->click();
   });
@@ -128,6 +130,9 @@ TEST(MainWindowLink, BackupsListsStrayBackupsWithWhereToMoveThem) {
   EXPECT_NE(dates.value(1), " *");
   EXPECT_TRUE(note.contains(QString::fromStdString(w.settings().strayBackupDirectory))) << note.toStdString();
   EXPECT_TRUE(note.contains(QString::fromStdString(w.settings().backupDirectory))) << note.toStdString();
+  EXPECT_TRUE(note.contains("Every read from a radio is kept in " +
+                            QString::fromStdString(w.settings().backupDirectory)))
+      << note.toStdString();
   EXPECT_EQ(w.image().Byte(0x0020), 0x5A);
 }
 
