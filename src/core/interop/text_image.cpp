@@ -53,12 +53,6 @@ std::string Hex(std::size_t value, int digits) {
   return buf;
 }
 
-std::string HexBytes(const RadioImage& image, const RawDifference& run) {
-  std::string out;
-  for (std::size_t a = run.first; a <= run.last; ++a) out += (out.empty() ? "" : " ") + Hex(image.Byte(a), 2);
-  return out;
-}
-
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // Whether a YAML reader of the 1.1 rules (the common ones) would take the
@@ -810,17 +804,6 @@ ImageDifference CompareImages(const RadioImage& a, const RadioImage& b, const Ra
     if (a.Byte(addr) != b.Byte(addr)) differing.push_back(addr);
   diff.raw = Runs(differing, 0);
   return diff;
-}
-
-std::string DifferenceText(const ImageDifference& diff, const RadioImage& a, const RadioImage& b) {
-  auto shown = [](const std::string& v) { return v.empty() ? std::string("\"\"") : v; };
-  std::string out;
-  for (const auto& d : diff.keys) out += d.key + ": " + shown(d.a) + " -> " + shown(d.b) + "\n";
-  for (const auto& r : diff.raw) {
-    out += "raw 0x" + Hex(r.first, 4) + (r.last > r.first ? "-0x" + Hex(r.last, 4) : std::string()) + ": " +
-           HexBytes(a, r) + " -> " + HexBytes(b, r) + "\n";
-  }
-  return out;
 }
 
 }  // namespace cps

@@ -90,7 +90,4 @@ struct ImageDifference {
 };
 ImageDifference CompareImages(const RadioImage& a, const RadioImage& b, const RadioImage& base);
 
-// "key: old -> new" lines, then "raw 0x0040-0x0043: 01 02 03 04 -> ...".
-std::string DifferenceText(const ImageDifference& diff, const RadioImage& a, const RadioImage& b);
-
 }  // namespace cps
