@@ -52,21 +52,21 @@ Result<Args> ParseArgs(const std::vector<std::string>& argv, const std::vector<O
       name = name.substr(0, eq);
       hasInlineValue = true;
     }
-    const auto spec = std::find_if(options.begin(), options.end(), [&](const OptionSpec& o) {
+    const auto known = std::find_if(options.begin(), options.end(), [&](const OptionSpec& o) {
       return o.name == name || (!o.alias.empty() && o.alias == name);
     });
-    if (spec == options.end()) return Error{"unknown option " + a};
+    if (known == options.end()) return Error{"unknown option " + a};
     const std::string given = a.substr(0, a.find('='));
-    if (spec->value.empty()) {
+    if (known->value.empty()) {
       if (hasInlineValue) return Error{"option " + given + " takes no value"};
     } else if (!hasInlineValue) {
       if (i + 1 >= argv.size()) return Error{"option " + a + " needs a value"};
       value = argv[++i];
     }
-    if (!spec->repeatable && args.Has(spec->name))
-      return Error{"option " + given + " given twice (" + Dashed(spec->name) +
-                   (spec->alias.empty() ? "" : ", " + Dashed(spec->alias)) + ")"};
-    args.options.emplace_back(spec->name, value);
+    if (!known->repeatable && args.Has(known->name))
+      return Error{"option " + given + " given twice (" + Dashed(known->name) +
+                   (known->alias.empty() ? "" : ", " + Dashed(known->alias)) + ")"};
+    args.options.emplace_back(known->name, value);
   }
   return args;
 }

@@ -64,8 +64,9 @@ int RunImport(const Args& args) {
 
 int RunDiff(const Args& args) {
   if (args.Has("port")) return RunDiffWithRadio(args);  // against a radio
-  for (const char* radioOnly : {"write", "yes", "baud", "trace", "no-backup"})
-    if (args.Has(radioOnly)) return Fail(std::string("diff: --") + radioOnly + " needs --port (a radio to compare with)");
+  // every other option of diff but --app-dir is about the radio
+  for (const auto& [name, value] : args.options)
+    if (name != "app-dir") return Fail("diff: --" + name + " needs --port (a radio to compare with)");
   if (args.positional.size() != 2) return Fail("diff: usage: dpmr-cli diff A B");
   // Each file as the window's Compare takes it, so both show the same rows.
   auto a = LoadComparedFile(args.positional[0]);
