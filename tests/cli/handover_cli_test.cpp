@@ -90,7 +90,18 @@ TEST(CliHelp, HelpNamesWhatToType) {
     EXPECT_EQ(text.find("6 verify"), std::string::npos) << verb;
     EXPECT_NE(text.find("5 stopped with Ctrl+C"), std::string::npos) << verb;
   }
-  EXPECT_NE(RunCli({"write", "--help"}).out.find("6 verify failed"), std::string::npos);
+  // the exit codes the link verbs name are the ones they return (see the
+  // link tests): 3 no port, 4 communication, 5 Ctrl+C, 6 verify
+  for (const char* verb : {"read", "write", "restore", "factory-read", "factory-write"}) {
+    const std::string text = RunCli({verb, "--help"}).out;
+    for (const char* code : {"2 usage, 3 port not opened, 4 communication", "5 stopped with Ctrl+C"})
+      EXPECT_NE(text.find(code), std::string::npos) << verb << ": " << code;
+    if (std::string(verb).rfind("factory", 0) != 0) {
+      EXPECT_NE(text.find("6 verify failed"), std::string::npos) << verb;
+    }
+  }
+  EXPECT_NE(RunCli({"diff", "--help"}).out.find("Exit status\n0 when equal, 1 when they differ, 2 on error."),
+            std::string::npos);
   EXPECT_EQ(RunCli({"write", "--help"}).out.find("as it is"), std::string::npos);
   // without --port and without "COM" in Program.ini: the message names --port
   CliTempDir dir;

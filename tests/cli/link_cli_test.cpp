@@ -168,6 +168,8 @@ TEST_F(LinkCli, ReadEditWriteReadBack) {
   CliRun r = Cli({"read", "--port", sim.path, "--baud", "115200", "-o", P("read.dat"), "--base", P("base.dat"),
                   "--app-dir", dir_.string()});
   ASSERT_EQ(r.code, 0) << r.err;
+  // not on a terminal (a script, a log): no progress bar in what it prints
+  EXPECT_EQ(r.err.find('\r'), std::string::npos) << r.err;
   Bytes got = ReadFile(P("read.dat"));
   // The read is also kept, untouched, in the backups folder beside Program.ini.
   ASSERT_EQ(r.out.rfind("Read 503 blocks from the radio into " + P("read.dat") + "\nBackup kept as " + P("backups/"), 0),

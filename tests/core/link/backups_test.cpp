@@ -62,8 +62,10 @@ TEST_F(BackupsTest, SavesUntouchedListsNewestFirstAndNamesASecondOneApart) {
   EXPECT_TRUE(back == image);
 
   Touch("notes.dat");
+  Touch("20200101-000000-odd+name.dat");  // a '+' without a number after it is the port's
   const auto list = ListDatedFiles(Dir(), ".dat");
-  ASSERT_EQ(list.size(), 3u);
+  ASSERT_EQ(list.size(), 4u);
+  EXPECT_EQ(list[3].port, "odd+name");
   EXPECT_EQ(list[0].time, "2026-12-07 11:56:13");
   EXPECT_EQ(list[0].port, "ttyUSB0");
   EXPECT_EQ(list[0].size, 16384u);
